@@ -1,0 +1,47 @@
+# Windows build: quoxel.exe, and the tests that run under Wine.
+include(GoogleTest)
+
+set(QUOXEL_DEPS_PREFIX "${CMAKE_BINARY_DIR}/../deps/prefix" CACHE PATH "libpng and libjpeg built for mingw")
+set(QUOXEL_ZLIB /usr/i686-w64-mingw32/lib/libz.a)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+add_library(png_static STATIC IMPORTED)
+set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PREFIX}/lib/libpng16.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${QUOXEL_DEPS_PREFIX}/include"
+  INTERFACE_LINK_LIBRARIES "${QUOXEL_ZLIB}")
+
+# Everything but the entry, so that the tests link the same window and tools as the program.
+add_library(quoxel_core STATIC
+  ${QUOXEL_LOGIC_SOURCES}
+  platform/Boxes.cpp
+  platform/FileDialogs.cpp
+  platform/Pictures.cpp
+  platform/System.cpp
+  ui/Controls.cpp
+  ui/FrmMain.cpp
+  ui/HomePage.cpp
+  ui/IconView.cpp
+  ui/Page.cpp
+)
+target_include_directories(quoxel_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(quoxel_core PUBLIC png_static comctl32 comdlg32 uxtheme msimg32 gdi32 user32 shell32)
+quoxel_warnings(quoxel_core)
+
+# Resources: the manifest (version 6 common controls), the icon, the pictures and the version.
+set(QUOXEL_RESOURCES ${PROJECT_SOURCE_DIR}/app/quoxel.rc)
+set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS
+  ${PROJECT_SOURCE_DIR}/app/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico
+  ${PROJECT_SOURCE_DIR}/app/res/logo.png)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}")
+
+add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})
+target_link_libraries(quoxel PRIVATE quoxel_core)
+target_link_options(quoxel PRIVATE -municode -static -s)
+quoxel_warnings(quoxel)
+
+# The Data folder beside the program.
+add_custom_command(TARGET quoxel POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:quoxel>/Data
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:quoxel>/Data)
+
+include(cmake/WineTests.cmake)

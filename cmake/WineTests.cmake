@@ -1,0 +1,39 @@
+# Tests built for Windows and run by ctest under Wine (in Xvfb, with a warm wineserver: see
+# scripts/test.sh). Each test program is started through scripts/wine-test-run.sh, which fails a run
+# that did not reach the end of its main, since Wine reports 0 for a program that never started.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(QUOXEL_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-test-run.sh)
+
+add_library(quoxel_test_main STATIC tests/support/TestMain.cpp tests/support/UiTestSupport.cpp)
+target_link_libraries(quoxel_test_main PUBLIC quoxel_core gtest)
+quoxel_warnings(quoxel_test_main)
+
+function(quoxel_wine_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quoxel_test_main)
+  target_link_options(${name} PRIVATE -static)
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${QUOXEL_WINE_RUN})
+  quoxel_warnings(${name})
+  gtest_discover_tests(${name} TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 120)
+endfunction()
+
+quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
+quoxel_wine_test(quoxel_ui_tests
+  ${QUOXEL_RESOURCES}
+  tests/ui/MainWindowTests.cpp
+  tests/ui/NavigationTests.cpp
+  tests/ui/PlatformTests.cpp
+)
+
+# End to end: the real program beside a Data folder, in the Wine desktop.
+add_executable(winprobe tests/e2e/winprobe.cpp)
+target_link_options(winprobe PRIVATE -static -municode)
+quoxel_warnings(winprobe)
+add_test(NAME e2e.smoke COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/smoke.sh
+         $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e)
+set_tests_properties(e2e.smoke PROPERTIES TIMEOUT 120)

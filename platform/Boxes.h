@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The three modal boxes of the program: the plain notice, the Yes/No confirmation and the error box.
+enum class BoxKind { Notice, Confirmation, Error };
+
+struct BoxCall {
+  BoxKind kind;
+  std::wstring text;
+  std::wstring caption;
+};
+
+// Answers a box instead of the user: returns IDOK, IDYES or IDNO. Tests install one so that no box
+// ever waits for a person; an empty answerer brings the real boxes back.
+using BoxAnswerer = std::function<int(const BoxCall&)>;
+void SetBoxAnswerer(BoxAnswerer answerer);
+
+// Text, OK button, no icon, caption "Quoxel".
+void ShowNotice(HWND owner, const std::wstring& text);
+// Question icon, Yes (the default) and No; Esc answers No. True only for Yes.
+bool Confirm(HWND owner, const std::wstring& question);
+// Error icon, caption "Quoxel"; the message gets a full stop when its last character sorts after ".".
+void ShowErrorBox(HWND owner, const std::wstring& message);

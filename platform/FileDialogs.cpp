@@ -1,0 +1,42 @@
+#include "platform/FileDialogs.h"
+
+#include <commdlg.h>
+
+#include "platform/FileDialogFormat.h"
+
+namespace {
+
+FileDialogAnswerer g_answerer;
+// Room for many names from one folder in a multi-select dialog.
+constexpr size_t kMultiSelectBufferLength = 32768;
+
+}  // namespace
+
+void SetFileDialogAnswerer(FileDialogAnswerer answerer) { g_answerer = std::move(answerer); }
+
+bool FileDialog::Execute(HWND owner) {
+  if (g_answerer) {
+    auto answer = g_answerer(*this);
+    if (!answer) return false;
+    files = std::move(*answer);
+    return true;
+  }
+  std::wstring buffer(multiSelect ? kMultiSelectBufferLength : MAX_PATH + 1, L'\0');
+  const std::wstring filterList = DialogFilterList(filter);
+  const std::wstring extension = DialogDefaultExtension(defaultExtension);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filterList.empty() ? nullptr : filterList.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  if (multiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
+  const BOOL chosen = kind == Kind::Save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!chosen) return false;
+  files = ChosenFiles(buffer);
+  return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A common file-open or file-save dialog with the settings it is built with; a tool may change them
+// before it runs the dialog.
+struct FileDialog {
+  enum class Kind { Open, Save };
+  Kind kind = Kind::Open;
+  std::wstring title;
+  std::wstring filter;            // "Description|*.ext;*.ext2|..."
+  std::wstring defaultExtension;  // ".txt"
+  bool multiSelect = false;
+  // The chosen files, in the dialog's order, after a run that was not cancelled.
+  std::vector<std::wstring> files;
+
+  // Runs the dialog; false when the user cancelled it.
+  bool Execute(HWND owner);
+};
+
+// Answers a dialog instead of the user: the files chosen, or nothing for Cancel. Tests install one;
+// an empty answerer brings the real dialogs back.
+using FileDialogAnswerer = std::function<std::optional<std::vector<std::wstring>>(const FileDialog&)>;
+void SetFileDialogAnswerer(FileDialogAnswerer answerer);

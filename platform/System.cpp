@@ -1,0 +1,26 @@
+#include "platform/System.h"
+
+std::wstring ExecutableFolder() {
+  wchar_t path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
+  std::wstring full(path, length);
+  const auto separator = full.find_last_of(L"\\/:");
+  return separator == std::wstring::npos ? std::wstring() : full.substr(0, separator + 1);
+}
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::uint32_t HighResolutionSeed() {
+  LARGE_INTEGER counter;
+  if (QueryPerformanceCounter(&counter)) return static_cast<std::uint32_t>(counter.LowPart);
+  return GetTickCount();
+}
+
+wchar_t UserDecimalSeparator() {
+  wchar_t separator[4] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) > 1) return separator[0];
+  return L'.';
+}

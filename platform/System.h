@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// The folder of the running executable, with its trailing separator.
+std::wstring ExecutableFolder();
+bool FileExists(const std::wstring& path);
+// Low 32 bits of the high-resolution performance counter, or the tick count where there is none.
+std::uint32_t HighResolutionSeed();
+// The user locale's decimal separator.
+wchar_t UserDecimalSeparator();

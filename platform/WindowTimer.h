@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+// A timer of a window: while enabled its events arrive as WM_TIMER with its id, through the window's
+// message loop.
+class WindowTimer {
+ public:
+  WindowTimer(UINT_PTR id, UINT interval) : id_(id), interval_(interval) {}
+  ~WindowTimer() { SetEnabled(false); }
+  WindowTimer(const WindowTimer&) = delete;
+  WindowTimer& operator=(const WindowTimer&) = delete;
+
+  void Attach(HWND window) { window_ = window; }
+  void SetEnabled(bool enabled) {
+    if (enabled && window_) SetTimer(window_, id_, interval_, nullptr);
+    if (!enabled && enabled_ && IsWindow(window_)) KillTimer(window_, id_);
+    enabled_ = enabled && window_;
+  }
+  bool Enabled() const { return enabled_; }
+  UINT Interval() const { return interval_; }
+  UINT_PTR Id() const { return id_; }
+
+ private:
+  UINT_PTR id_;
+  UINT interval_;
+  HWND window_ = nullptr;
+  bool enabled_ = false;
+};

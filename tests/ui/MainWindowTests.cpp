@@ -1,0 +1,245 @@
+// The main window as it is built: frame, page control, Home page and components.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/support/UiTestSupport.h"
+#include "ui/FrmMain.h"
+
+namespace {
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+  }
+  std::unique_ptr<TFrmMain> form;
+};
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+void ExpectBounds(HWND control, RECT expected) {
+  const RECT b = ChildBounds(control);
+  EXPECT_EQ(b.left, expected.left) << testing::PrintToString(WindowText(control));
+  EXPECT_EQ(b.top, expected.top) << testing::PrintToString(WindowText(control));
+  EXPECT_EQ(b.right, expected.right) << testing::PrintToString(WindowText(control));
+  EXPECT_EQ(b.bottom, expected.bottom) << testing::PrintToString(WindowText(control));
+}
+
+// Labels take the width of their text, so that no font cuts them short.
+void ExpectLabelAt(HWND label, int left, int top, int height) {
+  const RECT b = ChildBounds(label);
+  EXPECT_EQ(b.left, left) << testing::PrintToString(WindowText(label));
+  EXPECT_EQ(b.top, top) << testing::PrintToString(WindowText(label));
+  EXPECT_EQ(b.bottom, height) << testing::PrintToString(WindowText(label));
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+  EXPECT_GE(b.right, TextExtent(font, WindowText(label)).cx) << testing::PrintToString(WindowText(label));
+}
+
+std::wstring MenuText(HMENU menu, int position) {
+  wchar_t text[64] = {};
+  GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+  return text;
+}
+
+}  // namespace
+
+TEST_F(MainWindow, HasTheFixedFrameCaptionAndClientSize) {
+  EXPECT_EQ(WindowText(form->Handle()), L"Quoxel 1.0");
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 598);
+  EXPECT_EQ(client.bottom, 418);
+  const LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME) << "the border must not be sizeable";
+  EXPECT_EQ(GetClassLongPtrW(form->Handle(), GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+  EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICONSM), 0);
+}
+
+TEST_F(MainWindow, IsCentredOnTheScreen) {
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_LE(std::abs(window.left - (screenWidth - window.right)), 1);
+  EXPECT_LE(std::abs(window.top - (screenHeight - window.bottom)), 1);
+}
+
+TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise) {
+  struct Check {
+    static BOOL CALLBACK Each(HWND child, LPARAM context) {
+      auto* form = reinterpret_cast<TFrmMain*>(context);
+      if (GetParent(child) == form->PageHandle(kPageHome) || GetParent(child) == form->Handle()) {
+        const LOGFONTW font = FontOf(child);
+        EXPECT_STREQ(font.lfFaceName, L"Tahoma") << testing::PrintToString(WindowText(child));
+        const LONG height = child == form->LblVersion ? -21 : -11;
+        EXPECT_EQ(font.lfHeight, height) << testing::PrintToString(WindowText(child));
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, child == form->Lbl1) << testing::PrintToString(WindowText(child));
+        EXPECT_EQ(font.lfUnderline != 0, child == form->LblLink1);
+      }
+      return TRUE;
+    }
+  };
+  EnumChildWindows(form->Handle(), Check::Each, reinterpret_cast<LPARAM>(form.get()));
+}
+
+TEST_F(MainWindow, ShowsTheNinePagesInOrderInOneRow) {
+  const wchar_t* expected[] = {L"Home",          L"Hard Disk Drives", L"Cleaner",
+                               L"Software List", L"Alarm Clock",      L"File Renamer",
+                               L"Timed Shutdown", L"Wallpaper changer", L"PC Administrating"};
+  ASSERT_EQ(SendMessageW(form->Tabit, TCM_GETITEMCOUNT, 0, 0), 9);
+  for (int i = 0; i < 9; ++i) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(form->Tabit, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, expected[i]) << "tab " << i;
+  }
+  EXPECT_EQ(SendMessageW(form->Tabit, TCM_GETROWCOUNT, 0, 0), 1);
+  RECT last;
+  SendMessageW(form->Tabit, TCM_GETITEMRECT, 8, reinterpret_cast<LPARAM>(&last));
+  EXPECT_LE(last.right, 598) << "the last tab must be visible without scrolling";
+  HWND arrows = FindWindowExW(form->Tabit, nullptr, UPDOWN_CLASSW, nullptr);
+  EXPECT_TRUE(!arrows || !IsWindowVisible(arrows)) << "no scroll arrows";
+}
+
+TEST_F(MainWindow, PagesOffer588By388AndOnlyHomeIsShownAtStart) {
+  EXPECT_EQ(form->ActivePage(), kPageHome);
+  EXPECT_EQ(ChildBounds(form->Tabit).right, 598);
+  EXPECT_EQ(ChildBounds(form->Tabit).bottom, 418);
+  for (int i = 0; i < kPageCount; ++i) {
+    RECT client;
+    GetClientRect(form->PageHandle(i), &client);
+    EXPECT_EQ(client.right, 588) << "page " << i;
+    EXPECT_EQ(client.bottom, 388) << "page " << i;
+    EXPECT_EQ(IsWindowVisible(form->PageHandle(i)) != 0, i == kPageHome) << "page " << i;
+  }
+  EXPECT_EQ(form->SH10, form->PageHandle(7));
+  EXPECT_EQ(form->SH9, form->PageHandle(8));
+}
+
+TEST_F(MainWindow, HomePageControlsStandWhereTheyBelong) {
+  EXPECT_EQ(WindowText(form->LblVersion), L"1.0");
+  ExpectLabelAt(form->LblVersion, 384, 41, 25);
+  EXPECT_EQ(WindowText(form->Lbl18), L"Check for updates:");
+  ExpectLabelAt(form->Lbl18, 180, 80, 13);
+  EXPECT_EQ(WindowText(form->LblLink1).rfind(L"https://", 0), 0u);
+  ExpectLabelAt(form->LblLink1, 278, 80, 13);
+  EXPECT_FALSE(WindowText(form->Lbl14).empty());
+  ExpectLabelAt(form->Lbl14, 208, 97, 13);
+  EXPECT_EQ(WindowText(form->Lbl1), L"Double-click an icon to select a module:");
+  ExpectLabelAt(form->Lbl1, 171, 118, 13);
+  ExpectBounds(form->Kuvakkeet, {0, 137, 585, 208});
+  EXPECT_EQ(WindowText(form->BtnMinTray), L"Minimize Quoxel in system tray");
+  ExpectBounds(form->BtnMinTray, {0, 351, 585, 34});
+}
+
+TEST_F(MainWindow, TheTrayButtonTakesNoFocus) {
+  SetFocus(form->Kuvakkeet);
+  const RECT b = ChildBounds(form->BtnMinTray);
+  const LPARAM inside = MAKELPARAM(b.right / 2, b.bottom / 2);
+  PostMessageW(form->BtnMinTray, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  PostMessageW(form->BtnMinTray, WM_LBUTTONUP, 0, inside);
+  PumpMessages();
+  EXPECT_EQ(GetFocus(), form->Kuvakkeet);
+  EXPECT_FALSE(GetWindowLongW(form->BtnMinTray, GWL_STYLE) & WS_TABSTOP);
+}
+
+TEST_F(MainWindow, IconViewIsFlatSkyBlueWithEightLargeIcons) {
+  const LONG style = GetWindowLongW(form->Kuvakkeet, GWL_STYLE);
+  EXPECT_EQ(style & LVS_TYPEMASK, LVS_ICON);
+  EXPECT_FALSE(style & WS_BORDER);
+  EXPECT_FALSE(GetWindowLongW(form->Kuvakkeet, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+  EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), RGB(166, 202, 240));
+  HIMAGELIST pictures = ListView_GetImageList(form->Kuvakkeet, LVSIL_NORMAL);
+  ASSERT_EQ(pictures, form->Kuvakekuvat.Get());
+  int width = 0, height = 0;
+  ImageList_GetIconSize(pictures, &width, &height);
+  EXPECT_EQ(width, 64);
+  EXPECT_EQ(height, 64);
+  EXPECT_EQ(ImageList_GetImageCount(pictures), 8);
+}
+
+TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {
+  const struct {
+    const wchar_t* caption;
+    int picture;
+  } expected[] = {{L"Hard Disk Drives", 0}, {L"Cleaner", 1},        {L"Software List", 2},
+                  {L"Alarm Clock", 4},      {L"File Renamer", 3},   {L"Timed Shutdown", 6},
+                  {L"Wallpaper Changer", 7}, {L"PC Administrating", 5}};
+  ASSERT_EQ(ListView_GetItemCount(form->Kuvakkeet), 8);
+  for (int i = 0; i < 8; ++i) {
+    wchar_t text[64] = {};
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = i;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    ListView_GetItem(form->Kuvakkeet, &item);
+    EXPECT_STREQ(text, expected[i].caption) << "icon " << i;
+    EXPECT_EQ(item.iImage, expected[i].picture) << "icon " << i;
+  }
+}
+
+TEST_F(MainWindow, ComponentsStartAsBuilt) {
+  ASSERT_EQ(GetMenuItemCount(form->Pop1.Get()), 6);
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 0), L"Windows Processes");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 1), L"Random Wallpaper");
+  EXPECT_TRUE(GetMenuState(form->Pop1.Get(), 2, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 3), L"Show");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 4), L"Hide");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 5), L"Exit");
+  ASSERT_EQ(GetMenuItemCount(form->Pop2.Get()), 1);
+  EXPECT_EQ(MenuText(form->Pop2.Get(), 0), L"Save results to a file");
+
+  EXPECT_FALSE(form->AlarmAjastin.Enabled());
+  EXPECT_FALSE(form->ShutAjastin.Enabled());
+  EXPECT_FALSE(form->Ajastin3.Enabled());
+  EXPECT_EQ(form->AlarmAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->ShutAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->Ajastin3.Interval(), 6000u);
+
+  EXPECT_FALSE(form->Avaaja1.multiSelect);
+  EXPECT_TRUE(form->Avaaja1.filter.empty());
+  EXPECT_EQ(form->Avaaja2.title, L"Select files");
+  EXPECT_EQ(form->Avaaja2.filter, L"Any file (*.*)|*.*");
+  EXPECT_TRUE(form->Avaaja2.multiSelect);
+  EXPECT_EQ(form->Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
+  EXPECT_TRUE(form->Avaaja3.multiSelect);
+  EXPECT_EQ(form->Save1.kind, FileDialog::Kind::Save);
+  EXPECT_EQ(form->Save1.filter, L"Text File (*.txt)|*.txt");
+  EXPECT_EQ(form->Save1.defaultExtension, L".txt");
+}
+
+TEST_F(MainWindow, FormCreateSetsTheStartingState) {
+  EXPECT_EQ(form->AlertDrive, L'C');
+  EXPECT_FALSE(form->AlarmOn);
+  EXPECT_FALSE(form->TimedShutdownOn);
+  wchar_t exe[MAX_PATH + 1];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
+  const std::wstring path = exe;
+  ASSERT_FALSE(form->AppDir.empty());
+  EXPECT_EQ(form->AppDir.back(), L'\\');
+  EXPECT_EQ(path.rfind(form->AppDir, 0), 0u);
+  EXPECT_EQ(path.find(L'\\', form->AppDir.size()), std::wstring::npos);
+}
+
+TEST_F(MainWindow, ClosingEndsWithoutAQuestion) {
+  BoxRecorder boxes;
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(form->Handle()));
+  EXPECT_TRUE(boxes.Calls().empty());
+}

@@ -1,0 +1,152 @@
+// The thin platform layer against the real system: pictures, files, and the real boxes.
+#include <gtest/gtest.h>
+
+#include "app/ResourceIds.h"
+#include "platform/Boxes.h"
+#include "platform/Pictures.h"
+#include "platform/System.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/ErrorText.h"
+
+namespace {
+
+std::vector<std::uint8_t> ResourceBytes(int id) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
+  return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(module, resource));
+}
+
+}  // namespace
+
+TEST(Pictures, TheLogoDecodesTo220By60WithTransparency) {
+  const Picture logo = LoadPngResource(GetModuleHandleW(nullptr), IDR_LOGO);
+  EXPECT_EQ(logo.width, 220);
+  EXPECT_EQ(logo.height, 60);
+  ASSERT_EQ(logo.pixels.size(), 220u * 60u * 4u);
+  bool clear = false, solid = false;
+  for (size_t i = 3; i < logo.pixels.size(); i += 4) {
+    clear = clear || logo.pixels[i] == 0;
+    solid = solid || logo.pixels[i] == 255;
+  }
+  EXPECT_TRUE(clear && solid) << "the logo needs transparent and opaque pixels";
+}
+
+TEST(Pictures, EveryModulePictureIs64By64) {
+  for (int i = 0; i < 8; ++i) {
+    const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE_FIRST + i);
+    EXPECT_EQ(picture.width, 64) << i;
+    EXPECT_EQ(picture.height, 64) << i;
+  }
+}
+
+TEST(Pictures, BrokenBytesRaiseAnErrorInsteadOfCrashing) {
+  const auto logo = ResourceBytes(IDR_LOGO);
+  EXPECT_THROW(DecodePng(logo.data(), logo.size() / 2), AppError);
+  const char garbage[] = "not a picture at all";
+  EXPECT_THROW(DecodePng(garbage, sizeof garbage), AppError);
+  EXPECT_THROW(DecodePng(logo.data(), 0), AppError);
+  EXPECT_THROW(LoadPngResource(GetModuleHandleW(nullptr), 9999), AppError);
+}
+
+TEST(Pictures, PremultipliedBitmapScalesColourByAlpha) {
+  Picture picture;
+  picture.width = 2;
+  picture.height = 1;
+  picture.pixels = {200, 100, 50, 255, 200, 100, 50, 128};
+  ScopedBitmap bitmap = CreatePremultipliedBitmap(picture);
+  DIBSECTION dib{};
+  ASSERT_TRUE(GetObjectW(bitmap.Get(), sizeof dib, &dib));
+  const auto* bits = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+  EXPECT_EQ(bits[0], 200);
+  EXPECT_EQ(bits[4], 100);  // 200 * 128 / 255
+  EXPECT_EQ(bits[5], 50);
+  EXPECT_EQ(bits[7], 128);
+}
+
+TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
+  const std::wstring folder = ExecutableFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), L'\\');
+  wchar_t exe[MAX_PATH + 1];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
+  EXPECT_TRUE(FileExists(exe));
+  EXPECT_FALSE(FileExists(folder)) << "a folder is not a file";
+  EXPECT_FALSE(FileExists(folder + L"no such file.txt"));
+}
+
+TEST(System, DecimalSeparatorIsOneOfTheLocaleKinds) {
+  const wchar_t separator = UserDecimalSeparator();
+  EXPECT_TRUE(separator == L'.' || separator == L',') << static_cast<int>(separator);
+}
+
+// The real boxes, answered from the keyboard by a timer of this thread so no test waits for a person.
+namespace {
+
+struct KeyPlan {
+  WPARAM key;
+  std::wstring caption;
+  std::wstring text;
+  int ticks = 0;
+};
+KeyPlan g_plan;
+
+UINT_PTR g_timer = 0;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (IsWindowVisible(window) && std::wstring(className) == L"#32770" && WindowText(window) == g_plan.caption) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK PressKeyInBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  g_plan.text = WindowText(GetDlgItem(box, 0xFFFF));
+  if (++g_plan.ticks > 20) {  // the key did not close it: end it so the test fails instead of hanging
+    EndDialog(box, IDCANCEL);
+    return;
+  }
+  HWND focus = GetFocus();
+  PostMessageW(focus ? focus : box, WM_KEYDOWN, g_plan.key, 0);
+  PostMessageW(focus ? focus : box, WM_KEYUP, g_plan.key, 0xC0000000);
+}
+
+class RealBoxes : public testing::Test {
+ protected:
+  void SetUp() override { SetBoxAnswerer(nullptr); }
+  void TearDown() override {
+    KillTimer(nullptr, g_timer);
+    InstallUnexpectedBoxGuards();
+  }
+  void AnswerWith(WPARAM key, const wchar_t* caption) {
+    g_plan = KeyPlan{key, caption, L"", 0};
+    g_timer = SetTimer(nullptr, 0, 200, PressKeyInBox);
+  }
+};
+
+}  // namespace
+
+TEST_F(RealBoxes, EscAnswersNoInTheConfirmation) {
+  AnswerWith(VK_ESCAPE, L"Confirm");
+  EXPECT_FALSE(Confirm(nullptr, L"Are you sure?"));
+  EXPECT_EQ(g_plan.text, L"Are you sure?");
+  EXPECT_LE(g_plan.ticks, 20);
+}
+
+TEST_F(RealBoxes, EnterAnswersYesWhichIsTheDefault) {
+  AnswerWith(VK_RETURN, L"Confirm");
+  EXPECT_TRUE(Confirm(nullptr, L"Are you sure?"));
+  EXPECT_LE(g_plan.ticks, 20);
+}
+
+TEST_F(RealBoxes, TheErrorBoxShowsTheMessageWithItsFullStop) {
+  AnswerWith(VK_RETURN, L"Quoxel");
+  ShowErrorBox(nullptr, L"Cannot create file \"C:\\x\". Access denied");
+  EXPECT_EQ(g_plan.text, L"Cannot create file \"C:\\x\". Access denied.");
+}

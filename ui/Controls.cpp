@@ -1,0 +1,184 @@
+#include "ui/Controls.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include "platform/Handles.h"
+
+namespace {
+
+constexpr wchar_t kSpeedButtonClass[] = L"QuoxelSpeedButton";
+
+HWND CreateWith(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds b,
+                int id, DWORD exStyle) {
+  return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.left, b.top,
+                         b.width, b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+}
+
+// Pressed while the left button went down on it and the pointer is still over it.
+struct SpeedButtonState {
+  bool tracking = false;
+  bool pointerInside = false;
+  HFONT font = nullptr;
+};
+
+SpeedButtonState* StateOf(HWND button) {
+  return reinterpret_cast<SpeedButtonState*>(GetWindowLongPtrW(button, GWLP_USERDATA));
+}
+
+void PaintSpeedButton(HWND button, HDC dc) {
+  RECT rect;
+  GetClientRect(button, &rect);
+  const SpeedButtonState* state = StateOf(button);
+  const bool pressed = state->tracking && state->pointerInside;
+  const bool enabled = IsWindowEnabled(button);
+  FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+  if (HTHEME theme = OpenThemeData(button, L"BUTTON")) {
+    const int part = !enabled ? PBS_DISABLED : pressed ? PBS_PRESSED : PBS_NORMAL;
+    DrawThemeBackground(theme, dc, BP_PUSHBUTTON, part, &rect, nullptr);
+    CloseThemeData(theme);
+  } else {
+    DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  }
+  wchar_t text[256];
+  GetWindowTextW(button, text, 256);
+  ScopedSelectObject font(dc, state->font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  if (pressed) OffsetRect(&rect, 1, 1);
+  DrawTextW(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void NotifyClick(HWND button) {
+  const int id = GetDlgCtrlID(button);
+  SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+  SpeedButtonState* state = StateOf(button);
+  switch (message) {
+    case WM_NCCREATE:
+      SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new SpeedButtonState));
+      break;
+    case WM_NCDESTROY:
+      delete state;
+      SetWindowLongPtrW(button, GWLP_USERDATA, 0);
+      break;
+    case WM_SETFONT:
+      state->font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) InvalidateRect(button, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(state->font);
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      state->tracking = state->pointerInside = true;
+      SetCapture(button);
+      InvalidateRect(button, nullptr, FALSE);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (state->tracking) {
+        RECT rect;
+        GetClientRect(button, &rect);
+        const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const bool inside = PtInRect(&rect, point);
+        if (inside != state->pointerInside) {
+          state->pointerInside = inside;
+          InvalidateRect(button, nullptr, FALSE);
+        }
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (state->tracking) {
+        const bool click = state->pointerInside;
+        state->tracking = state->pointerInside = false;
+        ReleaseCapture();
+        InvalidateRect(button, nullptr, FALSE);
+        if (click) NotifyClick(button);
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      state->tracking = false;
+      InvalidateRect(button, nullptr, FALSE);
+      return 0;
+    case BM_CLICK:
+      if (IsWindowEnabled(button)) NotifyClick(button);
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(button, nullptr, FALSE);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(button, &ps);
+      PaintSpeedButton(button, dc);
+      EndPaint(button, &ps);
+      return 0;
+    }
+  }
+  return DefWindowProcW(button, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
+                 int id, HFONT font, DWORD exStyle) {
+  HWND control = CreateWith(parent, windowClass, text, style, bounds, id, exStyle);
+  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id) {
+  bounds.width = TextExtent(font, text).cx;
+  return CreateChild(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
+}
+
+void RegisterSpeedButtonClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = SpeedButtonProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kSpeedButtonClass;
+  RegisterClassExW(&wc);
+}
+
+HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font) {
+  return CreateChild(parent, kSpeedButtonClass, text, 0, bounds, id, font);
+}
+
+namespace {
+
+// Runs a measurement on a screen device context with the font selected.
+template <typename Measure>
+auto WithFont(HFONT font, Measure measure) {
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  auto result = measure(dc);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return result;
+}
+
+}  // namespace
+
+SIZE TextExtent(HFONT font, const std::wstring& text) {
+  return WithFont(font, [&text](HDC dc) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+  });
+}
+
+int AverageCharWidth(HFONT font) {
+  return WithFont(font, [](HDC dc) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return static_cast<int>(metrics.tmAveCharWidth);
+  });
+}

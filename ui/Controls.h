@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Position of a control in its parent, as left, top, width, height.
+struct Bounds {
+  int left, top, width, height;
+};
+
+// Creates a child control and gives it the font.
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
+                 int id, HFONT font, DWORD exStyle = 0);
+// A label is as wide as its text, whatever width it was laid out with, so no font cuts it short.
+HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id = 0);
+
+// A push button that never takes the keyboard focus; a click (or BM_CLICK) sends BN_CLICKED to its
+// parent like an ordinary button.
+HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font);
+void RegisterSpeedButtonClass(HINSTANCE instance);
+
+// Width and height of a text in a font, in pixels.
+SIZE TextExtent(HFONT font, const std::wstring& text);
+int AverageCharWidth(HFONT font);

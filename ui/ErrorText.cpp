@@ -1,0 +1,23 @@
+#include "ui/ErrorText.h"
+
+AppError::AppError(std::wstring message)
+    : std::runtime_error("application error"), message_(std::move(message)) {}
+
+std::wstring ErrorBoxText(const std::wstring& message) {
+  if (!message.empty() && message.back() > L'.') return message + L".";
+  return message;
+}
+
+std::wstring WidenMessage(const char* message) {
+  std::wstring wide;
+  for (const char* p = message; p && *p; ++p) wide.push_back(static_cast<unsigned char>(*p));
+  return wide;
+}
+
+std::wstring CannotCreateFileMessage(const std::wstring& path, const std::wstring& reason) {
+  return L"Cannot create file \"" + path + L"\". " + reason;
+}
+
+std::wstring CannotOpenFileMessage(const std::wstring& path, const std::wstring& reason) {
+  return L"Cannot open file \"" + path + L"\". " + reason;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+// An error a handler raises and does not catch itself; the window shows it in the error box and
+// goes on with the next event.
+class AppError : public std::runtime_error {
+ public:
+  explicit AppError(std::wstring message);
+  const std::wstring& Message() const { return message_; }
+
+ private:
+  std::wstring message_;
+};
+
+// The error box's text: the message with a full stop appended when its last character sorts after ".".
+std::wstring ErrorBoxText(const std::wstring& message);
+
+// Wide text of a narrow library message (what() of a standard exception), taken as Latin-1.
+std::wstring WidenMessage(const char* message);
+
+// "Cannot create file "path". reason" and "Cannot open file "path". reason"
+std::wstring CannotCreateFileMessage(const std::wstring& path, const std::wstring& reason);
+std::wstring CannotOpenFileMessage(const std::wstring& path, const std::wstring& reason);

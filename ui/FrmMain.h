@@ -1,0 +1,111 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/FileDialogs.h"
+#include "platform/Handles.h"
+#include "platform/Pictures.h"
+#include "platform/WindowTimer.h"
+#include "ui/Navigation.h"
+#include "ui/Page.h"
+#include "utilities/RandomGenerator.h"
+
+// Command ids of the menus and of the controls that report clicks.
+enum CommandId : int {
+  kCmdProcesses1 = 1001,
+  kCmdSetanewrandomwallpaper1,
+  kCmdShow1,
+  kCmdHide1,
+  kCmdExit1,
+  kCmdSaveRTAF,
+  kCmdBtnMinTray,
+  kCmdLblLink1,
+};
+
+// Ids of the window's timers.
+enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2, kTimerLowSpace = 3 };
+
+// The program's one window: a page control with the Home page and one page for each tool. The tools'
+// handlers are members too; each tool's live in its own folder under tools/.
+class TFrmMain {
+ public:
+  static constexpr int kClientWidth = 598;
+  static constexpr int kClientHeight = 418;
+  static constexpr wchar_t kCaption[] = L"Quoxel 1.0";
+
+  // Builds the window with all its controls (hidden, centred on the screen) and runs FormCreate.
+  explicit TFrmMain(HINSTANCE instance);
+  // Destroys the window if it still exists.
+  ~TFrmMain();
+  TFrmMain(const TFrmMain&) = delete;
+  TFrmMain& operator=(const TFrmMain&) = delete;
+
+  HWND Handle() const { return handle_; }
+
+  // Page control. Setting the page in code does not run TabitChange.
+  int ActivePage() const;
+  void SetActivePage(int index);
+  HWND PageHandle(int index) const { return pages_[index]->Handle(); }
+  // Work a tool does each time its page comes to the front.
+  void SetPageWork(int page, std::function<void()> work);
+
+  // Controls.
+  HWND Tabit = nullptr;
+  HWND SH1 = nullptr, SH2 = nullptr, Sh3 = nullptr, SH4 = nullptr, SH6 = nullptr, SH7 = nullptr,
+       SH8 = nullptr, SH10 = nullptr, SH9 = nullptr;
+  HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
+  HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
+
+  // Non-visual components.
+  ScopedImageList Kuvakekuvat;
+  ScopedMenu Pop1, Pop2;
+  WindowTimer AlarmAjastin{kTimerAlarm, 60000};
+  WindowTimer ShutAjastin{kTimerShutdown, 60000};
+  WindowTimer Ajastin3{kTimerLowSpace, 6000};
+  FileDialog Avaaja1, Avaaja2, Avaaja3, Save1;
+
+  // State.
+  wchar_t AlertDrive = L'C';
+  bool AlarmOn = false;
+  bool TimedShutdownOn = false;
+  std::wstring AppDir;
+  RandomGenerator Random;
+
+  // Handlers.
+  void TabitChange();
+  // clientPoint: where in Kuvakkeet the double-click happened.
+  void KuvakkeetDblClick(POINT clientPoint);
+
+  // The maker's web address and credit line shown on the Home page.
+  static constexpr wchar_t kMakerAddress[] = L"https://quoxel.net";
+  static constexpr wchar_t kMakerCredit[] = L"Made by the Quoxel team, 2026";
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleNotify(const NMHDR& header);
+  LRESULT ColourStatic(HDC dc, HWND control);
+  // Runs a handler; an error it does not catch ends it and is shown in the error box.
+  void RunHandler(const std::function<void()>& handler);
+
+  void CreateFonts();
+  void CreatePageControl();
+  void FitTabsInOneRow();
+  void CreateHomePage();
+  void CreateModuleIcons();
+  void CreateComponents();
+  void LayOutPages();
+  void ShowOnlyActivePage();
+  void FormCreate();
+
+  HINSTANCE instance_;
+  HWND handle_ = nullptr;
+  ScopedFont font_, boldFont_, versionFont_, linkFont_, tabFont_;
+  ScopedBitmap logo_;
+  std::array<std::unique_ptr<Page>, kPageCount> pages_;
+  std::array<std::function<void()>, kPageCount> pageWork_;
+};

@@ -1,0 +1,34 @@
+// The Home page: logo, version, the maker's link and credit, the module icons and the tray button.
+#include "ui/FrmMain.h"
+
+#include <commctrl.h>
+
+#include "app/ResourceIds.h"
+
+namespace {
+
+void DrawRaisedBevel(HDC dc, const RECT& rect) {
+  RECT edge = rect;
+  DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+}
+
+}  // namespace
+
+void TFrmMain::CreateHomePage() {
+  Page& home = *pages_[kPageHome];
+  const Picture logo = LoadPngResource(instance_, IDR_LOGO);
+  logo_ = CreatePremultipliedBitmap(logo);
+
+  home.AddPainting({0, 3, 585, 112}, DrawRaisedBevel);  // Bevel1
+  home.AddPainting({166, 14, logo.width, logo.height}, [this](HDC dc, const RECT& r) {  // ImgLogo
+    DrawPicture(dc, logo_.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+  });
+  CreateModuleIcons();  // Kuvakkeet comes first in the tab order
+  LblVersion = CreateLabel(SH1, L"1.0", {384, 41, 28, 25}, versionFont_.Get());
+  Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, font_.Get());
+  LblLink1 = CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, linkFont_.Get(), kCmdLblLink1);
+  Lbl14 = CreateLabel(SH1, kMakerCredit, {208, 97, 137, 13}, font_.Get());
+  Lbl1 = CreateLabel(SH1, L"Double-click an icon to select a module:", {171, 118, 222, 13}, boldFont_.Get());
+  BtnMinTray = CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, kCmdBtnMinTray,
+                                 font_.Get());
+}

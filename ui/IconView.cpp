@@ -1,0 +1,52 @@
+// The Home page's icon view: one large icon for each tool; a double-click opens the tool's page.
+#include "ui/FrmMain.h"
+
+#include <commctrl.h>
+
+#include "app/ResourceIds.h"
+
+namespace {
+
+constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
+constexpr int kIconSize = 64;
+// Room for each icon and its caption, so the eight icons lie in two even rows of four.
+constexpr int kIconSpacingX = 140;
+constexpr int kIconSpacingY = 100;
+
+}  // namespace
+
+void TFrmMain::CreateModuleIcons() {
+  Kuvakekuvat.Reset(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32, 8, 0));
+  for (int picture = 0; picture < 8; ++picture) {
+    ScopedIcon icon = CreateAlphaIcon(LoadPngResource(instance_, IDR_MODULE_FIRST + picture));
+    ImageList_ReplaceIcon(Kuvakekuvat.Get(), -1, icon.Get());
+  }
+
+  Kuvakkeet = CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
+                          {0, 137, 585, 208}, 0, font_.Get());
+  ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
+  ListView_SetBkColor(Kuvakkeet, kSkyBlue);
+  ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);
+  ListView_SetIconSpacing(Kuvakkeet, kIconSpacingX, kIconSpacingY);
+  for (int position = 0; position < static_cast<int>(kModuleIcons.size()); ++position) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = position;
+    item.pszText = const_cast<wchar_t*>(kModuleIcons[position].caption);
+    item.iImage = kModuleIcons[position].picture;
+    ListView_InsertItem(Kuvakkeet, &item);
+  }
+}
+
+void TFrmMain::KuvakkeetDblClick(POINT clientPoint) {
+  LVHITTESTINFO hit{};
+  hit.pt = clientPoint;
+  ListView_HitTest(Kuvakkeet, &hit);
+  // Only a double-click on an item itself (its picture, caption or state picture) opens a page.
+  const bool onItem = (hit.flags & LVHT_ONITEM) != 0 && (hit.flags & ~LVHT_ONITEM) == 0;
+  if (!onItem) return;
+  const int selected = ListView_GetNextItem(Kuvakkeet, -1, LVNI_SELECTED);
+  if (selected < 0) return;
+  SetActivePage(PageOfModuleIcon(selected));
+  TabitChange();
+}

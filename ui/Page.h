@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "ui/Controls.h"
+
+// One page of the main window's page control. Its controls report to the main window: the page passes
+// their commands, notifications, colour and cursor requests on to it. The page also draws what has no
+// window of its own (bevels, pictures), beneath its controls.
+class Page {
+ public:
+  using Painter = std::function<void(HDC, const RECT&)>;
+
+  static void RegisterWindowClass(HINSTANCE instance);
+  explicit Page(HWND pageControl);
+  Page(const Page&) = delete;
+  Page& operator=(const Page&) = delete;
+
+  HWND Handle() const { return handle_; }
+  void AddPainting(Bounds bounds, Painter painter);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Paint(HDC dc) const;
+
+  struct Painting {
+    RECT rect;
+    Painter painter;
+  };
+  HWND handle_ = nullptr;
+  std::vector<Painting> paintings_;
+};
