@@ -82,8 +82,14 @@ TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise
       if (GetParent(child) == form->PageHandle(kPageHome) || GetParent(child) == form->Handle()) {
         const LOGFONTW font = FontOf(child);
         EXPECT_STREQ(font.lfFaceName, L"Tahoma") << testing::PrintToString(WindowText(child));
-        const LONG height = child == form->LblVersion ? -21 : -11;
-        EXPECT_EQ(font.lfHeight, height) << testing::PrintToString(WindowText(child));
+        if (child == form->Tabit) {
+          // The tab captions may be smaller where Tahoma is too wide for nine tabs in one row.
+          EXPECT_GE(font.lfHeight, -11);
+          EXPECT_LE(font.lfHeight, -8);
+        } else {
+          EXPECT_EQ(font.lfHeight, child == form->LblVersion ? -21 : -11)
+              << testing::PrintToString(WindowText(child));
+        }
         EXPECT_EQ(font.lfWeight >= FW_BOLD, child == form->Lbl1) << testing::PrintToString(WindowText(child));
         EXPECT_EQ(font.lfUnderline != 0, child == form->LblLink1);
       }
