@@ -3,7 +3,7 @@ include(GoogleTest)
 
 set(QUOXEL_DEPS_PREFIX "${CMAKE_BINARY_DIR}/../deps/prefix" CACHE PATH "libpng and libjpeg built for mingw")
 set(QUOXEL_ZLIB /usr/i686-w64-mingw32/lib/libz.a)
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
 add_library(png_static STATIC IMPORTED)
 set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PREFIX}/lib/libpng16.a"
@@ -16,12 +16,14 @@ add_library(quoxel_core STATIC
   platform/Boxes.cpp
   platform/FileDialogs.cpp
   platform/Pictures.cpp
+  platform/Shell.cpp
   platform/System.cpp
   ui/Controls.cpp
   ui/FrmMain.cpp
   ui/HomePage.cpp
   ui/IconView.cpp
   ui/Page.cpp
+  ui/Tray.cpp
 )
 target_include_directories(quoxel_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(quoxel_core PUBLIC png_static comctl32 comdlg32 uxtheme msimg32 gdi32 user32 shell32)

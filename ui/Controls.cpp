@@ -93,7 +93,10 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_LBUTTONUP:
       if (state->tracking) {
-        const bool click = state->pointerInside;
+        RECT rect;
+        GetClientRect(button, &rect);
+        const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const bool click = PtInRect(&rect, point);
         state->tracking = state->pointerInside = false;
         ReleaseCapture();
         InvalidateRect(button, nullptr, FALSE);

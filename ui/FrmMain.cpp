@@ -4,6 +4,7 @@
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
+#include "platform/Shell.h"
 #include "platform/System.h"
 #include "ui/ErrorText.h"
 
@@ -66,6 +67,9 @@ TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
   RegisterMainWindowClass(instance, WindowProc);
   Page::RegisterWindowClass(instance);
   RegisterSpeedButtonClass(instance);
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  smallIcon_.Reset(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0)));
   CreateFonts();
   const RECT rect = CentredWindowRect();
   handle_ = CreateWindowExW(0, kMainWindowClass, kCaption, kMainWindowStyle, rect.left, rect.top,
@@ -181,10 +185,11 @@ void TFrmMain::ShowOnlyActivePage() {
 
 void TFrmMain::SetPageWork(int page, std::function<void()> work) { pageWork_[page] = std::move(work); }
 
-void TFrmMain::TabitChange() {
-  const int active = ActivePage();
-  if (active >= 0 && pageWork_[active]) pageWork_[active]();
+void TFrmMain::RunPageWork(int page) {
+  if (page >= 0 && pageWork_[page]) pageWork_[page]();
 }
+
+void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 
 void TFrmMain::FormCreate() {
   Random.Seed(HighResolutionSeed());
@@ -193,6 +198,20 @@ void TFrmMain::FormCreate() {
   SetActivePage(kPageHome);
   AlarmOn = false;
   TimedShutdownOn = false;
+  AddTrayIcon();
+}
+
+void TFrmMain::FormDestroy() { RemoveTrayIcon(); }
+
+void TFrmMain::HandleCommand(int id) {
+  switch (id) {
+    case kCmdProcesses1: Processes1Click(); break;
+    case kCmdShow1: Show1Click(); break;
+    case kCmdHide1: Hide1Click(); break;
+    case kCmdExit1: Exit1Click(); break;
+    case kCmdBtnMinTray: BtnMinTrayClick(); break;
+    case kCmdLblLink1: LblLink1Click(); break;
+  }
 }
 
 void TFrmMain::RunHandler(const std::function<void()>& handler) {
@@ -226,7 +245,19 @@ LRESULT TFrmMain::ColourStatic(HDC dc, HWND control) {
 }
 
 LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreatedMessage_) {
+    // The shell came back (Explorer restarted): without the icon the hidden window is unreachable.
+    AddTrayIcon();
+    return 0;
+  }
   switch (message) {
+    case WM_COMMAND:
+      // Menu items, button and label clicks all report code 0.
+      if (HIWORD(wParam) == 0) RunHandler([this, wParam] { HandleCommand(LOWORD(wParam)); });
+      return 0;
+    case kTrayIconMessage:
+      RunHandler([this, lParam] { TrayIconNotify(lParam); });
+      return 0;
     case WM_NOTIFY:
       if (HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
       break;
@@ -242,6 +273,7 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (Tabit) LayOutPages();
       return 0;
     case WM_DESTROY:
+      RunHandler([this] { FormDestroy(); });
       PostQuitMessage(0);
       return 0;
   }

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <array>
 #include <functional>
@@ -25,6 +26,9 @@ enum CommandId : int {
   kCmdBtnMinTray,
   kCmdLblLink1,
 };
+
+// The tray icon's callback message.
+constexpr UINT kTrayIconMessage = WM_USER + 1;
 
 // Ids of the window's timers.
 enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2, kTimerLowSpace = 3 };
@@ -69,6 +73,7 @@ class TFrmMain {
   FileDialog Avaaja1, Avaaja2, Avaaja3, Save1;
 
   // State.
+  NOTIFYICONDATAW TrayIconData{};
   wchar_t AlertDrive = L'C';
   bool AlarmOn = false;
   bool TimedShutdownOn = false;
@@ -79,6 +84,16 @@ class TFrmMain {
   void TabitChange();
   // clientPoint: where in Kuvakkeet the double-click happened.
   void KuvakkeetDblClick(POINT clientPoint);
+  void TrayIconNotify(LPARAM mouseMessage);
+  void Processes1Click();
+  void Show1Click();
+  void Hide1Click();
+  void Exit1Click();
+  void BtnMinTrayClick();
+  void LblLink1Click();
+
+  // A balloon notice from the tray icon: text cut to 255 characters, title to 63; returns at once.
+  void ShowTrayBalloon(const std::wstring& text, const std::wstring& title);
 
   // The maker's web address and credit line shown on the Home page.
   static constexpr wchar_t kMakerAddress[] = L"https://quoxel.net";
@@ -101,11 +116,20 @@ class TFrmMain {
   void LayOutPages();
   void ShowOnlyActivePage();
   void FormCreate();
+  void FormDestroy();
+  void HandleCommand(int id);
+  void RunPageWork(int page);
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void OpenLinkLabel(HWND label);
 
   HINSTANCE instance_;
   HWND handle_ = nullptr;
   ScopedFont font_, boldFont_, versionFont_, linkFont_, tabFont_;
   ScopedBitmap logo_;
+  ScopedIcon smallIcon_;
+  // Sent to every top-level window when the shell (re)creates the taskbar.
+  UINT taskbarCreatedMessage_ = 0;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
 };

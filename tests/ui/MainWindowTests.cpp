@@ -155,11 +155,11 @@ TEST_F(MainWindow, HomePageControlsStandWhereTheyBelong) {
 TEST_F(MainWindow, TheTrayButtonTakesNoFocus) {
   SetFocus(form->Kuvakkeet);
   const RECT b = ChildBounds(form->BtnMinTray);
-  const LPARAM inside = MAKELPARAM(b.right / 2, b.bottom / 2);
-  PostMessageW(form->BtnMinTray, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-  PostMessageW(form->BtnMinTray, WM_LBUTTONUP, 0, inside);
+  PostMessageW(form->BtnMinTray, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.right / 2, b.bottom / 2));
+  PostMessageW(form->BtnMinTray, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5));  // let go outside: no click
   PumpMessages();
   EXPECT_EQ(GetFocus(), form->Kuvakkeet);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_FALSE(GetWindowLongW(form->BtnMinTray, GWL_STYLE) & WS_TABSTOP);
 }
 

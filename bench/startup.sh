@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up time and idle memory of quoxel.exe against a bare Win32 window, under the same Wine in a
+# private Xvfb display: builds both and a Windows-side probe, which runs each program several times and
+# prints every run, the medians and the ratios. A benchmark, not a test: it exits 0 whenever it could
+# measure. QUOXEL_BENCH_RUNS sets the number of counted runs (7; 1 to 99).
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../scripts/env.sh"
+source "$here/../scripts/display.sh"
+
+runs=${QUOXEL_BENCH_RUNS:-7}
+bench=$build_root/bench
+cxx=i686-w64-mingw32-g++-posix
+cxxflags=(-std=c++17 -O2 -static -municode -s -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN)
+
+fail() { echo "bench: $*" >&2; exit 1; }
+
+# The build's own output only matters when it fails.
+build_quoxel() {
+  local log=$bench/build.log
+  timeout 1800 "$repo_root/scripts/build.sh" --target quoxel >"$log" 2>&1 ||
+    { tail -n 30 "$log" >&2; fail "building quoxel.exe failed (log: $log)"; }
+}
+
+build_bench_programs() {
+  timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/bare_window.cpp" -o "$bench/bare_window.exe"
+  timeout 300 "$cxx" "${cxxflags[@]}" "$here/launch_probe.cpp" -o "$bench/launch_probe.exe" -lpsapi
+}
+
+# quoxel.exe as users run it: in a folder of its own with the Data folder beside it.
+stage_quoxel() {
+  work=$(mktemp -d "$bench/quoxel.XXXXXX")
+  cp "$build_root/win/quoxel.exe" "$work/"
+  cp -r "$build_root/win/Data" "$work/Data"
+}
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+[[ $runs =~ ^[1-9][0-9]?$ ]] || fail "QUOXEL_BENCH_RUNS must be 1 to 99, not '$runs'"
+command -v "$cxx" >/dev/null || fail "$cxx is missing: run scripts/setup.sh"
+[ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix in $WINEPREFIX: run scripts/setup.sh"
+mkdir -p "$bench"
+build_quoxel
+build_bench_programs
+start_display
+work=
+trap 'stop_display; [ -z "$work" ] || rm -rf "$work"' EXIT
+stage_quoxel
+
+echo "quoxel.exe against a bare Win32 window under $(wine --version), $runs runs each"
+# Per run at most 30 s for the window, 1.5 s idle and 20 s to close or kill; plus the warm-up runs.
+status=0
+timeout $(((runs + 1) * 2 * 52 + 60)) wine "$bench/launch_probe.exe" "$runs" \
+  "$(windows_path "$work/quoxel.exe")" "Quoxel 1.0" \
+  "$(windows_path "$bench/bare_window.exe")" "Bare Window" </dev/null || status=$?
+[ "$status" -eq 0 ] || fail "could not measure (launch_probe ended with $status)"

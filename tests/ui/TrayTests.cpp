@@ -1,0 +1,277 @@
+// The tray icon, its balloon notices and menu, the tray button and the link labels.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/FrmMain.h"
+
+namespace {
+
+struct IconCall {
+  DWORD message;
+  NOTIFYICONDATAW data;
+};
+
+class Tray : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) { calls.push_back({message, data}); });
+    SetBrowserOpener([this](const std::wstring& address) { opened.push_back(address); });
+    SetPopupMenuChooser([this](HMENU menu, POINT at) {
+      menus.push_back({menu, at});
+      return menuChoice;
+    });
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+    for (int page = 0; page < kPageCount; ++page) form->SetPageWork(page, [this, page] { ++work[page]; });
+  }
+  void TearDown() override {
+    form.reset();
+    SetNotifyIconTaker(nullptr);
+    SetBrowserOpener(nullptr);
+    SetPopupMenuChooser(nullptr);
+  }
+
+  void IconMouse(UINT mouseMessage) {
+    PostMessageW(form->Handle(), kTrayIconMessage, 0, mouseMessage);
+    PumpMessages();
+  }
+  void Command(int id) {
+    PostMessageW(form->Handle(), WM_COMMAND, id, 0);
+    PumpMessages();
+  }
+  int CallsOf(DWORD message) const {
+    int count = 0;
+    for (const auto& call : calls) count += call.message == message;
+    return count;
+  }
+  void ClickLabel(HWND label) {
+    PostMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PumpMessages();
+  }
+
+  std::unique_ptr<TFrmMain> form;
+  std::vector<IconCall> calls;
+  std::vector<std::wstring> opened;
+  std::vector<std::pair<HMENU, POINT>> menus;
+  UINT menuChoice = 0;
+  int work[kPageCount] = {};
+};
+
+}  // namespace
+
+TEST_F(Tray, TheIconIsAddedWithTipCallbackAndIcon) {
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].message, static_cast<DWORD>(NIM_ADD));
+  const NOTIFYICONDATAW& data = calls[0].data;
+  EXPECT_EQ(data.cbSize, 936u);
+  EXPECT_EQ(data.hWnd, form->Handle());
+  EXPECT_EQ(data.uID, 0u);
+  EXPECT_EQ(data.uFlags, 7u);
+  EXPECT_EQ(data.uCallbackMessage, 1025u);
+  EXPECT_NE(data.hIcon, nullptr);
+  EXPECT_STREQ(data.szTip, L"Quoxel");
+  EXPECT_STREQ(data.szInfo, L"");
+  EXPECT_EQ(data.uTimeout, 0u);
+  EXPECT_EQ(data.dwInfoFlags, 0u);
+}
+
+TEST_F(Tray, ABalloonCutsTextAndTitleAndKeepsTheIcon) {
+  const std::wstring text(300, L't'), title(70, L'T');
+  form->ShowTrayBalloon(text, title);
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  const NOTIFYICONDATAW& notice = calls[1].data;
+  EXPECT_EQ(notice.uFlags, static_cast<UINT>(NIF_INFO));
+  EXPECT_EQ(std::wstring(notice.szInfo), text.substr(0, 255));
+  EXPECT_EQ(std::wstring(notice.szInfoTitle), title.substr(0, 63));
+  EXPECT_EQ(notice.uTimeout, 3000u);
+  EXPECT_EQ(notice.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
+  EXPECT_EQ(calls[2].message, static_cast<DWORD>(NIM_SETVERSION));
+  EXPECT_EQ(calls[2].data.uVersion, 3u);
+  EXPECT_EQ(form->TrayIconData.hIcon, calls[0].data.hIcon);
+  EXPECT_STREQ(form->TrayIconData.szTip, L"Quoxel");
+  EXPECT_EQ(form->TrayIconData.uCallbackMessage, 1025u);
+  EXPECT_EQ(form->TrayIconData.hWnd, form->Handle());
+}
+
+TEST_F(Tray, ALeftClickTogglesTheWindowAndAMinimisedWindowCountsAsShown) {
+  IconMouse(WM_LBUTTONDOWN);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  IconMouse(WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  IconMouse(WM_LBUTTONDOWN);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(Tray, ADoubleClickTogglesOnceAndOtherMouseMessagesDoNothing) {
+  IconMouse(WM_LBUTTONDOWN);
+  IconMouse(WM_LBUTTONUP);
+  IconMouse(WM_LBUTTONDBLCLK);
+  IconMouse(WM_LBUTTONUP);
+  IconMouse(WM_MOUSEMOVE);
+  IconMouse(WM_RBUTTONUP);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(menus.empty());
+}
+
+TEST_F(Tray, ARightClickOpensTheTrayMenuAtThePointerAndRunsTheChoice) {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  menuChoice = kCmdHide1;
+  IconMouse(WM_RBUTTONDOWN);
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].first, form->Pop1.Get());
+  EXPECT_EQ(menus[0].second.x, pointer.x);
+  EXPECT_EQ(menus[0].second.y, pointer.y);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(Tray, ShowOnAShownWindowRerunsThePageWorkOfThePageInFront) {
+  form->SetActivePage(kPageHardDisks);
+  Command(kCmdShow1);
+  EXPECT_EQ(work[kPageHardDisks], 1);
+  Command(kCmdHide1);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  IconMouse(WM_LBUTTONDOWN);  // shows through "Show"
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(work[kPageHardDisks], 2);
+}
+
+TEST_F(Tray, WindowsProcessesRefreshesOnceAndShowsTheAdministrationPage) {
+  Command(kCmdHide1);
+  Command(kCmdProcesses1);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(form->ActivePage(), kPageAdministration);
+  EXPECT_TRUE(IsWindowVisible(form->SH9));
+  EXPECT_EQ(work[kPageAdministration], 1);
+}
+
+TEST_F(Tray, TheTrayButtonHidesTheWindow) {
+  PostMessageW(form->BtnMinTray, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(form->BtnMinTray, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  PumpMessages();
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(Tray, ExitThenNoKeepsRunning) {
+  BoxRecorder boxes({IDNO});
+  Command(kCmdExit1);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Confirmation);
+  EXPECT_EQ(boxes.Calls()[0].caption, L"Confirm");
+  EXPECT_EQ(boxes.Calls()[0].text, L"Are you sure you want to exit Quoxel?");
+  EXPECT_TRUE(IsWindow(form->Handle()));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(CallsOf(NIM_DELETE), 0);
+}
+
+TEST_F(Tray, ExitThenYesEndsThroughFormDestroyOnce) {
+  BoxRecorder boxes({IDYES});
+  const HWND window = form->Handle();
+  Command(kCmdExit1);
+  EXPECT_FALSE(IsWindow(window));
+  form.reset();
+  EXPECT_EQ(CallsOf(NIM_DELETE), 1);
+}
+
+TEST_F(Tray, ClosingTheWindowRemovesTheIcon) {
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(CallsOf(NIM_DELETE), 1);
+  EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(Tray, TheShellsReturnAddsTheIconAgain) {
+  form->ShowTrayBalloon(L"notice", L"title");
+  SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  ASSERT_EQ(CallsOf(NIM_ADD), 2);
+  EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(calls.back().data.uFlags, 7u);
+  EXPECT_EQ(calls.back().data.uCallbackMessage, 1025u);
+}
+
+TEST_F(Tray, LinkLabelsOpenOnlyWebAddresses) {
+  ClickLabel(form->LblLink1);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], TFrmMain::kMakerAddress);
+  for (const wchar_t* target : {L"HTTPS://example.org/x", L"http://127.0.0.1/"}) {
+    SetWindowTextW(form->LblLink1, target);
+    ClickLabel(form->LblLink1);
+    EXPECT_EQ(opened.back(), target);
+  }
+  opened.clear();
+  for (const wchar_t* target :
+       {L"file:///c:/x", L"C:\\Windows\\notepad.exe", L"\\\\server\\share", L"ms-msdt:x", L"javascript:x", L""}) {
+    SetWindowTextW(form->LblLink1, target);
+    ClickLabel(form->LblLink1);
+  }
+  EXPECT_TRUE(opened.empty()) << testing::PrintToString(opened);
+}
+
+// The real shell of the Wine desktop shows the balloon as a tooltip window of its own.
+namespace {
+
+struct BalloonSearch {
+  std::wstring text;
+  bool found = false;
+};
+
+// A tooltip answers WM_GETTEXT with the text it shows; GetWindowText does not ask another process.
+std::wstring TipText(HWND tip) {
+  wchar_t text[512] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(tip, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
+  return text;
+}
+
+BOOL CALLBACK FindBalloon(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<BalloonSearch*>(context);
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (IsWindowVisible(window) && std::wstring(className) == L"tooltips_class32" &&
+      process != GetCurrentProcessId() && TipText(window) == search->text) {
+    search->found = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool BalloonShown(const std::wstring& text) {
+  BalloonSearch search{text, false};
+  EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Waits, delivering messages, until the balloon's state is as wanted; false when it never was.
+bool WaitForBalloon(const std::wstring& text, bool shown, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (BalloonShown(text) != shown) {
+    if (GetTickCount() - start > milliseconds) return false;
+    PumpMessages();
+    Sleep(100);
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
+  SetNotifyIconTaker(nullptr);
+  auto form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+  const std::wstring text = L"Quoxel test notice " + std::to_wstring(GetTickCount());
+  form->ShowTrayBalloon(text, L"Quoxel");
+  EXPECT_TRUE(WaitForBalloon(text, true, 8000)) << "no balloon with the notice appeared";
+  // The icon goes with the window; the shell then takes its balloon down.
+  form.reset();
+  EXPECT_TRUE(WaitForBalloon(text, false, 15000)) << "the balloon stayed after its icon went";
+}

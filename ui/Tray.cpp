@@ -1,0 +1,94 @@
+// The notification-area icon, its balloon notices and menu, the tray button and the link labels.
+#include "ui/FrmMain.h"
+
+#include <algorithm>
+
+#include "app/ResourceIds.h"
+#include "platform/Boxes.h"
+#include "platform/Shell.h"
+#include "ui/WebAddress.h"
+
+namespace {
+
+constexpr UINT kBalloonTimeout = 3000;
+constexpr size_t kBalloonTextLength = 255;
+constexpr size_t kBalloonTitleLength = 63;
+
+// Copies at most `limit` characters and ends them with a NUL.
+template <size_t N>
+void CopyCut(wchar_t (&target)[N], const std::wstring& text, size_t limit) {
+  const size_t length = std::min({text.size(), limit, N - 1});
+  std::copy_n(text.c_str(), length, target);
+  target[length] = L'\0';
+}
+
+}  // namespace
+
+void TFrmMain::AddTrayIcon() {
+  TrayIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  TrayIconData.hWnd = handle_;
+  TrayIconData.uID = 0;
+  TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  TrayIconData.uCallbackMessage = kTrayIconMessage;
+  TrayIconData.hIcon = smallIcon_.Get();
+  CopyCut(TrayIconData.szTip, L"Quoxel", kBalloonTextLength);
+  NotifyIcon(NIM_ADD, TrayIconData);
+}
+
+void TFrmMain::RemoveTrayIcon() { NotifyIcon(NIM_DELETE, TrayIconData); }
+
+void TFrmMain::ShowTrayBalloon(const std::wstring& text, const std::wstring& title) {
+  TrayIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  TrayIconData.uFlags = NIF_INFO;
+  CopyCut(TrayIconData.szInfo, text, kBalloonTextLength);
+  TrayIconData.uTimeout = kBalloonTimeout;
+  CopyCut(TrayIconData.szInfoTitle, title, kBalloonTitleLength);
+  TrayIconData.dwInfoFlags = NIIF_INFO;
+  NotifyIcon(NIM_MODIFY, TrayIconData);
+  TrayIconData.uVersion = NOTIFYICON_VERSION;
+  NotifyIcon(NIM_SETVERSION, TrayIconData);
+}
+
+void TFrmMain::TrayIconNotify(LPARAM mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDOWN) {
+    if (IsWindowVisible(handle_))  // a minimised window counts as visible
+      ShowWindow(handle_, SW_HIDE);
+    else
+      Show1Click();
+  } else if (mouseMessage == WM_RBUTTONDOWN) {
+    SetForegroundWindow(handle_);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ShowPopupMenu(Pop1.Get(), handle_, pointer);
+    // Lets the menu close properly when the user clicks elsewhere (the window may be hidden).
+    PostMessageW(handle_, WM_NULL, 0, 0);
+  }
+}
+
+void TFrmMain::Processes1Click() {
+  RunPageWork(kPageAdministration);
+  ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
+  SetActivePage(kPageAdministration);
+}
+
+void TFrmMain::Show1Click() {
+  ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(handle_);
+  TabitChange();
+}
+
+void TFrmMain::Hide1Click() { ShowWindow(handle_, SW_HIDE); }
+
+void TFrmMain::BtnMinTrayClick() { ShowWindow(handle_, SW_HIDE); }
+
+void TFrmMain::Exit1Click() {
+  if (Confirm(handle_, L"Are you sure you want to exit Quoxel?")) DestroyWindow(handle_);
+}
+
+void TFrmMain::OpenLinkLabel(HWND label) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(label, text, 1024);
+  if (IsWebAddress(text)) OpenInBrowser(text);
+}
+
+void TFrmMain::LblLink1Click() { OpenLinkLabel(LblLink1); }
