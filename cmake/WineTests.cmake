@@ -38,3 +38,6 @@ quoxel_warnings(winprobe)
 add_test(NAME e2e.smoke COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/smoke.sh
          $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e)
 set_tests_properties(e2e.smoke PROPERTIES TIMEOUT 120)
+add_test(NAME e2e.tray_menu_exit COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tray.sh
+         $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tray)
+set_tests_properties(e2e.tray_menu_exit PROPERTIES TIMEOUT 120)

@@ -1,6 +1,8 @@
-// Looks at the windows of the Wine desktop from outside the program under test:
-//   winprobe wait CAPTION MILLISECONDS   exit 0 once a visible top-level window has the caption
-//   winprobe close CAPTION               ask that window to close (WM_CLOSE); exit 0 when found
+// Looks at and acts on the windows of the Wine desktop from outside the program under test:
+//   winprobe wait CAPTION MILLISECONDS         exit 0 once a visible top-level window has the caption
+//   winprobe close CAPTION                     ask that window to close (WM_CLOSE); exit 0 when found
+//   winprobe post CAPTION MESSAGE LPARAM       post a message (numbers in decimal or 0x hex)
+//   winprobe keys VK...                        type virtual keys (hex) into the foreground window
 #include <windows.h>
 
 #include <string>
@@ -28,10 +30,32 @@ int Close(const wchar_t* caption) {
   return 0;
 }
 
+int Post(const wchar_t* caption, const wchar_t* message, const wchar_t* lParam) {
+  HWND window = FindWindowW(nullptr, caption);
+  if (!window) return 1;
+  PostMessageW(window, wcstoul(message, nullptr, 0), 0, wcstoul(lParam, nullptr, 0));
+  return 0;
+}
+
+int Keys(int count, wchar_t** keys) {
+  for (int i = 0; i < count; ++i) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = static_cast<WORD>(wcstoul(keys[i], nullptr, 16));
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(150);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc >= 4 && std::wstring(argv[1]) == L"wait") return Wait(argv[2], wcstoul(argv[3], nullptr, 10));
-  if (argc >= 3 && std::wstring(argv[1]) == L"close") return Close(argv[2]);
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"wait" && argc >= 4) return Wait(argv[2], wcstoul(argv[3], nullptr, 10));
+  if (command == L"close" && argc >= 3) return Close(argv[2]);
+  if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
+  if (command == L"keys" && argc >= 3) return Keys(argc - 2, argv + 2);
   return 2;
 }
