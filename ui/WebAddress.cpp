@@ -1,14 +1,16 @@
 #include "ui/WebAddress.h"
 
-#include <cwctype>
 #include <initializer_list>
 
 namespace {
 
+wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+// prefix is lower case.
 bool StartsWithIgnoringCase(const std::wstring& text, const std::wstring& prefix) {
   if (text.size() < prefix.size()) return false;
   for (size_t i = 0; i < prefix.size(); ++i)
-    if (std::towlower(text[i]) != prefix[i]) return false;
+    if (AsciiLower(text[i]) != prefix[i]) return false;
   return true;
 }
 
