@@ -1,0 +1,133 @@
+#include "utilities/TextListFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+using namespace std::string_literals;
+using Lines = std::vector<std::wstring>;
+
+namespace {
+
+// A stand-in for the ANSI code page: Latin-1, where every byte is the character of the same number.
+std::wstring Latin1Decode(const std::string& bytes) {
+  std::wstring text;
+  for (char byte : bytes) text.push_back(static_cast<unsigned char>(byte));
+  return text;
+}
+
+std::optional<std::string> Latin1Encode(const std::wstring& text) {
+  std::string bytes;
+  for (wchar_t c : text) {
+    if (static_cast<std::uint32_t>(c) > 0xFF) return std::nullopt;  // wchar_t is signed on the host
+    bytes.push_back(static_cast<char>(c));
+  }
+  return bytes;
+}
+
+Lines Decode(const std::string& bytes) { return DecodeTextList(bytes, Latin1Decode); }
+std::string Encode(const Lines& lines) { return EncodeTextList(lines, Latin1Encode); }
+
+}  // namespace
+
+TEST(DecodeTextList, TheByteOrderMarkChoosesTheEncoding) {
+  EXPECT_EQ(Decode("\xFF\xFE" "a\0\x16\x04\r\0\n\0"s), (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\x04\x16\0\r\0\n"s), (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("\xEF\xBB\xBF" "a\xD0\x96\r\n"), (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("a\xD0\x96\r\n"), (Lines{L"a\x00D0\x0096"})) << "no mark: the ANSI code page";
+  EXPECT_EQ(Decode("\xFF\xFE"), Lines{});
+  EXPECT_EQ(Decode("\xEF\xBB\xBF"), Lines{});
+}
+
+TEST(DecodeTextList, DropsAnOddTrailingByteOfUtf16) {
+  EXPECT_EQ(Decode("\xFF\xFE" "a\0b"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\0"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\xFF\xFE" "x"), Lines{});
+}
+
+TEST(DecodeTextList, CutsAtEachKindOfLineEnd) {
+  EXPECT_EQ(Decode("a\r\nb\rc\nd"), (Lines{L"a", L"b", L"c", L"d"}));
+  EXPECT_EQ(Decode("a\n\rb"), (Lines{L"a", L"", L"b"})) << "LF CR is two line ends";
+  EXPECT_EQ(Decode("a\r\r\nb"), (Lines{L"a", L"", L"b"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\0\r\0b\0\n"s), (Lines{L"a", L"b"}));
+}
+
+TEST(DecodeTextList, TheLastLineEndIsOptionalAndAddsNoLine) {
+  EXPECT_EQ(Decode("one\r\ntwo"), (Lines{L"one", L"two"}));
+  EXPECT_EQ(Decode("one\r\ntwo\r\n"), (Lines{L"one", L"two"}));
+  EXPECT_EQ(Decode("one\r\ntwo\r"), (Lines{L"one", L"two"}));
+  EXPECT_EQ(Decode("\r\n"), (Lines{L""}));
+  EXPECT_EQ(Decode("one\r\n\r\n"), (Lines{L"one", L""}));
+  EXPECT_EQ(Decode(""), Lines{});
+}
+
+TEST(DecodeTextList, KeepsBlankLinesAndSpacesInside) {
+  EXPECT_EQ(Decode("\r\na\r\n\r\n\n b \r\n"), (Lines{L"", L"a", L"", L"", L" b "}));
+}
+
+TEST(DecodeTextList, ANulCharacterEndsTheText) {
+  EXPECT_EQ(Decode("a\r\nb\0c\r\nd"s), (Lines{L"a", L"b"}));
+  EXPECT_EQ(Decode("a\r\n\0\r\nb"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\0a"s), Lines{});
+  EXPECT_EQ(Decode("\xFF\xFE" "a\0\0\0b\0"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\xEF\xBB\xBF" "a\0b"s), (Lines{L"a"}));
+}
+
+TEST(Utf8ToUtf16, DecodesEverySequenceLength) {
+  EXPECT_EQ(Utf8ToUtf16("A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80"), L"A\u00E9\u65E5\xD83D\xDE00");
+  EXPECT_EQ(Utf8ToUtf16("\xF4\x8F\xBF\xBF\xEF\xBF\xBF"), L"\xDBFF\xDFFF\uFFFF");
+}
+
+TEST(Utf8ToUtf16, EachBrokenPartBecomesOneReplacementCharacter) {
+  EXPECT_EQ(Utf8ToUtf16("a\x80" "b"), L"a\uFFFDb") << "continuation byte without a lead";
+  EXPECT_EQ(Utf8ToUtf16("\xE2\x82" "A"), L"\uFFFDA") << "sequence cut short";
+  EXPECT_EQ(Utf8ToUtf16("x\xF0\x9F\x98"), L"x\uFFFD") << "cut short by the end of the text";
+  EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), L"\uFFFD\uFFFD") << "overlong";
+  EXPECT_EQ(Utf8ToUtf16("\xE0\x80\xAF"), L"\uFFFD\uFFFD\uFFFD") << "overlong";
+  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD") << "encoded surrogate";
+  EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD") << "above U+10FFFF";
+  EXPECT_EQ(Utf8ToUtf16("\xF5\xFF\xFE"), L"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToUtf16("\xC3\xC3\xA9"), L"\uFFFD\u00E9") << "the byte that broke a sequence starts the next";
+}
+
+TEST(DecodeTextList, InvalidUtf8AfterItsMarkStillGivesTheLines) {
+  EXPECT_EQ(Decode("\xEF\xBB\xBF" "ok\r\nbad\xFF\r\n\xE2\x82\r\n"), (Lines{L"ok", L"bad\uFFFD", L"\uFFFD"}));
+}
+
+TEST(EncodeTextList, WritesAnsiBytesWithCrLfWhenEveryCharacterFits) {
+  const Lines lines{L"caf\u00E9", L"", L"C:\\Windows\\Web\\wall paper.jpg"};
+  const std::string bytes = Encode(lines);
+  EXPECT_EQ(bytes, "caf\xE9\r\n\r\nC:\\Windows\\Web\\wall paper.jpg\r\n");
+  EXPECT_EQ(Decode(bytes), lines);
+  EXPECT_EQ(Encode({}), "");
+  EXPECT_EQ(Encode({L""}), "\r\n");
+}
+
+TEST(EncodeTextList, FallsBackToUtf8WithItsMarkForTheWholeFile) {
+  const Lines lines{L"plain", L"\u0416\u0443\u043A", L"\u65E5\u672C", L"smile \xD83D\xDE00"};
+  const std::string bytes = Encode(lines);
+  EXPECT_EQ(bytes,
+            "\xEF\xBB\xBF" "plain\r\n\xD0\x96\xD1\x83\xD0\xBA\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n"
+            "smile \xF0\x9F\x98\x80\r\n");
+  EXPECT_EQ(Decode(bytes), lines);
+}
+
+TEST(EncodeTextList, AnsiTextThatBeginsLikeAMarkIsWrittenAsUtf8) {
+  for (const Lines& lines : {Lines{L"\u00FF\u00FEx"}, Lines{L"\u00FE\u00FF"}, Lines{L"\u00EF\u00BB\u00BF!"}}) {
+    const std::string bytes = Encode(lines);
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << bytes;
+    EXPECT_EQ(Decode(bytes), lines);
+  }
+}
+
+TEST(Utf16ToUtf8, PairsBecomeFourBytesAndLoneSurrogatesTheReplacement) {
+  EXPECT_EQ(Utf16ToUtf8(L"A\u00E9\u65E5\xD83D\xDE00\uFFFF"), "A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80\xEF\xBF\xBF");
+  EXPECT_EQ(Utf16ToUtf8(L"\xDBFF\xDFFF"), "\xF4\x8F\xBF\xBF");
+  EXPECT_EQ(Utf16ToUtf8(L"a\xD83D"), "a\xEF\xBF\xBD") << "high half at the end";
+  EXPECT_EQ(Utf16ToUtf8(L"\xDE00z"), "\xEF\xBF\xBDz") << "low half alone";
+  EXPECT_EQ(Utf16ToUtf8(L"\xD83D\xD83D\xDE00"), "\xEF\xBF\xBD\xF0\x9F\x98\x80") << "high half before a pair";
+}
+
+TEST(EncodeTextList, ALoneSurrogateIsWrittenAsTheReplacementCharacter) {
+  EXPECT_EQ(Encode({L"x\xDC00"}), "\xEF\xBB\xBF" "x\xEF\xBF\xBD\r\n");
+}
