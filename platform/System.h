@@ -11,3 +11,5 @@ bool FileExists(const std::wstring& path);
 std::uint32_t HighResolutionSeed();
 // The user locale's decimal separator.
 wchar_t UserDecimalSeparator();
+// The system's text for an error code, without the line end it comes with.
+std::wstring SystemErrorText(DWORD code);

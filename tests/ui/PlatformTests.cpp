@@ -80,6 +80,15 @@ TEST(System, DecimalSeparatorIsOneOfTheLocaleKinds) {
   EXPECT_TRUE(separator == L'.' || separator == L',') << static_cast<int>(separator);
 }
 
+TEST(System, ErrorTextsComeWithoutTheirLineEndAndUnknownCodesAsNumbers) {
+  const std::wstring reason = SystemErrorText(ERROR_PATH_NOT_FOUND);
+  ASSERT_FALSE(reason.empty());
+  EXPECT_EQ(reason.find_first_of(L"\r\n"), std::wstring::npos) << reason;
+  EXPECT_NE(reason.back(), L' ');
+  EXPECT_NE(reason, SystemErrorText(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(SystemErrorText(0xDEADBEEF), L"System error 3735928559");
+}
+
 // The real boxes, answered from the keyboard by a timer of this thread so no test waits for a person.
 namespace {
 
