@@ -18,6 +18,7 @@ add_library(quoxel_core STATIC
   platform/Pictures.cpp
   platform/Shell.cpp
   platform/System.cpp
+  platform/TextFiles.cpp
   ui/Controls.cpp
   ui/FrmMain.cpp
   ui/HomePage.cpp

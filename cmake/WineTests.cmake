@@ -28,6 +28,7 @@ quoxel_wine_test(quoxel_ui_tests
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp
   tests/ui/PlatformTests.cpp
+  tests/ui/TextFilesTests.cpp
   tests/ui/TrayTests.cpp
 )
 

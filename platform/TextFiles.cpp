@@ -1,0 +1,88 @@
+#include "platform/TextFiles.h"
+
+#include <atomic>
+
+#include "platform/Handles.h"
+#include "platform/System.h"
+#include "ui/ErrorText.h"
+#include "utilities/TextListFile.h"
+
+namespace {
+
+std::wstring AnsiToWide(const std::string& bytes) {
+  if (bytes.empty()) return std::wstring();
+  const int size = static_cast<int>(bytes.size());
+  std::wstring text(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
+  return text;
+}
+
+// Nothing when a character would turn into the default character or a look-alike.
+std::optional<std::string> WideToAnsi(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int size = static_cast<int>(text.size());
+  BOOL usedDefault = FALSE;
+  const int length =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &usedDefault);
+  if (length == 0 || usedDefault) return std::nullopt;  // 0: a code page that cannot tell, such as UTF-8
+  std::string bytes(length, '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+[[noreturn]] void ThrowCannotOpen(const std::wstring& path) {
+  throw AppError(CannotOpenFileMessage(path, SystemErrorText(GetLastError())));
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) ThrowCannotOpen(path);
+  std::string bytes;
+  char buffer[16384];
+  for (DWORD read = 0;; bytes.append(buffer, read)) {
+    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) ThrowCannotOpen(path);
+    if (read == 0) return bytes;
+  }
+}
+
+// A name beside the target that no other writer, in this process or another, uses at the same time.
+std::wstring TemporaryNameBeside(const std::wstring& target) {
+  static std::atomic<unsigned> counter{0};
+  return target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) + L".tmp";
+}
+
+// Writes the bytes to a new file beside the target and closes it; its name goes to `created` once
+// the file exists. Returns the system's error code, ERROR_SUCCESS when all is on the disk.
+DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes, std::wstring& created) {
+  std::wstring name;
+  ScopedHandle file;
+  do {  // CREATE_NEW never overwrites a left-over file of the same name: take the next name then
+    name = TemporaryNameBeside(target);
+    file.Reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  } while (!file && GetLastError() == ERROR_FILE_EXISTS);
+  if (!file) return GetLastError();
+  created = name;
+  DWORD written = 0;
+  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      !FlushFileBuffers(file.Get()) || !CloseHandle(file.Release()))
+    return GetLastError();
+  return written == bytes.size() ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ReadTextListFile(const std::wstring& path) {
+  return DecodeTextList(ReadWholeFile(path), AnsiToWide);
+}
+
+void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
+  std::wstring temporary;
+  DWORD error = WriteTemporaryBeside(path, EncodeTextList(lines, WideToAnsi), temporary);
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error == ERROR_SUCCESS) return;
+  if (!temporary.empty()) DeleteFileW(temporary.c_str());
+  throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
+}
