@@ -2,13 +2,13 @@
 # Start-up time and idle memory of quoxel.exe against a bare Win32 window, under the same Wine in a
 # private Xvfb display: builds both and a Windows-side probe, which runs each program several times and
 # prints every run, the medians and the ratios. A benchmark, not a test: it exits 0 whenever it could
-# measure. QUOXEL_BENCH_RUNS sets the number of counted runs (7; 1 to 99).
+# measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../scripts/env.sh"
 source "$here/../scripts/display.sh"
 
-runs=${QUOXEL_BENCH_RUNS:-7}
+runs=${QUOXEL_BENCH_RUNS:-11}
 bench=$build_root/bench
 cxx=i686-w64-mingw32-g++-posix
 cxxflags=(-std=c++17 -O2 -static -municode -s -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN)

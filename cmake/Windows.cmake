@@ -14,6 +14,7 @@ set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PRE
 add_library(quoxel_core STATIC
   ${QUOXEL_LOGIC_SOURCES}
   platform/Boxes.cpp
+  platform/Drives.cpp
   platform/FileDialogs.cpp
   platform/Pictures.cpp
   platform/Shell.cpp
@@ -25,6 +26,9 @@ add_library(quoxel_core STATIC
   ui/IconView.cpp
   ui/Page.cpp
   ui/Tray.cpp
+  tools/disk/DiskPage.cpp
+  tools/disk/LargestFilesSearch.cpp
+  tools/disk/LowSpaceAlert.cpp
 )
 target_include_directories(quoxel_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(quoxel_core PUBLIC png_static comctl32 comdlg32 uxtheme msimg32 gdi32 user32 shell32)

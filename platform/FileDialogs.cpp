@@ -35,6 +35,7 @@ bool FileDialog::Execute(HWND owner) {
   ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
   if (multiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
+  if (overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   const BOOL chosen = kind == Kind::Save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!chosen) return false;
   files = ChosenFiles(buffer);

@@ -15,6 +15,7 @@ struct FileDialog {
   std::wstring filter;            // "Description|*.ext;*.ext2|..."
   std::wstring defaultExtension;  // ".txt"
   bool multiSelect = false;
+  bool overwritePrompt = false;  // a save dialog asks before it lets an existing file be chosen
   // The chosen files, in the dialog's order, after a run that was not cancelled.
   std::vector<std::wstring> files;
 

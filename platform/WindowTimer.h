@@ -11,8 +11,9 @@ class WindowTimer {
   WindowTimer& operator=(const WindowTimer&) = delete;
 
   void Attach(HWND window) { window_ = window; }
+  // Enabling a running timer leaves its interval running; enabling a stopped one starts it afresh.
   void SetEnabled(bool enabled) {
-    if (enabled && window_) SetTimer(window_, id_, interval_, nullptr);
+    if (enabled && !enabled_ && window_) SetTimer(window_, id_, interval_, nullptr);
     if (!enabled && enabled_ && IsWindow(window_)) KillTimer(window_, id_);
     enabled_ = enabled && window_;
   }

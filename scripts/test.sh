@@ -24,6 +24,7 @@ run_ctest "$build_root/native" native || native_status=$?
 
 echo "== Windows build and tests under Wine"
 "$here/build.sh"
+"$here/test-drives.sh"
 start_display
 wine_status=0
 run_ctest "$build_root/win" wine || wine_status=$?

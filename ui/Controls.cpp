@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -140,6 +141,15 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
   return CreateChild(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
 }
 
+void SetLabelText(HWND label, const std::wstring& text) {
+  RECT rect;
+  GetWindowRect(label, &rect);
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+  SetWindowPos(label, nullptr, 0, 0, TextExtent(font, text).cx, rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowTextW(label, text.c_str());
+}
+
 void RegisterSpeedButtonClass(HINSTANCE instance) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
@@ -169,6 +179,48 @@ auto WithFont(HFONT font, Measure measure) {
 }
 
 }  // namespace
+
+namespace {
+
+LRESULT CALLBACK FilterKeys(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  auto* filter = reinterpret_cast<KeyFilter*>(data);
+  if (message == WM_CHAR) {
+    wchar_t key = static_cast<wchar_t>(wParam);
+    (*filter)(key);
+    if (key == 0) return 0;
+    wParam = key;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, FilterKeys, 0);
+    delete filter;
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SetKeyFilter(HWND editOrCombo, KeyFilter filter) {
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  HWND edit = GetComboBoxInfo(editOrCombo, &combo) && combo.hwndItem ? combo.hwndItem : editOrCombo;
+  SetWindowSubclass(edit, FilterKeys, 0, reinterpret_cast<DWORD_PTR>(new KeyFilter(std::move(filter))));
+}
+
+std::wstring ListBoxText(HWND list, int index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+std::wstring WindowTextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
 
 SIZE TextExtent(HFONT font, const std::wstring& text) {
   return WithFont(font, [&text](HDC dc) {

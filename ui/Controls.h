@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // Position of a control in its parent, as left, top, width, height.
@@ -13,11 +14,22 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& te
                  int id, HFONT font, DWORD exStyle = 0);
 // A label is as wide as its text, whatever width it was laid out with, so no font cuts it short.
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id = 0);
+// Changes a label's text and makes it as wide as the new text.
+void SetLabelText(HWND label, const std::wstring& text);
 
 // A push button that never takes the keyboard focus; a click (or BM_CLICK) sends BN_CLICKED to its
 // parent like an ordinary button.
 HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font);
 void RegisterSpeedButtonClass(HINSTANCE instance);
+
+// Passes each character typed into an edit (or an editable combo box's edit) through the filter
+// first; a filter that sets the character to 0 discards it.
+using KeyFilter = std::function<void(wchar_t&)>;
+void SetKeyFilter(HWND editOrCombo, KeyFilter filter);
+
+// Text of a list box's item, and of a window.
+std::wstring ListBoxText(HWND list, int index);
+std::wstring WindowTextOf(HWND window);
 
 // Width and height of a text in a font, in pixels.
 SIZE TextExtent(HFONT font, const std::wstring& text);

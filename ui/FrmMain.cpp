@@ -1,12 +1,14 @@
 #include "ui/FrmMain.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "ui/ErrorText.h"
+#include "utilities/LargestFiles.h"
 
 namespace {
 
@@ -77,6 +79,7 @@ TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
   if (!handle_) throw AppError(L"The main window cannot be created");
   CreatePageControl();
   CreateHomePage();
+  CreateDiskPage();
   CreateComponents();
   LayOutPages();
   FormCreate();
@@ -158,6 +161,7 @@ void TFrmMain::CreateComponents() {
   Save1.kind = FileDialog::Kind::Save;
   Save1.filter = L"Text File (*.txt)|*.txt";
   Save1.defaultExtension = L".txt";
+  Save1.overwritePrompt = true;  // the results file may replace another: ask first
 }
 
 void TFrmMain::LayOutPages() {
@@ -194,8 +198,10 @@ void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 void TFrmMain::FormCreate() {
   Random.Seed(HighResolutionSeed());
   AlertDrive = L'C';
+  SetWindowTextW(EditAA, (std::wstring(L"10") + UserDecimalSeparator() + L"0").c_str());
   AppDir = ExecutableFolder();
   SetActivePage(kPageHome);
+  ResetLargestFiles();
   AlarmOn = false;
   TimedShutdownOn = false;
   AddTrayIcon();
@@ -203,14 +209,46 @@ void TFrmMain::FormCreate() {
 
 void TFrmMain::FormDestroy() { RemoveTrayIcon(); }
 
-void TFrmMain::HandleCommand(int id) {
+void TFrmMain::HandleCommand(int id, int code) {
+  if (id == kCmdLstKovot) {
+    if (code == LBN_SELCHANGE) LstKovotClick();
+    return;
+  }
+  if (code != 0) return;  // menu items, button and label clicks all report code 0
   switch (id) {
     case kCmdProcesses1: Processes1Click(); break;
     case kCmdShow1: Show1Click(); break;
     case kCmdHide1: Hide1Click(); break;
     case kCmdExit1: Exit1Click(); break;
+    case kCmdSaveRTAF: SaveRTAFClick(); break;
     case kCmdBtnMinTray: BtnMinTrayClick(); break;
     case kCmdLblLink1: LblLink1Click(); break;
+    case kCmdBtnKovoIsoimmat: BtnKovoIsoimmatClick(); break;
+    case kCmdChkSAlert: ChkSAlertClick(); break;
+  }
+}
+
+void TFrmMain::HandleTimer(UINT_PTR id) {
+  if (id == Ajastin3.Id()) Ajastin3Timer();
+}
+
+void TFrmMain::EndProgram() {
+  if (searching_)
+    endRequested_ = true;
+  else
+    DestroyWindow(handle_);
+}
+
+void TFrmMain::ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+      return;
+    }
+    if (IsDialogMessageW(handle_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
 }
 
@@ -241,6 +279,7 @@ bool TFrmMain::HandleNotify(const NMHDR& header) {
 LRESULT TFrmMain::ColourStatic(HDC dc, HWND control) {
   SetBkMode(dc, TRANSPARENT);
   if (control == LblLink1) SetTextColor(dc, RGB(0, 0, 255));
+  if (GetParent(control) == PnlKovo) return reinterpret_cast<LRESULT>(panelKovo_->Background());
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -252,8 +291,27 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_COMMAND:
-      // Menu items, button and label clicks all report code 0.
-      if (HIWORD(wParam) == 0) RunHandler([this, wParam] { HandleCommand(LOWORD(wParam)); });
+      RunHandler([this, wParam] { HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
+      return 0;
+    case WM_TIMER:
+      RunHandler([this, wParam] { HandleTimer(wParam); });
+      return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == LstLargest) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (lParam == -1) {  // from the keyboard: at the list's corner
+          at = POINT{0, 0};
+          ClientToScreen(LstLargest, &at);
+        }
+        ShowPopupMenu(Pop2.Get(), handle_, at);
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORLISTBOX:
+      if (reinterpret_cast<HWND>(lParam) == LstKovot) return reinterpret_cast<LRESULT>(creamBrush_.Get());
+      break;
+    case WM_CLOSE:
+      EndProgram();
       return 0;
     case kTrayIconMessage:
       RunHandler([this, lParam] { TrayIconNotify(lParam); });

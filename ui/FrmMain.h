@@ -25,6 +25,9 @@ enum CommandId : int {
   kCmdSaveRTAF,
   kCmdBtnMinTray,
   kCmdLblLink1,
+  kCmdLstKovot,
+  kCmdBtnKovoIsoimmat,
+  kCmdChkSAlert,
 };
 
 // The tray icon's callback message.
@@ -63,6 +66,12 @@ class TFrmMain {
        SH8 = nullptr, SH10 = nullptr, SH9 = nullptr;
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
+  // "Hard Disk Drives" page.
+  HWND Lbl11 = nullptr, LstKovot = nullptr, PnlKovo = nullptr;
+  HWND LblFreeS = nullptr, LblSpaceU = nullptr, LblKovoK = nullptr, LblDS = nullptr;
+  HWND Cbo_SC = nullptr, Lbl9 = nullptr, Lbl10 = nullptr, BtnKovoIsoimmat = nullptr, LstLargest = nullptr;
+  HWND Anim1 = nullptr, LblSearching = nullptr;
+  HWND ChkSAlert = nullptr, CboAD = nullptr, Lbl21 = nullptr, EditAA = nullptr, Lbl22 = nullptr;
 
   // Non-visual components.
   ScopedImageList Kuvakekuvat;
@@ -92,6 +101,18 @@ class TFrmMain {
   void BtnMinTrayClick();
   void LblLink1Click();
 
+  // Disk tools.
+  void FillDriveList();
+  void LstKovotClick();
+  std::wstring GetVolumeSerial(const std::wstring& driveText);
+  void BtnKovoIsoimmatClick();
+  void Cbo_SCKeyPress(wchar_t& key);
+  void SaveRTAFClick();
+  void EditAAKeyPress(wchar_t& key);
+  void CboADKeyPress(wchar_t& key);
+  void ChkSAlertClick();
+  void Ajastin3Timer();
+
   // A balloon notice from the tray icon: text cut to 255 characters, title to 63; returns at once.
   void ShowTrayBalloon(const std::wstring& text, const std::wstring& title);
 
@@ -117,11 +138,24 @@ class TFrmMain {
   void ShowOnlyActivePage();
   void FormCreate();
   void FormDestroy();
-  void HandleCommand(int id);
+  void HandleCommand(int id, int code);
   void RunPageWork(int page);
   void AddTrayIcon();
   void RemoveTrayIcon();
   void OpenLinkLabel(HWND label);
+  void HandleTimer(UINT_PTR id);
+  // Ends the program through FormDestroy; during a search, once the search has listed its results.
+  void EndProgram();
+  void ProcessPendingMessages();
+
+  void CreateDiskPage();
+  void CreateDriveDetails();
+  void CreateSearchControls();
+  void CreateAlertRow();
+  wchar_t SelectedDriveLetter() const;
+  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse);
+  void ListSearchResults();
+  void SetAlertChecked(bool checked);
 
   HINSTANCE instance_;
   HWND handle_ = nullptr;
@@ -132,4 +166,9 @@ class TFrmMain {
   UINT taskbarCreatedMessage_ = 0;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
+  ScopedFont drivesFont_, searchingFont_;
+  ScopedBrush creamBrush_;
+  std::unique_ptr<Page> panelKovo_;
+  bool searching_ = false;
+  bool endRequested_ = false;
 };

@@ -21,6 +21,16 @@ Page::Page(HWND pageControl) {
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(pageControl, GWLP_HINSTANCE)), this);
 }
 
+Page::Page(HWND parent, Bounds b, COLORREF background) : background_(CreateSolidBrush(background)) {
+  handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left,
+                            b.top, b.width, b.height, parent, nullptr,
+                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+}
+
+Page::~Page() {
+  if (background_) DeleteObject(background_);
+}
+
 void Page::AddPainting(Bounds b, Painter painter) {
   paintings_.push_back({RECT{b.left, b.top, b.left + b.width, b.top + b.height}, std::move(painter)});
 }
@@ -51,6 +61,14 @@ LRESULT CALLBACK Page::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       if (reinterpret_cast<HWND>(wParam) != window &&
           SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam))
         return TRUE;
+      break;
+    case WM_ERASEBKGND:
+      if (page) {
+        RECT rect;
+        GetClientRect(window, &rect);
+        FillRect(reinterpret_cast<HDC>(wParam), &rect, page->Background());
+        return 1;
+      }
       break;
     case WM_PAINT:
       if (page) {

@@ -14,11 +14,17 @@ class Page {
   using Painter = std::function<void(HDC, const RECT&)>;
 
   static void RegisterWindowClass(HINSTANCE instance);
+  // A page of the page control, in the button-face colour.
   explicit Page(HWND pageControl);
+  // A panel: a container at a place in its parent, with its own background colour.
+  Page(HWND parent, Bounds bounds, COLORREF background);
+  ~Page();
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
   HWND Handle() const { return handle_; }
+  // What labels on this container paint their background with.
+  HBRUSH Background() const { return background_ ? background_ : GetSysColorBrush(COLOR_BTNFACE); }
   void AddPainting(Bounds bounds, Painter painter);
 
  private:
@@ -30,5 +36,6 @@ class Page {
     Painter painter;
   };
   HWND handle_ = nullptr;
+  HBRUSH background_ = nullptr;
   std::vector<Painting> paintings_;
 };

@@ -82,7 +82,7 @@ void TFrmMain::Hide1Click() { ShowWindow(handle_, SW_HIDE); }
 void TFrmMain::BtnMinTrayClick() { ShowWindow(handle_, SW_HIDE); }
 
 void TFrmMain::Exit1Click() {
-  if (Confirm(handle_, L"Are you sure you want to exit Quoxel?")) DestroyWindow(handle_);
+  if (Confirm(handle_, L"Are you sure you want to exit Quoxel?")) EndProgram();
 }
 
 void TFrmMain::OpenLinkLabel(HWND label) {

@@ -1,5 +1,5 @@
-// Main of the test programs that run under Wine. No box or file dialog may wait for a person here:
-// one that a test did not expect fails that test and is answered No / Cancel. At the end the main
+// Main of the test programs that run under Wine. Nothing may wait for a person or reach outside the
+// test (see InstallTestGuards). At the end the main
 // leaves a mark for the runner script, which tells a finished run from one that never started.
 #include <windows.h>
 #include <commctrl.h>
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  InstallUnexpectedBoxGuards();
+  InstallTestGuards();
   const int result = RUN_ALL_TESTS();
   LeaveFinishedMark(result);
   return result;

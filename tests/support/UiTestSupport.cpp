@@ -1,10 +1,23 @@
 #include "tests/support/UiTestSupport.h"
 
+#include <commctrl.h>
+
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include "platform/FileDialogs.h"
+#include "platform/Shell.h"
 
-void InstallUnexpectedBoxGuards() {
+void InstallTestGuards() {
+  SetNotifyIconTaker([](DWORD, const NOTIFYICONDATAW&) {});
+  SetBrowserOpener([](const std::wstring& address) {
+    ADD_FAILURE() << "unexpected browser: " << testing::PrintToString(address);
+  });
+  SetPopupMenuChooser([](HMENU, POINT) -> UINT {
+    ADD_FAILURE() << "unexpected popup menu";
+    return 0;
+  });
   SetBoxAnswerer([](const BoxCall& call) {
     ADD_FAILURE() << "unexpected box: " << testing::PrintToString(call.text);
     return IDNO;
@@ -25,7 +38,12 @@ BoxRecorder::BoxRecorder(std::deque<int> answers) : answers_(std::move(answers))
   });
 }
 
-BoxRecorder::~BoxRecorder() { InstallUnexpectedBoxGuards(); }
+BoxRecorder::~BoxRecorder() {
+  SetBoxAnswerer([](const BoxCall& call) {
+    ADD_FAILURE() << "unexpected box: " << testing::PrintToString(call.text);
+    return IDNO;
+  });
+}
 
 void PumpMessages() {
   MSG msg;
@@ -47,4 +65,41 @@ RECT ChildBounds(HWND child) {
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return RECT{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void ClickTab(HWND tabControl, int index) {
+  RECT rect;
+  SendMessageW(tabControl, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  PostMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(tabControl, WM_LBUTTONUP, 0, point);
+  PumpMessages();
+}
+
+void DoubleClick(HWND window, POINT at) {
+  const LPARAM point = MAKELPARAM(at.x, at.y);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  PumpMessages();
+}
+
+void Click(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  const LPARAM point = MAKELPARAM(client.right / 2, client.bottom / 2);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  PumpMessages();
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::string bytes;
+  if (std::FILE* file = _wfopen(path.c_str(), L"rb")) {
+    char buffer[4096];
+    while (const size_t read = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, read);
+    std::fclose(file);
+  }
+  return bytes;
 }

@@ -7,8 +7,10 @@
 
 #include "platform/Boxes.h"
 
-// Boxes and file dialogs that no test scripted fail the running test and are answered No / Cancel.
-void InstallUnexpectedBoxGuards();
+// What a test must not really do: boxes and file dialogs that no test scripted fail the running test
+// and are answered No / Cancel; a popup menu or the browser fails it too; tray icon calls go nowhere,
+// so that no test leaves an icon or a balloon in the desktop.
+void InstallTestGuards();
 
 // Records every box shown while it lives and answers them in turn from a script (IDOK when the script
 // has run out). Restores the guards when it goes.
@@ -27,6 +29,13 @@ class BoxRecorder {
 
 // Delivers every message waiting for this thread (ignoring a quit request).
 void PumpMessages();
+// A click on a tab of a tab control, and a double-click, as the mouse makes them (posted, then delivered).
+void ClickTab(HWND tabControl, int index);
+void DoubleClick(HWND window, POINT at);
+// A click in the middle of a window.
+void Click(HWND window);
+// The whole content of a file; empty when it cannot be read.
+std::string ReadBytes(const std::wstring& path);
 // Text of a window.
 std::wstring WindowText(HWND window);
 // Position of a child window in its parent's client area, as left, top, width, height.

@@ -35,24 +35,7 @@ class Navigation : public testing::Test {
     return POINT{client.right - 3, client.bottom - 3};
   }
 
-  // A double-click as the mouse makes it: down, up, double-click, up, all at one point.
-  void DoubleClick(HWND window, POINT at) {
-    const LPARAM point = MAKELPARAM(at.x, at.y);
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(window, WM_LBUTTONUP, 0, point);
-    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    PostMessageW(window, WM_LBUTTONUP, 0, point);
-    PumpMessages();
-  }
-
-  void ClickTab(int index) {
-    RECT rect;
-    SendMessageW(form->Tabit, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-    const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    PostMessageW(form->Tabit, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(form->Tabit, WM_LBUTTONUP, 0, point);
-    PumpMessages();
-  }
+  void ClickTab(int index) { ::ClickTab(form->Tabit, index); }
 
   std::unique_ptr<TFrmMain> form;
   int work[kPageCount] = {};

@@ -131,7 +131,7 @@ class RealBoxes : public testing::Test {
   void SetUp() override { SetBoxAnswerer(nullptr); }
   void TearDown() override {
     KillTimer(nullptr, g_timer);
-    InstallUnexpectedBoxGuards();
+    InstallTestGuards();
   }
   void AnswerWith(WPARAM key, const wchar_t* caption) {
     g_plan = KeyPlan{key, caption, L"", 0};

@@ -6,22 +6,13 @@
 #include "platform/Handles.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
+#include "tests/support/UiTestSupport.h"
 #include "ui/ErrorText.h"
 
 using namespace std::string_literals;
 using Lines = std::vector<std::wstring>;
 
 namespace {
-
-std::string ReadBytes(const std::wstring& path) {
-  std::string bytes;
-  if (std::FILE* file = _wfopen(path.c_str(), L"rb")) {
-    char buffer[4096];
-    while (const size_t read = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, read);
-    std::fclose(file);
-  }
-  return bytes;
-}
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
   std::FILE* file = _wfopen(path.c_str(), L"wb");

@@ -32,9 +32,7 @@ class Tray : public testing::Test {
   }
   void TearDown() override {
     form.reset();
-    SetNotifyIconTaker(nullptr);
-    SetBrowserOpener(nullptr);
-    SetPopupMenuChooser(nullptr);
+    InstallTestGuards();
   }
 
   void IconMouse(UINT mouseMessage) {
@@ -274,4 +272,5 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   // The icon goes with the window; the shell then takes its balloon down.
   form.reset();
   EXPECT_TRUE(WaitForBalloon(text, false, 15000)) << "the balloon stayed after its icon went";
+  InstallTestGuards();
 }

@@ -1,0 +1,45 @@
+#include "platform/Drives.h"
+
+#include "platform/Handles.h"
+
+bool IsFixedDrive(wchar_t letter) {
+  const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+  return GetDriveTypeW(root) == DRIVE_FIXED;
+}
+
+DriveSpace QueryDriveSpace(const std::wstring& root) {
+  ULARGE_INTEGER freeToCaller, total;
+  if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr)) return DriveSpace{-1, -1};
+  return DriveSpace{static_cast<std::int64_t>(freeToCaller.QuadPart), static_cast<std::int64_t>(total.QuadPart)};
+}
+
+std::optional<std::uint32_t> VolumeSerialNumber(const std::wstring& root) {
+  DWORD serial = 0, maximumComponentLength = 0, flags = 0;
+  if (!GetVolumeInformationW(root.c_str(), nullptr, 0, &serial, &maximumComponentLength, &flags, nullptr, 0))
+    return std::nullopt;
+  return serial;
+}
+
+namespace {
+
+// The basic information level skips the short names and large fetches read ahead: the same entries
+// in the same order, fetched faster. Older systems refuse both; the plain call serves them.
+ScopedFindHandle OpenListing(const std::wstring& pattern, WIN32_FIND_DATAW& first) {
+  HANDLE handle = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &first, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+  if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    handle = FindFirstFileW(pattern.c_str(), &first);
+  return ScopedFindHandle(handle);
+}
+
+}  // namespace
+
+void ForEachDirectoryEntry(const std::wstring& pattern,
+                           const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+  WIN32_FIND_DATAW entry;
+  ScopedFindHandle listing = OpenListing(pattern, entry);
+  if (!listing) return;
+  do {
+    visit(entry);
+  } while (FindNextFileW(listing.Get(), &entry));
+}

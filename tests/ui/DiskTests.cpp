@@ -1,0 +1,272 @@
+// The "Hard Disk Drives" page against real drives: the scratch drives Q: (fixed, known files),
+// R: (removable) and S: (CD-ROM) that scripts/test-drives.sh gives the test prefix.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "platform/System.h"
+#include "tests/support/UiTestSupport.h"
+#include "tools/disk/DriveFigures.h"
+#include "ui/Controls.h"
+#include "ui/FrmMain.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+class DiskPage : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
+      if (message == NIM_MODIFY) balloons.push_back({data.szInfo, data.szInfoTitle});
+    });
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+    ClickTab(form->Tabit, kPageHardDisks);
+  }
+  void TearDown() override {
+    form.reset();
+    InstallTestGuards();
+  }
+
+  Lines Items(HWND list) {
+    Lines items;
+    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
+    return items;
+  }
+  int IndexOfDrive(wchar_t letter) {
+    const Lines items = Items(form->LstKovot);
+    for (size_t i = 0; i < items.size(); ++i)
+      if (items[i][0] == letter) return static_cast<int>(i);
+    return -1;
+  }
+  // Clicks the drive's line in the list, as the user picks it.
+  void PickDrive(wchar_t letter) {
+    const int index = IndexOfDrive(letter);
+    ASSERT_GE(index, 0) << "drive " << static_cast<char>(letter) << " is not listed";
+    RECT rect;
+    SendMessageW(form->LstKovot, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    const LPARAM point = MAKELPARAM(rect.left + 5, (rect.top + rect.bottom) / 2);
+    PostMessageW(form->LstKovot, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(form->LstKovot, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+  }
+  void Search(int count) {
+    SendMessageW(form->Cbo_SC, CB_SETCURSEL, count - 5, 0);
+    PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  void Type(HWND edit, const std::wstring& keys) {
+    for (wchar_t key : keys) SendMessageW(edit, WM_CHAR, key, 0);
+  }
+  void ClickAlert() {
+    PostMessageW(form->ChkSAlert, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  bool AlertChecked() { return SendMessageW(form->ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  std::unique_ptr<TFrmMain> form;
+  std::vector<std::pair<std::wstring, std::wstring>> balloons;
+};
+
+const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", L"Q:\\under.bin\t 1024.00 MB",
+                        L"Q:\\sub\\deeper\\deep.bin\t 2.86 MB", L"Q:\\mb.bin\t 1.00 MB"};
+
+}  // namespace
+
+TEST_F(DiskPage, ListsOnlyFixedDrivesInLetterOrder) {
+  const Lines drives = Items(form->LstKovot);
+  ASSERT_GE(drives.size(), 3u);
+  EXPECT_EQ(drives.front(), L"C\tFixed Drive");
+  EXPECT_GE(IndexOfDrive(L'Q'), 0);
+  EXPECT_GE(IndexOfDrive(L'Z'), 0);
+  EXPECT_EQ(IndexOfDrive(L'R'), -1) << "removable";
+  EXPECT_EQ(IndexOfDrive(L'S'), -1) << "CD-ROM";
+  for (size_t i = 1; i < drives.size(); ++i) EXPECT_LT(drives[i - 1][0], drives[i][0]);
+  ASSERT_EQ(SendMessageW(form->CboAD, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.size()));
+  EXPECT_EQ(SendMessageW(form->CboAD, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(WindowTextOf(form->CboAD), L"C:");
+}
+
+TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
+  EXPECT_FALSE(IsWindowEnabled(form->BtnKovoIsoimmat));
+  PickDrive(L'Q');
+  EXPECT_TRUE(IsWindowEnabled(form->BtnKovoIsoimmat));
+  ULARGE_INTEGER free, total;
+  ASSERT_TRUE(GetDiskFreeSpaceExW(L"Q:\\", &free, &total, nullptr));
+  const wchar_t separator = UserDecimalSeparator();
+  const long double freeGiB = ToGibibytes(static_cast<std::int64_t>(free.QuadPart));
+  const long double totalGiB = ToGibibytes(static_cast<std::int64_t>(total.QuadPart));
+  EXPECT_EQ(WindowTextOf(form->LblFreeS), FreeSpaceText(freeGiB, totalGiB, separator));
+  EXPECT_EQ(WindowTextOf(form->LblKovoK), DriveSizeText(totalGiB, separator));
+  EXPECT_EQ(WindowTextOf(form->LblDS), L"Disk Serial Number: 1A2B:3C4D");
+  for (HWND label : {form->LblFreeS, form->LblSpaceU, form->LblKovoK, form->LblDS}) {
+    RECT rect;
+    GetClientRect(label, &rect);
+    EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
+                                     WindowTextOf(label)).cx);
+  }
+}
+
+TEST_F(DiskPage, ComingBackRefillsTheListsButKeepsTheDetails) {
+  PickDrive(L'Q');
+  SendMessageW(form->CboAD, CB_SETCURSEL, 1, 0);
+  const std::wstring details = WindowTextOf(form->LblFreeS);
+  ClickTab(form->Tabit, kPageCleaner);
+  ClickTab(form->Tabit, kPageHardDisks);
+  EXPECT_EQ(SendMessageW(form->LstKovot, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(SendMessageW(form->CboAD, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(WindowTextOf(form->LblFreeS), details);
+  EXPECT_TRUE(IsWindowEnabled(form->BtnKovoIsoimmat));
+}
+
+TEST_F(DiskPage, SearchListsTheFiveLargestFilesLargestFirst) {
+  PickDrive(L'Q');
+  Search(5);
+  EXPECT_TRUE(IsWindowVisible(form->LstLargest));
+  EXPECT_FALSE(IsWindowVisible(form->Anim1));
+  EXPECT_FALSE(IsWindowVisible(form->LblSearching));
+  EXPECT_EQ(Items(form->LstLargest), kTopFive);
+}
+
+TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
+  PickDrive(L'Q');
+  Search(12);
+  Lines expected = kTopFive;
+  for (const wchar_t* line : {L"Q:\\kb.bin\t 1024.00 kB", L"Q:\\half.bin\t 0.50 kB", L"Q:\\sub\\small.bin\t 0.10 kB",
+                              L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
+    expected.push_back(line);
+  EXPECT_EQ(Items(form->LstLargest), expected);
+}
+
+TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
+  PickDrive(L'Q');
+  SendMessageW(form->Cbo_SC, CB_SETCURSEL, 0, 0);
+  PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);  // arrives while the first search pumps messages
+  PumpMessages();
+  EXPECT_EQ(Items(form->LstLargest), kTopFive);
+  Search(5);
+  EXPECT_EQ(Items(form->LstLargest), kTopFive) << "a later search still runs";
+}
+
+TEST_F(DiskPage, PickingADriveHidesTheResults) {
+  PickDrive(L'Q');
+  Search(5);
+  PickDrive(L'C');
+  EXPECT_FALSE(IsWindowVisible(form->LstLargest));
+}
+
+TEST_F(DiskPage, WithoutASelectedDriveTheSearchCoversDriveC) {
+  PickDrive(L'Q');
+  ClickTab(form->Tabit, kPageHome);
+  ClickTab(form->Tabit, kPageHardDisks);
+  Search(5);
+  const Lines lines = Items(form->LstLargest);
+  ASSERT_EQ(lines.size(), 5u);
+  for (const auto& line : lines) EXPECT_EQ(line.rfind(L"c:\\", 0), 0u) << testing::PrintToString(line);
+}
+
+TEST_F(DiskPage, SavesTheResultLinesWithCrLfAfterAskingAboutOverwriting) {
+  PickDrive(L'Q');
+  Search(5);
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring path = std::wstring(folder) + L"quoxel-results-test.txt";
+  bool askedAboutOverwriting = false;
+  SetFileDialogAnswerer([&](const FileDialog& dialog) -> std::optional<std::vector<std::wstring>> {
+    askedAboutOverwriting = dialog.overwritePrompt && dialog.kind == FileDialog::Kind::Save;
+    return std::vector<std::wstring>{path};
+  });
+  SetPopupMenuChooser([this](HMENU menu, POINT) -> UINT { return menu == form->Pop2.Get() ? kCmdSaveRTAF : 0; });
+  PostMessageW(form->LstLargest, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->LstLargest), MAKELPARAM(10, 10));
+  PumpMessages();
+  EXPECT_TRUE(askedAboutOverwriting);
+  const std::string bytes = ReadBytes(path);
+  std::string expected;
+  for (const auto& line : kTopFive) expected += std::string(line.begin(), line.end()) + "\r\n";
+  EXPECT_EQ(bytes, expected);
+  DeleteFileW(path.c_str());
+}
+
+TEST_F(DiskPage, TheCountBoxAndTheDriveBoxTakeNoTypedCharacters) {
+  HWND countEdit = FindWindowExW(form->Cbo_SC, nullptr, L"Edit", nullptr);
+  HWND driveEdit = FindWindowExW(form->CboAD, nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(countEdit && driveEdit);
+  Type(countEdit, L"7x");
+  Type(driveEdit, L"D");
+  EXPECT_EQ(WindowTextOf(form->Cbo_SC), L"5");
+  EXPECT_EQ(WindowTextOf(form->CboAD), L"C:");
+}
+
+TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
+  const wchar_t separator = UserDecimalSeparator();
+  EXPECT_EQ(WindowTextOf(form->EditAA), std::wstring(L"10") + separator + L"0");
+  SetWindowTextW(form->EditAA, L"");
+  Type(form->EditAA, std::wstring(L"1a-") + separator + L"5" + separator + L"2");
+  EXPECT_EQ(WindowTextOf(form->EditAA), std::wstring(L"1") + separator + L"52");
+  Type(form->EditAA, L"\b\b");
+  EXPECT_EQ(WindowTextOf(form->EditAA), std::wstring(L"1") + separator);
+}
+
+TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
+  SendMessageW(form->CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
+  SetWindowTextW(form->EditAA, L"99999999");
+  ClickAlert();
+  EXPECT_TRUE(AlertChecked());
+  EXPECT_TRUE(form->Ajastin3.Enabled());
+  EXPECT_FALSE(IsWindowEnabled(form->EditAA));
+  EXPECT_EQ(form->AlertDrive, L'Q');
+  SendMessageW(form->CboAD, CB_SETCURSEL, 0, 0);  // a later choice does not change the watched drive
+  SendMessageW(form->Handle(), WM_TIMER, kTimerLowSpace, 0);
+  ASSERT_EQ(balloons.size(), 1u);
+  EXPECT_EQ(balloons[0].first, L"Your hard drive Q has space less than 99999999 GB available!");
+  EXPECT_EQ(balloons[0].second, L"Hard Disk Drive Space Alert");
+  ClickAlert();
+  EXPECT_FALSE(form->Ajastin3.Enabled());
+  EXPECT_TRUE(IsWindowEnabled(form->EditAA));
+}
+
+TEST_F(DiskPage, NoWarningWhileTheDriveHasAtLeastTheThreshold) {
+  SetWindowTextW(form->EditAA, L"0");
+  ClickAlert();
+  ASSERT_TRUE(form->Ajastin3.Enabled());
+  SendMessageW(form->Handle(), WM_TIMER, kTimerLowSpace, 0);
+  EXPECT_TRUE(balloons.empty());
+}
+
+TEST_F(DiskPage, AThresholdThatIsNoNumberOrNoDriveIsRefusedWithAReason) {
+  SetWindowTextW(form->EditAA, L"ten");  // pasted: the key filter never saw it
+  {
+    BoxRecorder boxes;
+    ClickAlert();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Notice);
+  }
+  EXPECT_FALSE(AlertChecked());
+  EXPECT_FALSE(form->Ajastin3.Enabled());
+  SetWindowTextW(form->EditAA, L"5");
+  SendMessageW(form->CboAD, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetWindowTextW(form->CboAD, L"");
+  {
+    BoxRecorder boxes;
+    ClickAlert();
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+  }
+  EXPECT_FALSE(AlertChecked());
+}
+
+TEST_F(DiskPage, AnEmptyThresholdUnticksWithoutAWord) {
+  SetWindowTextW(form->EditAA, L"");
+  BoxRecorder boxes;
+  ClickAlert();
+  EXPECT_FALSE(AlertChecked());
+  EXPECT_FALSE(form->Ajastin3.Enabled());
+  EXPECT_TRUE(IsWindowEnabled(form->EditAA));
+  EXPECT_TRUE(boxes.Calls().empty());
+}

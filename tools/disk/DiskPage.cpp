@@ -1,0 +1,92 @@
+// "Hard Disk Drives" page: its controls, the list of fixed drives and the selected drive's details.
+#include "ui/FrmMain.h"
+
+#include <commctrl.h>
+
+#include "platform/Drives.h"
+#include "platform/System.h"
+#include "tools/disk/DriveFigures.h"
+
+namespace {
+
+constexpr COLORREF kCream = RGB(255, 251, 240);
+constexpr COLORREF kMoneyGreen = RGB(192, 220, 192);
+constexpr int kDriveListTabStop = 30;  // dialog units
+
+HFONT CreateFontNamed(const wchar_t* face, int height, bool italic, BYTE charset) {
+  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+void DrawLoweredBevel(HDC dc, const RECT& rect) {
+  RECT edge = rect;
+  DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+}
+
+}  // namespace
+
+void TFrmMain::CreateDiskPage() {
+  drivesFont_.Reset(CreateFontNamed(L"Lucida Sans", 16, false, ANSI_CHARSET));
+  creamBrush_.Reset(CreateSolidBrush(kCream));
+  Lbl11 = CreateLabel(SH2, L"Click to select:", {3, 3, 69, 13}, font_.Get());
+  LstKovot = CreateChild(SH2, L"LISTBOX", L"",
+                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+                         {3, 19, 278, 142}, kCmdLstKovot, drivesFont_.Get());
+  SendMessageW(LstKovot, LB_SETITEMHEIGHT, 0, 18);
+  int tabStop = kDriveListTabStop;
+  SendMessageW(LstKovot, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+  CreateDriveDetails();
+  CreateSearchControls();
+  pages_[kPageHardDisks]->AddPainting({3, 351, 320, 36}, DrawLoweredBevel);  // Bevel3
+  CreateAlertRow();
+  SetPageWork(kPageHardDisks, [this] { FillDriveList(); });
+}
+
+void TFrmMain::CreateDriveDetails() {
+  panelKovo_ = std::make_unique<Page>(SH2, Bounds{287, 19, 298, 84}, kMoneyGreen);
+  PnlKovo = panelKovo_->Handle();
+  LblFreeS = CreateLabel(PnlKovo, L"Free Space:", {8, 8, 58, 13}, font_.Get());
+  LblSpaceU = CreateLabel(PnlKovo, L"Space Used:", {8, 27, 60, 13}, font_.Get());
+  LblKovoK = CreateLabel(PnlKovo, L"Size of the fixed drive:", {8, 46, 109, 13}, font_.Get());
+  LblDS = CreateLabel(PnlKovo, L"Disk Serial Number:", {8, 64, 92, 13}, font_.Get());
+}
+
+void TFrmMain::FillDriveList() {
+  SendMessageW(LstKovot, LB_RESETCONTENT, 0, 0);
+  SendMessageW(CboAD, CB_RESETCONTENT, 0, 0);
+  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+    if (!IsFixedDrive(letter)) continue;
+    const std::wstring item = std::wstring(1, letter) + L"\tFixed Drive";
+    const std::wstring drive = std::wstring(1, letter) + L":";
+    SendMessageW(LstKovot, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(CboAD, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
+  }
+  if (SendMessageW(CboAD, CB_GETCOUNT, 0, 0) > 0) SendMessageW(CboAD, CB_SETCURSEL, 0, 0);
+}
+
+wchar_t TFrmMain::SelectedDriveLetter() const {
+  const LRESULT selected = SendMessageW(LstKovot, LB_GETCURSEL, 0, 0);
+  if (selected == LB_ERR) return L'c';
+  const std::wstring item = ListBoxText(LstKovot, static_cast<int>(selected));
+  return item.empty() ? L'c' : item[0];
+}
+
+void TFrmMain::LstKovotClick() {
+  ShowWindow(LstLargest, SW_HIDE);
+  ShowWindow(Anim1, SW_HIDE);
+  ShowWindow(LblSearching, SW_HIDE);
+  const wchar_t letter = SelectedDriveLetter();
+  if (SendMessageW(LstKovot, LB_GETCURSEL, 0, 0) != LB_ERR) EnableWindow(BtnKovoIsoimmat, TRUE);
+  const DriveSpace space = QueryDriveSpace(RootOfDriveNumber(DriveNumber(letter)));
+  const long double free = ToGibibytes(space.freeToCaller), total = ToGibibytes(space.total);
+  const wchar_t separator = UserDecimalSeparator();
+  SetLabelText(LblFreeS, FreeSpaceText(free, total, separator));
+  SetLabelText(LblSpaceU, SpaceUsedText(free, total, separator));
+  SetLabelText(LblKovoK, DriveSizeText(total, separator));
+  SetLabelText(LblDS, L"Disk Serial Number: " + GetVolumeSerial(std::wstring(1, letter) + L":"));
+}
+
+std::wstring TFrmMain::GetVolumeSerial(const std::wstring& driveText) {
+  const auto serial = VolumeSerialNumber(driveText + L"\\");
+  return serial ? VolumeSerialText(*serial) : std::wstring();
+}

@@ -1,0 +1,115 @@
+// "Hard Disk Drives" page: the search for the largest files of a drive, and saving its results.
+#include "ui/FrmMain.h"
+
+#include <commctrl.h>
+
+#include "platform/Drives.h"
+#include "platform/System.h"
+#include "platform/TextFiles.h"
+#include "utilities/LargestFiles.h"
+
+namespace {
+
+constexpr int kShell32FindFolderClip = 150;
+constexpr int kResultsTabStop = 320;  // dialog units
+constexpr int kComboListHeight = 200;
+
+bool IsDotEntry(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
+}
+
+}  // namespace
+
+void TFrmMain::CreateSearchControls() {
+  LstLargest = CreateChild(SH2, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS, {3, 167, 585, 173}, 0,
+                           font_.Get(), WS_EX_CLIENTEDGE);
+  ShowWindow(LstLargest, SW_HIDE);
+  SendMessageW(LstLargest, LB_SETITEMHEIGHT, 0, 13);
+  int tabStop = kResultsTabStop;
+  SendMessageW(LstLargest, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+
+  Cbo_SC = CreateChild(SH2, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                       {407, 109, 42, 21 + kComboListHeight}, 0, font_.Get());
+  for (int count = 5; count <= 20; ++count)
+    SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
+  SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
+  SendMessageW(Cbo_SC, CB_SETITEMHEIGHT, 0, 13);
+  SetKeyFilter(Cbo_SC, [this](wchar_t& key) { Cbo_SCKeyPress(key); });
+  Lbl9 = CreateLabel(SH2, L"Search", {368, 117, 33, 13}, font_.Get());
+  Lbl10 = CreateLabel(SH2, L"largest files", {455, 117, 55, 13}, font_.Get());
+  BtnKovoIsoimmat = CreateSpeedButton(SH2, L"Search!", {287, 136, 298, 25}, kCmdBtnKovoIsoimmat, font_.Get());
+  EnableWindow(BtnKovoIsoimmat, FALSE);
+
+  Anim1 = CreateChild(SH2, ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
+  SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(GetModuleHandleW(L"shell32.dll")),
+               reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip)));
+  ShowWindow(Anim1, SW_HIDE);
+  searchingFont_.Reset(CreateFontW(-16, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+  LblSearching = CreateLabel(SH2, L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
+  ShowWindow(LblSearching, SW_HIDE);
+}
+
+void TFrmMain::Cbo_SCKeyPress(wchar_t& key) { key = 0; }
+
+void TFrmMain::BtnKovoIsoimmatClick() {
+  // The search shares its tables and pumps messages: a press during a search must not start another.
+  if (searching_) return;
+  searching_ = true;
+  struct SearchEnd {
+    bool& searching;
+    ~SearchEnd() { searching = false; }
+  } searchEnd{searching_};
+
+  SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
+  ResetLargestFiles();
+  LargestFilesCount = static_cast<std::int8_t>(SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0) + 5);
+  const wchar_t letter = SelectedDriveLetter();
+  SendMessageW(Anim1, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 28));  // frames 1 to 29, repeating
+  ShowWindow(Anim1, SW_SHOW);
+  ShowWindow(LblSearching, SW_SHOW);
+  ShowWindow(LstLargest, SW_HIDE);
+  SearchLargestFiles(std::wstring(1, letter) + L":\\", L"*.*", true);
+  SortLargestFiles();
+  ListSearchResults();
+  if (endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
+}
+
+void TFrmMain::ListSearchResults() {
+  SendMessageW(Anim1, ACM_STOP, 0, 0);
+  ShowWindow(Anim1, SW_HIDE);
+  ShowWindow(LblSearching, SW_HIDE);
+  ShowWindow(LstLargest, SW_SHOW);
+  const wchar_t separator = UserDecimalSeparator();
+  for (int i = 1; i <= LargestFilesCount; ++i) {
+    const std::wstring line = SortedLargestFile(i).path + L"\t " + FormatFileSize(i, separator);
+    SendMessageW(LstLargest, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  ShowWindow(LstLargest, SW_SHOW);
+}
+
+void TFrmMain::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
+  ProcessPendingMessages();  // once per folder: the only time the window answers during a search
+  const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
+  ForEachDirectoryEntry(dir + mask, [&dir](const WIN32_FIND_DATAW& entry) {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) AddLargestFile(dir + entry.cFileName, FileSize(entry));
+  });
+  if (!recurse) return;
+  ForEachDirectoryEntry(dir + L"*.*", [this, &dir, &mask](const WIN32_FIND_DATAW& entry) {
+    if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return;
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDotEntry(entry.cFileName))
+      SearchLargestFiles(dir + entry.cFileName, mask, true);
+  });
+}
+
+void TFrmMain::SaveRTAFClick() {
+  if (!Save1.Execute(handle_) || Save1.files.empty()) return;
+  std::vector<std::wstring> lines;
+  const LRESULT count = SendMessageW(LstLargest, LB_GETCOUNT, 0, 0);
+  for (int i = 0; i < count; ++i) lines.push_back(ListBoxText(LstLargest, i));
+  WriteTextListFile(Save1.files.front(), lines);
+}
