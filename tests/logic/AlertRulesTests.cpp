@@ -50,6 +50,17 @@ TEST(LowSpaceNotice, NamesTheLetterAndTheThresholdAsTyped) {
   EXPECT_EQ(LowSpaceNotice(L'D', L",5"), L"Your hard drive D has space less than ,5 GB available!");
 }
 
+TEST(LowSpaceCheck, AThresholdWrittenOutAsTheFreeSpaceIsNotBelowIt) {
+  // 12345678901 bytes are 11.497809459455311298370361328125 GiB exactly (a power of two below 1).
+  const long double free = 12345678901.0L / 1024 / 1024 / 1024;
+  const auto threshold = ParseThreshold(L"11.497809459455311298370361328125", L'.');
+  ASSERT_TRUE(threshold);
+  EXPECT_EQ(*threshold, free);
+  EXPECT_FALSE(IsBelowThreshold(free, *threshold));
+  EXPECT_TRUE(IsBelowThreshold(free, *ParseThreshold(L"11.4978094594553114", L'.'))) << "a hair above";
+  EXPECT_FALSE(IsBelowThreshold(free, *ParseThreshold(L"11.4978094594553112", L'.'))) << "a hair below";
+}
+
 TEST(LowSpaceCheck, WarnsOnlyBelowTheThresholdAndOnAFailedQuery) {
   EXPECT_TRUE(IsBelowThreshold(9.99L, 10.0L));
   EXPECT_FALSE(IsBelowThreshold(10.0L, 10.0L)) << "equal is enough";

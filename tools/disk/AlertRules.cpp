@@ -1,6 +1,6 @@
 #include "tools/disk/AlertRules.h"
 
-#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -9,31 +9,38 @@ constexpr wchar_t kBackspace = 8;
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-// Reads digits from text[i], adding them to value as the integer or fraction part; returns how many.
-int ReadDigits(const std::wstring& text, size_t& i, long double& value, long double& scale) {
+// Copies the digits at text[i] to out; returns how many.
+int CopyDigits(const std::wstring& text, size_t& i, std::string& out) {
   int count = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i, ++count) {
-    if (scale == 0) {
-      value = value * 10 + (text[i] - L'0');
-    } else {
-      value += (text[i] - L'0') * scale;
-      scale /= 10;
-    }
-  }
+  for (; i < text.size() && IsDigit(text[i]); ++i, ++count) out.push_back(static_cast<char>(text[i]));
   return count;
 }
 
-bool ReadExponent(const std::wstring& text, size_t& i, int& exponent) {
-  if (i >= text.size() || (text[i] != L'e' && text[i] != L'E')) return true;
-  ++i;
-  int sign = 1;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) sign = text[i++] == L'-' ? -1 : 1;
-  if (i >= text.size() || !IsDigit(text[i])) return false;
-  int value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i)
-    if (value < 100000) value = value * 10 + (text[i] - L'0');
-  exponent = sign * value;
-  return true;
+// The text in the C library's number syntax ("-12.5e3"), or nothing when it is no number.
+std::optional<std::string> NormalisedNumber(const std::wstring& text, wchar_t decimalSeparator) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) number.push_back(static_cast<char>(text[i++]));
+  number.push_back('0');  // so that a lone separator reads as 0
+  int digits = CopyDigits(text, i, number);
+  bool separator = false;
+  if (i < text.size() && text[i] == decimalSeparator) {
+    separator = true;
+    number.push_back('.');
+    ++i;
+    digits += CopyDigits(text, i, number);
+  }
+  if (digits == 0 && !separator) return std::nullopt;
+  if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
+    number.push_back('e');
+    ++i;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) number.push_back(static_cast<char>(text[i++]));
+    if (CopyDigits(text, i, number) == 0) return std::nullopt;
+  }
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i != text.size()) return std::nullopt;
+  return number;
 }
 
 }  // namespace
@@ -45,25 +52,10 @@ wchar_t FilterThresholdKey(wchar_t key, const std::wstring& currentText, wchar_t
 }
 
 std::optional<long double> ParseThreshold(const std::wstring& text, wchar_t decimalSeparator) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  long double sign = 1;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) sign = text[i++] == L'-' ? -1 : 1;
-  long double value = 0, scale = 0;
-  int digits = ReadDigits(text, i, value, scale);
-  bool separator = false;
-  if (i < text.size() && text[i] == decimalSeparator) {
-    separator = true;
-    ++i;
-    scale = 0.1L;
-    digits += ReadDigits(text, i, value, scale);
-  }
-  if (digits == 0 && !separator) return std::nullopt;
-  int exponent = 0;
-  if (!ReadExponent(text, i, exponent)) return std::nullopt;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  if (i != text.size()) return std::nullopt;
-  return sign * value * std::pow(10.0L, exponent);
+  const auto number = NormalisedNumber(text, decimalSeparator);
+  if (!number) return std::nullopt;
+  // Correctly rounded, so a threshold written out exactly equals the free space it names.
+  return std::strtold(number->c_str(), nullptr);
 }
 
 ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstring& driveText,
