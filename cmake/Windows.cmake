@@ -31,7 +31,7 @@ add_library(quoxel_core STATIC
   tools/disk/LowSpaceAlert.cpp
 )
 target_include_directories(quoxel_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(quoxel_core PUBLIC png_static comctl32 comdlg32 uxtheme msimg32 gdi32 user32 shell32)
+target_link_libraries(quoxel_core PUBLIC png_static comctl32 uxtheme gdi32 user32 shell32)
 quoxel_warnings(quoxel_core)
 
 # Resources: the manifest (version 6 common controls), the icon, the pictures and the version.

@@ -7,6 +7,16 @@
 namespace {
 
 FileDialogAnswerer g_answerer;
+
+using FileDialogCall = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The dialog library is loaded on the first dialog, not at every start of the program.
+FileDialogCall DialogCall(FileDialog::Kind kind) {
+  static HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogCall>(reinterpret_cast<void*>(
+      GetProcAddress(library, kind == FileDialog::Kind::Save ? "GetSaveFileNameW" : "GetOpenFileNameW")));
+}
 // Room for many names from one folder in a multi-select dialog.
 constexpr size_t kMultiSelectBufferLength = 32768;
 
@@ -36,8 +46,8 @@ bool FileDialog::Execute(HWND owner) {
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
   if (multiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
   if (overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-  const BOOL chosen = kind == Kind::Save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
-  if (!chosen) return false;
+  const FileDialogCall call = DialogCall(kind);
+  if (!call || !call(&ofn)) return false;
   files = ChosenFiles(buffer);
   return true;
 }

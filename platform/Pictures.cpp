@@ -78,5 +78,5 @@ void DrawPicture(HDC dc, HBITMAP premultiplied, int x, int y, int width, int hei
   ScopedMemoryDC source(dc);
   ScopedSelectObject select(source.Get(), premultiplied);
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, width, height, source.Get(), 0, 0, width, height, blend);
+  GdiAlphaBlend(dc, x, y, width, height, source.Get(), 0, 0, width, height, blend);
 }

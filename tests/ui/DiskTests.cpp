@@ -155,6 +155,25 @@ TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
   EXPECT_EQ(Items(form->LstLargest), kTopFive) << "a later search still runs";
 }
 
+TEST_F(DiskPage, ClosingDuringASearchEndsTheProgramWhenTheSearchHasFinished) {
+  PickDrive(L'Q');
+  const HWND window = form->Handle();
+  PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(window, WM_CLOSE, 0, 0);  // arrives while the search pumps messages
+  MSG msg;
+  bool closedDuringSearch = false;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    DispatchMessageW(&msg);
+    if (msg.hwnd == form->BtnKovoIsoimmat && msg.message == BM_CLICK) {
+      closedDuringSearch = !IsWindow(window);
+      EXPECT_EQ(SendMessageW(form->LstLargest, LB_GETCOUNT, 0, 0), 5) << "the results were listed first";
+    }
+  }
+  EXPECT_FALSE(closedDuringSearch);
+  EXPECT_FALSE(IsWindow(window)) << "the close took effect after the search";
+}
+
 TEST_F(DiskPage, PickingADriveHidesTheResults) {
   PickDrive(L'Q');
   Search(5);

@@ -83,7 +83,6 @@ void TFrmMain::ListSearchResults() {
   SendMessageW(Anim1, ACM_STOP, 0, 0);
   ShowWindow(Anim1, SW_HIDE);
   ShowWindow(LblSearching, SW_HIDE);
-  ShowWindow(LstLargest, SW_SHOW);
   const wchar_t separator = UserDecimalSeparator();
   for (int i = 1; i <= LargestFilesCount; ++i) {
     const std::wstring line = SortedLargestFile(i).path + L"\t " + FormatFileSize(i, separator);
