@@ -17,15 +17,18 @@ add_library(quoxel_core STATIC
   platform/Drives.cpp
   platform/FileDialogs.cpp
   platform/Pictures.cpp
+  platform/Processes.cpp
   platform/Shell.cpp
   platform/System.cpp
   platform/TextFiles.cpp
+  ui/CheckListBox.cpp
   ui/Controls.cpp
   ui/FrmMain.cpp
   ui/HomePage.cpp
   ui/IconView.cpp
   ui/Page.cpp
   ui/Tray.cpp
+  tools/admin/AdminPage.cpp
   tools/disk/DiskPage.cpp
   tools/disk/LargestFilesSearch.cpp
   tools/disk/LowSpaceAlert.cpp

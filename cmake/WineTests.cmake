@@ -25,6 +25,7 @@ endfunction()
 quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
 quoxel_wine_test(quoxel_ui_tests
   ${QUOXEL_RESOURCES}
+  tests/ui/AdminTests.cpp
   tests/ui/DiskTests.cpp
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp

@@ -141,6 +141,10 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
   return CreateChild(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
 }
 
+HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font) {
+  return CreateChild(parent, L"STATIC", text, SS_LEFT, bounds, 0, font);
+}
+
 void SetLabelText(HWND label, const std::wstring& text) {
   RECT rect;
   GetWindowRect(label, &rect);

@@ -14,6 +14,8 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& te
                  int id, HFONT font, DWORD exStyle = 0);
 // A label is as wide as its text, whatever width it was laid out with, so no font cuts it short.
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id = 0);
+// A label of fixed width whose text wraps onto further lines.
+HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font);
 // Changes a label's text and makes it as wide as the new text.
 void SetLabelText(HWND label, const std::wstring& text);
 

@@ -7,6 +7,7 @@
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
+#include "ui/CheckListBox.h"
 #include "ui/ErrorText.h"
 #include "utilities/LargestFiles.h"
 
@@ -80,6 +81,7 @@ TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
   CreatePageControl();
   CreateHomePage();
   CreateDiskPage();
+  CreateAdminPage();
   CreateComponents();
   LayOutPages();
   FormCreate();
@@ -214,6 +216,11 @@ void TFrmMain::HandleCommand(int id, int code) {
     if (code == LBN_SELCHANGE) LstKovotClick();
     return;
   }
+  if (id == kCmdLstProc) {
+    if (code == LBN_SELCHANGE) LstProcClick();
+    if (code == kCheckListMarkChanged) LstProcClickCheck();
+    return;
+  }
   if (code != 0) return;  // menu items, button and label clicks all report code 0
   switch (id) {
     case kCmdProcesses1: Processes1Click(); break;
@@ -225,6 +232,7 @@ void TFrmMain::HandleCommand(int id, int code) {
     case kCmdLblLink1: LblLink1Click(); break;
     case kCmdBtnKovoIsoimmat: BtnKovoIsoimmatClick(); break;
     case kCmdChkSAlert: ChkSAlertClick(); break;
+    case kCmdBtnGInf: BtnGInfClick(); break;
   }
 }
 
@@ -309,7 +317,19 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CTLCOLORLISTBOX:
       if (reinterpret_cast<HWND>(lParam) == LstKovot) return reinterpret_cast<LRESULT>(creamBrush_.Get());
+      if (reinterpret_cast<HWND>(lParam) == LstInfo) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
       break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (IsCheckListBox(item.hwndItem)) {
+        DrawCheckListItem(item);
+        return TRUE;
+      }
+      break;
+    }
     case WM_CLOSE:
       EndProgram();
       return 0;

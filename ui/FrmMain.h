@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
@@ -28,6 +29,9 @@ enum CommandId : int {
   kCmdLstKovot,
   kCmdBtnKovoIsoimmat,
   kCmdChkSAlert,
+  kCmdLstProc,
+  kCmdBtnFI,
+  kCmdBtnGInf,
 };
 
 // The tray icon's callback message.
@@ -72,6 +76,9 @@ class TFrmMain {
   HWND Cbo_SC = nullptr, Lbl9 = nullptr, Lbl10 = nullptr, BtnKovoIsoimmat = nullptr, LstLargest = nullptr;
   HWND Anim1 = nullptr, LblSearching = nullptr;
   HWND ChkSAlert = nullptr, CboAD = nullptr, Lbl21 = nullptr, EditAA = nullptr, Lbl22 = nullptr;
+  // "PC Administrating" page.
+  HWND LstInfo = nullptr, Lbl23 = nullptr, BtnFI = nullptr, Lbl16 = nullptr, LstProc = nullptr;
+  HWND BtnGInf = nullptr, Lbl17 = nullptr;
 
   // Non-visual components.
   ScopedImageList Kuvakekuvat;
@@ -112,6 +119,14 @@ class TFrmMain {
   void CboADKeyPress(wchar_t& key);
   void ChkSAlertClick();
   void Ajastin3Timer();
+
+  // Administration.
+  void RefreshAdminTab();
+  void AddProcessName(const std::wstring& name);
+  void LstProcClickCheck();
+  void LstProcClick();
+  double EstimateCpuClock();
+  void BtnGInfClick();
 
   // A balloon notice from the tray icon: text cut to 255 characters, title to 63; returns at once.
   void ShowTrayBalloon(const std::wstring& text, const std::wstring& title);
@@ -157,6 +172,10 @@ class TFrmMain {
   void ListSearchResults();
   void SetAlertChecked(bool checked);
 
+  void CreateAdminPage();
+  std::wstring TrustedFilePath() const;
+  std::vector<std::wstring> LoadTrustedList() const;
+
   HINSTANCE instance_;
   HWND handle_ = nullptr;
   ScopedFont font_, boldFont_, versionFont_, linkFont_, tabFont_;
@@ -166,7 +185,7 @@ class TFrmMain {
   UINT taskbarCreatedMessage_ = 0;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
-  ScopedFont drivesFont_, searchingFont_;
+  ScopedFont drivesFont_, searchingFont_, infoFont_;
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Time of Quoxel's largest-files search against a bare walk of the same folders under the same Wine in a
+# private Xvfb display, with the host's find for reference. The tree (about 100 000 sparse files in
+# 10 000 folders, a few of them hidden) is made once in the build tree and given to the prefix as drive
+# T:. Each round runs, in turn: Quoxel's search of T: for its 20 largest files, driven in its real window
+# (search_probe), the bare walk (bare_walk), and find | sort | tail on the host. Prints every round, the
+# medians and the ratio search / walk. A benchmark, not a test: it exits 0 whenever it could measure.
+# QUOXEL_BENCH_RUNS sets the number of counted rounds (5; 1 to 99); one more goes first, not counted.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../scripts/env.sh"
+source "$here/../scripts/display.sh"
+
+runs=${QUOXEL_BENCH_RUNS:-5}
+bench=$build_root/bench
+tree=$bench/tree
+letter=T
+drive_link=$WINEPREFIX/dosdevices/t:
+target_ratio=1.15
+run_timeout=600  # seconds for one program's run; a search of the tree takes a few
+cxx=i686-w64-mingw32-g++-posix
+windres=i686-w64-mingw32-windres
+defines=(-DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
+         -D_WIN32_IE=0x0600)
+cxxflags=(-std=c++17 -O2 -static -municode -s -Wall -Wextra -Werror "${defines[@]}" -I"$repo_root")
+windows_libs=(-lcomctl32 -lcomdlg32 -luxtheme -lmsimg32 -lgdi32 -luser32 -lshell32)
+
+fail() { echo "bench: $*" >&2; exit 1; }
+
+# The build's own output only matters when it fails.
+build_core() {
+  local log=$bench/build.log
+  { "$repo_root/scripts/wine-prefix.sh" && timeout 1800 "$repo_root/scripts/build.sh" --target quoxel_core; } \
+    >"$log" 2>&1 || { tail -n 30 "$log" >&2; fail "building the prefix or libquoxel_core.a failed (log: $log)"; }
+}
+
+# The probe links the same library and resources as the program, so the search timed is the program's.
+build_bench_programs() {
+  timeout 300 "$windres" -I"$repo_root" -O coff "$repo_root/app/quoxel.rc" -o "$bench/quoxel_res.o"
+  timeout 300 "$cxx" "${cxxflags[@]}" "$here/search_probe.cpp" "$bench/quoxel_res.o" -o "$bench/search_probe.exe" \
+    "$build_root/win/libquoxel_core.a" "$build_root/deps/prefix/lib/libpng16.a" /usr/i686-w64-mingw32/lib/libz.a \
+    "${windows_libs[@]}"
+  timeout 300 "$cxx" "${cxxflags[@]}" "$here/bare_walk.cpp" -o "$bench/bare_walk.exe"
+}
+
+# Made again only when the generator changes. The stamp holds the generator's hash and the counts.
+make_tree() {
+  local stamp=$bench/tree.stamp version
+  version=$(sha256sum "$here/make_tree.py" | cut -d' ' -f1)
+  if [ -d "$tree" ] && [ -f "$stamp" ] && [ "$(head -n 1 "$stamp")" = "$version" ]; then return; fi
+  rm -rf "$tree" "$stamp"
+  echo "Making the tree in $tree (once)..."
+  local counts
+  counts=$(timeout 900 python3 "$here/make_tree.py" "$tree") || fail "making the tree failed"
+  printf '%s\n%s\n' "$version" "$counts" >"$stamp"
+}
+
+# A folder drive of the prefix; Wine takes a drive without a type of its own as fixed. Another T: of the
+# prefix is left alone.
+map_drive() {
+  if [ -L "$drive_link" ] && [ "$(readlink "$drive_link")" != "$tree" ]; then
+    fail "the prefix's drive $letter: is taken ($drive_link -> $(readlink "$drive_link"))"
+  fi
+  ln -sfn "$tree" "$drive_link"
+}
+
+unmap_drive() { [ "$(readlink "$drive_link" 2>/dev/null)" != "$tree" ] || rm -f "$drive_link"; }
+
+# A program's figure: the value on its line "<key> <value>"; output has Windows line ends.
+field() { tr -d '\r' <<<"$2" | awk -v key="$1" '$1 == key { print $2; exit }'; }
+
+run_search() {
+  search_out=$(timeout "$run_timeout" wine "$bench/search_probe.exe" "$letter" </dev/null) ||
+    fail "the search probe ended with $? (output: $search_out)"
+  search_ms=$(field search_ms "$search_out")
+  [ -n "$search_ms" ] || fail "the search probe printed no time (output: $search_out)"
+}
+
+run_walk() {
+  walk_out=$(timeout "$run_timeout" wine "$bench/bare_walk.exe" "$letter:\\" </dev/null) ||
+    fail "the bare walk ended with $? (output: $walk_out)"
+  walk_ms=$(field walk_ms "$walk_out")
+  [ -n "$walk_ms" ] || fail "the bare walk printed no time (output: $walk_out)"
+}
+
+# Hidden folders are pruned as the search skips them, so that find lists the same files.
+run_find() {
+  local start end
+  start=$(date +%s%N)
+  find_top=$(timeout "$run_timeout" find "$tree" -mindepth 1 -type d -name '.*' -prune -o -type f -printf '%s %p\n' |
+    LC_ALL=C sort -n | tail -n 20)
+  end=$(date +%s%N)
+  find_ms=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e6 }')
+}
+
+run_round() { # round number; 0 is the warm-up
+  run_search
+  run_walk
+  run_find
+  printf '%5d %14.1f %14.1f %14.1f\n' "$1" "$search_ms" "$walk_ms" "$find_ms"
+  [ "$1" -eq 0 ] && return
+  search_times+=("$search_ms")
+  walk_times+=("$walk_ms")
+  find_times+=("$find_ms")
+}
+
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# The search must list the file find puts last, and the walk must meet every file outside hidden folders.
+check_results() {
+  local first expected walked searched
+  first=$(tr -d '\r' <<<"$search_out" | sed -n 's/^first //p' | cut -f1)
+  expected=$(tail -n 1 <<<"$find_top" | cut -d' ' -f2-)
+  expected="$letter:${expected#"$tree"}"
+  expected=${expected//\//\\}
+  walked=$(field files "$walk_out")
+  searched=$(sed -n 2p "$bench/tree.stamp" | cut -d' ' -f3)
+  echo
+  echo "Largest file found by the search: $(tr -d '\r' <<<"$search_out" | sed -n 's/^first //p')"
+  [ "$first" = "$expected" ] && echo "  the same as find's" || echo "  NOT the same as find's: $expected"
+  echo "Files met by the bare walk: $walked of the $searched outside hidden folders"
+}
+
+print_summary() {
+  local search walk find
+  search=$(median "${search_times[@]}")
+  walk=$(median "${walk_times[@]}")
+  find=$(median "${find_times[@]}")
+  echo
+  echo "Medians of $runs rounds"
+  printf '  %-32s %10s ms\n' "Quoxel's search (search_probe)" "$search" "bare walk (bare_walk)" "$walk" \
+    "host find | sort | tail" "$find"
+  awk -v a="$search" -v b="$walk" -v t="$target_ratio" 'BEGIN {
+    r = a / b
+    printf "\nRatio search / bare walk %.2fx   target at most %.2fx: %s\n", r, t, r <= t ? "met" : "NOT met" }'
+}
+
+[[ $runs =~ ^[1-9][0-9]?$ ]] || fail "QUOXEL_BENCH_RUNS must be 1 to 99, not '$runs'"
+command -v "$cxx" >/dev/null || fail "$cxx is missing: run scripts/setup.sh"
+command -v python3 >/dev/null || fail "python3 is missing: run scripts/setup.sh"
+mkdir -p "$bench"
+build_core
+build_bench_programs
+make_tree
+map_drive
+start_display
+trap 'stop_display; unmap_drive' EXIT
+
+read -r files folders searched < <(sed -n 2p "$bench/tree.stamp")
+echo "Search of drive $letter: ($files files in $folders folders, $searched outside hidden folders) under" \
+  "$(wine --version), $runs rounds"
+echo "Times in ms, measured inside each program (find: the whole pipeline). Round 0 is a warm-up, not counted."
+echo
+printf '%5s %14s %14s %14s\n' round search_probe bare_walk find
+search_times=() walk_times=() find_times=()
+for round in $(seq 0 "$runs"); do run_round "$round"; done
+check_results
+print_summary

@@ -1,0 +1,217 @@
+// The "PC Administrating" page with Wine's real processes and a trusted list in a scratch folder.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/Processes.h"
+#include "platform/Shell.h"
+#include "platform/System.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/CheckListBox.h"
+#include "ui/Controls.h"
+#include "ui/FrmMain.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+std::wstring ScratchFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  return std::wstring(temp) + L"quoxel-admin-test-" + std::to_wstring(GetCurrentProcessId());
+}
+
+void WriteFile(const std::wstring& path, const std::string& bytes) {
+  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+}
+
+class AdminPage : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetTickCounter([] { return 1200000000ULL; });  // 2400 MHz without the half-second wait
+    SetBrowserOpener([this](const std::wstring& address) { opened.push_back(address); });
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+    folder = ScratchFolder();
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\Data").c_str(), nullptr);
+    form->AppDir = folder + L"\\";
+  }
+  void TearDown() override {
+    form.reset();
+    DeleteFileW(TrustedFile().c_str());
+    RemoveDirectoryW((folder + L"\\Data").c_str());
+    RemoveDirectoryW(folder.c_str());
+    SetTickCounter(nullptr);
+    InstallTestGuards();
+  }
+
+  std::wstring TrustedFile() const { return folder + L"\\Data\\trusted.txt"; }
+  void Refresh() { ClickTab(form->Tabit, kPageAdministration); }
+  Lines Items(HWND list) {
+    Lines items;
+    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
+    return items;
+  }
+  int IndexOf(const std::wstring& name) {
+    const Lines items = Items(form->LstProc);
+    for (size_t i = 0; i < items.size(); ++i)
+      if (EqualIgnoringCase(items[i], name)) return static_cast<int>(i);
+    return -1;
+  }
+  // A click on the item's check box, as the mouse makes it.
+  void ClickBox(int index) {
+    RECT rect;
+    SendMessageW(form->LstProc, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    const LPARAM point = MAKELPARAM(rect.left + 5, (rect.top + rect.bottom) / 2);
+    PostMessageW(form->LstProc, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(form->LstProc, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+  }
+
+  std::unique_ptr<TFrmMain> form;
+  std::wstring folder;
+  std::vector<std::wstring> opened;
+};
+
+}  // namespace
+
+TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
+  Refresh();
+  const Lines processes = Items(form->LstProc);
+  EXPECT_GE(IndexOf(L"explorer.exe"), 0);
+  EXPECT_GE(IndexOf(L"services.exe"), 0);
+  EXPECT_GE(IndexOf(L"quoxel_ui_tests.exe"), 0);
+  for (size_t i = 1; i < processes.size(); ++i)
+    EXPECT_LE(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, processes[i - 1].c_str(), -1,
+                             processes[i].c_str(), -1),
+              CSTR_EQUAL);
+  for (const auto& name : processes) {
+    EXPECT_NE(name, L"System");
+    EXPECT_NE(name, L"[System Process]");
+    EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(name))) << "no trusted list yet";
+  }
+  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf));
+}
+
+TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
+  Refresh();
+  const Lines info = Items(form->LstInfo);
+  ASSERT_EQ(info.size(), 9u);
+  EXPECT_EQ(info[0].rfind(L"Memory load: ", 0), 0u);
+  const MEMORYSTATUSEX memory = MemoryStatus();
+  EXPECT_EQ(info[2], L"Total RAM: " + std::to_wstring(memory.ullTotalPhys / 1048576) + L" MB");
+  EXPECT_EQ(info[7], std::wstring(L"Processor clock rate: 2400") + UserDecimalSeparator() + L"00 MHz");
+  EXPECT_EQ(info[8], L"(ESTIMATION)");
+}
+
+TEST_F(AdminPage, ANameInCapitalsInTheFileMarksTheProcess) {
+  WriteFile(TrustedFile(), "EXPLORER.EXE\r\n \r\nservices.exe \r\n");
+  Refresh();
+  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(L"services.exe"))) << "a trailing space never matches";
+}
+
+TEST_F(AdminPage, MarkingAndUnmarkingRewriteTheFile) {
+  WriteFile(TrustedFile(), "svchost.exe");
+  Refresh();
+  ClickBox(IndexOf(L"explorer.exe"));
+  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\nexplorer.exe\r\n");
+  ClickBox(IndexOf(L"explorer.exe"));
+  EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\n");
+}
+
+TEST_F(AdminPage, TheSpaceBarMarksTheSelectedItem) {
+  Refresh();
+  const int index = IndexOf(L"services.exe");
+  SendMessageW(form->LstProc, LB_SETCURSEL, index, 0);
+  SetFocus(form->LstProc);
+  PostMessageW(form->LstProc, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(form->LstProc, WM_CHAR, L' ', 0);
+  PumpMessages();
+  EXPECT_TRUE(IsItemChecked(form->LstProc, index));
+  EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\n");
+}
+
+TEST_F(AdminPage, AUtf8FileWithItsMarkIsReadAndWrittenBackAsAnsi) {
+  WriteFile(TrustedFile(), "\xEF\xBB\xBFservices.exe\r\ncaf\xC3\xA9.exe\r\n");
+  Refresh();
+  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"services.exe")));
+  ClickBox(IndexOf(L"explorer.exe"));
+  EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\ncaf\xE9.exe\r\nexplorer.exe\r\n");
+}
+
+TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
+  Refresh();
+  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf));
+  const int index = IndexOf(L"explorer.exe");
+  RECT rect;
+  SendMessageW(form->LstProc, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM onName = MAKELPARAM(rect.left + 60, (rect.top + rect.bottom) / 2);
+  PostMessageW(form->LstProc, WM_LBUTTONDOWN, MK_LBUTTON, onName);
+  PostMessageW(form->LstProc, WM_LBUTTONUP, 0, onName);
+  PumpMessages();
+  EXPECT_TRUE(IsWindowEnabled(form->BtnGInf));
+  EXPECT_FALSE(IsItemChecked(form->LstProc, index)) << "a click on the name does not mark";
+  PostMessageW(form->BtnGInf, BM_CLICK, 0, 0);
+  PumpMessages();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], L"https://www.processlibrary.com/directory/files/explorer/");
+  PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);  // the page is in front: refresh from the tray
+  PumpMessages();
+  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf)) << "a refresh leaves nothing selected";
+}
+
+TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
+  Refresh();
+  RemoveDirectoryW((folder + L"\\Data").c_str());
+  BoxRecorder boxes;
+  ClickBox(IndexOf(L"explorer.exe"));
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
+  EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + folder + L"\\\\Data\\trusted.txt\". ", 0), 0u)
+      << testing::PrintToString(boxes.Calls()[0].text);
+  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_EQ(GetFileAttributesW((folder + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
+}
+
+TEST_F(AdminPage, TheTrayItemRefreshesOnceAndShowsThePage) {
+  int refreshes = 0;
+  SetTickCounter([&refreshes] {
+    ++refreshes;
+    return 1ULL;
+  });
+  PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);
+  PumpMessages();
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(form->ActivePage(), kPageAdministration);
+  EXPECT_GT(SendMessageW(form->LstProc, LB_GETCOUNT, 0, 0), 0);
+}
+
+TEST(AdminClock, TheMeasurementRestoresNormalPriority) {
+  SetPriorityClass(GetCurrentProcess(), IDLE_PRIORITY_CLASS);
+  const std::uint64_t ticks = CountTicksOverHalfASecond();
+  EXPECT_GT(ticks, 0u);
+  EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
+}
+
+TEST_F(AdminPage, AThousandRefreshesLeaveNoWindowOrGdiObjectsBehind) {
+  Refresh();
+  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 0; i < 1000; ++i) {
+    PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);
+    PumpMessages();
+  }
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+}

@@ -1,0 +1,108 @@
+// "PC Administrating" page: running processes with the user's trusted marks, system figures, and the
+// web look-up of a process.
+#include "ui/FrmMain.h"
+
+#include "platform/Processes.h"
+#include "platform/Shell.h"
+#include "platform/System.h"
+#include "platform/TextFiles.h"
+#include "tools/admin/ProcessNames.h"
+#include "tools/admin/SystemInfo.h"
+#include "ui/CheckListBox.h"
+
+namespace {
+
+void DrawFrameBevel(HDC dc, const RECT& rect) {
+  RECT edge = rect;
+  DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+}
+
+void DrawSoftBevel(HDC dc, const RECT& rect) {
+  RECT edge = rect;
+  DrawEdge(dc, &edge, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);
+}
+
+MemoryFigures ToMemoryFigures(const MEMORYSTATUSEX& status) {
+  return MemoryFigures{static_cast<std::uint32_t>(status.dwMemoryLoad), status.ullTotalPhys, status.ullAvailPhys,
+                       status.ullTotalPageFile, status.ullAvailPageFile};
+}
+
+}  // namespace
+
+void TFrmMain::CreateAdminPage() {
+  Page& page = *pages_[kPageAdministration];
+  infoFont_.Reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+  page.AddPainting({3, 3, 262, 166}, DrawSoftBevel);  // LstInfo's own bevel
+  LstInfo = CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
+                        infoFont_.Get());
+  SendMessageW(LstInfo, LB_SETITEMHEIGHT, 0, 16);
+  LstProc = CreateCheckListBox(SH9, {3, 194, 262, 191}, kCmdLstProc, font_.Get(), 13);
+  page.AddPainting({271, 3, 314, 166}, DrawFrameBevel);    // Bevel4
+  page.AddPainting({271, 194, 314, 191}, DrawFrameBevel);  // Bevel5
+  Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font_.Get());
+  BtnFI = CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, kCmdBtnFI, font_.Get());
+  Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font_.Get());
+  BtnGInf = CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
+                              kCmdBtnGInf, font_.Get());
+  EnableWindow(BtnGInf, FALSE);
+  Lbl17 = CreateWrappedLabel(SH9,
+                             L"Automatically checked processes are generally thought to be safe. Mark applications "
+                             L"that are safe to your knowledge. This allows you to easily look for suspicious "
+                             L"processes.",
+                             {285, 296, 287, 39}, font_.Get());
+  SetPageWork(kPageAdministration, [this] { RefreshAdminTab(); });
+}
+
+std::wstring TFrmMain::TrustedFilePath() const { return AppDir + L"\\Data\\trusted.txt"; }
+
+std::vector<std::wstring> TFrmMain::LoadTrustedList() const {
+  const std::wstring path = TrustedFilePath();
+  return FileExists(path) ? ReadTextListFile(path) : std::vector<std::wstring>();
+}
+
+void TFrmMain::RefreshAdminTab() {
+  SendMessageW(LstInfo, LB_RESETCONTENT, 0, 0);
+  SendMessageW(LstProc, LB_RESETCONTENT, 0, 0);
+  EnableWindow(BtnGInf, FALSE);
+  const std::vector<std::wstring> trusted = LoadTrustedList();
+  for (const std::wstring& name : RunningProcessNames()) AddProcessName(name);
+  // The list keeps its items sorted by itself; mark them in that order.
+  const int count = static_cast<int>(SendMessageW(LstProc, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    if (ContainsName(trusted, ListBoxText(LstProc, i), EqualIgnoringCase)) SetItemChecked(LstProc, i, true);
+
+  const auto lines = SystemInfoLines(ToMemoryFigures(MemoryStatus()), EstimateCpuClock(), UserDecimalSeparator());
+  for (const std::wstring& line : lines)
+    SendMessageW(LstInfo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void TFrmMain::AddProcessName(const std::wstring& name) {
+  if (IsListedProcessName(name)) AddCheckListItem(LstProc, name);
+}
+
+void TFrmMain::LstProcClickCheck() {
+  std::vector<std::wstring> trusted = LoadTrustedList();
+  const LRESULT selected = SendMessageW(LstProc, LB_GETCURSEL, 0, 0);
+  if (selected == LB_ERR) return;
+  const std::wstring name = ListBoxText(LstProc, static_cast<int>(selected));
+  if (IsItemChecked(LstProc, static_cast<int>(selected)))
+    AddName(trusted, name, EqualIgnoringCase);
+  else
+    RemoveName(trusted, name, EqualIgnoringCase);
+  WriteTextListFile(TrustedFilePath(), trusted);
+}
+
+void TFrmMain::LstProcClick() {
+  const bool anySelected = SendMessageW(LstProc, LB_GETCOUNT, 0, 0) > 0 &&
+                           SendMessageW(LstProc, LB_GETCURSEL, 0, 0) != LB_ERR;
+  EnableWindow(BtnGInf, anySelected);
+}
+
+double TFrmMain::EstimateCpuClock() { return ClockFromTicks(CountTicksOverHalfASecond()); }
+
+void TFrmMain::BtnGInfClick() {
+  const LRESULT selected = SendMessageW(LstProc, LB_GETCURSEL, 0, 0);
+  if (SendMessageW(LstProc, LB_GETCOUNT, 0, 0) == 0 || selected == LB_ERR) return;
+  OpenInBrowser(ProcessInfoAddress(ListBoxText(LstProc, static_cast<int>(selected))));
+}

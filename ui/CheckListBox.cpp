@@ -1,0 +1,99 @@
+#include "ui/CheckListBox.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+namespace {
+
+constexpr wchar_t kCheckListMarker[] = L"QuoxelCheckList";
+
+int BoxWidth(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)); }
+
+void ToggleAndNotify(HWND list, int index) {
+  if (index < 0 || index >= SendMessageW(list, LB_GETCOUNT, 0, 0)) return;
+  SetItemChecked(list, index, !IsItemChecked(list, index));
+  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), kCheckListMarkChanged),
+               reinterpret_cast<LPARAM>(list));
+}
+
+LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_LBUTTONDOWN: {
+      const LRESULT result = DefSubclassProc(list, message, wParam, lParam);  // selects the item first
+      const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
+      if (!HIWORD(hit) && static_cast<short>(LOWORD(lParam)) < BoxWidth(list)) ToggleAndNotify(list, LOWORD(hit));
+      return result;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) {
+        ToggleAndNotify(list, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == L' ') return 0;  // not a search for items starting with a space
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(list, CheckListInput, 0);
+      RemovePropW(list, kCheckListMarker);
+      break;
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+void DrawCheckBox(HWND list, HDC dc, RECT box, bool checked) {
+  if (HTHEME theme = OpenThemeData(list, L"BUTTON")) {
+    DrawThemeBackground(theme, dc, BP_CHECKBOX, checked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL, &box, nullptr);
+    CloseThemeData(theme);
+    return;
+  }
+  DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0));
+}
+
+}  // namespace
+
+HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight) {
+  HWND list = CreateChild(parent, L"LISTBOX", L"",
+                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT |
+                              LBS_NOINTEGRALHEIGHT,
+                          bounds, id, font, WS_EX_CLIENTEDGE);
+  SendMessageW(list, LB_SETITEMHEIGHT, 0, itemHeight);
+  SetPropW(list, kCheckListMarker, reinterpret_cast<HANDLE>(1));
+  SetWindowSubclass(list, CheckListInput, 0, 0);
+  return list;
+}
+
+int AddCheckListItem(HWND list, const std::wstring& text) {
+  return static_cast<int>(SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+bool IsItemChecked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }
+
+void SetItemChecked(HWND list, int index, bool checked) {
+  SendMessageW(list, LB_SETITEMDATA, index, checked ? 1 : 0);
+  RECT rect;
+  if (SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
+    InvalidateRect(list, &rect, FALSE);
+}
+
+bool IsCheckListBox(HWND window) { return GetPropW(window, kCheckListMarker) != nullptr; }
+
+void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  HWND list = item.hwndItem;
+  const bool selected = item.itemState & ODS_SELECTED;
+  RECT rect = item.rcItem;
+  const int boxWidth = BoxWidth(list);
+  FillRect(item.hDC, &rect, GetSysColorBrush(COLOR_WINDOW));
+  RECT box{rect.left + 1, rect.top + 1, rect.left + boxWidth - 1, rect.bottom - 1};
+  DrawCheckBox(list, item.hDC, box, item.itemData == 1);
+  RECT text{rect.left + boxWidth + 1, rect.top, rect.right, rect.bottom};
+  FillRect(item.hDC, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const std::wstring label = ListBoxText(list, static_cast<int>(item.itemID));
+  text.left += 2;
+  DrawTextW(item.hDC, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &text);
+}
