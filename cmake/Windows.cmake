@@ -49,9 +49,17 @@ target_link_libraries(quoxel PRIVATE quoxel_core)
 target_link_options(quoxel PRIVATE -municode -static -s)
 quoxel_warnings(quoxel)
 
-# The Data folder beside the program.
-add_custom_command(TARGET quoxel POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:quoxel>/Data
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:quoxel>/Data)
+# The Data folder beside the program, refreshed whenever a file of data/ changes.
+file(GLOB QUOXEL_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+set(QUOXEL_DATA_COPIES)
+foreach(data_file ${QUOXEL_DATA_FILES})
+  get_filename_component(data_name ${data_file} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Data/${data_name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${data_file} ${CMAKE_BINARY_DIR}/Data/${data_name}
+    DEPENDS ${data_file})
+  list(APPEND QUOXEL_DATA_COPIES ${CMAKE_BINARY_DIR}/Data/${data_name})
+endforeach()
+add_custom_target(quoxel_data ALL DEPENDS ${QUOXEL_DATA_COPIES})
+add_dependencies(quoxel quoxel_data)
 
 include(cmake/WineTests.cmake)

@@ -10,6 +10,17 @@ namespace {
 
 constexpr wchar_t kSpeedButtonClass[] = L"QuoxelSpeedButton";
 
+// Runs a measurement on a screen device context with the font selected.
+template <typename Measure>
+auto WithFont(HFONT font, Measure measure) {
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  auto result = measure(dc);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return result;
+}
+
 HWND CreateWith(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds b,
                 int id, DWORD exStyle) {
   return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.left, b.top,
@@ -142,6 +153,13 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
 }
 
 HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font) {
+  // Tall enough for every line the text wraps to in this font.
+  const int height = WithFont(font, [&](HDC dc) {
+    RECT needed{0, 0, bounds.width, 0};
+    DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+    return static_cast<int>(needed.bottom);
+  });
+  if (height > bounds.height) bounds.height = height;
   return CreateChild(parent, L"STATIC", text, SS_LEFT, bounds, 0, font);
 }
 
@@ -168,21 +186,6 @@ void RegisterSpeedButtonClass(HINSTANCE instance) {
 HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font) {
   return CreateChild(parent, kSpeedButtonClass, text, 0, bounds, id, font);
 }
-
-namespace {
-
-// Runs a measurement on a screen device context with the font selected.
-template <typename Measure>
-auto WithFont(HFONT font, Measure measure) {
-  HDC dc = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, font);
-  auto result = measure(dc);
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
-  return result;
-}
-
-}  // namespace
 
 namespace {
 
