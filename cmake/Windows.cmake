@@ -14,8 +14,10 @@ set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PRE
 add_library(quoxel_core STATIC
   ${QUOXEL_LOGIC_SOURCES}
   platform/Boxes.cpp
+  platform/Download.cpp
   platform/Drives.cpp
   platform/FileDialogs.cpp
+  platform/IniFile.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
   platform/Shell.cpp
@@ -29,12 +31,13 @@ add_library(quoxel_core STATIC
   ui/Page.cpp
   ui/Tray.cpp
   tools/admin/AdminPage.cpp
+  tools/catalogue/CataloguePage.cpp
   tools/disk/DiskPage.cpp
   tools/disk/LargestFilesSearch.cpp
   tools/disk/LowSpaceAlert.cpp
 )
 target_include_directories(quoxel_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(quoxel_core PUBLIC png_static comctl32 uxtheme gdi32 user32 shell32)
+target_link_libraries(quoxel_core PUBLIC png_static comctl32 uxtheme gdi32 user32 shell32 uuid)
 quoxel_warnings(quoxel_core)
 
 # Resources: the manifest (version 6 common controls), the icon, the pictures and the version.

@@ -19,13 +19,21 @@ function(quoxel_wine_test name)
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${QUOXEL_WINE_RUN})
   quoxel_warnings(${name})
   gtest_discover_tests(${name} TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED catalogue_server)
 endfunction()
+
+# The catalogue update's HTTP server on 127.0.0.1; the tests read its port from catalogue-server.port.
+set(QUOXEL_SERVER_SCRIPT ${PROJECT_SOURCE_DIR}/tests/support/catalogue-server.sh)
+add_test(NAME catalogue_server.start COMMAND bash ${QUOXEL_SERVER_SCRIPT} start ${CMAKE_BINARY_DIR}/catalogue-server.port)
+add_test(NAME catalogue_server.stop COMMAND bash ${QUOXEL_SERVER_SCRIPT} stop ${CMAKE_BINARY_DIR}/catalogue-server.port)
+set_tests_properties(catalogue_server.start PROPERTIES FIXTURES_SETUP catalogue_server)
+set_tests_properties(catalogue_server.stop PROPERTIES FIXTURES_CLEANUP catalogue_server)
 
 quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
 quoxel_wine_test(quoxel_ui_tests
   ${QUOXEL_RESOURCES}
   tests/ui/AdminTests.cpp
+  tests/ui/CatalogueTests.cpp
   tests/ui/DiskTests.cpp
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp

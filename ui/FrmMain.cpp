@@ -81,6 +81,7 @@ TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
   CreatePageControl();
   CreateHomePage();
   CreateDiskPage();
+  CreateCataloguePage();
   CreateAdminPage();
   CreateComponents();
   LayOutPages();
@@ -202,6 +203,7 @@ void TFrmMain::FormCreate() {
   AlertDrive = L'C';
   SetWindowTextW(EditAA, (std::wstring(L"10") + UserDecimalSeparator() + L"0").c_str());
   AppDir = ExecutableFolder();
+  LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
   AlarmOn = false;
@@ -209,7 +211,10 @@ void TFrmMain::FormCreate() {
   AddTrayIcon();
 }
 
-void TFrmMain::FormDestroy() { RemoveTrayIcon(); }
+void TFrmMain::FormDestroy() {
+  SoftIni.reset();
+  RemoveTrayIcon();
+}
 
 void TFrmMain::HandleCommand(int id, int code) {
   if (id == kCmdLstKovot) {
@@ -233,6 +238,8 @@ void TFrmMain::HandleCommand(int id, int code) {
     case kCmdBtnKovoIsoimmat: BtnKovoIsoimmatClick(); break;
     case kCmdChkSAlert: ChkSAlertClick(); break;
     case kCmdBtnGInf: BtnGInfClick(); break;
+    case kCmdLblSLink: LblSLinkClick(); break;
+    case kCmdBtnUpdate1: BtnUpdate1Click(); break;
   }
 }
 
@@ -276,6 +283,11 @@ bool TFrmMain::HandleNotify(const NMHDR& header) {
     RunHandler([this] { TabitChange(); });
     return true;
   }
+  if (header.hwndFrom == Softat && header.code == TVN_SELCHANGEDW) {
+    const HTREEITEM node = reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem;
+    RunHandler([this, node] { SoftatChange(node); });
+    return true;
+  }
   if (header.hwndFrom == Kuvakkeet && header.code == NM_DBLCLK) {
     const POINT point = reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction;
     RunHandler([this, point] { KuvakkeetDblClick(point); });
@@ -286,7 +298,7 @@ bool TFrmMain::HandleNotify(const NMHDR& header) {
 
 LRESULT TFrmMain::ColourStatic(HDC dc, HWND control) {
   SetBkMode(dc, TRANSPARENT);
-  if (control == LblLink1) SetTextColor(dc, RGB(0, 0, 255));
+  if (control == LblLink1 || control == LblSLink) SetTextColor(dc, RGB(0, 0, 255));
   if (GetParent(control) == PnlKovo) return reinterpret_cast<LRESULT>(panelKovo_->Background());
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -342,7 +354,7 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == LblLink1) {
+      if (reinterpret_cast<HWND>(wParam) == LblLink1 || reinterpret_cast<HWND>(wParam) == LblSLink) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }

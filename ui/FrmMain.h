@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <array>
@@ -10,11 +11,14 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
+#include "platform/IniFile.h"
 #include "platform/Pictures.h"
 #include "platform/WindowTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Page.h"
 #include "utilities/RandomGenerator.h"
+
+struct Catalogue;
 
 // Command ids of the menus and of the controls that report clicks.
 enum CommandId : int {
@@ -32,6 +36,8 @@ enum CommandId : int {
   kCmdLstProc,
   kCmdBtnFI,
   kCmdBtnGInf,
+  kCmdLblSLink,
+  kCmdBtnUpdate1,
 };
 
 // The tray icon's callback message.
@@ -79,6 +85,8 @@ class TFrmMain {
   // "PC Administrating" page.
   HWND LstInfo = nullptr, Lbl23 = nullptr, BtnFI = nullptr, Lbl16 = nullptr, LstProc = nullptr;
   HWND BtnGInf = nullptr, Lbl17 = nullptr;
+  // "Software List" page.
+  HWND Lbl8 = nullptr, Softat = nullptr, Lbl12 = nullptr, LblSLink = nullptr, BtnUpdate1 = nullptr;
 
   // Non-visual components.
   ScopedImageList Kuvakekuvat;
@@ -94,6 +102,7 @@ class TFrmMain {
   bool AlarmOn = false;
   bool TimedShutdownOn = false;
   std::wstring AppDir;
+  std::unique_ptr<IniFileReader> SoftIni;  // download locations of the catalogue
   RandomGenerator Random;
 
   // Handlers.
@@ -127,6 +136,14 @@ class TFrmMain {
   void LstProcClick();
   double EstimateCpuClock();
   void BtnGInfClick();
+
+  // Software catalogue.
+  // Loads the tree from Data\soft.txt when it exists (an error is shown, the earlier entries stay)
+  // and puts SoftIni on Data\soft.ini.
+  void LoadSoftwareList();
+  void SoftatChange(HTREEITEM node);
+  void LblSLinkClick();
+  void BtnUpdate1Click();
 
   // A balloon notice from the tray icon: text cut to 255 characters, title to 63; returns at once.
   void ShowTrayBalloon(const std::wstring& text, const std::wstring& title);
@@ -171,6 +188,12 @@ class TFrmMain {
   void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse);
   void ListSearchResults();
   void SetAlertChecked(bool checked);
+
+  void CreateCataloguePage();
+  std::wstring DataFile(const wchar_t* name) const;
+  void FillCatalogueTree(const Catalogue& catalogue);
+  void LoadCatalogueFile(const std::wstring& path);
+  void UpdateSoftwareList();
 
   void CreateAdminPage();
   std::wstring TrustedFilePath() const;

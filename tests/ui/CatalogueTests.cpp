@@ -1,0 +1,221 @@
+// The "Software List" page with catalogue files in a scratch folder and updates from the test server
+// on 127.0.0.1 (tests/support/catalogue_server.py).
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/Controls.h"
+#include "ui/FrmMain.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+const char kCatalogue[] = "Tools\r\n\tEditor\r\n\tViewer\r\nGames\r\n\tChess\r\n";
+const char kLinks[] = "[linkit]\r\neditor=https://example.org/old-editor\r\nViewer= 'https://example.org/viewer' \r\n";
+
+void WriteFile(const std::wstring& path, const std::string& bytes) {
+  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+}
+
+std::wstring ServerPort() {
+  const std::string port = ReadBytes(L"catalogue-server.port");
+  return std::wstring(port.begin(), port.end());
+}
+
+class CataloguePage : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
+      if (message == NIM_MODIFY) balloons.push_back({data.szInfo, data.szInfoTitle});
+    });
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    ClickTab(form->Tabit, kPageSoftware);
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"quoxel-catalogue-test-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\Data").c_str(), nullptr);
+    WriteFile(File(L"soft.txt"), kCatalogue);
+    WriteFile(File(L"soft.ini"), kLinks);
+    form->AppDir = folder + L"\\";
+    form->LoadSoftwareList();
+  }
+  void TearDown() override {
+    form.reset();
+    for (const wchar_t* name : {L"soft.txt", L"soft.ini"}) DeleteFileW(File(name).c_str());
+    RemoveDirectoryW((folder + L"\\Data").c_str());
+    RemoveDirectoryW(folder.c_str());
+    SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", nullptr);
+    InstallTestGuards();
+  }
+
+  std::wstring File(const wchar_t* name) const { return folder + L"\\Data\\" + name; }
+  std::wstring Server(const wchar_t* testCase) const {
+    return L"http://127.0.0.1:" + ServerPort() + L"/" + testCase;
+  }
+
+  // Captions of the tree, depth first, each indented by a tab per level.
+  Lines Tree() {
+    Lines lines;
+    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0, lines);
+    return lines;
+  }
+  void Collect(HTREEITEM item, int depth, Lines& lines) {
+    for (; item; item = reinterpret_cast<HTREEITEM>(
+                     SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+      lines.push_back(std::wstring(depth, L'\t') + Caption(item));
+      Collect(reinterpret_cast<HTREEITEM>(
+                  SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+              depth + 1, lines);
+    }
+  }
+  std::wstring Caption(HTREEITEM item) {
+    wchar_t text[256] = {};
+    TVITEMW data{};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = 256;
+    SendMessageW(form->Softat, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    return text;
+  }
+  HTREEITEM Find(const std::wstring& caption) {
+    HTREEITEM found = nullptr;
+    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), caption, found);
+    return found;
+  }
+  void FindIn(HTREEITEM item, const std::wstring& caption, HTREEITEM& found) {
+    for (; item && !found; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM,
+                                                                           TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+      if (Caption(item) == caption) found = item;
+      FindIn(reinterpret_cast<HTREEITEM>(
+                 SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+             caption, found);
+    }
+  }
+  void Select(const std::wstring& caption) {
+    HTREEITEM item = Find(caption);
+    ASSERT_NE(item, nullptr) << testing::PrintToString(caption);
+    SendMessageW(form->Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    PumpMessages();
+  }
+  // Runs the update against a case of the test server; returns the boxes it showed.
+  std::vector<BoxCall> Update(const wchar_t* testCase) {
+    SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", Server(testCase).c_str());
+    BoxRecorder boxes;
+    PostMessageW(form->BtnUpdate1, BM_CLICK, 0, 0);
+    PumpMessages();
+    return boxes.Calls();
+  }
+  void ExpectCatalogueUnchanged() {
+    EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
+    EXPECT_EQ(ReadBytes(File(L"soft.txt")), kCatalogue);
+    EXPECT_EQ(ReadBytes(File(L"soft.ini")), kLinks);
+    EXPECT_EQ(GetFileAttributesW(File(L"soft.txt.download").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(File(L"soft.ini.download").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(balloons.empty());
+  }
+
+  std::unique_ptr<TFrmMain> form;
+  std::wstring folder;
+  std::vector<std::pair<std::wstring, std::wstring>> balloons;
+};
+
+}  // namespace
+
+TEST_F(CataloguePage, LoadsTheTreeAndShowsTheMakersAddressFirst) {
+  EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
+  EXPECT_EQ(WindowTextOf(form->LblSLink), TFrmMain::kMakerAddress);
+}
+
+TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
+  Select(L"Editor");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/old-editor") << "key and section case ignored";
+  RECT rect;
+  GetClientRect(form->LblSLink, &rect);
+  EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->LblSLink, WM_GETFONT, 0, 0)),
+                                   WindowTextOf(form->LblSLink)).cx)
+      << "the label sizes itself to its text";
+  Select(L"Viewer");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/viewer") << "blanks and quotes dropped";
+  Select(L"Chess");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"") << "no key";
+  Select(L"Editor");
+  Select(L"Tools");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"") << "a category has no location";
+}
+
+TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
+  WriteFile(File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n\t\tChess\r\nLater\r\n");
+  BoxRecorder boxes;
+  form->LoadSoftwareList();
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
+  EXPECT_EQ(boxes.Calls()[0].text, L"Invalid level (2) for item \"Chess\"");
+  EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"Games"}));
+}
+
+TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
+  const auto boxes = Update(L"good");
+  EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? "" : testing::PrintToString(boxes[0].text));
+  EXPECT_EQ(Tree(), (Lines{L"Updated tools", L"\tNew editor", L"Updated games", L"\tChess"}));
+  EXPECT_EQ(ReadBytes(File(L"soft.txt")), "Updated tools\r\n\tNew editor\r\nUpdated games\r\n\tChess\r\n");
+  Select(L"New editor");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/editor");
+  Select(L"Chess");
+  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/chess");
+  ASSERT_EQ(balloons.size(), 1u);
+  EXPECT_EQ(balloons[0].first, L"\"Software List\"-module updated successfully!");
+  EXPECT_EQ(balloons[0].second, L"Update");
+}
+
+TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
+  for (const wchar_t* testCase : {L"missing", L"error"}) {
+    const auto boxes = Update(testCase);
+    ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(testCase);
+    EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(testCase) + L"/qvr/soft.txt.");
+    ExpectCatalogueUnchanged();
+  }
+}
+
+TEST_F(CataloguePage, ARefusedConnectionIsADownloadError) {
+  SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", L"http://127.0.0.1:1");
+  BoxRecorder boxes;
+  PostMessageW(form->BtnUpdate1, BM_CLICK, 0, 0);
+  PumpMessages();
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt.");
+  ExpectCatalogueUnchanged();
+}
+
+TEST_F(CataloguePage, ABadlyIndentedDownloadKeepsTheOldCatalogue) {
+  const auto boxes = Update(L"badtree");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Invalid level (2) for item \"Too deep\"");
+  ExpectCatalogueUnchanged();
+}
+
+TEST_F(CataloguePage, AFailedSecondDownloadKeepsBothOldFiles) {
+  const auto boxes = Update(L"badini");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"badini") + L"/qvr/soft.ini.");
+  ExpectCatalogueUnchanged();
+}
+
+TEST_F(CataloguePage, AConnectionCutMidFileIsADownloadError) {
+  const auto boxes = Update(L"cut");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"cut") + L"/qvr/soft.txt.");
+  ExpectCatalogueUnchanged();
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// The software catalogue's tree, read from its lines: the depth of a line is the number of tabs and
+// spaces it starts with, and each line hangs under the line before as sibling, child or ancestor's
+// sibling.
+
+struct CatalogueNode {
+  std::wstring caption;
+  int parent;  // index of the parent node, -1 for a top-level node
+  int level;
+};
+
+struct Catalogue {
+  std::vector<CatalogueNode> nodes;  // in file order; a parent always comes before its children
+  // "Invalid level (2) for item "caption"" when a line is indented more than one level deeper than
+  // the line before; the nodes of the lines before it are kept.
+  std::optional<std::wstring> error;
+};
+
+Catalogue ParseCatalogue(const std::vector<std::wstring>& lines);

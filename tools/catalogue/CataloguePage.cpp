@@ -1,0 +1,116 @@
+// "Software List" page: the catalogue tree, each entry's download location, and the update that
+// fetches both catalogue files from the maker's server.
+#include "ui/FrmMain.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "platform/Download.h"
+#include "platform/System.h"
+#include "platform/TextFiles.h"
+#include "tools/catalogue/Catalogue.h"
+#include "ui/ErrorText.h"
+
+namespace {
+
+// The maker's download server; QUOXEL_UPDATE_SERVER points the update elsewhere (a mirror, a test).
+constexpr wchar_t kUpdateServer[] = L"http://www.quoxel.net";
+
+std::wstring UpdateServer() {
+  wchar_t value[1024] = {};
+  const DWORD length = GetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", value, 1024);
+  return length > 0 && length < 1024 ? std::wstring(value, length) : kUpdateServer;
+}
+
+// Removes a file when the scope ends, unless it has been moved away.
+struct TemporaryFile {
+  std::wstring path;
+  ~TemporaryFile() { DeleteFileW(path.c_str()); }
+};
+
+void ReplaceFile(const std::wstring& from, const std::wstring& to) {
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw AppError(CannotCreateFileMessage(to, SystemErrorText(GetLastError())));
+}
+
+}  // namespace
+
+void TFrmMain::CreateCataloguePage() {
+  Lbl8 = CreateLabel(SH4,
+                     L"Need a specific program? Before you Google, check out the software-list that Quoxel "
+                     L"has researched for you!",
+                     {3, 3, 556, 13}, font_.Get());
+  Softat = CreateChild(SH4, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
+                       {0, 22, 161, 363}, 0, font_.Get(), WS_EX_CLIENTEDGE);
+  SendMessageW(Softat, TVM_SETINDENT, 19, 0);
+  Lbl12 = CreateLabel(SH4, L"Download location:", {167, 24, 91, 13}, font_.Get());
+  LblSLink = CreateLabel(SH4, kMakerAddress, {167, 40, 83, 13}, linkFont_.Get(), kCmdLblSLink);
+  BtnUpdate1 = CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
+                                 {167, 360, 418, 25}, kCmdBtnUpdate1, font_.Get());
+}
+
+std::wstring TFrmMain::DataFile(const wchar_t* name) const { return AppDir + L"\\Data\\" + name; }
+
+void TFrmMain::FillCatalogueTree(const Catalogue& catalogue) {
+  SendMessageW(Softat, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  std::vector<HTREEITEM> items;
+  items.reserve(catalogue.nodes.size());
+  for (const CatalogueNode& node : catalogue.nodes) {
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = node.parent < 0 ? TVI_ROOT : items[static_cast<size_t>(node.parent)];
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<wchar_t*>(node.caption.c_str());
+    items.push_back(reinterpret_cast<HTREEITEM>(
+        SendMessageW(Softat, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))));
+  }
+  SendMessageW(Softat, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Softat, nullptr, TRUE);
+}
+
+void TFrmMain::LoadCatalogueFile(const std::wstring& path) {
+  const Catalogue catalogue = ParseCatalogue(ReadTextListFile(path));
+  FillCatalogueTree(catalogue);
+  if (catalogue.error) throw AppError(*catalogue.error);
+}
+
+void TFrmMain::LoadSoftwareList() {
+  const std::wstring catalogue = DataFile(L"soft.txt");
+  if (FileExists(catalogue)) RunHandler([this, &catalogue] { LoadCatalogueFile(catalogue); });
+  SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
+}
+
+void TFrmMain::SoftatChange(HTREEITEM node) {
+  if (!node) return;
+  wchar_t caption[1024] = {};
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = node;
+  item.pszText = caption;
+  item.cchTextMax = 1024;
+  SendMessageW(Softat, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  SetLabelText(LblSLink, SoftIni->ReadString(L"Linkit", caption));
+}
+
+void TFrmMain::LblSLinkClick() { OpenLinkLabel(LblSLink); }
+
+void TFrmMain::BtnUpdate1Click() { UpdateSoftwareList(); }
+
+void TFrmMain::UpdateSoftwareList() {
+  // Both files come down beside the old ones and replace them only when the new catalogue loads
+  // without error: a cut or broken download leaves the working catalogue as it was.
+  const std::wstring server = UpdateServer();
+  TemporaryFile newCatalogue{DataFile(L"soft.txt.download")};
+  TemporaryFile newLinks{DataFile(L"soft.ini.download")};
+  DownloadToFile(server + L"/qvr/soft.txt", newCatalogue.path);
+  const Catalogue catalogue = ParseCatalogue(ReadTextListFile(newCatalogue.path));
+  if (catalogue.error) throw AppError(*catalogue.error);
+  DownloadToFile(server + L"/qvr/soft.ini", newLinks.path);
+  ReplaceFile(newCatalogue.path, DataFile(L"soft.txt"));
+  FillCatalogueTree(catalogue);
+  ReplaceFile(newLinks.path, DataFile(L"soft.ini"));
+  SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
+  ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
+}
