@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "utilities/TextListFile.h"
@@ -77,10 +78,13 @@ TEST(Catalogue, ReadsEveryEncodingOfTheListFormat) {
 
 // A bounded random run over arbitrary bytes: the list reader and the catalogue loader must accept
 // anything without a crash, and the tree must stay well formed (under the sanitizers natively).
+// QUOXEL_FUZZ_RUNS sets the number of inputs for a longer run by hand.
 TEST(CatalogueFuzz, ArbitraryBytesGiveAWellFormedTreeOrAnError) {
+  const char* runsSetting = std::getenv("QUOXEL_FUZZ_RUNS");
+  const int runs = runsSetting ? std::atoi(runsSetting) : 3000;
   std::mt19937 random(20261207);
   const char alphabet[] = {'\t', ' ', '\r', '\n', '\0', 'a', '\xEF', '\xBB', '\xBF', '\xFF', '\xFE', '\xC3', '\x80'};
-  for (int run = 0; run < 3000; ++run) {
+  for (int run = 0; run < runs; ++run) {
     std::string bytes(random() % 64, '\0');
     for (char& b : bytes) b = random() % 4 ? alphabet[random() % sizeof alphabet] : static_cast<char>(random());
     const Catalogue c = ParseCatalogue(DecodeTextList(bytes, [](const std::string& s) { return Latin1(s); }));
