@@ -27,6 +27,9 @@ windows_libs=(-lcomctl32 -lcomdlg32 -luxtheme -lmsimg32 -lgdi32 -luser32 -lshell
 
 fail() { echo "bench: $*" >&2; exit 1; }
 
+# The programs print decimal points whatever the user's locale.
+c_printf() { env LC_ALL=C printf "$@"; }
+
 # The build's own output only matters when it fails.
 build_core() {
   local log=$bench/build.log
@@ -90,21 +93,24 @@ run_find() {
   find_top=$(timeout "$run_timeout" find "$tree" -mindepth 1 -type d -name '.*' -prune -o -type f -printf '%s %p\n' |
     LC_ALL=C sort -n | tail -n 20)
   end=$(date +%s%N)
-  find_ms=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e6 }')
+  find_ms=$(LC_ALL=C awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e6 }')
 }
 
 run_round() { # round number; 0 is the warm-up
   run_search
   run_walk
   run_find
-  printf '%5d %14.1f %14.1f %14.1f\n' "$1" "$search_ms" "$walk_ms" "$find_ms"
+  c_printf '%5d %14.1f %14.1f %14.1f\n' "$1" "$search_ms" "$walk_ms" "$find_ms"
   [ "$1" -eq 0 ] && return
   search_times+=("$search_ms")
   walk_times+=("$walk_ms")
   find_times+=("$find_ms")
 }
 
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+  printf '%s\n' "$@" | LC_ALL=C sort -g |
+    LC_ALL=C awk '{ v[NR] = $1 } END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 
 # The search must list the file find puts last, and the walk must meet every file outside hidden folders.
 check_results() {
@@ -130,7 +136,7 @@ print_summary() {
   echo "Medians of $runs rounds"
   printf '  %-32s %10s ms\n' "Quoxel's search (search_probe)" "$search" "bare walk (bare_walk)" "$walk" \
     "host find | sort | tail" "$find"
-  awk -v a="$search" -v b="$walk" -v t="$target_ratio" 'BEGIN {
+  LC_ALL=C awk -v a="$search" -v b="$walk" -v t="$target_ratio" 'BEGIN {
     r = a / b
     printf "\nRatio search / bare walk %.2fx   target at most %.2fx: %s\n", r, t, r <= t ? "met" : "NOT met" }'
 }
@@ -142,6 +148,7 @@ mkdir -p "$bench"
 build_core
 build_bench_programs
 make_tree
+trap unmap_drive EXIT
 map_drive
 start_display
 trap 'stop_display; unmap_drive' EXIT

@@ -221,6 +221,17 @@ std::wstring ListBoxText(HWND list, int index) {
   return text;
 }
 
+std::wstring TreeItemText(HWND tree, HTREEITEM item) {
+  wchar_t text[1024] = {};
+  TVITEMW data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = 1024;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
+
 std::wstring WindowTextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');

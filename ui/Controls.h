@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -29,8 +30,9 @@ void RegisterSpeedButtonClass(HINSTANCE instance);
 using KeyFilter = std::function<void(wchar_t&)>;
 void SetKeyFilter(HWND editOrCombo, KeyFilter filter);
 
-// Text of a list box's item, and of a window.
+// Text of a list box's item, of a tree view's item, and of a window.
 std::wstring ListBoxText(HWND list, int index);
+std::wstring TreeItemText(HWND tree, HTREEITEM item);
 std::wstring WindowTextOf(HWND window);
 
 // Width and height of a text in a font, in pixels.

@@ -8,6 +8,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
+#include "ui/Controls.h"
 
 void InstallTestGuards() {
   SetNotifyIconTaker([](DWORD, const NOTIFYICONDATAW&) {});
@@ -102,4 +103,19 @@ std::string ReadBytes(const std::wstring& path) {
     std::fclose(file);
   }
   return bytes;
+}
+
+void ClickListItem(HWND list, int index, int x) {
+  RECT rect;
+  SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM point = MAKELPARAM(rect.left + x, (rect.top + rect.bottom) / 2);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(list, WM_LBUTTONUP, 0, point);
+  PumpMessages();
+}
+
+std::vector<std::wstring> ListItems(HWND list) {
+  std::vector<std::wstring> items;
+  for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
+  return items;
 }

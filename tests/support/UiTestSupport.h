@@ -34,6 +34,10 @@ void ClickTab(HWND tabControl, int index);
 void DoubleClick(HWND window, POINT at);
 // A click in the middle of a window.
 void Click(HWND window);
+// A click on a list box's item, `x` pixels from its left edge.
+void ClickListItem(HWND list, int index, int x);
+// The texts of a list box's items.
+std::vector<std::wstring> ListItems(HWND list);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& path);
 // Text of a window.

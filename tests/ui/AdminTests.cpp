@@ -54,26 +54,14 @@ class AdminPage : public testing::Test {
 
   std::wstring TrustedFile() const { return folder + L"\\Data\\trusted.txt"; }
   void Refresh() { ClickTab(form->Tabit, kPageAdministration); }
-  Lines Items(HWND list) {
-    Lines items;
-    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
-    return items;
-  }
   int IndexOf(const std::wstring& name) {
-    const Lines items = Items(form->LstProc);
+    const Lines items = ListItems(form->LstProc);
     for (size_t i = 0; i < items.size(); ++i)
       if (EqualIgnoringCase(items[i], name)) return static_cast<int>(i);
     return -1;
   }
   // A click on the item's check box, as the mouse makes it.
-  void ClickBox(int index) {
-    RECT rect;
-    SendMessageW(form->LstProc, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-    const LPARAM point = MAKELPARAM(rect.left + 5, (rect.top + rect.bottom) / 2);
-    PostMessageW(form->LstProc, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(form->LstProc, WM_LBUTTONUP, 0, point);
-    PumpMessages();
-  }
+  void ClickBox(int index) { ClickListItem(form->LstProc, index, 5); }
 
   std::unique_ptr<TFrmMain> form;
   std::wstring folder;
@@ -84,7 +72,7 @@ class AdminPage : public testing::Test {
 
 TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   Refresh();
-  const Lines processes = Items(form->LstProc);
+  const Lines processes = ListItems(form->LstProc);
   EXPECT_GE(IndexOf(L"explorer.exe"), 0);
   EXPECT_GE(IndexOf(L"services.exe"), 0);
   EXPECT_GE(IndexOf(L"quoxel_ui_tests.exe"), 0);
@@ -102,7 +90,7 @@ TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
 
 TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
   Refresh();
-  const Lines info = Items(form->LstInfo);
+  const Lines info = ListItems(form->LstInfo);
   ASSERT_EQ(info.size(), 9u);
   EXPECT_EQ(info[0].rfind(L"Memory load: ", 0), 0u);
   const MEMORYSTATUSEX memory = MemoryStatus();
@@ -153,12 +141,7 @@ TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
   Refresh();
   EXPECT_FALSE(IsWindowEnabled(form->BtnGInf));
   const int index = IndexOf(L"explorer.exe");
-  RECT rect;
-  SendMessageW(form->LstProc, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-  const LPARAM onName = MAKELPARAM(rect.left + 60, (rect.top + rect.bottom) / 2);
-  PostMessageW(form->LstProc, WM_LBUTTONDOWN, MK_LBUTTON, onName);
-  PostMessageW(form->LstProc, WM_LBUTTONUP, 0, onName);
-  PumpMessages();
+  ClickListItem(form->LstProc, index, 60);  // on the name
   EXPECT_TRUE(IsWindowEnabled(form->BtnGInf));
   EXPECT_FALSE(IsItemChecked(form->LstProc, index)) << "a click on the name does not mark";
   PostMessageW(form->BtnGInf, BM_CLICK, 0, 0);

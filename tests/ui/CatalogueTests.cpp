@@ -80,16 +80,7 @@ class CataloguePage : public testing::Test {
               depth + 1, lines);
     }
   }
-  std::wstring Caption(HTREEITEM item) {
-    wchar_t text[256] = {};
-    TVITEMW data{};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = 256;
-    SendMessageW(form->Softat, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-  }
+  std::wstring Caption(HTREEITEM item) { return TreeItemText(form->Softat, item); }
   HTREEITEM Find(const std::wstring& caption) {
     HTREEITEM found = nullptr;
     FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), caption, found);

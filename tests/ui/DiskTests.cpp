@@ -34,13 +34,8 @@ class DiskPage : public testing::Test {
     InstallTestGuards();
   }
 
-  Lines Items(HWND list) {
-    Lines items;
-    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
-    return items;
-  }
   int IndexOfDrive(wchar_t letter) {
-    const Lines items = Items(form->LstKovot);
+    const Lines items = ListItems(form->LstKovot);
     for (size_t i = 0; i < items.size(); ++i)
       if (items[i][0] == letter) return static_cast<int>(i);
     return -1;
@@ -49,12 +44,7 @@ class DiskPage : public testing::Test {
   void PickDrive(wchar_t letter) {
     const int index = IndexOfDrive(letter);
     ASSERT_GE(index, 0) << "drive " << static_cast<char>(letter) << " is not listed";
-    RECT rect;
-    SendMessageW(form->LstKovot, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-    const LPARAM point = MAKELPARAM(rect.left + 5, (rect.top + rect.bottom) / 2);
-    PostMessageW(form->LstKovot, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(form->LstKovot, WM_LBUTTONUP, 0, point);
-    PumpMessages();
+    ClickListItem(form->LstKovot, index, 5);
   }
   void Search(int count) {
     SendMessageW(form->Cbo_SC, CB_SETCURSEL, count - 5, 0);
@@ -80,7 +70,7 @@ const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", 
 }  // namespace
 
 TEST_F(DiskPage, ListsOnlyFixedDrivesInLetterOrder) {
-  const Lines drives = Items(form->LstKovot);
+  const Lines drives = ListItems(form->LstKovot);
   ASSERT_GE(drives.size(), 3u);
   EXPECT_EQ(drives.front(), L"C\tFixed Drive");
   EXPECT_GE(IndexOfDrive(L'Q'), 0);
@@ -131,7 +121,7 @@ TEST_F(DiskPage, SearchListsTheFiveLargestFilesLargestFirst) {
   EXPECT_TRUE(IsWindowVisible(form->LstLargest));
   EXPECT_FALSE(IsWindowVisible(form->Anim1));
   EXPECT_FALSE(IsWindowVisible(form->LblSearching));
-  EXPECT_EQ(Items(form->LstLargest), kTopFive);
+  EXPECT_EQ(ListItems(form->LstLargest), kTopFive);
 }
 
 TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
@@ -141,7 +131,7 @@ TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
   for (const wchar_t* line : {L"Q:\\kb.bin\t 1024.00 kB", L"Q:\\half.bin\t 0.50 kB", L"Q:\\sub\\small.bin\t 0.10 kB",
                               L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
     expected.push_back(line);
-  EXPECT_EQ(Items(form->LstLargest), expected);
+  EXPECT_EQ(ListItems(form->LstLargest), expected);
 }
 
 TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
@@ -150,9 +140,9 @@ TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
   PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);
   PostMessageW(form->BtnKovoIsoimmat, BM_CLICK, 0, 0);  // arrives while the first search pumps messages
   PumpMessages();
-  EXPECT_EQ(Items(form->LstLargest), kTopFive);
+  EXPECT_EQ(ListItems(form->LstLargest), kTopFive);
   Search(5);
-  EXPECT_EQ(Items(form->LstLargest), kTopFive) << "a later search still runs";
+  EXPECT_EQ(ListItems(form->LstLargest), kTopFive) << "a later search still runs";
 }
 
 TEST_F(DiskPage, ClosingDuringASearchEndsTheProgramWhenTheSearchHasFinished) {
@@ -186,7 +176,7 @@ TEST_F(DiskPage, WithoutASelectedDriveTheSearchCoversDriveC) {
   ClickTab(form->Tabit, kPageHome);
   ClickTab(form->Tabit, kPageHardDisks);
   Search(5);
-  const Lines lines = Items(form->LstLargest);
+  const Lines lines = ListItems(form->LstLargest);
   ASSERT_EQ(lines.size(), 5u);
   for (const auto& line : lines) EXPECT_EQ(line.rfind(L"c:\\", 0), 0u) << testing::PrintToString(line);
 }

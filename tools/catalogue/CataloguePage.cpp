@@ -84,14 +84,7 @@ void TFrmMain::LoadSoftwareList() {
 
 void TFrmMain::SoftatChange(HTREEITEM node) {
   if (!node) return;
-  wchar_t caption[1024] = {};
-  TVITEMW item{};
-  item.mask = TVIF_TEXT;
-  item.hItem = node;
-  item.pszText = caption;
-  item.cchTextMax = 1024;
-  SendMessageW(Softat, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  SetLabelText(LblSLink, SoftIni->ReadString(L"Linkit", caption));
+  SetLabelText(LblSLink, SoftIni->ReadString(L"Linkit", TreeItemText(Softat, node)));
 }
 
 void TFrmMain::LblSLinkClick() { OpenLinkLabel(LblSLink); }
