@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwctype>
 #include <exception>
 #include <string>
 
@@ -104,12 +105,12 @@ int Run(wchar_t letter) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2 || !iswalpha(argv[1][0]) || argv[1][1] != L'\0') {
+  if (argc != 2 || !std::iswalpha(argv[1][0]) || argv[1][1] != L'\0') {
     std::fprintf(stderr, "usage: search_probe LETTER\n");
     return 2;
   }
   try {
-    return Run(towupper(argv[1][0]));
+    return Run(static_cast<wchar_t>(std::towupper(argv[1][0])));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "search_probe: %s\n", error.what());
   } catch (...) {

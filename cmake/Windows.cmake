@@ -65,4 +65,12 @@ endforeach()
 add_custom_target(quoxel_data ALL DEPENDS ${QUOXEL_DATA_COPIES})
 add_dependencies(quoxel quoxel_data)
 
+# Benchmark programs that drive the real window; the scripts in bench/ build them on demand.
+foreach(probe search_probe catalogue_probe)
+  add_executable(${probe} EXCLUDE_FROM_ALL bench/${probe}.cpp ${QUOXEL_RESOURCES})
+  target_link_libraries(${probe} PRIVATE quoxel_core)
+  target_link_options(${probe} PRIVATE -static -municode -s)
+  quoxel_warnings(${probe})
+endforeach()
+
 include(cmake/WineTests.cmake)

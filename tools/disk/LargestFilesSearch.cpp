@@ -18,6 +18,12 @@ bool IsDotEntry(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
+// Hidden and system folders, and everything below them, are left out.
+bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
+  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         !(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && !IsDotEntry(entry.cFileName);
+}
+
 std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
   return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
 }
@@ -94,15 +100,23 @@ void TFrmMain::ListSearchResults() {
 void TFrmMain::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
   ProcessPendingMessages();  // once per folder: the only time the window answers during a search
   const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
-  ForEachDirectoryEntry(dir + mask, [&dir](const WIN32_FIND_DATAW& entry) {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) AddLargestFile(dir + entry.cFileName, FileSize(entry));
+  // Files are offered in listing order, then the visible sub-folders are searched in listing order.
+  // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
+  // second listing of the same folder would double the time of a search.
+  const bool oneListing = mask == L"*.*" || mask == L"*";
+  std::vector<std::wstring> subfolders;
+  ForEachDirectoryEntry(dir + mask, [&](const WIN32_FIND_DATAW& entry) {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      AddLargestFile(dir + entry.cFileName, FileSize(entry));
+    else if (oneListing && recurse && IsSearchedFolder(entry))
+      subfolders.push_back(entry.cFileName);
   });
-  if (!recurse) return;
-  ForEachDirectoryEntry(dir + L"*.*", [this, &dir, &mask](const WIN32_FIND_DATAW& entry) {
-    if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return;
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDotEntry(entry.cFileName))
-      SearchLargestFiles(dir + entry.cFileName, mask, true);
-  });
+  if (recurse && !oneListing) {
+    ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
+      if (IsSearchedFolder(entry)) subfolders.push_back(entry.cFileName);
+    });
+  }
+  for (const std::wstring& name : subfolders) SearchLargestFiles(dir + name, mask, true);
 }
 
 void TFrmMain::SaveRTAFClick() {
