@@ -119,3 +119,31 @@ std::vector<std::wstring> ListItems(HWND list) {
   for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
   return items;
 }
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::FILE* file = _wfopen(path.c_str(), L"wb");
+  ASSERT_NE(file, nullptr) << testing::PrintToString(path);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+ScratchDataFolder::ScratchDataFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  root_ = std::wstring(temp) + L"quoxel-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(root_.c_str(), nullptr);
+  CreateDirectoryW((root_ + L"\\Data").c_str(), nullptr);
+}
+
+ScratchDataFolder::~ScratchDataFolder() {
+  WIN32_FIND_DATAW entry;
+  HANDLE listing = FindFirstFileW((root_ + L"\\Data\\*").c_str(), &entry);
+  if (listing != INVALID_HANDLE_VALUE) {
+    do {
+      DeleteFileW(File(entry.cFileName).c_str());
+    } while (FindNextFileW(listing, &entry));
+    FindClose(listing);
+  }
+  RemoveDirectoryW((root_ + L"\\Data").c_str());
+  RemoveDirectoryW(root_.c_str());
+}

@@ -40,6 +40,24 @@ void ClickListItem(HWND list, int index, int x);
 std::vector<std::wstring> ListItems(HWND list);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& path);
+// Creates or replaces a file with exactly these bytes.
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+
+// A folder "<temp>\quoxel-<name>-<process>\Data" for a test's data files, removed with its files.
+class ScratchDataFolder {
+ public:
+  explicit ScratchDataFolder(const std::wstring& name);
+  ~ScratchDataFolder();
+  ScratchDataFolder(const ScratchDataFolder&) = delete;
+  ScratchDataFolder& operator=(const ScratchDataFolder&) = delete;
+  // The folder above Data, as the program's folder (with its trailing separator).
+  std::wstring ProgramFolder() const { return root_ + L"\\"; }
+  std::wstring Root() const { return root_; }
+  std::wstring File(const std::wstring& name) const { return root_ + L"\\Data\\" + name; }
+
+ private:
+  std::wstring root_;
+};
 // Text of a window.
 std::wstring WindowText(HWND window);
 // Position of a child window in its parent's client area, as left, top, width, height.

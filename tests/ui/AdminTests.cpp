@@ -17,19 +17,6 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-std::wstring ScratchFolder() {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  return std::wstring(temp) + L"quoxel-admin-test-" + std::to_wstring(GetCurrentProcessId());
-}
-
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
-}
-
 class AdminPage : public testing::Test {
  protected:
   void SetUp() override {
@@ -38,21 +25,15 @@ class AdminPage : public testing::Test {
     form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
-    folder = ScratchFolder();
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"\\Data").c_str(), nullptr);
-    form->AppDir = folder + L"\\";
+    form->AppDir = data.ProgramFolder();
   }
   void TearDown() override {
     form.reset();
-    DeleteFileW(TrustedFile().c_str());
-    RemoveDirectoryW((folder + L"\\Data").c_str());
-    RemoveDirectoryW(folder.c_str());
     SetTickCounter(nullptr);
     InstallTestGuards();
   }
 
-  std::wstring TrustedFile() const { return folder + L"\\Data\\trusted.txt"; }
+  std::wstring TrustedFile() const { return data.File(L"trusted.txt"); }
   void Refresh() { ClickTab(form->Tabit, kPageAdministration); }
   int IndexOf(const std::wstring& name) {
     const Lines items = ListItems(form->LstProc);
@@ -63,8 +44,8 @@ class AdminPage : public testing::Test {
   // A click on the item's check box, as the mouse makes it.
   void ClickBox(int index) { ClickListItem(form->LstProc, index, 5); }
 
+  ScratchDataFolder data{L"admin-test"};
   std::unique_ptr<TFrmMain> form;
-  std::wstring folder;
   std::vector<std::wstring> opened;
 };
 
@@ -100,14 +81,14 @@ TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
 }
 
 TEST_F(AdminPage, ANameInCapitalsInTheFileMarksTheProcess) {
-  WriteFile(TrustedFile(), "EXPLORER.EXE\r\n \r\nservices.exe \r\n");
+  WriteBytes(TrustedFile(), "EXPLORER.EXE\r\n \r\nservices.exe \r\n");
   Refresh();
   EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
   EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(L"services.exe"))) << "a trailing space never matches";
 }
 
 TEST_F(AdminPage, MarkingAndUnmarkingRewriteTheFile) {
-  WriteFile(TrustedFile(), "svchost.exe");
+  WriteBytes(TrustedFile(), "svchost.exe");
   Refresh();
   ClickBox(IndexOf(L"explorer.exe"));
   EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
@@ -130,7 +111,7 @@ TEST_F(AdminPage, TheSpaceBarMarksTheSelectedItem) {
 }
 
 TEST_F(AdminPage, AUtf8FileWithItsMarkIsReadAndWrittenBackAsAnsi) {
-  WriteFile(TrustedFile(), "\xEF\xBB\xBFservices.exe\r\ncaf\xC3\xA9.exe\r\n");
+  WriteBytes(TrustedFile(), "\xEF\xBB\xBFservices.exe\r\ncaf\xC3\xA9.exe\r\n");
   Refresh();
   EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"services.exe")));
   ClickBox(IndexOf(L"explorer.exe"));
@@ -155,15 +136,16 @@ TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
 
 TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
   Refresh();
-  RemoveDirectoryW((folder + L"\\Data").c_str());
+  DeleteFileW(TrustedFile().c_str());
+  RemoveDirectoryW((data.Root() + L"\\Data").c_str());
   BoxRecorder boxes;
   ClickBox(IndexOf(L"explorer.exe"));
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
-  EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + folder + L"\\\\Data\\trusted.txt\". ", 0), 0u)
+  EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\\\Data\\trusted.txt\". ", 0), 0u)
       << testing::PrintToString(boxes.Calls()[0].text);
   EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
-  EXPECT_EQ(GetFileAttributesW((folder + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
+  EXPECT_EQ(GetFileAttributesW((data.Root() + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
 }
 
 TEST_F(AdminPage, TheTrayItemRefreshesOnceAndShowsThePage) {

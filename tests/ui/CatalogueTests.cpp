@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Shell.h"
-#include "tests/support/UiTestSupport.h"
+#include "tests/support/FormTest.h"
 #include "ui/Controls.h"
 #include "ui/FrmMain.h"
 
@@ -20,47 +20,27 @@ using Lines = std::vector<std::wstring>;
 const char kCatalogue[] = "Tools\r\n\tEditor\r\n\tViewer\r\nGames\r\n\tChess\r\n";
 const char kLinks[] = "[linkit]\r\neditor=https://example.org/old-editor\r\nViewer= 'https://example.org/viewer' \r\n";
 
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
-}
-
 std::wstring ServerPort() {
   const std::string port = ReadBytes(L"catalogue-server.port");
   return std::wstring(port.begin(), port.end());
 }
 
-class CataloguePage : public testing::Test {
+class CataloguePage : public FormTest {
  protected:
   void SetUp() override {
-    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
-      if (message == NIM_MODIFY) balloons.push_back({data.szInfo, data.szInfoTitle});
-    });
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
-    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    FormTest::SetUp();
     ClickTab(form->Tabit, kPageSoftware);
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"quoxel-catalogue-test-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"\\Data").c_str(), nullptr);
-    WriteFile(File(L"soft.txt"), kCatalogue);
-    WriteFile(File(L"soft.ini"), kLinks);
-    form->AppDir = folder + L"\\";
+    WriteBytes(File(L"soft.txt"), kCatalogue);
+    WriteBytes(File(L"soft.ini"), kLinks);
+    form->AppDir = data.ProgramFolder();
     form->LoadSoftwareList();
   }
   void TearDown() override {
-    form.reset();
-    for (const wchar_t* name : {L"soft.txt", L"soft.ini"}) DeleteFileW(File(name).c_str());
-    RemoveDirectoryW((folder + L"\\Data").c_str());
-    RemoveDirectoryW(folder.c_str());
+    FormTest::TearDown();
     SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", nullptr);
-    InstallTestGuards();
   }
 
-  std::wstring File(const wchar_t* name) const { return folder + L"\\Data\\" + name; }
+  std::wstring File(const wchar_t* name) const { return data.File(name); }
   std::wstring Server(const wchar_t* testCase) const {
     return L"http://127.0.0.1:" + ServerPort() + L"/" + testCase;
   }
@@ -118,9 +98,7 @@ class CataloguePage : public testing::Test {
     EXPECT_TRUE(balloons.empty());
   }
 
-  std::unique_ptr<TFrmMain> form;
-  std::wstring folder;
-  std::vector<std::pair<std::wstring, std::wstring>> balloons;
+  ScratchDataFolder data{L"catalogue-test"};
 };
 
 }  // namespace
@@ -148,7 +126,7 @@ TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
 }
 
 TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
-  WriteFile(File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n\t\tChess\r\nLater\r\n");
+  WriteBytes(File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n\t\tChess\r\nLater\r\n");
   BoxRecorder boxes;
   form->LoadSoftwareList();
   ASSERT_EQ(boxes.Calls().size(), 1u);

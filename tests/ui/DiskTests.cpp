@@ -9,7 +9,7 @@
 
 #include "platform/Shell.h"
 #include "platform/System.h"
-#include "tests/support/UiTestSupport.h"
+#include "tests/support/FormTest.h"
 #include "tools/disk/DriveFigures.h"
 #include "ui/Controls.h"
 #include "ui/FrmMain.h"
@@ -18,20 +18,11 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-class DiskPage : public testing::Test {
+class DiskPage : public FormTest {
  protected:
   void SetUp() override {
-    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
-      if (message == NIM_MODIFY) balloons.push_back({data.szInfo, data.szInfoTitle});
-    });
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
-    ShowWindow(form->Handle(), SW_SHOWNORMAL);
-    PumpMessages();
+    FormTest::SetUp();
     ClickTab(form->Tabit, kPageHardDisks);
-  }
-  void TearDown() override {
-    form.reset();
-    InstallTestGuards();
   }
 
   int IndexOfDrive(wchar_t letter) {
@@ -60,8 +51,6 @@ class DiskPage : public testing::Test {
   }
   bool AlertChecked() { return SendMessageW(form->ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-  std::unique_ptr<TFrmMain> form;
-  std::vector<std::pair<std::wstring, std::wstring>> balloons;
 };
 
 const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", L"Q:\\under.bin\t 1024.00 MB",

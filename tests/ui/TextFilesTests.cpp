@@ -14,13 +14,6 @@ using Lines = std::vector<std::wstring>;
 
 namespace {
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::FILE* file = _wfopen(path.c_str(), L"wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-}
-
 Lines NamesIn(const std::wstring& folder) {
   Lines names;
   WIN32_FIND_DATAW found;

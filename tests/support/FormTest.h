@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Shell.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/FrmMain.h"
+
+// A test with the main window built and shown; the balloon notices it shows are collected as
+// (text, title) instead of reaching the desktop.
+class FormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
+      if (message == NIM_MODIFY) balloons.emplace_back(data.szInfo, data.szInfoTitle);
+    });
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+  }
+  void TearDown() override {
+    form.reset();
+    InstallTestGuards();
+  }
+
+  std::unique_ptr<TFrmMain> form;
+  std::vector<std::pair<std::wstring, std::wstring>> balloons;
+};
