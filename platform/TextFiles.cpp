@@ -76,13 +76,19 @@ std::vector<std::wstring> ReadTextListFile(const std::wstring& path) {
   return DecodeTextList(ReadWholeFile(path), AnsiToWide);
 }
 
+void MoveOver(const std::wstring& finished, const std::wstring& target) {
+  if (!MoveFileExW(finished.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw AppError(CannotCreateFileMessage(target, SystemErrorText(GetLastError())));
+}
+
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
   std::wstring temporary;
-  DWORD error = WriteTemporaryBeside(path, EncodeTextList(lines, WideToAnsi), temporary);
-  if (error == ERROR_SUCCESS &&
-      !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    error = GetLastError();
-  if (error == ERROR_SUCCESS) return;
-  if (!temporary.empty()) DeleteFileW(temporary.c_str());
-  throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
+  const DWORD error = WriteTemporaryBeside(path, EncodeTextList(lines, WideToAnsi), temporary);
+  try {
+    if (error != ERROR_SUCCESS) throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
+    MoveOver(temporary, path);
+  } catch (const AppError&) {
+    if (!temporary.empty()) DeleteFileW(temporary.c_str());
+    throw;
+  }
 }

@@ -12,3 +12,7 @@ std::vector<std::wstring> ReadTextListFile(const std::wstring& path);
 // failure leaves the old file whole. Never creates a folder. Throws AppError "Cannot create file ..."
 // naming the target, with the system's reason, after removing what it wrote.
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines);
+
+// Puts a finished file in the target's place, replacing it. Throws AppError "Cannot create file ..."
+// naming the target, with the system's reason; the finished file then stays where it was.
+void MoveOver(const std::wstring& finished, const std::wstring& target);

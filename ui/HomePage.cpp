@@ -5,21 +5,12 @@
 
 #include "app/ResourceIds.h"
 
-namespace {
-
-void DrawRaisedBevel(HDC dc, const RECT& rect) {
-  RECT edge = rect;
-  DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
-}
-
-}  // namespace
-
 void TFrmMain::CreateHomePage() {
   Page& home = *pages_[kPageHome];
   const Picture logo = LoadPngResource(instance_, IDR_LOGO);
   logo_ = CreatePremultipliedBitmap(logo);
 
-  home.AddPainting({0, 3, 585, 112}, DrawRaisedBevel);  // Bevel1
+  home.AddBevel({0, 3, 585, 112}, BDR_RAISEDINNER, BF_RECT);  // Bevel1
   home.AddPainting({166, 14, logo.width, logo.height}, [this](HDC dc, const RECT& r) {  // ImgLogo
     DrawPicture(dc, logo_.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
   });

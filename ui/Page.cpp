@@ -35,6 +35,13 @@ void Page::AddPainting(Bounds b, Painter painter) {
   paintings_.push_back({RECT{b.left, b.top, b.left + b.width, b.top + b.height}, std::move(painter)});
 }
 
+void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {
+  AddPainting(bounds, [edge, flags](HDC dc, const RECT& rect) {
+    RECT frame = rect;
+    DrawEdge(dc, &frame, edge, flags);
+  });
+}
+
 void Page::Paint(HDC dc) const {
   for (const Painting& painting : paintings_) painting.painter(dc, painting.rect);
 }

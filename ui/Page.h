@@ -26,6 +26,8 @@ class Page {
   // What labels on this container paint their background with.
   HBRUSH Background() const { return background_ ? background_ : GetSysColorBrush(COLOR_BTNFACE); }
   void AddPainting(Bounds bounds, Painter painter);
+  // A bevel: DrawEdge's edge and border flags around the bounds.
+  void AddBevel(Bounds bounds, UINT edge, UINT flags);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -55,12 +55,6 @@ void PumpMessages() {
   }
 }
 
-std::wstring WindowText(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
 RECT ChildBounds(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);

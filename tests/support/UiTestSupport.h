@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Boxes.h"
+#include "ui/Controls.h"
 
 // What a test must not really do: boxes and file dialogs that no test scripted fail the running test
 // and are answered No / Cancel; a popup menu or the browser fails it too; tray icon calls go nowhere,
@@ -58,7 +59,5 @@ class ScratchDataFolder {
  private:
   std::wstring root_;
 };
-// Text of a window.
-std::wstring WindowText(HWND window);
 // Position of a child window in its parent's client area, as left, top, width, height.
 RECT ChildBounds(HWND child);

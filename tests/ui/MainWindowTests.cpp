@@ -28,20 +28,20 @@ LOGFONTW FontOf(HWND control) {
 
 void ExpectBounds(HWND control, RECT expected) {
   const RECT b = ChildBounds(control);
-  EXPECT_EQ(b.left, expected.left) << testing::PrintToString(WindowText(control));
-  EXPECT_EQ(b.top, expected.top) << testing::PrintToString(WindowText(control));
-  EXPECT_EQ(b.right, expected.right) << testing::PrintToString(WindowText(control));
-  EXPECT_EQ(b.bottom, expected.bottom) << testing::PrintToString(WindowText(control));
+  EXPECT_EQ(b.left, expected.left) << testing::PrintToString(WindowTextOf(control));
+  EXPECT_EQ(b.top, expected.top) << testing::PrintToString(WindowTextOf(control));
+  EXPECT_EQ(b.right, expected.right) << testing::PrintToString(WindowTextOf(control));
+  EXPECT_EQ(b.bottom, expected.bottom) << testing::PrintToString(WindowTextOf(control));
 }
 
 // Labels take the width of their text, so that no font cuts them short.
 void ExpectLabelAt(HWND label, int left, int top, int height) {
   const RECT b = ChildBounds(label);
-  EXPECT_EQ(b.left, left) << testing::PrintToString(WindowText(label));
-  EXPECT_EQ(b.top, top) << testing::PrintToString(WindowText(label));
-  EXPECT_EQ(b.bottom, height) << testing::PrintToString(WindowText(label));
+  EXPECT_EQ(b.left, left) << testing::PrintToString(WindowTextOf(label));
+  EXPECT_EQ(b.top, top) << testing::PrintToString(WindowTextOf(label));
+  EXPECT_EQ(b.bottom, height) << testing::PrintToString(WindowTextOf(label));
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  EXPECT_GE(b.right, TextExtent(font, WindowText(label)).cx) << testing::PrintToString(WindowText(label));
+  EXPECT_GE(b.right, TextExtent(font, WindowTextOf(label)).cx) << testing::PrintToString(WindowTextOf(label));
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -53,7 +53,7 @@ std::wstring MenuText(HMENU menu, int position) {
 }  // namespace
 
 TEST_F(MainWindow, HasTheFixedFrameCaptionAndClientSize) {
-  EXPECT_EQ(WindowText(form->Handle()), L"Quoxel 1.0");
+  EXPECT_EQ(WindowTextOf(form->Handle()), L"Quoxel 1.0");
   RECT client;
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(client.right, 598);
@@ -81,16 +81,16 @@ TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise
       auto* form = reinterpret_cast<TFrmMain*>(context);
       if (GetParent(child) == form->PageHandle(kPageHome) || GetParent(child) == form->Handle()) {
         const LOGFONTW font = FontOf(child);
-        EXPECT_STREQ(font.lfFaceName, L"Tahoma") << testing::PrintToString(WindowText(child));
+        EXPECT_STREQ(font.lfFaceName, L"Tahoma") << testing::PrintToString(WindowTextOf(child));
         if (child == form->Tabit) {
           // The tab captions may be smaller where Tahoma is too wide for nine tabs in one row.
           EXPECT_GE(font.lfHeight, -11);
           EXPECT_LE(font.lfHeight, -8);
         } else {
           EXPECT_EQ(font.lfHeight, child == form->LblVersion ? -21 : -11)
-              << testing::PrintToString(WindowText(child));
+              << testing::PrintToString(WindowTextOf(child));
         }
-        EXPECT_EQ(font.lfWeight >= FW_BOLD, child == form->Lbl1) << testing::PrintToString(WindowText(child));
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, child == form->Lbl1) << testing::PrintToString(WindowTextOf(child));
         EXPECT_EQ(font.lfUnderline != 0, child == form->LblLink1);
       }
       return TRUE;
@@ -137,18 +137,18 @@ TEST_F(MainWindow, PagesOffer588By388AndOnlyHomeIsShownAtStart) {
 }
 
 TEST_F(MainWindow, HomePageControlsStandWhereTheyBelong) {
-  EXPECT_EQ(WindowText(form->LblVersion), L"1.0");
+  EXPECT_EQ(WindowTextOf(form->LblVersion), L"1.0");
   ExpectLabelAt(form->LblVersion, 384, 41, 25);
-  EXPECT_EQ(WindowText(form->Lbl18), L"Check for updates:");
+  EXPECT_EQ(WindowTextOf(form->Lbl18), L"Check for updates:");
   ExpectLabelAt(form->Lbl18, 180, 80, 13);
-  EXPECT_EQ(WindowText(form->LblLink1).rfind(L"https://", 0), 0u);
+  EXPECT_EQ(WindowTextOf(form->LblLink1).rfind(L"https://", 0), 0u);
   ExpectLabelAt(form->LblLink1, 278, 80, 13);
-  EXPECT_FALSE(WindowText(form->Lbl14).empty());
+  EXPECT_FALSE(WindowTextOf(form->Lbl14).empty());
   ExpectLabelAt(form->Lbl14, 208, 97, 13);
-  EXPECT_EQ(WindowText(form->Lbl1), L"Double-click an icon to select a module:");
+  EXPECT_EQ(WindowTextOf(form->Lbl1), L"Double-click an icon to select a module:");
   ExpectLabelAt(form->Lbl1, 171, 118, 13);
   ExpectBounds(form->Kuvakkeet, {0, 137, 585, 208});
-  EXPECT_EQ(WindowText(form->BtnMinTray), L"Minimize Quoxel in system tray");
+  EXPECT_EQ(WindowTextOf(form->BtnMinTray), L"Minimize Quoxel in system tray");
   ExpectBounds(form->BtnMinTray, {0, 351, 585, 34});
 }
 

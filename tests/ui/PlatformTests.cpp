@@ -105,7 +105,7 @@ UINT_PTR g_timer = 0;
 BOOL CALLBACK FindBox(HWND window, LPARAM found) {
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
-  if (IsWindowVisible(window) && std::wstring(className) == L"#32770" && WindowText(window) == g_plan.caption) {
+  if (IsWindowVisible(window) && std::wstring(className) == L"#32770" && WindowTextOf(window) == g_plan.caption) {
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
   }
@@ -116,7 +116,7 @@ void CALLBACK PressKeyInBox(HWND, UINT, UINT_PTR, DWORD) {
   HWND box = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return;
-  g_plan.text = WindowText(GetDlgItem(box, 0xFFFF));
+  g_plan.text = WindowTextOf(GetDlgItem(box, 0xFFFF));
   if (++g_plan.ticks > 20) {  // the key did not close it: end it so the test fails instead of hanging
     EndDialog(box, IDCANCEL);
     return;

@@ -12,16 +12,6 @@
 
 namespace {
 
-void DrawFrameBevel(HDC dc, const RECT& rect) {
-  RECT edge = rect;
-  DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
-}
-
-void DrawSoftBevel(HDC dc, const RECT& rect) {
-  RECT edge = rect;
-  DrawEdge(dc, &edge, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);
-}
-
 MemoryFigures ToMemoryFigures(const MEMORYSTATUSEX& status) {
   return MemoryFigures{static_cast<std::uint32_t>(status.dwMemoryLoad), status.ullTotalPhys, status.ullAvailPhys,
                        status.ullTotalPageFile, status.ullAvailPageFile};
@@ -33,13 +23,13 @@ void TFrmMain::CreateAdminPage() {
   Page& page = *pages_[kPageAdministration];
   infoFont_.Reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
-  page.AddPainting({3, 3, 262, 166}, DrawSoftBevel);  // LstInfo's own bevel
+  page.AddBevel({3, 3, 262, 166}, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);  // LstInfo's own bevel
   LstInfo = CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
                         infoFont_.Get());
   SendMessageW(LstInfo, LB_SETITEMHEIGHT, 0, 16);
   LstProc = CreateCheckListBox(SH9, {3, 194, 262, 191}, kCmdLstProc, font_.Get(), 13);
-  page.AddPainting({271, 3, 314, 166}, DrawFrameBevel);    // Bevel4
-  page.AddPainting({271, 194, 314, 191}, DrawFrameBevel);  // Bevel5
+  page.AddBevel({271, 3, 314, 166}, EDGE_ETCHED, BF_RECT);    // Bevel4
+  page.AddBevel({271, 194, 314, 191}, EDGE_ETCHED, BF_RECT);  // Bevel5
   Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font_.Get());
   BtnFI = CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, kCmdBtnFI, font_.Get());
   Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font_.Get());

@@ -29,11 +29,6 @@ struct TemporaryFile {
   ~TemporaryFile() { DeleteFileW(path.c_str()); }
 };
 
-void ReplaceFile(const std::wstring& from, const std::wstring& to) {
-  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw AppError(CannotCreateFileMessage(to, SystemErrorText(GetLastError())));
-}
-
 }  // namespace
 
 void TFrmMain::CreateCataloguePage() {
@@ -101,9 +96,9 @@ void TFrmMain::UpdateSoftwareList() {
   const Catalogue catalogue = ParseCatalogue(ReadTextListFile(newCatalogue.path));
   if (catalogue.error) throw AppError(*catalogue.error);
   DownloadToFile(server + L"/qvr/soft.ini", newLinks.path);
-  ReplaceFile(newCatalogue.path, DataFile(L"soft.txt"));
+  MoveOver(newCatalogue.path, DataFile(L"soft.txt"));
   FillCatalogueTree(catalogue);
-  ReplaceFile(newLinks.path, DataFile(L"soft.ini"));
+  MoveOver(newLinks.path, DataFile(L"soft.ini"));
   SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
   ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
 }

@@ -18,11 +18,6 @@ HFONT CreateFontNamed(const wchar_t* face, int height, bool italic, BYTE charset
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-void DrawLoweredBevel(HDC dc, const RECT& rect) {
-  RECT edge = rect;
-  DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-}
-
 }  // namespace
 
 void TFrmMain::CreateDiskPage() {
@@ -37,7 +32,7 @@ void TFrmMain::CreateDiskPage() {
   SendMessageW(LstKovot, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   CreateDriveDetails();
   CreateSearchControls();
-  pages_[kPageHardDisks]->AddPainting({3, 351, 320, 36}, DrawLoweredBevel);  // Bevel3
+  pages_[kPageHardDisks]->AddBevel({3, 351, 320, 36}, BDR_SUNKENOUTER, BF_RECT);  // Bevel3
   CreateAlertRow();
   SetPageWork(kPageHardDisks, [this] { FillDriveList(); });
 }
