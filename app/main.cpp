@@ -3,8 +3,9 @@
 #include <commctrl.h>
 
 #include "platform/Boxes.h"
-#include "ui/ErrorText.h"
-#include "ui/FrmMain.h"
+#include "platform/System.h"
+#include "utilities/ErrorText.h"
+#include "app/FrmMain.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   try {
-    TFrmMain form(instance);
+    TFrmMain form(instance, ExecutableFolder());
     ShowWindow(form.Handle(), showCommand == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showCommand);
     return RunMessageLoop(form.Handle());
   } catch (const AppError& error) {

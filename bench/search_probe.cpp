@@ -12,11 +12,13 @@
 #include <exception>
 #include <string>
 
+#include "app/FrmMain.h"
+#include "app/Navigation.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
+#include "platform/System.h"
+#include "tools/disk/DiskTool.h"
 #include "ui/Controls.h"
-#include "ui/FrmMain.h"
-#include "ui/Navigation.h"
 
 namespace {
 
@@ -68,14 +70,14 @@ int DriveIndex(HWND list, wchar_t letter) {
 bool PrepareSearch(TFrmMain& form, wchar_t letter) {
   form.SetActivePage(kPageHardDisks);
   form.TabitChange();
-  const int index = DriveIndex(form.LstKovot, letter);
+  const int index = DriveIndex(form.Disk().LstKovot, letter);
   if (index < 0) {
     std::fprintf(stderr, "search_probe: drive %lc is not in the list of fixed drives\n", letter);
     return false;
   }
-  SendMessageW(form.LstKovot, LB_SETCURSEL, index, 0);
+  SendMessageW(form.Disk().LstKovot, LB_SETCURSEL, index, 0);
   form.LstKovotClick();
-  SendMessageW(form.Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
+  SendMessageW(form.Disk().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
   PumpMessages();
   Sleep(kSettleMs);  // the window's first paint and the desktop's reaction are not the search's
   PumpMessages();
@@ -86,16 +88,16 @@ void TimeSearch(TFrmMain& form) {
   const double start = NowMs();
   form.BtnKovoIsoimmatClick();
   const double elapsed = NowMs() - start;
-  const LRESULT results = SendMessageW(form.LstLargest, LB_GETCOUNT, 0, 0);
+  const LRESULT results = SendMessageW(form.Disk().LstLargest, LB_GETCOUNT, 0, 0);
   std::printf("search_ms %.3f\nresults %ld\n", elapsed, static_cast<long>(results));
-  if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.LstLargest, 0)).c_str());
+  if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.Disk().LstLargest, 0)).c_str());
 }
 
 int Run(wchar_t letter) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   KeepItHeadless();
-  TFrmMain form(GetModuleHandleW(nullptr));
+  TFrmMain form(GetModuleHandleW(nullptr), ExecutableFolder());
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
   if (!PrepareSearch(form, letter)) return 1;
   TimeSearch(form);

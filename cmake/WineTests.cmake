@@ -8,9 +8,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 set(QUOXEL_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-test-run.sh)
 
-add_library(quoxel_test_main STATIC tests/support/TestMain.cpp tests/support/UiTestSupport.cpp)
-target_link_libraries(quoxel_test_main PUBLIC quoxel_core gtest)
-quoxel_warnings(quoxel_test_main)
+quoxel_layer_library(quoxel_test_main tests tests/support/TestMain.cpp tests/support/UiTestSupport.cpp)
+target_link_libraries(quoxel_test_main PUBLIC quoxel_app gtest)
 
 function(quoxel_wine_test name)
   add_executable(${name} ${ARGN})
@@ -29,12 +28,12 @@ add_test(NAME catalogue_server.stop COMMAND bash ${QUOXEL_SERVER_SCRIPT} stop ${
 set_tests_properties(catalogue_server.start PROPERTIES FIXTURES_SETUP catalogue_server)
 set_tests_properties(catalogue_server.stop PROPERTIES FIXTURES_CLEANUP catalogue_server)
 
+get_property(QUOXEL_LOGIC_TESTS GLOBAL PROPERTY QUOXEL_LOGIC_TESTS)
+get_property(QUOXEL_WINDOW_TESTS GLOBAL PROPERTY QUOXEL_WINDOW_TESTS)
 quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
 quoxel_wine_test(quoxel_ui_tests
   ${QUOXEL_RESOURCES}
-  tests/ui/AdminTests.cpp
-  tests/ui/CatalogueTests.cpp
-  tests/ui/DiskTests.cpp
+  ${QUOXEL_WINDOW_TESTS}
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp
   tests/ui/PlatformTests.cpp

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 namespace {
 

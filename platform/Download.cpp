@@ -4,7 +4,7 @@
 #include <urlmon.h>
 
 #include "platform/Handles.h"
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 Picture DecodePng(const void* data, size_t size) {
   png_image image;

@@ -4,7 +4,7 @@
 
 #include "platform/Handles.h"
 #include "platform/System.h"
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 #include "utilities/TextListFile.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include <vssym32.h>
 
 #include "platform/Handles.h"
+#include "platform/Shell.h"
+#include "utilities/WebAddress.h"
 
 namespace {
 
@@ -13,12 +15,9 @@ constexpr wchar_t kSpeedButtonClass[] = L"QuoxelSpeedButton";
 // Runs a measurement on a screen device context with the font selected.
 template <typename Measure>
 auto WithFont(HFONT font, Measure measure) {
-  HDC dc = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, font);
-  auto result = measure(dc);
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
-  return result;
+  ScopedScreenDC dc;
+  ScopedSelectObject selected(dc.Get(), font);
+  return measure(dc.Get());
 }
 
 HWND CreateWith(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds b,
@@ -254,4 +253,9 @@ int AverageCharWidth(HFONT font) {
     GetTextMetricsW(dc, &metrics);
     return static_cast<int>(metrics.tmAveCharWidth);
   });
+}
+
+void OpenLinkLabel(HWND label) {
+  const std::wstring text = WindowTextOf(label);
+  if (IsWebAddress(text)) OpenInBrowser(text);
 }

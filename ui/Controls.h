@@ -30,6 +30,10 @@ void RegisterSpeedButtonClass(HINSTANCE instance);
 using KeyFilter = std::function<void(wchar_t&)>;
 void SetKeyFilter(HWND editOrCombo, KeyFilter filter);
 
+// Opens a link label's text in the browser when it is a web address (a label's text may come from a
+// downloaded file: nothing else is handed to the shell).
+void OpenLinkLabel(HWND label);
+
 // Text of a list box's item, of a tree view's item, and of a window.
 std::wstring ListBoxText(HWND list, int index);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);

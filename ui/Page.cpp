@@ -1,5 +1,10 @@
 #include "ui/Page.h"
 
+#include <windowsx.h>
+
+#include "ui/CheckListBox.h"
+#include "ui/Handlers.h"
+
 namespace {
 constexpr wchar_t kPageClass[] = L"QuoxelPage";
 }
@@ -42,50 +47,138 @@ void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {
   });
 }
 
+HWND Page::Bind(HWND control, Binding binding) {
+  if (binding.keyFilter) SetKeyFilter(control, binding.keyFilter);
+  bindings_[control] = std::move(binding);
+  return control;
+}
+
+void Page::BindTimer(WindowTimer& timer, Binding::Action handler) {
+  timer.Attach(handle_);
+  timers_[timer.Id()] = std::move(handler);
+}
+
+void Page::BindMenuCommand(UINT command, Binding::Action handler) { menuCommands_[command] = std::move(handler); }
+
+const Binding* Page::BindingOf(HWND control) const {
+  const auto found = bindings_.find(control);
+  return found == bindings_.end() ? nullptr : &found->second;
+}
+
+void Page::Run(const Binding::Action& handler) const {
+  if (handler) RunHandler(GetAncestor(handle_, GA_ROOT), handler);
+}
+
+void Page::OnCommand(WPARAM wParam, HWND control) {
+  if (!control) {  // a popup menu's command
+    const auto found = menuCommands_.find(LOWORD(wParam));
+    if (found != menuCommands_.end() && HIWORD(wParam) == 0) Run(found->second);
+    return;
+  }
+  const Binding* binding = BindingOf(control);
+  if (!binding) return;
+  switch (HIWORD(wParam)) {
+    case BN_CLICKED: Run(binding->click); break;  // also a notifying label's STN_CLICKED
+    case LBN_SELCHANGE: Run(binding->select); break;
+    case kCheckListMarkChanged: Run(binding->markChange); break;
+  }
+}
+
+bool Page::OnNotify(const NMHDR& header) {
+  const Binding* binding = BindingOf(header.hwndFrom);
+  if (!binding) return false;
+  for (const auto& [code, action] : binding->notifications)
+    if (code == header.code) {
+      Run([&action, &header] { action(header); });
+      return true;
+    }
+  return false;
+}
+
+LRESULT Page::OnColour(UINT message, HDC dc, HWND control) {
+  const Binding* binding = BindingOf(control);
+  HBRUSH brush = binding && binding->colour ? binding->colour(dc) : nullptr;
+  if (message == WM_CTLCOLORSTATIC) {
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(brush ? brush : Background());
+  }
+  if (brush) return reinterpret_cast<LRESULT>(brush);
+  return DefWindowProcW(handle_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(wParam, reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_NOTIFY:
+      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
+      break;
+    case WM_TIMER: {
+      const auto found = timers_.find(wParam);
+      if (found != timers_.end()) Run(found->second);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return OnColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (!IsCheckListBox(item.hwndItem)) break;
+      DrawCheckListItem(item);
+      return TRUE;
+    }
+    case WM_CONTEXTMENU: {
+      const HWND control = reinterpret_cast<HWND>(wParam);
+      const Binding* binding = BindingOf(control);
+      if (!binding || !binding->contextMenu) break;
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (lParam == -1) {  // from the keyboard: at the control's corner
+        at = POINT{0, 0};
+        ClientToScreen(control, &at);
+      }
+      binding->contextMenu(at);
+      return 0;
+    }
+    case WM_SETCURSOR: {
+      const Binding* binding = BindingOf(reinterpret_cast<HWND>(wParam));
+      if (!binding || !binding->handCursor) break;
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      return TRUE;
+    }
+    case WM_ERASEBKGND: {
+      RECT rect;
+      GetClientRect(handle_, &rect);
+      FillRect(reinterpret_cast<HDC>(wParam), &rect, Background());
+      return 1;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(handle_, &ps);
+      Paint(dc);
+      EndPaint(handle_, &ps);
+      return 0;
+    }
+  }
+  return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
 void Page::Paint(HDC dc) const {
   for (const Painting& painting : paintings_) painting.painter(dc, painting.rect);
 }
 
 LRESULT CALLBACK Page::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    auto* page = static_cast<Page*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    page->handle_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(page));
   }
-  const Page* page = reinterpret_cast<const Page*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_CONTEXTMENU:
-      return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
-    case WM_SETCURSOR:
-      // The main window decides the pointer over its link labels.
-      if (reinterpret_cast<HWND>(wParam) != window &&
-          SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam))
-        return TRUE;
-      break;
-    case WM_ERASEBKGND:
-      if (page) {
-        RECT rect;
-        GetClientRect(window, &rect);
-        FillRect(reinterpret_cast<HDC>(wParam), &rect, page->Background());
-        return 1;
-      }
-      break;
-    case WM_PAINT:
-      if (page) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        page->Paint(dc);
-        EndPaint(window, &ps);
-        return 0;
-      }
-      break;
+  Page* page = reinterpret_cast<Page*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!page || message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return DefWindowProcW(window, message, wParam, lParam);
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return page->HandleMessage(message, wParam, lParam);
 }

@@ -2,13 +2,17 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <vector>
 
+#include "platform/WindowTimer.h"
+#include "ui/Binding.h"
 #include "ui/Controls.h"
 
-// One page of the main window's page control. Its controls report to the main window: the page passes
-// their commands, notifications, colour and cursor requests on to it. The page also draws what has no
-// window of its own (bevels, pictures), beneath its controls.
+// One page of the main window's page control, or a panel on a page. It keeps the bindings of the
+// controls made on it and calls them when a control reports (commands, notifications, colour, pointer
+// and context-menu requests), and the handlers of its timers and of the popup menus it owns. It also
+// draws what has no window of its own (bevels, pictures), beneath its controls.
 class Page {
  public:
   using Painter = std::function<void(HDC, const RECT&)>;
@@ -29,8 +33,22 @@ class Page {
   // A bevel: DrawEdge's edge and border flags around the bounds.
   void AddBevel(Bounds bounds, UINT edge, UINT flags);
 
+  // Keeps the control's binding; returns the control.
+  HWND Bind(HWND control, Binding binding);
+  // Runs the timer on this page; each of its events calls the handler.
+  void BindTimer(WindowTimer& timer, Binding::Action handler);
+  // A command of a popup menu shown for this page (ShowPopupMenu with the page as owner).
+  void BindMenuCommand(UINT command, Binding::Action handler);
+
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  const Binding* BindingOf(HWND control) const;
+  void OnCommand(WPARAM wParam, HWND control);
+  bool OnNotify(const NMHDR& header);
+  LRESULT OnColour(UINT message, HDC dc, HWND control);
+  // Runs a handler; an error it does not catch ends it and is shown in the error box.
+  void Run(const Binding::Action& handler) const;
   void Paint(HDC dc) const;
 
   struct Painting {
@@ -40,4 +58,7 @@ class Page {
   HWND handle_ = nullptr;
   HBRUSH background_ = nullptr;
   std::vector<Painting> paintings_;
+  std::map<HWND, Binding> bindings_;
+  std::map<UINT_PTR, Binding::Action> timers_;
+  std::map<UINT, Binding::Action> menuCommands_;
 };

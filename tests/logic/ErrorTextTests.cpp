@@ -1,4 +1,4 @@
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 #include <gtest/gtest.h>
 

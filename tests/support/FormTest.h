@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "platform/Shell.h"
+#include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/FrmMain.h"
+#include "app/FrmMain.h"
 
 // A test with the main window built and shown; the balloon notices it shows are collected as
 // (text, title) instead of reaching the desktop.
@@ -19,10 +20,12 @@ class FormTest : public testing::Test {
     SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
       if (message == NIM_MODIFY) balloons.emplace_back(data.szInfo, data.szInfoTitle);
     });
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
   }
+  // The folder the window takes as the program's, with the Data folder below it.
+  virtual std::wstring ProgramFolder() const { return ExecutableFolder(); }
   void TearDown() override {
     form.reset();
     InstallTestGuards();

@@ -5,15 +5,17 @@
 
 #include <memory>
 
+#include "app/FrmMain.h"
+#include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/FrmMain.h"
+#include "tools/disk/DiskTool.h"
 
 namespace {
 
 class MainWindow : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ExecutableFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
   }
@@ -207,15 +209,15 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   EXPECT_EQ(MenuText(form->Pop1.Get(), 3), L"Show");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 4), L"Hide");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 5), L"Exit");
-  ASSERT_EQ(GetMenuItemCount(form->Pop2.Get()), 1);
-  EXPECT_EQ(MenuText(form->Pop2.Get(), 0), L"Save results to a file");
+  ASSERT_EQ(GetMenuItemCount(form->Disk().Pop2.Get()), 1);
+  EXPECT_EQ(MenuText(form->Disk().Pop2.Get(), 0), L"Save results to a file");
 
   EXPECT_FALSE(form->AlarmAjastin.Enabled());
   EXPECT_FALSE(form->ShutAjastin.Enabled());
-  EXPECT_FALSE(form->Ajastin3.Enabled());
+  EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
   EXPECT_EQ(form->AlarmAjastin.Interval(), 60000u);
   EXPECT_EQ(form->ShutAjastin.Interval(), 60000u);
-  EXPECT_EQ(form->Ajastin3.Interval(), 6000u);
+  EXPECT_EQ(form->Disk().Ajastin3.Interval(), 6000u);
 
   EXPECT_FALSE(form->Avaaja1.multiSelect);
   EXPECT_TRUE(form->Avaaja1.filter.empty());
@@ -224,22 +226,22 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   EXPECT_TRUE(form->Avaaja2.multiSelect);
   EXPECT_EQ(form->Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
   EXPECT_TRUE(form->Avaaja3.multiSelect);
-  EXPECT_EQ(form->Save1.kind, FileDialog::Kind::Save);
-  EXPECT_EQ(form->Save1.filter, L"Text File (*.txt)|*.txt");
-  EXPECT_EQ(form->Save1.defaultExtension, L".txt");
+  EXPECT_EQ(form->Disk().Save1.kind, FileDialog::Kind::Save);
+  EXPECT_EQ(form->Disk().Save1.filter, L"Text File (*.txt)|*.txt");
+  EXPECT_EQ(form->Disk().Save1.defaultExtension, L".txt");
 }
 
 TEST_F(MainWindow, FormCreateSetsTheStartingState) {
-  EXPECT_EQ(form->AlertDrive, L'C');
+  EXPECT_EQ(form->Disk().AlertDrive, L'C');
   EXPECT_FALSE(form->AlarmOn);
   EXPECT_FALSE(form->TimedShutdownOn);
   wchar_t exe[MAX_PATH + 1];
   GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
   const std::wstring path = exe;
-  ASSERT_FALSE(form->AppDir.empty());
-  EXPECT_EQ(form->AppDir.back(), L'\\');
-  EXPECT_EQ(path.rfind(form->AppDir, 0), 0u);
-  EXPECT_EQ(path.find(L'\\', form->AppDir.size()), std::wstring::npos);
+  ASSERT_FALSE(form->AppDir().empty());
+  EXPECT_EQ(form->AppDir().back(), L'\\');
+  EXPECT_EQ(path.rfind(form->AppDir(), 0), 0u);
+  EXPECT_EQ(path.find(L'\\', form->AppDir().size()), std::wstring::npos);
 }
 
 TEST_F(MainWindow, ClosingEndsWithoutAQuestion) {

@@ -7,15 +7,16 @@
 #include <stdexcept>
 
 #include "tests/support/UiTestSupport.h"
-#include "ui/ErrorText.h"
-#include "ui/FrmMain.h"
+#include "utilities/ErrorText.h"
+#include "app/FrmMain.h"
+#include "platform/System.h"
 
 namespace {
 
 class Navigation : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ExecutableFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
     for (int page = 0; page < kPageCount; ++page) form->SetPageWork(page, [this, page] { ++work[page]; });

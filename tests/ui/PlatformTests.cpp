@@ -6,7 +6,7 @@
 #include "platform/Pictures.h"
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 namespace {
 

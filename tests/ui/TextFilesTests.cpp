@@ -7,7 +7,7 @@
 #include "platform/System.h"
 #include "platform/TextFiles.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 using namespace std::string_literals;
 using Lines = std::vector<std::wstring>;

@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/FrmMain.h"
+#include "platform/System.h"
 #include "platform/Shell.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/FrmMain.h"
+#include "utilities/Maker.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ class Tray : public testing::Test {
       menus.push_back({menu, at});
       return menuChoice;
     });
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ExecutableFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
     for (int page = 0; page < kPageCount; ++page) form->SetPageWork(page, [this, page] { ++work[page]; });
@@ -199,7 +201,7 @@ TEST_F(Tray, TheShellsReturnAddsTheIconAgain) {
 TEST_F(Tray, LinkLabelsOpenOnlyWebAddresses) {
   ClickLabel(form->LblLink1);
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0], TFrmMain::kMakerAddress);
+  EXPECT_EQ(opened[0], kMakerAddress);
   for (const wchar_t* target : {L"HTTPS://example.org/x", L"http://127.0.0.1/"}) {
     SetWindowTextW(form->LblLink1, target);
     ClickLabel(form->LblLink1);
@@ -265,7 +267,7 @@ bool WaitForBalloon(const std::wstring& text, bool shown, DWORD milliseconds) {
 
 TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   SetNotifyIconTaker(nullptr);
-  auto form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+  auto form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ExecutableFolder());
   const std::wstring text = L"Quoxel test notice " + std::to_wstring(GetTickCount());
   form->ShowTrayBalloon(text, L"Quoxel");
   EXPECT_TRUE(WaitForBalloon(text, true, 8000)) << "no balloon with the notice appeared";

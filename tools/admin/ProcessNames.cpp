@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "utilities/TextListFile.h"
+#include "utilities/TextEncoding.h"
 
 namespace {
 

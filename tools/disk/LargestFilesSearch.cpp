@@ -1,11 +1,14 @@
 // "Hard Disk Drives" page: the search for the largest files of a drive, and saving its results.
-#include "ui/FrmMain.h"
+#include "tools/disk/DiskTool.h"
 
 #include <commctrl.h>
 
 #include "platform/Drives.h"
+#include "platform/Fonts.h"
+#include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
+#include "ui/Handlers.h"
 #include "utilities/LargestFiles.h"
 
 namespace {
@@ -30,39 +33,50 @@ std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
 
 }  // namespace
 
-void TFrmMain::CreateSearchControls() {
-  LstLargest = CreateChild(SH2, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS, {3, 167, 585, 173}, 0,
-                           font_.Get(), WS_EX_CLIENTEDGE);
+void DiskTool::CreateSearchControls() {
+  const HFONT font = host_.Fonts().normal.Get();
+  LstLargest = page_.Bind(CreateChild(PageHandle(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS,
+                                      {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
+                          Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
   ShowWindow(LstLargest, SW_HIDE);
   SendMessageW(LstLargest, LB_SETITEMHEIGHT, 0, 13);
   int tabStop = kResultsTabStop;
   SendMessageW(LstLargest, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+  Pop2.Reset(CreatePopupMenu());
+  AppendMenuW(Pop2.Get(), MF_STRING, kCmdSaveRTAF, L"Save results to a file");
+  page_.BindMenuCommand(kCmdSaveRTAF, [this] { SaveRTAFClick(); });
+  Save1.kind = FileDialog::Kind::Save;
+  Save1.filter = L"Text File (*.txt)|*.txt";
+  Save1.defaultExtension = L".txt";
+  Save1.overwritePrompt = true;  // the results file may replace another: ask first
 
-  Cbo_SC = CreateChild(SH2, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                       {407, 109, 42, 21 + kComboListHeight}, 0, font_.Get());
+  Cbo_SC = page_.Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                                  {407, 109, 42, 21 + kComboListHeight}, 0, font),
+                      OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }));
   for (int count = 5; count <= 20; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
   SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
   SendMessageW(Cbo_SC, CB_SETITEMHEIGHT, 0, 13);
-  SetKeyFilter(Cbo_SC, [this](wchar_t& key) { Cbo_SCKeyPress(key); });
-  Lbl9 = CreateLabel(SH2, L"Search", {368, 117, 33, 13}, font_.Get());
-  Lbl10 = CreateLabel(SH2, L"largest files", {455, 117, 55, 13}, font_.Get());
-  BtnKovoIsoimmat = CreateSpeedButton(SH2, L"Search!", {287, 136, 298, 25}, kCmdBtnKovoIsoimmat, font_.Get());
+  Lbl9 = CreateLabel(PageHandle(), L"Search", {368, 117, 33, 13}, font);
+  Lbl10 = CreateLabel(PageHandle(), L"largest files", {455, 117, 55, 13}, font);
+  BtnKovoIsoimmat = page_.Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font),
+                               OnClick([this] { BtnKovoIsoimmatClick(); }));
   EnableWindow(BtnKovoIsoimmat, FALSE);
 
-  Anim1 = CreateChild(SH2, ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
+  Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
   SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(GetModuleHandleW(L"shell32.dll")),
                reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip)));
   ShowWindow(Anim1, SW_HIDE);
-  searchingFont_.Reset(CreateFontW(-16, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
-  LblSearching = CreateLabel(SH2, L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
+  searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
+  LblSearching = CreateLabel(PageHandle(), L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
   ShowWindow(LblSearching, SW_HIDE);
 }
 
-void TFrmMain::Cbo_SCKeyPress(wchar_t& key) { key = 0; }
+void DiskTool::ShowResultsMenu(POINT at) { ShowPopupMenu(Pop2.Get(), PageHandle(), at); }
 
-void TFrmMain::BtnKovoIsoimmatClick() {
+void DiskTool::Cbo_SCKeyPress(wchar_t& key) { key = 0; }
+
+void DiskTool::BtnKovoIsoimmatClick() {
   // The search shares its tables and pumps messages: a press during a search must not start another.
   if (searching_) return;
   searching_ = true;
@@ -70,6 +84,7 @@ void TFrmMain::BtnKovoIsoimmatClick() {
     bool& searching;
     ~SearchEnd() { searching = false; }
   } searchEnd{searching_};
+  const LongWork longWork(host_);  // closing the window meanwhile takes effect once the results are listed
 
   SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
   ResetLargestFiles();
@@ -82,10 +97,9 @@ void TFrmMain::BtnKovoIsoimmatClick() {
   SearchLargestFiles(std::wstring(1, letter) + L":\\", L"*.*", true);
   SortLargestFiles();
   ListSearchResults();
-  if (endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
-void TFrmMain::ListSearchResults() {
+void DiskTool::ListSearchResults() {
   SendMessageW(Anim1, ACM_STOP, 0, 0);
   ShowWindow(Anim1, SW_HIDE);
   ShowWindow(LblSearching, SW_HIDE);
@@ -97,8 +111,8 @@ void TFrmMain::ListSearchResults() {
   ShowWindow(LstLargest, SW_SHOW);
 }
 
-void TFrmMain::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
-  ProcessPendingMessages();  // once per folder: the only time the window answers during a search
+void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
+  ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers during a search
   const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
   // Files are offered in listing order, then the visible sub-folders are searched in listing order.
   // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
@@ -119,8 +133,8 @@ void TFrmMain::SearchLargestFiles(const std::wstring& folder, const std::wstring
   for (const std::wstring& name : subfolders) SearchLargestFiles(dir + name, mask, true);
 }
 
-void TFrmMain::SaveRTAFClick() {
-  if (!Save1.Execute(handle_) || Save1.files.empty()) return;
+void DiskTool::SaveRTAFClick() {
+  if (!Save1.Execute(host_.Window()) || Save1.files.empty()) return;
   std::vector<std::wstring> lines;
   const LRESULT count = SendMessageW(LstLargest, LB_GETCOUNT, 0, 0);
   for (int i = 0; i < count; ++i) lines.push_back(ListBoxText(LstLargest, i));

@@ -5,13 +5,14 @@
 #include <memory>
 #include <vector>
 
+#include "app/FrmMain.h"
 #include "platform/Processes.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
+#include "tools/admin/AdminTool.h"
 #include "ui/CheckListBox.h"
 #include "ui/Controls.h"
-#include "ui/FrmMain.h"
 
 namespace {
 
@@ -22,10 +23,9 @@ class AdminPage : public testing::Test {
   void SetUp() override {
     SetTickCounter([] { return 1200000000ULL; });  // 2400 MHz without the half-second wait
     SetBrowserOpener([this](const std::wstring& address) { opened.push_back(address); });
-    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr));
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), data.ProgramFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
-    form->AppDir = data.ProgramFolder();
   }
   void TearDown() override {
     form.reset();
@@ -36,13 +36,13 @@ class AdminPage : public testing::Test {
   std::wstring TrustedFile() const { return data.File(L"trusted.txt"); }
   void Refresh() { ClickTab(form->Tabit, kPageAdministration); }
   int IndexOf(const std::wstring& name) {
-    const Lines items = ListItems(form->LstProc);
+    const Lines items = ListItems(form->Admin().LstProc);
     for (size_t i = 0; i < items.size(); ++i)
       if (EqualIgnoringCase(items[i], name)) return static_cast<int>(i);
     return -1;
   }
   // A click on the item's check box, as the mouse makes it.
-  void ClickBox(int index) { ClickListItem(form->LstProc, index, 5); }
+  void ClickBox(int index) { ClickListItem(form->Admin().LstProc, index, 5); }
 
   ScratchDataFolder data{L"admin-test"};
   std::unique_ptr<TFrmMain> form;
@@ -53,7 +53,7 @@ class AdminPage : public testing::Test {
 
 TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   Refresh();
-  const Lines processes = ListItems(form->LstProc);
+  const Lines processes = ListItems(form->Admin().LstProc);
   EXPECT_GE(IndexOf(L"explorer.exe"), 0);
   EXPECT_GE(IndexOf(L"services.exe"), 0);
   EXPECT_GE(IndexOf(L"quoxel_ui_tests.exe"), 0);
@@ -64,14 +64,14 @@ TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   for (const auto& name : processes) {
     EXPECT_NE(name, L"System");
     EXPECT_NE(name, L"[System Process]");
-    EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(name))) << "no trusted list yet";
+    EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(name))) << "no trusted list yet";
   }
-  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf));
+  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf));
 }
 
 TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
   Refresh();
-  const Lines info = ListItems(form->LstInfo);
+  const Lines info = ListItems(form->Admin().LstInfo);
   ASSERT_EQ(info.size(), 9u);
   EXPECT_EQ(info[0].rfind(L"Memory load: ", 0), 0u);
   const MEMORYSTATUSEX memory = MemoryStatus();
@@ -83,55 +83,55 @@ TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
 TEST_F(AdminPage, ANameInCapitalsInTheFileMarksTheProcess) {
   WriteBytes(TrustedFile(), "EXPLORER.EXE\r\n \r\nservices.exe \r\n");
   Refresh();
-  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
-  EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(L"services.exe"))) << "a trailing space never matches";
+  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"services.exe"))) << "a trailing space never matches";
 }
 
 TEST_F(AdminPage, MarkingAndUnmarkingRewriteTheFile) {
   WriteBytes(TrustedFile(), "svchost.exe");
   Refresh();
   ClickBox(IndexOf(L"explorer.exe"));
-  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
   EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\nexplorer.exe\r\n");
   ClickBox(IndexOf(L"explorer.exe"));
-  EXPECT_FALSE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
   EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\n");
 }
 
 TEST_F(AdminPage, TheSpaceBarMarksTheSelectedItem) {
   Refresh();
   const int index = IndexOf(L"services.exe");
-  SendMessageW(form->LstProc, LB_SETCURSEL, index, 0);
-  SetFocus(form->LstProc);
-  PostMessageW(form->LstProc, WM_KEYDOWN, VK_SPACE, 0);
-  PostMessageW(form->LstProc, WM_CHAR, L' ', 0);
+  SendMessageW(form->Admin().LstProc, LB_SETCURSEL, index, 0);
+  SetFocus(form->Admin().LstProc);
+  PostMessageW(form->Admin().LstProc, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(form->Admin().LstProc, WM_CHAR, L' ', 0);
   PumpMessages();
-  EXPECT_TRUE(IsItemChecked(form->LstProc, index));
+  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, index));
   EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\n");
 }
 
 TEST_F(AdminPage, AUtf8FileWithItsMarkIsReadAndWrittenBackAsAnsi) {
   WriteBytes(TrustedFile(), "\xEF\xBB\xBFservices.exe\r\ncaf\xC3\xA9.exe\r\n");
   Refresh();
-  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"services.exe")));
+  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"services.exe")));
   ClickBox(IndexOf(L"explorer.exe"));
   EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\ncaf\xE9.exe\r\nexplorer.exe\r\n");
 }
 
 TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
   Refresh();
-  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf));
+  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf));
   const int index = IndexOf(L"explorer.exe");
-  ClickListItem(form->LstProc, index, 60);  // on the name
-  EXPECT_TRUE(IsWindowEnabled(form->BtnGInf));
-  EXPECT_FALSE(IsItemChecked(form->LstProc, index)) << "a click on the name does not mark";
-  PostMessageW(form->BtnGInf, BM_CLICK, 0, 0);
+  ClickListItem(form->Admin().LstProc, index, 60);  // on the name
+  EXPECT_TRUE(IsWindowEnabled(form->Admin().BtnGInf));
+  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, index)) << "a click on the name does not mark";
+  PostMessageW(form->Admin().BtnGInf, BM_CLICK, 0, 0);
   PumpMessages();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], L"https://www.processlibrary.com/directory/files/explorer/");
   PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);  // the page is in front: refresh from the tray
   PumpMessages();
-  EXPECT_FALSE(IsWindowEnabled(form->BtnGInf)) << "a refresh leaves nothing selected";
+  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf)) << "a refresh leaves nothing selected";
 }
 
 TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
@@ -144,7 +144,7 @@ TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\\\Data\\trusted.txt\". ", 0), 0u)
       << testing::PrintToString(boxes.Calls()[0].text);
-  EXPECT_TRUE(IsItemChecked(form->LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
   EXPECT_EQ(GetFileAttributesW((data.Root() + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
 }
 
@@ -158,7 +158,7 @@ TEST_F(AdminPage, TheTrayItemRefreshesOnceAndShowsThePage) {
   PumpMessages();
   EXPECT_EQ(refreshes, 1);
   EXPECT_EQ(form->ActivePage(), kPageAdministration);
-  EXPECT_GT(SendMessageW(form->LstProc, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_GT(SendMessageW(form->Admin().LstProc, LB_GETCOUNT, 0, 0), 0);
 }
 
 TEST(AdminClock, TheMeasurementRestoresNormalPriority) {

@@ -8,10 +8,12 @@
 #include <memory>
 #include <vector>
 
+#include "app/FrmMain.h"
 #include "platform/Shell.h"
 #include "tests/support/FormTest.h"
+#include "tools/catalogue/CatalogueTool.h"
 #include "ui/Controls.h"
-#include "ui/FrmMain.h"
+#include "utilities/Maker.h"
 
 namespace {
 
@@ -32,14 +34,14 @@ class CataloguePage : public FormTest {
     ClickTab(form->Tabit, kPageSoftware);
     WriteBytes(File(L"soft.txt"), kCatalogue);
     WriteBytes(File(L"soft.ini"), kLinks);
-    form->AppDir = data.ProgramFolder();
-    form->LoadSoftwareList();
+    form->SoftwareList().LoadSoftwareList();
   }
   void TearDown() override {
     FormTest::TearDown();
     SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", nullptr);
   }
 
+  std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
   std::wstring File(const wchar_t* name) const { return data.File(name); }
   std::wstring Server(const wchar_t* testCase) const {
     return L"http://127.0.0.1:" + ServerPort() + L"/" + testCase;
@@ -48,44 +50,44 @@ class CataloguePage : public FormTest {
   // Captions of the tree, depth first, each indented by a tab per level.
   Lines Tree() {
     Lines lines;
-    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0, lines);
+    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0, lines);
     return lines;
   }
   void Collect(HTREEITEM item, int depth, Lines& lines) {
     for (; item; item = reinterpret_cast<HTREEITEM>(
-                     SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+                     SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       lines.push_back(std::wstring(depth, L'\t') + Caption(item));
       Collect(reinterpret_cast<HTREEITEM>(
-                  SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+                  SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
               depth + 1, lines);
     }
   }
-  std::wstring Caption(HTREEITEM item) { return TreeItemText(form->Softat, item); }
+  std::wstring Caption(HTREEITEM item) { return TreeItemText(form->SoftwareList().Softat, item); }
   HTREEITEM Find(const std::wstring& caption) {
     HTREEITEM found = nullptr;
-    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), caption, found);
+    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), caption, found);
     return found;
   }
   void FindIn(HTREEITEM item, const std::wstring& caption, HTREEITEM& found) {
-    for (; item && !found; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->Softat, TVM_GETNEXTITEM,
+    for (; item && !found; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM,
                                                                            TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       if (Caption(item) == caption) found = item;
       FindIn(reinterpret_cast<HTREEITEM>(
-                 SendMessageW(form->Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+                 SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
              caption, found);
     }
   }
   void Select(const std::wstring& caption) {
     HTREEITEM item = Find(caption);
     ASSERT_NE(item, nullptr) << testing::PrintToString(caption);
-    SendMessageW(form->Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SendMessageW(form->SoftwareList().Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     PumpMessages();
   }
   // Runs the update against a case of the test server; returns the boxes it showed.
   std::vector<BoxCall> Update(const wchar_t* testCase) {
     SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", Server(testCase).c_str());
     BoxRecorder boxes;
-    PostMessageW(form->BtnUpdate1, BM_CLICK, 0, 0);
+    PostMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
     PumpMessages();
     return boxes.Calls();
   }
@@ -105,30 +107,30 @@ class CataloguePage : public FormTest {
 
 TEST_F(CataloguePage, LoadsTheTreeAndShowsTheMakersAddressFirst) {
   EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
-  EXPECT_EQ(WindowTextOf(form->LblSLink), TFrmMain::kMakerAddress);
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), kMakerAddress);
 }
 
 TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
   Select(L"Editor");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/old-editor") << "key and section case ignored";
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/old-editor") << "key and section case ignored";
   RECT rect;
-  GetClientRect(form->LblSLink, &rect);
-  EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->LblSLink, WM_GETFONT, 0, 0)),
-                                   WindowTextOf(form->LblSLink)).cx)
+  GetClientRect(form->SoftwareList().LblSLink, &rect);
+  EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->SoftwareList().LblSLink, WM_GETFONT, 0, 0)),
+                                   WindowTextOf(form->SoftwareList().LblSLink)).cx)
       << "the label sizes itself to its text";
   Select(L"Viewer");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/viewer") << "blanks and quotes dropped";
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/viewer") << "blanks and quotes dropped";
   Select(L"Chess");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"") << "no key";
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"") << "no key";
   Select(L"Editor");
   Select(L"Tools");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"") << "a category has no location";
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"") << "a category has no location";
 }
 
 TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
   WriteBytes(File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n\t\tChess\r\nLater\r\n");
   BoxRecorder boxes;
-  form->LoadSoftwareList();
+  form->SoftwareList().LoadSoftwareList();
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].text, L"Invalid level (2) for item \"Chess\"");
@@ -141,9 +143,9 @@ TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
   EXPECT_EQ(Tree(), (Lines{L"Updated tools", L"\tNew editor", L"Updated games", L"\tChess"}));
   EXPECT_EQ(ReadBytes(File(L"soft.txt")), "Updated tools\r\n\tNew editor\r\nUpdated games\r\n\tChess\r\n");
   Select(L"New editor");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/editor");
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/editor");
   Select(L"Chess");
-  EXPECT_EQ(WindowTextOf(form->LblSLink), L"https://example.org/chess");
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/chess");
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"\"Software List\"-module updated successfully!");
   EXPECT_EQ(balloons[0].second, L"Update");
@@ -161,7 +163,7 @@ TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
 TEST_F(CataloguePage, ARefusedConnectionIsADownloadError) {
   SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", L"http://127.0.0.1:1");
   BoxRecorder boxes;
-  PostMessageW(form->BtnUpdate1, BM_CLICK, 0, 0);
+  PostMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
   PumpMessages();
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt.");

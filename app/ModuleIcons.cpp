@@ -1,5 +1,5 @@
 // The Home page's icon view: one large icon for each tool; a double-click opens the tool's page.
-#include "ui/FrmMain.h"
+#include "app/FrmMain.h"
 
 #include <commctrl.h>
 
@@ -22,8 +22,10 @@ void TFrmMain::CreateModuleIcons() {
     ImageList_ReplaceIcon(Kuvakekuvat.Get(), -1, icon.Get());
   }
 
-  Kuvakkeet = CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
-                          {0, 137, 585, 208}, 0, font_.Get());
+  Kuvakkeet = pages_[kPageHome]->Bind(
+      CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
+                  {0, 137, 585, 208}, 0, fonts_.normal.Get()),
+      OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }));
   ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
   ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);

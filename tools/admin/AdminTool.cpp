@@ -1,7 +1,8 @@
 // "PC Administrating" page: running processes with the user's trusted marks, system figures, and the
 // web look-up of a process.
-#include "ui/FrmMain.h"
+#include "tools/admin/AdminTool.h"
 
+#include "platform/Fonts.h"
 #include "platform/Processes.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
@@ -9,6 +10,7 @@
 #include "tools/admin/ProcessNames.h"
 #include "tools/admin/SystemInfo.h"
 #include "ui/CheckListBox.h"
+#include "utilities/DataFiles.h"
 
 namespace {
 
@@ -19,39 +21,44 @@ MemoryFigures ToMemoryFigures(const MEMORYSTATUSEX& status) {
 
 }  // namespace
 
-void TFrmMain::CreateAdminPage() {
-  Page& page = *pages_[kPageAdministration];
-  infoFont_.Reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const HFONT font = host.Fonts().normal.Get();
+  const HWND SH9 = PageHandle();
+  infoFont_ = MakeFont({L"Tahoma", 13});
   page.AddBevel({3, 3, 262, 166}, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);  // LstInfo's own bevel
-  LstInfo = CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
-                        infoFont_.Get());
+  LstInfo = page.Bind(CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
+                                  infoFont_.Get()),
+                      OnColour([](HDC dc) {
+                        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                        return GetSysColorBrush(COLOR_BTNFACE);
+                      }));
   SendMessageW(LstInfo, LB_SETITEMHEIGHT, 0, 16);
-  LstProc = CreateCheckListBox(SH9, {3, 194, 262, 191}, kCmdLstProc, font_.Get(), 13);
+  LstProc = page.Bind(CreateCheckListBox(SH9, {3, 194, 262, 191}, 0, font, 13),
+                      OnSelect([this] { LstProcClick(); }).OnMarkChange([this] { LstProcClickCheck(); }));
   page.AddBevel({271, 3, 314, 166}, EDGE_ETCHED, BF_RECT);    // Bevel4
   page.AddBevel({271, 194, 314, 191}, EDGE_ETCHED, BF_RECT);  // Bevel5
-  Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font_.Get());
-  BtnFI = CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, kCmdBtnFI, font_.Get());
-  Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font_.Get());
-  BtnGInf = CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
-                              kCmdBtnGInf, font_.Get());
+  Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font);
+  BtnFI = CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font);
+  Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font);
+  BtnGInf = page.Bind(CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
+                                        0, font),
+                      OnClick([this] { BtnGInfClick(); }));
   EnableWindow(BtnGInf, FALSE);
   Lbl17 = CreateWrappedLabel(SH9,
                              L"Automatically checked processes are generally thought to be safe. Mark applications "
                              L"that are safe to your knowledge. This allows you to easily look for suspicious "
                              L"processes.",
-                             {285, 296, 287, 39}, font_.Get());
-  SetPageWork(kPageAdministration, [this] { RefreshAdminTab(); });
+                             {285, 296, 287, 39}, font);
 }
 
-std::wstring TFrmMain::TrustedFilePath() const { return AppDir + L"\\Data\\trusted.txt"; }
+std::wstring AdminTool::TrustedFilePath() const { return DataFile(host_.AppDir(), L"trusted.txt"); }
 
-std::vector<std::wstring> TFrmMain::LoadTrustedList() const {
+std::vector<std::wstring> AdminTool::LoadTrustedList() const {
   const std::wstring path = TrustedFilePath();
   return FileExists(path) ? ReadTextListFile(path) : std::vector<std::wstring>();
 }
 
-void TFrmMain::RefreshAdminTab() {
+void AdminTool::RefreshAdminTab() {
   SendMessageW(LstInfo, LB_RESETCONTENT, 0, 0);
   SendMessageW(LstProc, LB_RESETCONTENT, 0, 0);
   EnableWindow(BtnGInf, FALSE);
@@ -67,11 +74,11 @@ void TFrmMain::RefreshAdminTab() {
     SendMessageW(LstInfo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
-void TFrmMain::AddProcessName(const std::wstring& name) {
+void AdminTool::AddProcessName(const std::wstring& name) {
   if (IsListedProcessName(name)) AddCheckListItem(LstProc, name);
 }
 
-void TFrmMain::LstProcClickCheck() {
+void AdminTool::LstProcClickCheck() {
   std::vector<std::wstring> trusted = LoadTrustedList();
   const LRESULT selected = SendMessageW(LstProc, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return;
@@ -83,15 +90,15 @@ void TFrmMain::LstProcClickCheck() {
   WriteTextListFile(TrustedFilePath(), trusted);
 }
 
-void TFrmMain::LstProcClick() {
+void AdminTool::LstProcClick() {
   const bool anySelected = SendMessageW(LstProc, LB_GETCOUNT, 0, 0) > 0 &&
                            SendMessageW(LstProc, LB_GETCURSEL, 0, 0) != LB_ERR;
   EnableWindow(BtnGInf, anySelected);
 }
 
-double TFrmMain::EstimateCpuClock() { return ClockFromTicks(CountTicksOverHalfASecond()); }
+double AdminTool::EstimateCpuClock() { return ClockFromTicks(CountTicksOverHalfASecond()); }
 
-void TFrmMain::BtnGInfClick() {
+void AdminTool::BtnGInfClick() {
   const LRESULT selected = SendMessageW(LstProc, LB_GETCURSEL, 0, 0);
   if (SendMessageW(LstProc, LB_GETCOUNT, 0, 0) == 0 || selected == LB_ERR) return;
   OpenInBrowser(ProcessInfoAddress(ListBoxText(LstProc, static_cast<int>(selected))));

@@ -1,12 +1,12 @@
 // The notification-area icon, its balloon notices and menu, the tray button and the link labels.
-#include "ui/FrmMain.h"
+#include "app/FrmMain.h"
 
 #include <algorithm>
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
-#include "ui/WebAddress.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -83,12 +83,6 @@ void TFrmMain::BtnMinTrayClick() { ShowWindow(handle_, SW_HIDE); }
 
 void TFrmMain::Exit1Click() {
   if (Confirm(handle_, L"Are you sure you want to exit Quoxel?")) EndProgram();
-}
-
-void TFrmMain::OpenLinkLabel(HWND label) {
-  wchar_t text[1024] = {};
-  GetWindowTextW(label, text, 1024);
-  if (IsWebAddress(text)) OpenInBrowser(text);
 }
 
 void TFrmMain::LblLink1Click() { OpenLinkLabel(LblLink1); }

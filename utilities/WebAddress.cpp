@@ -1,4 +1,4 @@
-#include "ui/WebAddress.h"
+#include "utilities/WebAddress.h"
 
 #include <initializer_list>
 

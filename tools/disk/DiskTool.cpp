@@ -1,9 +1,10 @@
 // "Hard Disk Drives" page: its controls, the list of fixed drives and the selected drive's details.
-#include "ui/FrmMain.h"
+#include "tools/disk/DiskTool.h"
 
 #include <commctrl.h>
 
 #include "platform/Drives.h"
+#include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/disk/DriveFigures.h"
 
@@ -13,40 +14,37 @@ constexpr COLORREF kCream = RGB(255, 251, 240);
 constexpr COLORREF kMoneyGreen = RGB(192, 220, 192);
 constexpr int kDriveListTabStop = 30;  // dialog units
 
-HFONT CreateFontNamed(const wchar_t* face, int height, bool italic, BYTE charset) {
-  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
 }  // namespace
 
-void TFrmMain::CreateDiskPage() {
-  drivesFont_.Reset(CreateFontNamed(L"Lucida Sans", 16, false, ANSI_CHARSET));
+DiskTool::DiskTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const HFONT font = host.Fonts().normal.Get();
+  drivesFont_ = MakeFont({L"Lucida Sans", 16, FW_NORMAL, false, false, ANSI_CHARSET});
   creamBrush_.Reset(CreateSolidBrush(kCream));
-  Lbl11 = CreateLabel(SH2, L"Click to select:", {3, 3, 69, 13}, font_.Get());
-  LstKovot = CreateChild(SH2, L"LISTBOX", L"",
-                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
-                         {3, 19, 278, 142}, kCmdLstKovot, drivesFont_.Get());
+  Lbl11 = CreateLabel(PageHandle(), L"Click to select:", {3, 3, 69, 13}, font);
+  LstKovot = page.Bind(CreateChild(PageHandle(), L"LISTBOX", L"",
+                                   WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+                                   {3, 19, 278, 142}, 0, drivesFont_.Get()),
+                       OnSelect([this] { LstKovotClick(); }).OnColour([this](HDC) { return creamBrush_.Get(); }));
   SendMessageW(LstKovot, LB_SETITEMHEIGHT, 0, 18);
   int tabStop = kDriveListTabStop;
   SendMessageW(LstKovot, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   CreateDriveDetails();
   CreateSearchControls();
-  pages_[kPageHardDisks]->AddBevel({3, 351, 320, 36}, BDR_SUNKENOUTER, BF_RECT);  // Bevel3
+  page.AddBevel({3, 351, 320, 36}, BDR_SUNKENOUTER, BF_RECT);  // Bevel3
   CreateAlertRow();
-  SetPageWork(kPageHardDisks, [this] { FillDriveList(); });
 }
 
-void TFrmMain::CreateDriveDetails() {
-  panelKovo_ = std::make_unique<Page>(SH2, Bounds{287, 19, 298, 84}, kMoneyGreen);
+void DiskTool::CreateDriveDetails() {
+  const HFONT font = host_.Fonts().normal.Get();
+  panelKovo_ = std::make_unique<Page>(PageHandle(), Bounds{287, 19, 298, 84}, kMoneyGreen);
   PnlKovo = panelKovo_->Handle();
-  LblFreeS = CreateLabel(PnlKovo, L"Free Space:", {8, 8, 58, 13}, font_.Get());
-  LblSpaceU = CreateLabel(PnlKovo, L"Space Used:", {8, 27, 60, 13}, font_.Get());
-  LblKovoK = CreateLabel(PnlKovo, L"Size of the fixed drive:", {8, 46, 109, 13}, font_.Get());
-  LblDS = CreateLabel(PnlKovo, L"Disk Serial Number:", {8, 64, 92, 13}, font_.Get());
+  LblFreeS = CreateLabel(PnlKovo, L"Free Space:", {8, 8, 58, 13}, font);
+  LblSpaceU = CreateLabel(PnlKovo, L"Space Used:", {8, 27, 60, 13}, font);
+  LblKovoK = CreateLabel(PnlKovo, L"Size of the fixed drive:", {8, 46, 109, 13}, font);
+  LblDS = CreateLabel(PnlKovo, L"Disk Serial Number:", {8, 64, 92, 13}, font);
 }
 
-void TFrmMain::FillDriveList() {
+void DiskTool::FillDriveList() {
   SendMessageW(LstKovot, LB_RESETCONTENT, 0, 0);
   SendMessageW(CboAD, CB_RESETCONTENT, 0, 0);
   for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
@@ -59,14 +57,14 @@ void TFrmMain::FillDriveList() {
   if (SendMessageW(CboAD, CB_GETCOUNT, 0, 0) > 0) SendMessageW(CboAD, CB_SETCURSEL, 0, 0);
 }
 
-wchar_t TFrmMain::SelectedDriveLetter() const {
+wchar_t DiskTool::SelectedDriveLetter() const {
   const LRESULT selected = SendMessageW(LstKovot, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return L'c';
   const std::wstring item = ListBoxText(LstKovot, static_cast<int>(selected));
   return item.empty() ? L'c' : item[0];
 }
 
-void TFrmMain::LstKovotClick() {
+void DiskTool::LstKovotClick() {
   ShowWindow(LstLargest, SW_HIDE);
   ShowWindow(Anim1, SW_HIDE);
   ShowWindow(LblSearching, SW_HIDE);
@@ -81,7 +79,7 @@ void TFrmMain::LstKovotClick() {
   SetLabelText(LblDS, L"Disk Serial Number: " + GetVolumeSerial(std::wstring(1, letter) + L":"));
 }
 
-std::wstring TFrmMain::GetVolumeSerial(const std::wstring& driveText) {
+std::wstring DiskTool::GetVolumeSerial(const std::wstring& driveText) {
   const auto serial = VolumeSerialNumber(driveText + L"\\");
   return serial ? VolumeSerialText(*serial) : std::wstring();
 }

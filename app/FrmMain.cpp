@@ -1,14 +1,16 @@
-#include "ui/FrmMain.h"
+#include "app/FrmMain.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "app/ResourceIds.h"
-#include "platform/Boxes.h"
-#include "platform/Shell.h"
+#include "platform/Fonts.h"
 #include "platform/System.h"
-#include "ui/CheckListBox.h"
-#include "ui/ErrorText.h"
+#include "tools/admin/AdminTool.h"
+#include "tools/catalogue/CatalogueTool.h"
+#include "tools/disk/DiskTool.h"
+#include "ui/Handlers.h"
+#include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
 
 namespace {
@@ -28,11 +30,6 @@ constexpr int kTabPaddingY = 3;
 constexpr int kSmallestTabFontHeight = 8;
 // The selected tab is drawn wider than its place in the row, on both sides.
 constexpr int kSelectedTabOverhang = 2;
-
-HFONT CreateTahoma(int height, int weight, bool underline) {
-  return CreateFontW(-height, 0, 0, 0, weight, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
-}
 
 void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXW wc{};
@@ -66,7 +63,7 @@ RECT CentredWindowRect() {
 
 }  // namespace
 
-TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
+TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance), appDir_(std::move(appDir)) {
   RegisterMainWindowClass(instance, WindowProc);
   Page::RegisterWindowClass(instance);
   RegisterSpeedButtonClass(instance);
@@ -80,9 +77,9 @@ TFrmMain::TFrmMain(HINSTANCE instance) : instance_(instance) {
   if (!handle_) throw AppError(L"The main window cannot be created");
   CreatePageControl();
   CreateHomePage();
-  CreateDiskPage();
-  CreateCataloguePage();
-  CreateAdminPage();
+  disk_ = AddTool<DiskTool>(kPageHardDisks);
+  softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
+  admin_ = AddTool<AdminTool>(kPageAdministration);
   CreateComponents();
   LayOutPages();
   FormCreate();
@@ -93,16 +90,23 @@ TFrmMain::~TFrmMain() {
 }
 
 void TFrmMain::CreateFonts() {
-  font_.Reset(CreateTahoma(kFontHeight, FW_NORMAL, false));
-  boldFont_.Reset(CreateTahoma(kFontHeight, FW_BOLD, false));
-  versionFont_.Reset(CreateTahoma(21, FW_NORMAL, false));
-  linkFont_.Reset(CreateTahoma(kFontHeight, FW_NORMAL, true));
+  fonts_.normal = MakeFont({L"Tahoma", kFontHeight});
+  fonts_.bold = MakeFont({L"Tahoma", kFontHeight, FW_BOLD});
+  fonts_.link = MakeFont({L"Tahoma", kFontHeight, FW_NORMAL, false, true});
+  versionFont_ = MakeFont({L"Tahoma", 21});
+}
+
+template <typename T>
+std::unique_ptr<T> TFrmMain::AddTool(int page) {
+  auto tool = std::make_unique<T>(*this, *pages_[page]);
+  SetPageWork(page, [tool = tool.get()] { tool->PageShown(); });
+  return tool;
 }
 
 void TFrmMain::CreatePageControl() {
   Tabit = CreateChild(handle_, WC_TABCONTROLW, L"",
                       WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_SINGLELINE | TCS_TABS,
-                      {0, 0, kClientWidth, kClientHeight}, 0, font_.Get(), WS_EX_CONTROLPARENT);
+                      {0, 0, kClientWidth, kClientHeight}, 0, fonts_.normal.Get(), WS_EX_CONTROLPARENT);
   FitTabsInOneRow();
   SendMessageW(Tabit, TCM_SETMINTABWIDTH, 0, 0);  // short captions need no wider tab
   for (int i = 0; i < kPageCount; ++i) {
@@ -128,8 +132,8 @@ void TFrmMain::FitTabsInOneRow() {
   // the layout was made with), first the padding and then the captions' height give way, so that all
   // nine tabs stay in one row without scroll arrows.
   for (int height = kFontHeight; height >= kSmallestTabFontHeight; --height) {
-    if (height != kFontHeight) tabFont_.Reset(CreateTahoma(height, FW_NORMAL, false));
-    HFONT font = height == kFontHeight ? font_.Get() : tabFont_.Get();
+    if (height != kFontHeight) tabFont_ = MakeFont({L"Tahoma", height});
+    HFONT font = height == kFontHeight ? fonts_.normal.Get() : tabFont_.Get();
     for (int padding = kTabPaddingX; padding >= kTabPaddingXMin; --padding) {
       if (TabRowWidth(font, padding) <= kClientWidth) {
         SendMessageW(Tabit, TCM_SETPADDING, 0, MAKELPARAM(padding, kTabPaddingY));
@@ -148,12 +152,9 @@ void TFrmMain::CreateComponents() {
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdShow1, L"Show");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdHide1, L"Hide");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdExit1, L"Exit");
-  Pop2.Reset(CreatePopupMenu());
-  AppendMenuW(Pop2.Get(), MF_STRING, kCmdSaveRTAF, L"Save results to a file");
 
   AlarmAjastin.Attach(handle_);
   ShutAjastin.Attach(handle_);
-  Ajastin3.Attach(handle_);
 
   Avaaja2.title = L"Select files";
   Avaaja2.filter = L"Any file (*.*)|*.*";
@@ -161,10 +162,6 @@ void TFrmMain::CreateComponents() {
   Avaaja2.multiSelect = true;
   Avaaja3.filter = L"Pictures|*.bmp;*.jpg;*.jpeg";
   Avaaja3.multiSelect = true;
-  Save1.kind = FileDialog::Kind::Save;
-  Save1.filter = L"Text File (*.txt)|*.txt";
-  Save1.defaultExtension = L".txt";
-  Save1.overwritePrompt = true;  // the results file may replace another: ask first
 }
 
 void TFrmMain::LayOutPages() {
@@ -199,11 +196,9 @@ void TFrmMain::RunPageWork(int page) {
 void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 
 void TFrmMain::FormCreate() {
-  Random.Seed(HighResolutionSeed());
-  AlertDrive = L'C';
-  SetWindowTextW(EditAA, (std::wstring(L"10") + UserDecimalSeparator() + L"0").c_str());
-  AppDir = ExecutableFolder();
-  LoadSoftwareList();
+  random_.Seed(HighResolutionSeed());
+  disk_->SetAlertDefaults();
+  softwareList_->LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
   AlarmOn = false;
@@ -212,96 +207,32 @@ void TFrmMain::FormCreate() {
 }
 
 void TFrmMain::FormDestroy() {
-  SoftIni.reset();
+  softwareList_->FreeLinkReader();
   RemoveTrayIcon();
 }
 
 void TFrmMain::HandleCommand(int id, int code) {
-  if (id == kCmdLstKovot) {
-    if (code == LBN_SELCHANGE) LstKovotClick();
-    return;
-  }
-  if (id == kCmdLstProc) {
-    if (code == LBN_SELCHANGE) LstProcClick();
-    if (code == kCheckListMarkChanged) LstProcClickCheck();
-    return;
-  }
-  if (code != 0) return;  // menu items, button and label clicks all report code 0
+  if (code != 0) return;  // the tray menu's items report code 0
   switch (id) {
     case kCmdProcesses1: Processes1Click(); break;
     case kCmdShow1: Show1Click(); break;
     case kCmdHide1: Hide1Click(); break;
     case kCmdExit1: Exit1Click(); break;
-    case kCmdSaveRTAF: SaveRTAFClick(); break;
-    case kCmdBtnMinTray: BtnMinTrayClick(); break;
-    case kCmdLblLink1: LblLink1Click(); break;
-    case kCmdBtnKovoIsoimmat: BtnKovoIsoimmatClick(); break;
-    case kCmdChkSAlert: ChkSAlertClick(); break;
-    case kCmdBtnGInf: BtnGInfClick(); break;
-    case kCmdLblSLink: LblSLinkClick(); break;
-    case kCmdBtnUpdate1: BtnUpdate1Click(); break;
   }
 }
 
-void TFrmMain::HandleTimer(UINT_PTR id) {
-  if (id == Ajastin3.Id()) Ajastin3Timer();
-}
-
 void TFrmMain::EndProgram() {
-  if (searching_)
+  if (longWork_ > 0)
     endRequested_ = true;
   else
     DestroyWindow(handle_);
 }
 
-void TFrmMain::ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-      return;
-    }
-    if (IsDialogMessageW(handle_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+void TFrmMain::LongWorkEnded() {
+  if (--longWork_ == 0 && endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
-void TFrmMain::RunHandler(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const AppError& error) {
-    ShowErrorBox(handle_, error.Message());
-  } catch (const std::exception& error) {
-    ShowErrorBox(handle_, WidenMessage(error.what()));
-  }
-}
-
-bool TFrmMain::HandleNotify(const NMHDR& header) {
-  if (header.hwndFrom == Tabit && header.code == TCN_SELCHANGE) {
-    ShowOnlyActivePage();
-    RunHandler([this] { TabitChange(); });
-    return true;
-  }
-  if (header.hwndFrom == Softat && header.code == TVN_SELCHANGEDW) {
-    const HTREEITEM node = reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem;
-    RunHandler([this, node] { SoftatChange(node); });
-    return true;
-  }
-  if (header.hwndFrom == Kuvakkeet && header.code == NM_DBLCLK) {
-    const POINT point = reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction;
-    RunHandler([this, point] { KuvakkeetDblClick(point); });
-    return true;
-  }
-  return false;
-}
-
-LRESULT TFrmMain::ColourStatic(HDC dc, HWND control) {
-  SetBkMode(dc, TRANSPARENT);
-  if (control == LblLink1 || control == LblSLink) SetTextColor(dc, RGB(0, 0, 255));
-  if (GetParent(control) == PnlKovo) return reinterpret_cast<LRESULT>(panelKovo_->Background());
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
+void TFrmMain::RunHandler(const std::function<void()>& handler) { ::RunHandler(handle_, handler); }
 
 LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreatedMessage_) {
@@ -313,52 +244,21 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       RunHandler([this, wParam] { HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
       return 0;
-    case WM_TIMER:
-      RunHandler([this, wParam] { HandleTimer(wParam); });
-      return 0;
-    case WM_CONTEXTMENU:
-      if (reinterpret_cast<HWND>(wParam) == LstLargest) {
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (lParam == -1) {  // from the keyboard: at the list's corner
-          at = POINT{0, 0};
-          ClientToScreen(LstLargest, &at);
-        }
-        ShowPopupMenu(Pop2.Get(), handle_, at);
-        return 0;
-      }
-      break;
-    case WM_CTLCOLORLISTBOX:
-      if (reinterpret_cast<HWND>(lParam) == LstKovot) return reinterpret_cast<LRESULT>(creamBrush_.Get());
-      if (reinterpret_cast<HWND>(lParam) == LstInfo) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-      }
-      break;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (IsCheckListBox(item.hwndItem)) {
-        DrawCheckListItem(item);
-        return TRUE;
-      }
-      break;
-    }
     case WM_CLOSE:
       EndProgram();
       return 0;
     case kTrayIconMessage:
       RunHandler([this, lParam] { TrayIconNotify(lParam); });
       return 0;
-    case WM_NOTIFY:
-      if (HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
-      break;
-    case WM_CTLCOLORSTATIC:
-      return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == LblLink1 || reinterpret_cast<HWND>(wParam) == LblSLink) {
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.hwndFrom == Tabit && header.code == TCN_SELCHANGE) {
+        ShowOnlyActivePage();
+        RunHandler([this] { TabitChange(); });
+        return 0;
       }
       break;
+    }
     case WM_SIZE:
       if (Tabit) LayOutPages();
       return 0;

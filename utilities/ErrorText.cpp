@@ -1,4 +1,4 @@
-#include "ui/ErrorText.h"
+#include "utilities/ErrorText.h"
 
 AppError::AppError(std::wstring message)
     : std::runtime_error("application error"), message_(std::move(message)) {}

@@ -1,8 +1,6 @@
 // "Software List" page: the catalogue tree, each entry's download location, and the update that
 // fetches both catalogue files from the maker's server.
-#include "ui/FrmMain.h"
-
-#include <commctrl.h>
+#include "tools/catalogue/CatalogueTool.h"
 
 #include <cstdlib>
 
@@ -10,7 +8,10 @@
 #include "platform/System.h"
 #include "platform/TextFiles.h"
 #include "tools/catalogue/Catalogue.h"
-#include "ui/ErrorText.h"
+#include "ui/Handlers.h"
+#include "utilities/DataFiles.h"
+#include "utilities/ErrorText.h"
+#include "utilities/Maker.h"
 
 namespace {
 
@@ -31,23 +32,28 @@ struct TemporaryFile {
 
 }  // namespace
 
-void TFrmMain::CreateCataloguePage() {
+CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const WindowFonts& fonts = host.Fonts();
+  const HWND SH4 = PageHandle();
   Lbl8 = CreateLabel(SH4,
                      L"Need a specific program? Before you Google, check out the software-list that Quoxel "
                      L"has researched for you!",
-                     {3, 3, 556, 13}, font_.Get());
-  Softat = CreateChild(SH4, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
-                       {0, 22, 161, 363}, 0, font_.Get(), WS_EX_CLIENTEDGE);
+                     {3, 3, 556, 13}, fonts.normal.Get());
+  Softat = page.Bind(CreateChild(SH4, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
+                                 {0, 22, 161, 363}, 0, fonts.normal.Get(), WS_EX_CLIENTEDGE),
+                     OnTreeSelect([this](HTREEITEM node) { SoftatChange(node); }));
   SendMessageW(Softat, TVM_SETINDENT, 19, 0);
-  Lbl12 = CreateLabel(SH4, L"Download location:", {167, 24, 91, 13}, font_.Get());
-  LblSLink = CreateLabel(SH4, kMakerAddress, {167, 40, 83, 13}, linkFont_.Get(), kCmdLblSLink);
-  BtnUpdate1 = CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
-                                 {167, 360, 418, 25}, kCmdBtnUpdate1, font_.Get());
+  Lbl12 = CreateLabel(SH4, L"Download location:", {167, 24, 91, 13}, fonts.normal.Get());
+  LblSLink = page.Bind(CreateLabel(SH4, kMakerAddress, {167, 40, 83, 13}, fonts.link.Get()),
+                       LinkLabel([this] { LblSLinkClick(); }));
+  BtnUpdate1 = page.Bind(CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
+                                           {167, 360, 418, 25}, 0, fonts.normal.Get()),
+                         OnClick([this] { BtnUpdate1Click(); }));
 }
 
-std::wstring TFrmMain::DataFile(const wchar_t* name) const { return AppDir + L"\\Data\\" + name; }
+std::wstring CatalogueTool::DataFile(const wchar_t* name) const { return ::DataFile(host_.AppDir(), name); }
 
-void TFrmMain::FillCatalogueTree(const Catalogue& catalogue) {
+void CatalogueTool::FillCatalogueTree(const Catalogue& catalogue) {
   SendMessageW(Softat, WM_SETREDRAW, FALSE, 0);
   SendMessageW(Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   std::vector<HTREEITEM> items;
@@ -65,28 +71,28 @@ void TFrmMain::FillCatalogueTree(const Catalogue& catalogue) {
   InvalidateRect(Softat, nullptr, TRUE);
 }
 
-void TFrmMain::LoadCatalogueFile(const std::wstring& path) {
+void CatalogueTool::LoadCatalogueFile(const std::wstring& path) {
   const Catalogue catalogue = ParseCatalogue(ReadTextListFile(path));
   FillCatalogueTree(catalogue);
   if (catalogue.error) throw AppError(*catalogue.error);
 }
 
-void TFrmMain::LoadSoftwareList() {
+void CatalogueTool::LoadSoftwareList() {
   const std::wstring catalogue = DataFile(L"soft.txt");
-  if (FileExists(catalogue)) RunHandler([this, &catalogue] { LoadCatalogueFile(catalogue); });
+  if (FileExists(catalogue)) RunHandler(host_.Window(), [this, &catalogue] { LoadCatalogueFile(catalogue); });
   SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
 }
 
-void TFrmMain::SoftatChange(HTREEITEM node) {
+void CatalogueTool::SoftatChange(HTREEITEM node) {
   if (!node) return;
   SetLabelText(LblSLink, SoftIni->ReadString(L"Linkit", TreeItemText(Softat, node)));
 }
 
-void TFrmMain::LblSLinkClick() { OpenLinkLabel(LblSLink); }
+void CatalogueTool::LblSLinkClick() { OpenLinkLabel(LblSLink); }
 
-void TFrmMain::BtnUpdate1Click() { UpdateSoftwareList(); }
+void CatalogueTool::BtnUpdate1Click() { UpdateSoftwareList(); }
 
-void TFrmMain::UpdateSoftwareList() {
+void CatalogueTool::UpdateSoftwareList() {
   // Both files come down beside the old ones and replace them only when the new catalogue loads
   // without error: a cut or broken download leaves the working catalogue as it was.
   const std::wstring server = UpdateServer();
@@ -100,5 +106,5 @@ void TFrmMain::UpdateSoftwareList() {
   FillCatalogueTree(catalogue);
   MoveOver(newLinks.path, DataFile(L"soft.ini"));
   SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
-  ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
+  host_.ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
 }

@@ -1,9 +1,10 @@
 // The Home page: logo, version, the maker's link and credit, the module icons and the tray button.
-#include "ui/FrmMain.h"
+#include "app/FrmMain.h"
 
 #include <commctrl.h>
 
 #include "app/ResourceIds.h"
+#include "utilities/Maker.h"
 
 void TFrmMain::CreateHomePage() {
   Page& home = *pages_[kPageHome];
@@ -16,10 +17,12 @@ void TFrmMain::CreateHomePage() {
   });
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
   LblVersion = CreateLabel(SH1, L"1.0", {384, 41, 28, 25}, versionFont_.Get());
-  Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, font_.Get());
-  LblLink1 = CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, linkFont_.Get(), kCmdLblLink1);
-  Lbl14 = CreateLabel(SH1, kMakerCredit, {208, 97, 137, 13}, font_.Get());
-  Lbl1 = CreateLabel(SH1, L"Double-click an icon to select a module:", {171, 118, 222, 13}, boldFont_.Get());
-  BtnMinTray = CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, kCmdBtnMinTray,
-                                 font_.Get());
+  Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, fonts_.normal.Get());
+  LblLink1 = home.Bind(CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, fonts_.link.Get()),
+                       LinkLabel([this] { LblLink1Click(); }));
+  Lbl14 = CreateLabel(SH1, kMakerCredit, {208, 97, 137, 13}, fonts_.normal.Get());
+  Lbl1 = CreateLabel(SH1, L"Double-click an icon to select a module:", {171, 118, 222, 13}, fonts_.bold.Get());
+  BtnMinTray = home.Bind(CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, 0,
+                                           fonts_.normal.Get()),
+                         OnClick([this] { BtnMinTrayClick(); }));
 }

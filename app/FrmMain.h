@@ -1,0 +1,153 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/Navigation.h"
+#include "platform/FileDialogs.h"
+#include "platform/Handles.h"
+#include "platform/Pictures.h"
+#include "platform/WindowTimer.h"
+#include "ui/Page.h"
+#include "ui/Tool.h"
+#include "utilities/RandomGenerator.h"
+
+class AdminTool;
+class CatalogueTool;
+class DiskTool;
+
+// Command ids of the tray menu.
+enum CommandId : int {
+  kCmdProcesses1 = 1001,
+  kCmdSetanewrandomwallpaper1,
+  kCmdShow1,
+  kCmdHide1,
+  kCmdExit1,
+};
+
+// The tray icon's callback message.
+constexpr UINT kTrayIconMessage = WM_USER + 1;
+
+// Ids of the window's own timers.
+enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2 };
+
+// The program's one window: a page control with the Home page and one page for each tool, the tray
+// icon and its menu. Each tool is a class of its own (tools/<tool>/) that makes its page's controls
+// and handles them; the window creates the tools, runs their parts of the start and the end, and
+// wires what one part of the program asks of another.
+class TFrmMain : public ToolHost {
+ public:
+  static constexpr int kClientWidth = 598;
+  static constexpr int kClientHeight = 418;
+  static constexpr wchar_t kCaption[] = L"Quoxel 1.0";
+
+  // Builds the window with all its controls (hidden, centred on the screen) and runs FormCreate.
+  // appDir: the program's folder, with its trailing separator.
+  TFrmMain(HINSTANCE instance, std::wstring appDir);
+  // Destroys the window if it still exists.
+  ~TFrmMain();
+  TFrmMain(const TFrmMain&) = delete;
+  TFrmMain& operator=(const TFrmMain&) = delete;
+
+  HWND Handle() const { return handle_; }
+
+  // Page control. Setting the page in code does not run TabitChange.
+  int ActivePage() const;
+  void SetActivePage(int index);
+  HWND PageHandle(int index) const { return pages_[index]->Handle(); }
+  // Work done each time a page comes to the front (a tool's page starts with the tool's).
+  void SetPageWork(int page, std::function<void()> work);
+
+  // The tools.
+  DiskTool& Disk() { return *disk_; }
+  CatalogueTool& SoftwareList() { return *softwareList_; }
+  AdminTool& Admin() { return *admin_; }
+
+  // Controls.
+  HWND Tabit = nullptr;
+  HWND SH1 = nullptr, SH2 = nullptr, Sh3 = nullptr, SH4 = nullptr, SH6 = nullptr, SH7 = nullptr,
+       SH8 = nullptr, SH10 = nullptr, SH9 = nullptr;
+  HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
+  HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
+
+  // Non-visual components. The alarm, shutdown, renamer and wallpaper ones wait for their tools.
+  ScopedImageList Kuvakekuvat;
+  ScopedMenu Pop1;
+  WindowTimer AlarmAjastin{kTimerAlarm, 60000};
+  WindowTimer ShutAjastin{kTimerShutdown, 60000};
+  FileDialog Avaaja1, Avaaja2, Avaaja3;
+
+  // State.
+  NOTIFYICONDATAW TrayIconData{};
+  bool AlarmOn = false;
+  bool TimedShutdownOn = false;
+
+  // Handlers.
+  void TabitChange();
+  // clientPoint: where in Kuvakkeet the double-click happened.
+  void KuvakkeetDblClick(POINT clientPoint);
+  void TrayIconNotify(LPARAM mouseMessage);
+  void Processes1Click();
+  void Show1Click();
+  void Hide1Click();
+  void Exit1Click();
+  void BtnMinTrayClick();
+  void LblLink1Click();
+
+  // What the tools ask of the window.
+  HWND Window() const override { return handle_; }
+  const std::wstring& AppDir() const override { return appDir_; }
+  const WindowFonts& Fonts() const override { return fonts_; }
+  void ShowTrayBalloon(const std::wstring& text, const std::wstring& title) override;
+  RandomGenerator& Random() override { return random_; }
+  void LongWorkStarted() override { ++longWork_; }
+  void LongWorkEnded() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RunHandler(const std::function<void()>& handler);
+
+  void CreateFonts();
+  void CreatePageControl();
+  void FitTabsInOneRow();
+  void CreateHomePage();
+  void CreateModuleIcons();
+  void CreateComponents();
+  // Makes a tool on its page; the tool's work runs each time the page comes to the front.
+  template <typename T>
+  std::unique_ptr<T> AddTool(int page);
+  void LayOutPages();
+  void ShowOnlyActivePage();
+  void FormCreate();
+  void FormDestroy();
+  void HandleCommand(int id, int code);
+  void RunPageWork(int page);
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  // Ends the program through FormDestroy; during long work, once that work is over.
+  void EndProgram();
+
+  HINSTANCE instance_;
+  HWND handle_ = nullptr;
+  std::wstring appDir_;
+  WindowFonts fonts_;
+  ScopedFont versionFont_, tabFont_;
+  ScopedBitmap logo_;
+  ScopedIcon smallIcon_;
+  RandomGenerator random_;
+  // Sent to every top-level window when the shell (re)creates the taskbar.
+  UINT taskbarCreatedMessage_ = 0;
+  std::array<std::unique_ptr<Page>, kPageCount> pages_;
+  std::array<std::function<void()>, kPageCount> pageWork_;
+  std::unique_ptr<DiskTool> disk_;
+  std::unique_ptr<CatalogueTool> softwareList_;
+  std::unique_ptr<AdminTool> admin_;
+  int longWork_ = 0;
+  bool endRequested_ = false;
+};

@@ -1,0 +1,56 @@
+# The layers, lowest first. A layer's code may include its own headers and those of the layers below
+# it, never those above: each library sees the source tree only through a folder of links to the
+# folders it may use, so an include that points up the stack does not compile.
+set(QUOXEL_LAYERS utilities platform ui tools app tests bench)
+
+function(quoxel_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# Gives the target the include root of the layer: links to that layer's folder and every folder below.
+function(quoxel_layer target layer)
+  set(root ${CMAKE_BINARY_DIR}/layers/${layer})
+  if(NOT EXISTS ${root})
+    file(MAKE_DIRECTORY ${root})
+    foreach(folder ${QUOXEL_LAYERS})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+      if(folder STREQUAL layer)
+        break()
+      endif()
+    endforeach()
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
+# A static library of one layer, with the warnings as errors.
+function(quoxel_layer_library name layer)
+  add_library(${name} STATIC ${ARGN})
+  quoxel_layer(${name} ${layer})
+  quoxel_warnings(${name})
+endfunction()
+
+# A tool: called from tools/<tool>/CMakeLists.txt with its files, relative to that folder.
+#   LOGIC         code without any Windows header (also built for the host and tested there)
+#   WINDOW        the tool's class, page and handlers
+#   LOGIC_TESTS   tests of the logic, run natively and under Wine
+#   WINDOW_TESTS  tests of the page, run under Wine with the real window
+function(quoxel_tool name)
+  cmake_parse_arguments(TOOL "" "" "LOGIC;WINDOW;LOGIC_TESTS;WINDOW_TESTS" ${ARGN})
+  list(TRANSFORM TOOL_LOGIC_TESTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(TRANSFORM TOOL_WINDOW_TESTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  set_property(GLOBAL APPEND PROPERTY QUOXEL_LOGIC_TESTS ${TOOL_LOGIC_TESTS})
+  set_property(GLOBAL APPEND PROPERTY QUOXEL_WINDOW_TESTS ${TOOL_WINDOW_TESTS})
+  if(TOOL_LOGIC)
+    quoxel_layer_library(quoxel_${name}_logic tools ${TOOL_LOGIC})
+    target_link_libraries(quoxel_${name}_logic PUBLIC quoxel_utilities)
+    set_property(GLOBAL APPEND PROPERTY QUOXEL_LOGIC_LIBRARIES quoxel_${name}_logic)
+  endif()
+  if(WIN32)
+    quoxel_layer_library(quoxel_${name} tools ${TOOL_WINDOW})
+    target_link_libraries(quoxel_${name} PUBLIC quoxel_ui)
+    if(TOOL_LOGIC)
+      target_link_libraries(quoxel_${name} PUBLIC quoxel_${name}_logic)
+    endif()
+    set_property(GLOBAL APPEND PROPERTY QUOXEL_TOOL_LIBRARIES quoxel_${name})
+  endif()
+endfunction()

@@ -1,0 +1,44 @@
+# The top: the main window with its Home page and tray (a library, so that the tests link the same
+# window and tools as the program), quoxel.exe, its Data folder, and the benchmarks' probes.
+get_property(QUOXEL_TOOL_LIBRARIES GLOBAL PROPERTY QUOXEL_TOOL_LIBRARIES)
+quoxel_layer_library(quoxel_app app
+  app/FrmMain.cpp
+  app/HomePage.cpp
+  app/ModuleIcons.cpp
+  app/Tray.cpp
+)
+target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})
+
+# Resources: the manifest (version 6 common controls), the icon, the pictures and the version.
+set(QUOXEL_RESOURCES ${PROJECT_SOURCE_DIR}/app/quoxel.rc)
+set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS
+  ${PROJECT_SOURCE_DIR}/app/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico
+  ${PROJECT_SOURCE_DIR}/app/res/logo.png)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}")
+
+add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})
+target_link_libraries(quoxel PRIVATE quoxel_app)
+target_link_options(quoxel PRIVATE -municode -static -s)
+quoxel_warnings(quoxel)
+
+# The Data folder beside the program, refreshed whenever a file of data/ changes.
+file(GLOB QUOXEL_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+set(QUOXEL_DATA_COPIES)
+foreach(data_file ${QUOXEL_DATA_FILES})
+  get_filename_component(data_name ${data_file} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Data/${data_name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${data_file} ${CMAKE_BINARY_DIR}/Data/${data_name}
+    DEPENDS ${data_file})
+  list(APPEND QUOXEL_DATA_COPIES ${CMAKE_BINARY_DIR}/Data/${data_name})
+endforeach()
+add_custom_target(quoxel_data ALL DEPENDS ${QUOXEL_DATA_COPIES})
+add_dependencies(quoxel quoxel_data)
+
+# Benchmark programs that drive the real window; the scripts in bench/ build them on demand.
+foreach(probe search_probe catalogue_probe)
+  add_executable(${probe} EXCLUDE_FROM_ALL bench/${probe}.cpp ${QUOXEL_RESOURCES})
+  target_link_libraries(${probe} PRIVATE quoxel_app)
+  quoxel_layer(${probe} bench)
+  target_link_options(${probe} PRIVATE -static -municode -s)
+  quoxel_warnings(${probe})
+endforeach()

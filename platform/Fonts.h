@@ -1,0 +1,17 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Handles.h"
+
+// What a control's font is: face, height in pixels (a character height, as the pages' tables give
+// it), weight and style.
+struct FontSpec {
+  const wchar_t* face = L"Tahoma";
+  int height = 11;
+  int weight = FW_NORMAL;
+  bool italic = false;
+  bool underline = false;
+  BYTE charset = DEFAULT_CHARSET;
+};
+
+ScopedFont MakeFont(const FontSpec& spec);

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Handles.h"
+#include "ui/Page.h"
+#include "ui/Tool.h"
+
+// "PC Administrating": running processes with the user's trusted marks (Data\trusted.txt), system
+// figures, and the web look-up of a process.
+class AdminTool : public Tool {
+ public:
+  AdminTool(ToolHost& host, Page& page);
+  void PageShown() override { RefreshAdminTab(); }
+
+  // Controls.
+  HWND LstInfo = nullptr, Lbl23 = nullptr, BtnFI = nullptr, Lbl16 = nullptr, LstProc = nullptr;
+  HWND BtnGInf = nullptr, Lbl17 = nullptr;
+
+  // Handlers.
+  void RefreshAdminTab();
+  void AddProcessName(const std::wstring& name);
+  void LstProcClickCheck();
+  void LstProcClick();
+  double EstimateCpuClock();
+  void BtnGInfClick();
+
+ private:
+  std::wstring TrustedFilePath() const;
+  std::vector<std::wstring> LoadTrustedList() const;
+
+  ScopedFont infoFont_;
+};

@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/IniFile.h"
+#include "ui/Page.h"
+#include "ui/Tool.h"
+
+struct Catalogue;
+
+// "Software List": the catalogue tree from Data\soft.txt, each entry's download location from
+// Data\soft.ini, and the update that fetches both files from the maker's server.
+class CatalogueTool : public Tool {
+ public:
+  CatalogueTool(ToolHost& host, Page& page);
+
+  // Controls.
+  HWND Lbl8 = nullptr, Softat = nullptr, Lbl12 = nullptr, LblSLink = nullptr, BtnUpdate1 = nullptr;
+  std::unique_ptr<IniFileReader> SoftIni;  // download locations of the catalogue
+
+  // Loads the tree from Data\soft.txt when it exists (an error is shown, the earlier entries stay)
+  // and puts SoftIni on Data\soft.ini.
+  void LoadSoftwareList();
+  // Frees the link-file reader as the program ends.
+  void FreeLinkReader() { SoftIni.reset(); }
+
+  // Handlers.
+  void SoftatChange(HTREEITEM node);
+  void LblSLinkClick();
+  void BtnUpdate1Click();
+
+ private:
+  std::wstring DataFile(const wchar_t* name) const;
+  void FillCatalogueTree(const Catalogue& catalogue);
+  void LoadCatalogueFile(const std::wstring& path);
+  void UpdateSoftwareList();
+};

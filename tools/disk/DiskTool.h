@@ -1,0 +1,65 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/FileDialogs.h"
+#include "platform/Handles.h"
+#include "platform/WindowTimer.h"
+#include "ui/Page.h"
+#include "ui/Tool.h"
+
+// "Hard Disk Drives": the fixed drives and their figures, the largest-files search with saving of its
+// results, and the alert that warns while a drive has less free space than a threshold.
+class DiskTool : public Tool {
+ public:
+  // The command of Pop2's one item.
+  static constexpr UINT kCmdSaveRTAF = 100;
+  static constexpr UINT_PTR kTimerLowSpace = 1;
+
+  DiskTool(ToolHost& host, Page& page);
+  void PageShown() override { FillDriveList(); }
+  // The alert's starting state, set while the program starts.
+  void SetAlertDefaults();
+
+  // Controls.
+  HWND Lbl11 = nullptr, LstKovot = nullptr, PnlKovo = nullptr;
+  HWND LblFreeS = nullptr, LblSpaceU = nullptr, LblKovoK = nullptr, LblDS = nullptr;
+  HWND Cbo_SC = nullptr, Lbl9 = nullptr, Lbl10 = nullptr, BtnKovoIsoimmat = nullptr, LstLargest = nullptr;
+  HWND Anim1 = nullptr, LblSearching = nullptr;
+  HWND ChkSAlert = nullptr, CboAD = nullptr, Lbl21 = nullptr, EditAA = nullptr, Lbl22 = nullptr;
+  // Non-visual components.
+  ScopedMenu Pop2;
+  WindowTimer Ajastin3{kTimerLowSpace, 6000};
+  FileDialog Save1;
+  // The drive the armed alert watches.
+  wchar_t AlertDrive = L'C';
+
+  // Handlers.
+  void FillDriveList();
+  void LstKovotClick();
+  std::wstring GetVolumeSerial(const std::wstring& driveText);
+  void BtnKovoIsoimmatClick();
+  void Cbo_SCKeyPress(wchar_t& key);
+  void SaveRTAFClick();
+  void EditAAKeyPress(wchar_t& key);
+  void CboADKeyPress(wchar_t& key);
+  void ChkSAlertClick();
+  void Ajastin3Timer();
+
+ private:
+  void CreateDriveDetails();
+  void CreateSearchControls();
+  void CreateAlertRow();
+  wchar_t SelectedDriveLetter() const;
+  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse);
+  void ListSearchResults();
+  void ShowResultsMenu(POINT at);
+  void SetAlertChecked(bool checked);
+
+  ScopedFont drivesFont_, searchingFont_;
+  ScopedBrush creamBrush_;
+  std::unique_ptr<Page> panelKovo_;
+  bool searching_ = false;
+};

@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "ui/Controls.h"
+
+// What a control does when it reports something, named on the line that creates the control:
+//   LstKovot = page.Bind(CreateChild(...), OnSelect([this] { LstKovotClick(); }));
+// The page the control sits on keeps the binding and calls it when the control reports.
+struct Binding {
+  using Action = std::function<void()>;
+  using Notification = std::function<void(const NMHDR&)>;
+  // Returns the brush the control paints its background with; may set the colours of the DC.
+  using Colour = std::function<HBRUSH(HDC)>;
+
+  Action click;      // a button's or a notifying label's click
+  Action select;     // a list box's selection change
+  Action markChange; // a check-list box's mark change
+  std::vector<std::pair<UINT, Notification>> notifications;  // by notification code
+  Colour colour;
+  std::function<void(POINT screenPoint)> contextMenu;
+  KeyFilter keyFilter;
+  bool handCursor = false;
+
+  Binding& OnClick(Action action) { click = std::move(action); return *this; }
+  Binding& OnSelect(Action action) { select = std::move(action); return *this; }
+  Binding& OnMarkChange(Action action) { markChange = std::move(action); return *this; }
+  Binding& OnNotify(UINT code, Notification action) {
+    notifications.emplace_back(code, std::move(action));
+    return *this;
+  }
+  Binding& OnColour(Colour paint) { colour = std::move(paint); return *this; }
+  Binding& OnContextMenu(std::function<void(POINT)> show) { contextMenu = std::move(show); return *this; }
+  Binding& OnKey(KeyFilter filter) { keyFilter = std::move(filter); return *this; }
+  Binding& WithHandCursor() { handCursor = true; return *this; }
+};
+
+inline Binding OnClick(Binding::Action action) { return Binding().OnClick(std::move(action)); }
+inline Binding OnSelect(Binding::Action action) { return Binding().OnSelect(std::move(action)); }
+inline Binding OnColour(Binding::Colour paint) { return Binding().OnColour(std::move(paint)); }
+inline Binding OnKey(KeyFilter filter) { return Binding().OnKey(std::move(filter)); }
+// A tree view's selection change, with the newly selected item.
+Binding OnTreeSelect(std::function<void(HTREEITEM)> action);
+// A double-click in a list view, with where in the view it happened.
+Binding OnItemDoubleClick(std::function<void(POINT clientPoint)> action);
+// A link label: blue text, the hand pointer, and the click.
+Binding LinkLabel(Binding::Action click);

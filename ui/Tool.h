@@ -1,0 +1,63 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Handles.h"
+#include "ui/Page.h"
+#include "utilities/RandomGenerator.h"
+
+// The fonts every page shares: Tahoma at the window's size, its bold and its underlined link face.
+struct WindowFonts {
+  ScopedFont normal, bold, link;
+};
+
+// What a tool needs from the main window, which implements it.
+class ToolHost {
+ public:
+  // The window that owns boxes and dialogs.
+  virtual HWND Window() const = 0;
+  // The program's folder, with its trailing separator; the Data folder is below it.
+  virtual const std::wstring& AppDir() const = 0;
+  virtual const WindowFonts& Fonts() const = 0;
+  // A balloon notice from the tray icon: text cut to 255 characters, title to 63; returns at once.
+  virtual void ShowTrayBalloon(const std::wstring& text, const std::wstring& title) = 0;
+  // The program's one random generator, seeded at start.
+  virtual RandomGenerator& Random() = 0;
+  // Long work that pumps messages holds back the end of the program until it is over.
+  virtual void LongWorkStarted() = 0;
+  virtual void LongWorkEnded() = 0;
+
+ protected:
+  ~ToolHost() = default;
+};
+
+// Marks long work for the scope: the program ends only after it, when the user asked to end meanwhile.
+class LongWork {
+ public:
+  explicit LongWork(ToolHost& host) : host_(host) { host_.LongWorkStarted(); }
+  ~LongWork() { host_.LongWorkEnded(); }
+  LongWork(const LongWork&) = delete;
+  LongWork& operator=(const LongWork&) = delete;
+
+ private:
+  ToolHost& host_;
+};
+
+// A tool of the main window: it makes its controls on its page and handles them.
+class Tool {
+ public:
+  Tool(ToolHost& host, Page& page) : host_(host), page_(page) {}
+  virtual ~Tool() = default;
+  Tool(const Tool&) = delete;
+  Tool& operator=(const Tool&) = delete;
+
+  // Work done each time the tool's page comes to the front.
+  virtual void PageShown() {}
+
+ protected:
+  HWND PageHandle() const { return page_.Handle(); }
+
+  ToolHost& host_;
+  Page& page_;
+};
