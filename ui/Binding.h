@@ -9,7 +9,7 @@
 #include "ui/Controls.h"
 
 // What a control does when it reports something, named on the line that creates the control:
-//   LstKovot = page.Bind(CreateChild(...), OnSelect([this] { LstKovotClick(); }));
+//   LstFoo = page.Bind(CreateChild(...), OnSelect([this] { LstFooClick(); }));
 // The page the control sits on keeps the binding and calls it when the control reports.
 struct Binding {
   using Action = std::function<void()>;
