@@ -107,6 +107,7 @@ class TFrmMain : public ToolHost {
   RandomGenerator& Random() override { return random_; }
   void LongWorkStarted() override { ++longWork_; }
   void LongWorkEnded() override;
+  bool EndRequested() const override { return endRequested_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);

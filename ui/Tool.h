@@ -24,9 +24,11 @@ class ToolHost {
   virtual void ShowTrayBalloon(const std::wstring& text, const std::wstring& title) = 0;
   // The program's one random generator, seeded at start.
   virtual RandomGenerator& Random() = 0;
-  // Long work that pumps messages holds back the end of the program until it is over.
+  // Long work that pumps messages holds back the end of the program until it is over; it may ask
+  // whether the user has asked to end meanwhile, and stop early.
   virtual void LongWorkStarted() = 0;
   virtual void LongWorkEnded() = 0;
+  virtual bool EndRequested() const = 0;
 
  protected:
   ~ToolHost() = default;
