@@ -8,12 +8,10 @@ source "$here/display.sh"
 
 "$here/setup.sh"
 
-summary=$(mktemp)
-trap 'rm -f "$summary"' EXIT
-run_ctest() { # build dir, label
-  local status=0
-  ctest --test-dir "$1" --output-on-failure --no-tests=error --timeout 180 2>&1 | tee "$summary.$2" || status=$?
-  return "$status"
+results=$(mktemp -d)
+trap 'rm -rf "$results"' EXIT
+run_ctest() { # build dir, label: the results go to a JUnit file as well
+  ctest --test-dir "$1" --output-on-failure --no-tests=error --timeout 180 --output-junit "$results/$2.xml"
 }
 
 echo "== Native tests (AddressSanitizer, UBSan)"
@@ -29,16 +27,22 @@ start_display
 wine_status=0
 run_ctest "$build_root/win" wine || wine_status=$?
 
-# One closing line over both runs.
-passed=0 failed=0
-for part in native wine; do
-  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$summary.$part" | tail -n 1 || true)
-  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
-  bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
-  [ -n "$line" ] || { total=0; bad=1; }
-  passed=$((passed + total - bad))
-  failed=$((failed + bad))
-  rm -f "$summary.$part"
-done
+# One closing line over both runs, from ctest's JUnit files (a run that wrote none counts as failed).
+read -r passed failed < <(python3 - "$results"/native.xml "$results"/wine.xml <<'PY'
+import sys, xml.etree.ElementTree as ET
+passed = failed = 0
+for path in sys.argv[1:]:
+    try:
+        suite = ET.parse(path).getroot()
+    except (OSError, ET.ParseError):
+        failed += 1
+        continue
+    for case in suite.iter("testcase"):  # status: run, fail, notrun (not built, or a setup failed), disabled
+        status = case.get("status")
+        passed += status == "run"
+        failed += status in ("fail", "notrun")
+print(passed, failed)
+PY
+)
 echo "$passed passed, $failed failed"
 [ "$native_status" -eq 0 ] && [ "$wine_status" -eq 0 ] && [ "$failed" -eq 0 ]

@@ -3,6 +3,7 @@
 //   winprobe close CAPTION                     ask that window to close (WM_CLOSE); exit 0 when found
 //   winprobe post CAPTION MESSAGE LPARAM       post a message (numbers in decimal or 0x hex)
 //   winprobe keys VK...                        type virtual keys (hex) into the foreground window
+//   winprobe click X Y                         a left click at a point of the screen
 #include <windows.h>
 
 #include <string>
@@ -49,6 +50,17 @@ int Keys(int count, wchar_t** keys) {
   return 0;
 }
 
+int Click(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(150);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -57,5 +69,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close" && argc >= 3) return Close(argv[2]);
   if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
   if (command == L"keys" && argc >= 3) return Keys(argc - 2, argv + 2);
+  if (command == L"click" && argc >= 4) return Click(_wtoi(argv[2]), _wtoi(argv[3]));
   return 2;
 }
