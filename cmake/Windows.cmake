@@ -2,10 +2,10 @@
 # window parts: pages and their bindings, controls, the tool interface).
 quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
-  platform/Download.cpp
   platform/Drives.cpp
   platform/FileDialogs.cpp
   platform/Fonts.cpp
+  platform/HttpDownload.cpp
   platform/IniFile.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
@@ -13,7 +13,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/System.cpp
   platform/TextFiles.cpp
 )
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid)
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid wininet)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp

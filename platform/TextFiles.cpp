@@ -70,16 +70,68 @@ DWORD WriteTemporaryBeside(const std::wstring& target, const std::string& bytes,
   return written == bytes.size() ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
 }
 
+[[noreturn]] void ThrowCannotCreate(const std::wstring& path, DWORD error) {
+  throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
+}
+
+// The targets' old files while new ones take their places; put back unless Keep() is called.
+class FilesAside {
+ public:
+  explicit FilesAside(const std::vector<FileBytes>& files) : files_(files), asides_(files.size()) {}
+  ~FilesAside() {
+    if (kept_) return;
+    for (size_t i = 0; i < placed_; ++i)
+      if (asides_[i].empty()) DeleteFileW(files_[i].first.c_str());  // there was no old file
+    for (size_t i = 0; i < files_.size(); ++i)
+      if (!asides_[i].empty()) MoveFileExW(asides_[i].c_str(), files_[i].first.c_str(), MOVEFILE_REPLACE_EXISTING);
+  }
+  FilesAside(const FilesAside&) = delete;
+  FilesAside& operator=(const FilesAside&) = delete;
+
+  void MoveOldFilesAside() {
+    for (size_t i = 0; i < files_.size(); ++i) {
+      const std::wstring& target = files_[i].first;
+      if (!FileExists(target)) continue;
+      const std::wstring aside = target + L".old";
+      if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowCannotCreate(target, GetLastError());
+      asides_[i] = aside;
+    }
+  }
+  void PutInPlace(size_t i, const std::wstring& finished) {
+    if (!MoveFileExW(finished.c_str(), files_[i].first.c_str(), MOVEFILE_WRITE_THROUGH))
+      ThrowCannotCreate(files_[i].first, GetLastError());
+    placed_ = i + 1;
+  }
+  void Keep() {
+    kept_ = true;
+    for (const std::wstring& aside : asides_)
+      if (!aside.empty()) DeleteFileW(aside.c_str());
+  }
+
+ private:
+  const std::vector<FileBytes>& files_;
+  std::vector<std::wstring> asides_;
+  size_t placed_ = 0;
+  bool kept_ = false;
+};
+
+// Puts a finished file in the target's place, replacing it; the finished file stays where it was on
+// failure.
+void MoveOver(const std::wstring& finished, const std::wstring& target) {
+  if (!MoveFileExW(finished.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw AppError(CannotCreateFileMessage(target, SystemErrorText(GetLastError())));
+}
+
 }  // namespace
 
 std::vector<std::wstring> ReadTextListFile(const std::wstring& path) {
   return DecodeTextList(ReadWholeFile(path), AnsiToWide);
 }
 
-void MoveOver(const std::wstring& finished, const std::wstring& target) {
-  if (!MoveFileExW(finished.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw AppError(CannotCreateFileMessage(target, SystemErrorText(GetLastError())));
-}
+std::wstring DecodeListFileText(const std::string& bytes) { return DecodeListText(bytes, AnsiToWide); }
+
+std::vector<std::wstring> DecodeListFileLines(const std::string& bytes) { return DecodeTextList(bytes, AnsiToWide); }
+
 
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
   std::wstring temporary;
@@ -89,6 +141,23 @@ void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>
     MoveOver(temporary, path);
   } catch (const AppError&) {
     if (!temporary.empty()) DeleteFileW(temporary.c_str());
+    throw;
+  }
+}
+
+void WriteFilesTogether(const std::vector<FileBytes>& files) {
+  std::vector<std::wstring> finished(files.size());
+  try {
+    for (size_t i = 0; i < files.size(); ++i)
+      if (const DWORD error = WriteTemporaryBeside(files[i].first, files[i].second, finished[i]); error != ERROR_SUCCESS)
+        ThrowCannotCreate(files[i].first, error);
+    FilesAside old(files);
+    old.MoveOldFilesAside();
+    for (size_t i = 0; i < files.size(); ++i) old.PutInPlace(i, finished[i]);
+    old.Keep();
+  } catch (const AppError&) {
+    for (const std::wstring& name : finished)
+      if (!name.empty()) DeleteFileW(name.c_str());
     throw;
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 // The program's list files on disk, in the format of utilities/TextListFile.h with the ANSI code page
@@ -8,11 +9,18 @@
 // The lines of the file. Throws AppError "Cannot open file ..." with the system's reason.
 std::vector<std::wstring> ReadTextListFile(const std::wstring& path);
 
+// A list file's bytes decoded as ReadTextListFile decodes them: the whole text, and its lines.
+std::wstring DecodeListFileText(const std::string& bytes);
+std::vector<std::wstring> DecodeListFileLines(const std::string& bytes);
+
 // Writes the lines to a new file beside the target and then puts it in the target's place, so that a
 // failure leaves the old file whole. Never creates a folder. Throws AppError "Cannot create file ..."
 // naming the target, with the system's reason, after removing what it wrote.
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines);
 
-// Puts a finished file in the target's place, replacing it. Throws AppError "Cannot create file ..."
-// naming the target, with the system's reason; the finished file then stays where it was.
-void MoveOver(const std::wstring& finished, const std::wstring& target);
+
+// Writes several files so that either every one of them gets its new bytes or none changes: the new
+// files are written beside their targets, the old targets kept aside until every new file is in place,
+// and put back on any failure. Throws AppError "Cannot create file ..." naming the target that failed.
+using FileBytes = std::pair<std::wstring, std::string>;  // path, content
+void WriteFilesTogether(const std::vector<FileBytes>& files);

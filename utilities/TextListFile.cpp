@@ -16,12 +16,6 @@ bool StartsWithByteOrderMark(const std::string& bytes) {
   return StartsWith(bytes, kUtf16LeMark) || StartsWith(bytes, kUtf16BeMark) || StartsWith(bytes, kUtf8Mark);
 }
 
-std::wstring DecodeText(const std::string& bytes, const AnsiDecoder& ansi) {
-  if (StartsWith(bytes, kUtf16LeMark)) return Utf16BytesToText(bytes.substr(kUtf16LeMark.size()), false);
-  if (StartsWith(bytes, kUtf16BeMark)) return Utf16BytesToText(bytes.substr(kUtf16BeMark.size()), true);
-  if (StartsWith(bytes, kUtf8Mark)) return Utf8ToUtf16(bytes.substr(kUtf8Mark.size()));
-  return ansi(bytes);
-}
 
 std::vector<std::wstring> SplitLines(const std::wstring& text) {
   std::vector<std::wstring> lines;
@@ -41,8 +35,15 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 
 }  // namespace
 
+std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi) {
+  if (StartsWith(bytes, kUtf16LeMark)) return Utf16BytesToText(bytes.substr(kUtf16LeMark.size()), false);
+  if (StartsWith(bytes, kUtf16BeMark)) return Utf16BytesToText(bytes.substr(kUtf16BeMark.size()), true);
+  if (StartsWith(bytes, kUtf8Mark)) return Utf8ToUtf16(bytes.substr(kUtf8Mark.size()));
+  return ansi(bytes);
+}
+
 std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi) {
-  std::wstring text = DecodeText(bytes, ansi);
+  std::wstring text = DecodeListText(bytes, ansi);
   if (const auto nul = text.find(L'\0'); nul != std::wstring::npos) text.resize(nul);
   return SplitLines(text);
 }

@@ -13,6 +13,16 @@ std::wstring InvalidLevelMessage(int depth, const std::wstring& caption) {
 }
 
 // The parent for a new node at `level`, given the node made from the line before.
+// "[Linkit]" with blanks around it allowed and letter case ignored.
+bool IsLinkSectionHeader(const std::wstring& line) {
+  const size_t first = line.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return false;
+  std::wstring name = line.substr(first, line.find_last_not_of(L" \t") - first + 1);
+  for (wchar_t& c : name)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  return name == L"[linkit]";
+}
+
 int ParentFor(const std::vector<CatalogueNode>& nodes, int previous, int level) {
   if (level == nodes[previous].level + 1) return previous;
   int sibling = previous;
@@ -40,4 +50,20 @@ Catalogue ParseCatalogue(const std::vector<std::wstring>& lines) {
     nodes.push_back({caption, ParentFor(nodes, previous, depth), depth});
   }
   return catalogue;
+}
+
+bool IsPlausibleCatalogueText(const std::wstring& text) {
+  for (const wchar_t c : text)
+    if (c < L' ' && c != L'\t' && c != L'\r' && c != L'\n') return false;
+  return true;
+}
+
+bool HasLinkSection(const std::wstring& text) {
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find_first_of(L"\r\n", start);
+    if (end == std::wstring::npos) end = text.size();
+    if (IsLinkSectionHeader(text.substr(start, end - start))) return true;
+    start = end + 1;
+  }
+  return false;
 }

@@ -21,3 +21,8 @@ struct Catalogue {
 };
 
 Catalogue ParseCatalogue(const std::vector<std::wstring>& lines);
+
+// Whether downloaded texts can be a software list at all: a catalogue holds no control characters
+// but tab, CR and LF (no NUL either); a link file has its [Linkit] section (letter case ignored).
+bool IsPlausibleCatalogueText(const std::wstring& text);
+bool HasLinkSection(const std::wstring& text);

@@ -2,9 +2,6 @@
 // fetches both catalogue files from the maker's server.
 #include "tools/catalogue/CatalogueTool.h"
 
-#include <cstdlib>
-
-#include "platform/Download.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
 #include "tools/catalogue/Catalogue.h"
@@ -15,8 +12,9 @@
 
 namespace {
 
-// The maker's download server; QUOXEL_UPDATE_SERVER points the update elsewhere (a mirror, a test).
-constexpr wchar_t kUpdateServer[] = L"http://www.quoxel.net";
+// The maker's download server, over https so that nobody on the way can rewrite the download links;
+// QUOXEL_UPDATE_SERVER points the update elsewhere (a mirror, a test server).
+constexpr wchar_t kUpdateServer[] = L"https://www.quoxel.net";
 
 std::wstring UpdateServer() {
   wchar_t value[1024] = {};
@@ -24,11 +22,9 @@ std::wstring UpdateServer() {
   return length > 0 && length < 1024 ? std::wstring(value, length) : kUpdateServer;
 }
 
-// Removes a file when the scope ends, unless it has been moved away.
-struct TemporaryFile {
-  std::wstring path;
-  ~TemporaryFile() { DeleteFileW(path.c_str()); }
-};
+AppError NotASoftwareList(const std::wstring& address) {
+  return AppError(L"The file at " + address + L" is not a software list");
+}
 
 }  // namespace
 
@@ -49,6 +45,7 @@ CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
   BtnUpdate1 = page.Bind(CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
                                            {167, 360, 418, 25}, 0, fonts.normal.Get()),
                          OnClick([this] { BtnUpdate1Click(); }));
+  page.BindTimer(updateTimer_, [this] { UpdateTimer(); });
 }
 
 std::wstring CatalogueTool::DataFile(const wchar_t* name) const { return ::DataFile(host_.AppDir(), name); }
@@ -90,21 +87,47 @@ void CatalogueTool::SoftatChange(HTREEITEM node) {
 
 void CatalogueTool::LblSLinkClick() { OpenLinkLabel(LblSLink); }
 
-void CatalogueTool::BtnUpdate1Click() { UpdateSoftwareList(); }
+void CatalogueTool::BtnUpdate1Click() {
+  if (download_) return;  // one update at a time
+  server_ = UpdateServer();
+  StartDownload(UpdateStep::Catalogue, L"/qvr/soft.txt");
+}
 
-void CatalogueTool::UpdateSoftwareList() {
-  // Both files come down beside the old ones and replace them only when the new catalogue loads
-  // without error: a cut or broken download leaves the working catalogue as it was.
-  const std::wstring server = UpdateServer();
-  TemporaryFile newCatalogue{DataFile(L"soft.txt.download")};
-  TemporaryFile newLinks{DataFile(L"soft.ini.download")};
-  DownloadToFile(server + L"/qvr/soft.txt", newCatalogue.path);
-  const Catalogue catalogue = ParseCatalogue(ReadTextListFile(newCatalogue.path));
+// The update runs in steps: the catalogue comes down and must load, then the link file; only when
+// both are good are both files replaced, together. The window answers all the while, and the button
+// stays disabled until the update is over.
+void CatalogueTool::StartDownload(UpdateStep step, const wchar_t* path) {
+  step_ = step;
+  download_ = std::make_unique<BackgroundDownload>(server_ + path);
+  EnableWindow(BtnUpdate1, FALSE);
+  updateTimer_.SetEnabled(true);
+}
+
+void CatalogueTool::UpdateTimer() {
+  if (!download_ || download_->Poll() == BackgroundDownload::State::Running) return;
+  const std::unique_ptr<BackgroundDownload> finished = std::move(download_);
+  updateTimer_.SetEnabled(false);
+  EnableWindow(BtnUpdate1, TRUE);
+  if (finished->Poll() == BackgroundDownload::State::Failed)
+    throw AppError(L"Error downloading URL: " + finished->Address());
+  if (step_ == UpdateStep::Catalogue)
+    TakeCatalogue(*finished);
+  else
+    TakeLinks(*finished);
+}
+
+void CatalogueTool::TakeCatalogue(const BackgroundDownload& download) {
+  if (!IsPlausibleCatalogueText(DecodeListFileText(download.Body()))) throw NotASoftwareList(download.Address());
+  const Catalogue catalogue = ParseCatalogue(DecodeListFileLines(download.Body()));
   if (catalogue.error) throw AppError(*catalogue.error);
-  DownloadToFile(server + L"/qvr/soft.ini", newLinks.path);
-  MoveOver(newCatalogue.path, DataFile(L"soft.txt"));
-  FillCatalogueTree(catalogue);
-  MoveOver(newLinks.path, DataFile(L"soft.ini"));
+  newCatalogue_ = download.Body();
+  StartDownload(UpdateStep::Links, L"/qvr/soft.ini");
+}
+
+void CatalogueTool::TakeLinks(const BackgroundDownload& download) {
+  if (!HasLinkSection(DecodeListFileText(download.Body()))) throw NotASoftwareList(download.Address());
+  WriteFilesTogether({{DataFile(L"soft.txt"), newCatalogue_}, {DataFile(L"soft.ini"), download.Body()}});
+  FillCatalogueTree(ParseCatalogue(DecodeListFileLines(newCatalogue_)));
   SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
   host_.ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
 }

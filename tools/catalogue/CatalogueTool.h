@@ -5,14 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/HttpDownload.h"
 #include "platform/IniFile.h"
+#include "platform/WindowTimer.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
 struct Catalogue;
 
 // "Software List": the catalogue tree from Data\soft.txt, each entry's download location from
-// Data\soft.ini, and the update that fetches both files from the maker's server.
+// Data\soft.ini, and the update that fetches both files from the maker's server in the background.
 class CatalogueTool : public Tool {
  public:
   CatalogueTool(ToolHost& host, Page& page);
@@ -33,8 +35,22 @@ class CatalogueTool : public Tool {
   void BtnUpdate1Click();
 
  private:
+  static constexpr UINT_PTR kTimerUpdate = 1;
+  enum class UpdateStep { Catalogue, Links };
+
   std::wstring DataFile(const wchar_t* name) const;
   void FillCatalogueTree(const Catalogue& catalogue);
   void LoadCatalogueFile(const std::wstring& path);
-  void UpdateSoftwareList();
+  void StartDownload(UpdateStep step, const wchar_t* path);
+  // Looks at the running download; a finished one moves the update on or ends it.
+  void UpdateTimer();
+  void TakeCatalogue(const BackgroundDownload& download);
+  void TakeLinks(const BackgroundDownload& download);
+
+  // The update in progress: its server, the download running, and the catalogue it brought.
+  std::wstring server_;
+  UpdateStep step_ = UpdateStep::Catalogue;
+  std::unique_ptr<BackgroundDownload> download_;
+  std::string newCatalogue_;
+  WindowTimer updateTimer_{kTimerUpdate, 100};
 };

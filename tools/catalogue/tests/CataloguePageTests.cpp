@@ -2,17 +2,22 @@
 // on 127.0.0.1 (tests/support/catalogue_server.py).
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "app/FrmMain.h"
+#include "platform/HttpDownload.h"
 #include "platform/Shell.h"
+#include "platform/System.h"
 #include "tests/support/FormTest.h"
 #include "tools/catalogue/CatalogueTool.h"
 #include "ui/Controls.h"
+#include "utilities/DataFiles.h"
 #include "utilities/Maker.h"
 
 namespace {
@@ -21,6 +26,30 @@ using Lines = std::vector<std::wstring>;
 
 const char kCatalogue[] = "Tools\r\n\tEditor\r\n\tViewer\r\nGames\r\n\tChess\r\n";
 const char kLinks[] = "[linkit]\r\neditor=https://example.org/old-editor\r\nViewer= 'https://example.org/viewer' \r\n";
+
+// Files of the URL cache whose names begin with "soft".
+int CachedCopies(const std::wstring& folder = L"") {
+  std::wstring root = folder;
+  if (root.empty()) {
+    wchar_t path[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_INTERNET_CACHE, nullptr, 0, path);
+    root = path;
+  }
+  int count = 0;
+  WIN32_FIND_DATAW entry;
+  const HANDLE find = FindFirstFileW((root + L"\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = entry.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      count += CachedCopies(root + L"\\" + name);
+    else if (_wcsnicmp(name.c_str(), L"soft", 4) == 0)
+      ++count;
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
+  return count;
+}
 
 std::wstring ServerPort() {
   const std::string port = ReadBytes(L"catalogue-server.port");
@@ -83,13 +112,24 @@ class CataloguePage : public FormTest {
     SendMessageW(form->SoftwareList().Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     PumpMessages();
   }
-  // Runs the update against a case of the test server; returns the boxes it showed.
-  std::vector<BoxCall> Update(const wchar_t* testCase) {
-    SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", Server(testCase).c_str());
+  // Runs the update against a case of the test server to its end; returns the boxes it showed.
+  std::vector<BoxCall> Update(const wchar_t* testCase) { return UpdateFrom(Server(testCase)); }
+  std::vector<BoxCall> UpdateFrom(const std::wstring& server) {
+    SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", server.c_str());
     BoxRecorder boxes;
     PostMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
     PumpMessages();
+    WaitForUpdate();
     return boxes.Calls();
+  }
+  // The button is disabled while an update runs.
+  void WaitForUpdate(int seconds = 45) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!IsWindowEnabled(form->SoftwareList().BtnUpdate1) && std::chrono::steady_clock::now() < end) {
+      Sleep(20);
+      PumpMessages();
+    }
+    ASSERT_TRUE(IsWindowEnabled(form->SoftwareList().BtnUpdate1)) << "the update did not end";
   }
   void ExpectCatalogueUnchanged() {
     EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
@@ -138,6 +178,7 @@ TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
 }
 
 TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
+  const int cachedBefore = CachedCopies();
   const auto boxes = Update(L"good");
   EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? "" : testing::PrintToString(boxes[0].text));
   EXPECT_EQ(Tree(), (Lines{L"Updated tools", L"\tNew editor", L"Updated games", L"\tChess"}));
@@ -149,6 +190,7 @@ TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"\"Software List\"-module updated successfully!");
   EXPECT_EQ(balloons[0].second, L"Update");
+  EXPECT_EQ(CachedCopies(), cachedBefore) << "nothing of the download is left in the URL cache";
 }
 
 TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
@@ -161,12 +203,9 @@ TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
 }
 
 TEST_F(CataloguePage, ARefusedConnectionIsADownloadError) {
-  SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", L"http://127.0.0.1:1");
-  BoxRecorder boxes;
-  PostMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
-  PumpMessages();
-  ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(boxes.Calls()[0].text, L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt.");
+  const auto boxes = UpdateFrom(L"http://127.0.0.1:1");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt.");
   ExpectCatalogueUnchanged();
 }
 
@@ -188,5 +227,76 @@ TEST_F(CataloguePage, AConnectionCutMidFileIsADownloadError) {
   const auto boxes = Update(L"cut");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"cut") + L"/qvr/soft.txt.");
+  ExpectCatalogueUnchanged();
+}
+
+// What a hostile or broken server sends never replaces a file; the limits are short here.
+TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
+  SetDownloadLimits({300, 64 * 1024});
+  struct Case {
+    const wchar_t* server;
+    const wchar_t* file;
+    const wchar_t* message;  // before the address
+  };
+  const Case cases[] = {
+      {L"chunked", L"soft.txt", L"Error downloading URL: "},  // no end to check
+      {L"chunkedini", L"soft.ini", L"Error downloading URL: "},
+      {L"huge", L"soft.txt", L"Error downloading URL: "},
+      {L"silent", L"soft.txt", L"Error downloading URL: "},
+      {L"redirect", L"soft.txt", L"Error downloading URL: "},  // https answered over the plain connection
+      {L"binary", L"soft.txt", L"The file at "},
+      {L"html", L"soft.ini", L"The file at "},
+  };
+  for (const Case& c : cases) {
+    const auto boxes = Update(c.server);
+    ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(c.server);
+    const std::wstring address = Server(c.server) + L"/qvr/" + c.file;
+    const std::wstring end = c.message[0] == L'T' ? L" is not a software list." : L".";
+    EXPECT_EQ(boxes[0].text, c.message + address + end);
+    ExpectCatalogueUnchanged();
+  }
+  SetDownloadLimits();
+}
+
+TEST_F(CataloguePage, ALinkFileThatCannotBeReplacedLeavesBothFiles) {
+  // Open without FILE_SHARE_DELETE: nobody can rename or delete it meanwhile.
+  const HANDLE held = CreateFileW(File(L"soft.ini").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const auto boxes = Update(L"good");
+  CloseHandle(held);
+  ASSERT_EQ(boxes.size(), 1u);
+  const std::wstring links = DataFile(form->AppDir(), L"soft.ini");
+  EXPECT_EQ(boxes[0].text.rfind(L"Cannot create file \"" + links + L"\". ", 0), 0u) << boxes[0].text;
+  ExpectCatalogueUnchanged();
+}
+
+TEST_F(CataloguePage, TheWindowAnswersDuringADownloadAndClosingEndsIt) {
+  SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", Server(L"drip").c_str());
+  const auto start = std::chrono::steady_clock::now();
+  SendMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_FALSE(IsWindowEnabled(form->SoftwareList().BtnUpdate1)) << "a second press is not taken";
+  ClickTab(form->Tabit, kPageHome);
+  EXPECT_EQ(form->ActivePage(), kPageHome);
+  const HWND window = form->Handle();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(ReadBytes(File(L"soft.txt")), kCatalogue);
+  EXPECT_EQ(ReadBytes(File(L"soft.ini")), kLinks);
+  EXPECT_TRUE(balloons.empty());
+}
+
+TEST_F(CataloguePage, TheRealLimitsHold) {
+  const auto start = std::chrono::steady_clock::now();
+  auto boxes = Update(L"huge");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10)) << "refused for its size, not read";
+  ASSERT_EQ(boxes.size(), 1u);
+  boxes = UpdateFrom(Server(L"silent"));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"silent") + L"/qvr/soft.txt.");
+  EXPECT_GE(waited, std::chrono::seconds(30));
   ExpectCatalogueUnchanged();
 }

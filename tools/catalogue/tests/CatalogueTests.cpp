@@ -95,3 +95,19 @@ TEST(CatalogueFuzz, ArbitraryBytesGiveAWellFormedTreeOrAnError) {
     }
   }
 }
+
+TEST(DownloadedCatalogue, IsPlausibleOnlyWithoutControlCharactersButLineEndsAndTabs) {
+  EXPECT_TRUE(IsPlausibleCatalogueText(L"Tools\r\n\tEditor\n\tViewer\rGames \u00E9\uFFFD"));
+  EXPECT_TRUE(IsPlausibleCatalogueText(L""));
+  for (const wchar_t bad : {L'\0', L'\x01', L'\x1B', L'\x1F', L'\f'})
+    EXPECT_FALSE(IsPlausibleCatalogueText(std::wstring(L"Tools\r\n") + bad + L"x")) << static_cast<int>(bad);
+}
+
+TEST(DownloadedLinks, NeedTheirSectionOnALineOfItsOwn) {
+  EXPECT_TRUE(HasLinkSection(L"[Linkit]\r\na=b"));
+  EXPECT_TRUE(HasLinkSection(L"; links\n  [LINKIT] \t\nx=y"));
+  EXPECT_TRUE(HasLinkSection(L"x=y\r[linkit]"));
+  EXPECT_FALSE(HasLinkSection(L"<html>[Linkit]</html>"));
+  EXPECT_FALSE(HasLinkSection(L"[Links]\r\n[Linkit2]"));
+  EXPECT_FALSE(HasLinkSection(L""));
+}

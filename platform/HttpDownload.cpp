@@ -1,0 +1,131 @@
+#include "platform/HttpDownload.h"
+
+#include <wininet.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "utilities/WebAddress.h"
+
+namespace {
+
+DownloadLimits g_limits;
+
+// Redirects are followed here, not by the URL layer: Wine's follows one to the same host and port by
+// changing only the path, so that an http answer pointing to https is fetched over plain http.
+constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE |
+                                INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT;
+constexpr int kMostRedirects = 5;
+
+struct InternetHandle {
+  HINTERNET handle;
+  explicit InternetHandle(HINTERNET h) : handle(h) {}
+  ~InternetHandle() {
+    if (handle) InternetCloseHandle(handle);
+  }
+  InternetHandle(const InternetHandle&) = delete;
+  InternetHandle& operator=(const InternetHandle&) = delete;
+};
+
+bool QueryNumber(HINTERNET request, DWORD what, DWORD& value) {
+  DWORD size = sizeof value;
+  return HttpQueryInfoW(request, what | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr);
+}
+
+bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
+
+// The address a redirect leads to, resolved against the address that answered with it; empty when
+// there is none or it is not a web address.
+std::wstring RedirectTarget(HINTERNET request, const std::wstring& from) {
+  wchar_t location[2048] = {}, target[2048] = {};
+  DWORD size = sizeof location, length = 2048;
+  if (!HttpQueryInfoW(request, HTTP_QUERY_LOCATION, location, &size, nullptr)) return std::wstring();
+  if (!InternetCombineUrlW(from.c_str(), location, target, &length, ICU_NO_ENCODE)) return std::wstring();
+  return IsWebAddress(target) ? std::wstring(target) : std::wstring();
+}
+
+}  // namespace
+
+struct BackgroundDownload::Shared {
+  const DownloadLimits limits = g_limits;
+  std::atomic<DWORD> lastData{GetTickCount()};
+  std::atomic<bool> abandoned{false};
+  std::mutex mutex;
+  bool finished = false;  // under the mutex, with the two below
+  bool succeeded = false;
+  std::string body;
+
+  void Finish(bool ok, std::string bytes) {
+    std::lock_guard<std::mutex> lock(mutex);
+    finished = true;
+    succeeded = ok;
+    body = std::move(bytes);
+  }
+};
+
+namespace {
+
+// The body of a 2xx answer, whole and within the size limit.
+bool ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& shared, std::string& body) {
+  DWORD announced = 0;
+  if (status < 200 || status >= 300) return false;
+  if (!QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, announced)) return false;  // no end to check
+  if (announced > shared.limits.maxBytes) return false;
+  char buffer[16384];
+  for (;;) {
+    if (shared.abandoned) return false;
+    DWORD read = 0;
+    if (!InternetReadFile(request, buffer, sizeof buffer, &read)) return false;
+    if (read == 0) break;
+    shared.lastData = GetTickCount();
+    body.append(buffer, read);
+    if (body.size() > shared.limits.maxBytes) return false;
+  }
+  return body.size() == announced;
+}
+
+// Reads the whole answer into `body`; false for anything but a whole file within the limits.
+bool Fetch(const std::wstring& address, BackgroundDownload::Shared& shared, std::string& body) {
+  InternetHandle session(InternetOpenW(L"Quoxel", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  if (!session.handle) return false;
+  std::wstring url = address;
+  for (int redirects = 0;; ++redirects) {
+    InternetHandle request(InternetOpenUrlW(session.handle, url.c_str(), nullptr, 0, kRequestFlags, 0));
+    DWORD status = 0;
+    if (!request.handle || !QueryNumber(request.handle, HTTP_QUERY_STATUS_CODE, status)) return false;
+    if (!IsRedirect(status)) return ReadBody(request.handle, status, shared, body);
+    url = RedirectTarget(request.handle, url);
+    if (url.empty() || redirects == kMostRedirects || shared.abandoned) return false;
+  }
+}
+
+}  // namespace
+
+void SetDownloadLimits(DownloadLimits limits) { g_limits = limits; }
+
+BackgroundDownload::BackgroundDownload(std::wstring address)
+    : address_(std::move(address)), shared_(std::make_shared<Shared>()) {
+  std::thread([shared = shared_, address = address_] {
+    std::string body;
+    const bool ok = Fetch(address, *shared, body);
+    shared->Finish(ok, std::move(body));
+  }).detach();
+}
+
+BackgroundDownload::~BackgroundDownload() { shared_->abandoned = true; }
+
+BackgroundDownload::State BackgroundDownload::Poll() {
+  if (state_ != State::Running) return state_;
+  {
+    std::lock_guard<std::mutex> lock(shared_->mutex);
+    if (shared_->finished) return state_ = shared_->succeeded ? State::Succeeded : State::Failed;
+  }
+  if (GetTickCount() - shared_->lastData > shared_->limits.stallMilliseconds) {
+    shared_->abandoned = true;
+    state_ = State::Failed;
+  }
+  return state_;
+}
+
+const std::string& BackgroundDownload::Body() const { return shared_->body; }

@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// A download of one web address into memory on a thread of its own, so that the window goes on
+// answering while it runs. It succeeds only for a whole file: a 2xx answer with a Content-Length that
+// arrived in full (a body whose end cannot be checked, such as a chunked one, is refused), within the
+// size limit, without a pause in the data longer than the stall limit, and nothing of it is written
+// to the URL cache.
+class BackgroundDownload {
+ public:
+  enum class State { Running, Succeeded, Failed };
+
+  explicit BackgroundDownload(std::wstring address);
+  // A download still running is abandoned: its thread ends by itself and its result is dropped.
+  ~BackgroundDownload();
+  BackgroundDownload(const BackgroundDownload&) = delete;
+  BackgroundDownload& operator=(const BackgroundDownload&) = delete;
+
+  // Where the download stands; a stall longer than the limit turns it into a failure.
+  State Poll();
+  const std::wstring& Address() const { return address_; }
+  // The file's bytes, once it has succeeded.
+  const std::string& Body() const;
+
+  struct Shared;
+
+ private:
+  std::wstring address_;
+  std::shared_ptr<Shared> shared_;
+  State state_ = State::Running;
+};
+
+// The limits every download keeps: no data for stallMilliseconds, or more than maxBytes, fails it.
+struct DownloadLimits {
+  DWORD stallMilliseconds = 30000;
+  std::size_t maxBytes = 4 * 1024 * 1024;
+};
+// Tests shorten the limits; the default brings the real ones back.
+void SetDownloadLimits(DownloadLimits limits = DownloadLimits());
