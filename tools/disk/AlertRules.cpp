@@ -61,7 +61,10 @@ std::optional<long double> ParseThreshold(const std::wstring& text, wchar_t deci
 ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstring& driveText,
                             wchar_t decimalSeparator) {
   if (thresholdText.empty() || thresholdText[0] == L'.') return ArmingDecision::UntickSilently;
-  if (!ParseThreshold(thresholdText, decimalSeparator)) return ArmingDecision::RefuseNotANumber;
+  const auto threshold = ParseThreshold(thresholdText, decimalSeparator);
+  // Pasted text passes no key filter: infinity, a negative number or more than any drive holds would
+  // arm an alert that never fires, or one whose notice is cut short.
+  if (!threshold || !(*threshold >= 0 && *threshold <= kLargestThresholdGiB)) return ArmingDecision::RefuseNotANumber;
   if (driveText.empty()) return ArmingDecision::RefuseNoDrive;
   return ArmingDecision::Arm;
 }

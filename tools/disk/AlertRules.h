@@ -13,10 +13,13 @@ wchar_t FilterThresholdKey(wchar_t key, const std::wstring& currentText, wchar_t
 // an optional exponent. Nothing for any other text.
 std::optional<long double> ParseThreshold(const std::wstring& text, wchar_t decimalSeparator);
 
+// The largest threshold taken: more than any drive the platform reports holds.
+constexpr long double kLargestThresholdGiB = 1000000;
+
 enum class ArmingDecision {
   Arm,
   UntickSilently,    // empty threshold, or one that begins with "."
-  RefuseNotANumber,  // say so: the periodic check could never read it
+  RefuseNotANumber,  // say so: the periodic check could never read it, or it is out of range
   RefuseNoDrive,     // say so: there is no drive letter to watch
 };
 ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstring& driveText,
