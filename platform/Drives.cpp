@@ -43,3 +43,12 @@ void ForEachDirectoryEntry(const std::wstring& pattern,
     visit(entry);
   } while (FindNextFileW(listing.Get(), &entry));
 }
+
+std::optional<FolderIdentity> IdentifyFolder(const std::wstring& path) {
+  ScopedHandle folder(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!folder || !GetFileInformationByHandle(folder.Get(), &information)) return std::nullopt;
+  return FolderIdentity{information.dwVolumeSerialNumber,
+                        static_cast<std::uint64_t>(information.nFileIndexHigh) << 32 | information.nFileIndexLow};
+}

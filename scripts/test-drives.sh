@@ -7,10 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 drives=$build_root/testdrives
 stamp=$WINEPREFIX/.quoxel-test-drives
-[ -f "$stamp" ] && [ -d "$drives/fixed" ] && exit 0
+[ -f "$stamp" ] && [ -L "$drives/fixed/links/up" ] && exit 0
 
 rm -rf "$drives"
-mkdir -p "$drives/fixed/sub/deeper" "$drives/fixed/.hidden" "$drives/removable" "$drives/cdrom"
+mkdir -p "$drives/fixed/sub/deeper" "$drives/fixed/.hidden" "$drives/fixed/links" "$drives/removable" "$drives/cdrom"
 (
   cd "$drives/fixed"
   truncate -s 1073741824 big.bin        # exactly 1 GiB
@@ -24,6 +24,9 @@ mkdir -p "$drives/fixed/sub/deeper" "$drives/fixed/.hidden" "$drives/removable" 
   truncate -s 100 sub/small.bin
   truncate -s 5368709120 .hidden/huge.bin  # a hidden folder is never searched
   printf '1a2b3c4d\n' >.windows-serial    # Wine's volume serial number for the drive
+  ln -s . links/self1                     # loops: a search must still end and list each file once
+  ln -s . links/self2
+  ln -s .. links/up
 )
 ln -sfn "$drives/fixed" "$WINEPREFIX/dosdevices/q:"
 ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"

@@ -13,8 +13,8 @@ wchar_t FilterThresholdKey(wchar_t key, const std::wstring& currentText, wchar_t
 // an optional exponent. Nothing for any other text.
 std::optional<long double> ParseThreshold(const std::wstring& text, wchar_t decimalSeparator);
 
-// The largest threshold taken: more than any drive the platform reports holds.
-constexpr long double kLargestThresholdGiB = 1000000;
+// The largest threshold taken: the most a drive can report, 2^64 bytes.
+constexpr long double kLargestThresholdGiB = 17179869184.0L;
 
 enum class ArmingDecision {
   Arm,

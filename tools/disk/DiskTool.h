@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
+#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
@@ -62,4 +64,6 @@ class DiskTool : public Tool {
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;
+  // The folders this search has walked, so that none is walked twice whatever leads to it again.
+  std::set<FolderIdentity> walked_;
 };

@@ -88,6 +88,7 @@ void DiskTool::BtnKovoIsoimmatClick() {
 
   SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
   ResetLargestFiles();
+  walked_.clear();
   LargestFilesCount = static_cast<std::int8_t>(SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0) + 5);
   const wchar_t letter = SelectedDriveLetter();
   SendMessageW(Anim1, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 28));  // frames 1 to 29, repeating
@@ -113,7 +114,11 @@ void DiskTool::ListSearchResults() {
 
 void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
   ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers during a search
+  if (host_.EndRequested()) return;         // the user is ending the program: list what was found
   const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
+  // Links to a folder (or to one above it) lead back to folders already walked: walk each folder once,
+  // so that every search ends and lists each file once.
+  if (const auto identity = IdentifyFolder(dir); identity && !walked_.insert(*identity).second) return;
   // Files are offered in listing order, then the visible sub-folders are searched in listing order.
   // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
   // second listing of the same folder would double the time of a search.

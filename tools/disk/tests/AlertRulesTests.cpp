@@ -43,11 +43,11 @@ TEST(Arming, FollowsTheThresholdAndDriveRules) {
   EXPECT_EQ(DecideArming(L"ten", L"C:", L'.'), ArmingDecision::RefuseNotANumber);
   EXPECT_EQ(DecideArming(L"10,0", L"C:", L'.'), ArmingDecision::RefuseNotANumber);
   EXPECT_EQ(DecideArming(L"10.0", L"", L'.'), ArmingDecision::RefuseNoDrive);
-  // Pasted past the key filter: only a finite number from 0 to a million gigabytes arms.
-  for (const wchar_t* outOfRange : {L"1e99999", L"-1", L"1000000.5", L"1e7"})
+  // Pasted past the key filter: only a finite number from 0 to 2^64 bytes in gigabytes arms.
+  for (const wchar_t* outOfRange : {L"1e99999", L"-1", L"17179869184.5", L"1e11"})
     EXPECT_EQ(DecideArming(outOfRange, L"C:", L'.'), ArmingDecision::RefuseNotANumber) << outOfRange;
   EXPECT_EQ(DecideArming(std::wstring(400, L'9').c_str(), L"C:", L'.'), ArmingDecision::RefuseNotANumber);
-  for (const wchar_t* inRange : {L"0", L"-0", L"1000000", L"1e6", L"0.001"})
+  for (const wchar_t* inRange : {L"0", L"-0", L"17179869184", L"99999999", L"0.001"})
     EXPECT_EQ(DecideArming(inRange, L"C:", L'.'), ArmingDecision::Arm) << inRange;
 }
 

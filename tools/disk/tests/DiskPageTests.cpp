@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -122,6 +123,18 @@ TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
                               L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
     expected.push_back(line);
   EXPECT_EQ(ListItems(form->Disk().LstLargest), expected);
+}
+
+TEST_F(DiskPage, LinksBackToWalkedFoldersAreNotWalkedAgain) {
+  PickDrive(L'Q');  // Q:\links holds two links to itself and one to the drive's root
+  Search(20);
+  std::vector<std::wstring> paths;
+  for (const std::wstring& line : ListItems(form->Disk().LstLargest))
+    if (line[0] != L'\t') paths.push_back(line.substr(0, line.find(L'\t')));
+  std::sort(paths.begin(), paths.end());
+  EXPECT_EQ(paths, (Lines{L"Q:\\.secret.bin", L"Q:\\.windows-serial", L"Q:\\big.bin", L"Q:\\empty.bin", L"Q:\\half.bin",
+                          L"Q:\\kb.bin", L"Q:\\mb.bin", L"Q:\\sub\\deeper\\deep.bin", L"Q:\\sub\\small.bin",
+                          L"Q:\\under.bin"}));
 }
 
 TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
