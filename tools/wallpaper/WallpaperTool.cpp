@@ -43,9 +43,12 @@ void WallpaperTool::LoadWallpaperList() {
   const std::wstring path = ListFile();
   if (!FileExists(path)) return;
   RunHandler(host_.Window(), [this, &path] {
-    listUnreadable_ = true;
-    pictures_.SetEntries(ReadTextListFile(path));
-    listUnreadable_ = false;
+    try {
+      pictures_.SetEntries(ReadTextListFile(path));
+    } catch (const AppError&) {
+      listUnreadable_ = true;
+      throw;
+    }
   });
   ApplyRandomWallpaperRule();
 }
