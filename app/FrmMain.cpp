@@ -9,6 +9,8 @@
 #include "tools/admin/AdminTool.h"
 #include "tools/catalogue/CatalogueTool.h"
 #include "tools/disk/DiskTool.h"
+#include "tools/renamer/RenamerTool.h"
+#include "tools/wallpaper/WallpaperTool.h"
 #include "ui/Handlers.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
@@ -80,6 +82,8 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   disk_ = AddTool<DiskTool>(kPageHardDisks);
   softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
   admin_ = AddTool<AdminTool>(kPageAdministration);
+  renamer_ = AddTool<RenamerTool>(kPageRenamer);
+  wallpaper_ = AddTool<WallpaperTool>(kPageWallpaper);
   CreateComponents();
   LayOutPages();
   FormCreate();
@@ -155,13 +159,6 @@ void TFrmMain::CreateComponents() {
 
   AlarmAjastin.Attach(handle_);
   ShutAjastin.Attach(handle_);
-
-  Avaaja2.title = L"Select files";
-  Avaaja2.filter = L"Any file (*.*)|*.*";
-  Avaaja2.defaultExtension = L".*";
-  Avaaja2.multiSelect = true;
-  Avaaja3.filter = L"Pictures|*.bmp;*.jpg;*.jpeg";
-  Avaaja3.multiSelect = true;
 }
 
 void TFrmMain::LayOutPages() {
@@ -198,6 +195,7 @@ void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 void TFrmMain::FormCreate() {
   random_.Seed(HighResolutionSeed());
   disk_->SetAlertDefaults();
+  wallpaper_->LoadWallpaperList();
   softwareList_->LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
@@ -208,6 +206,7 @@ void TFrmMain::FormCreate() {
 
 void TFrmMain::FormDestroy() {
   softwareList_->FreeLinkReader();
+  RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the icon goes even when saving fails
   RemoveTrayIcon();
 }
 
@@ -215,6 +214,7 @@ void TFrmMain::HandleCommand(int id, int code) {
   if (code != 0) return;  // the tray menu's items report code 0
   switch (id) {
     case kCmdProcesses1: Processes1Click(); break;
+    case kCmdSetanewrandomwallpaper1: wallpaper_->Setanewrandomwallpaper1Click(); break;
     case kCmdShow1: Show1Click(); break;
     case kCmdHide1: Hide1Click(); break;
     case kCmdExit1: Exit1Click(); break;
@@ -261,6 +261,9 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE:
       if (Tabit) LayOutPages();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the process may end without WM_DESTROY
       return 0;
     case WM_DESTROY:
       RunHandler([this] { FormDestroy(); });

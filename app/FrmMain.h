@@ -20,6 +20,8 @@
 class AdminTool;
 class CatalogueTool;
 class DiskTool;
+class RenamerTool;
+class WallpaperTool;
 
 // Command ids of the tray menu.
 enum CommandId : int {
@@ -67,6 +69,8 @@ class TFrmMain : public ToolHost {
   DiskTool& Disk() { return *disk_; }
   CatalogueTool& SoftwareList() { return *softwareList_; }
   AdminTool& Admin() { return *admin_; }
+  RenamerTool& Renamer() { return *renamer_; }
+  WallpaperTool& Wallpaper() { return *wallpaper_; }
 
   // Controls.
   HWND Tabit = nullptr;
@@ -75,12 +79,12 @@ class TFrmMain : public ToolHost {
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
 
-  // Non-visual components. The alarm, shutdown, renamer and wallpaper ones wait for their tools.
+  // Non-visual components. The alarm and shutdown ones wait for their tools.
   ScopedImageList Kuvakekuvat;
   ScopedMenu Pop1;
   WindowTimer AlarmAjastin{kTimerAlarm, 60000};
   WindowTimer ShutAjastin{kTimerShutdown, 60000};
-  FileDialog Avaaja1, Avaaja2, Avaaja3;
+  FileDialog Avaaja1;
 
   // State.
   NOTIFYICONDATAW TrayIconData{};
@@ -149,6 +153,8 @@ class TFrmMain : public ToolHost {
   std::unique_ptr<DiskTool> disk_;
   std::unique_ptr<CatalogueTool> softwareList_;
   std::unique_ptr<AdminTool> admin_;
+  std::unique_ptr<RenamerTool> renamer_;
+  std::unique_ptr<WallpaperTool> wallpaper_;
   int longWork_ = 0;
   bool endRequested_ = false;
 };

@@ -4,22 +4,27 @@ quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
   platform/Drives.cpp
   platform/FileDialogs.cpp
+  platform/Files.cpp
   platform/Fonts.cpp
   platform/HttpDownload.cpp
   platform/IniFile.cpp
+  platform/Jpeg.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
   platform/Shell.cpp
   platform/System.cpp
   platform/TextFiles.cpp
+  platform/Wallpaper.cpp
 )
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid wininet)
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32 uuid
+  wininet)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp
   ui/CheckListBox.cpp
   ui/Controls.cpp
   ui/Handlers.cpp
+  ui/OrderedFileList.cpp
   ui/Page.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

@@ -9,3 +9,7 @@ add_library(png_static STATIC IMPORTED)
 set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PREFIX}/lib/libpng16.a"
   INTERFACE_INCLUDE_DIRECTORIES "${QUOXEL_DEPS_PREFIX}/include"
   INTERFACE_LINK_LIBRARIES "${QUOXEL_ZLIB}")
+
+add_library(jpeg_static STATIC IMPORTED)
+set_target_properties(jpeg_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PREFIX}/lib/libjpeg.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${QUOXEL_DEPS_PREFIX}/include")

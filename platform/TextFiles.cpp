@@ -34,18 +34,6 @@ std::optional<std::string> WideToAnsi(const std::wstring& text) {
   throw AppError(CannotOpenFileMessage(path, SystemErrorText(GetLastError())));
 }
 
-std::string ReadWholeFile(const std::wstring& path) {
-  ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) ThrowCannotOpen(path);
-  std::string bytes;
-  char buffer[16384];
-  for (DWORD read = 0;; bytes.append(buffer, read)) {
-    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) ThrowCannotOpen(path);
-    if (read == 0) return bytes;
-  }
-}
-
 // A name beside the target that no other writer, in this process or another, uses at the same time.
 std::wstring TemporaryNameBeside(const std::wstring& target) {
   static std::atomic<unsigned> counter{0};
@@ -124,6 +112,18 @@ void MoveOver(const std::wstring& finished, const std::wstring& target) {
 
 }  // namespace
 
+std::string ReadWholeFile(const std::wstring& path) {
+  ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) ThrowCannotOpen(path);
+  std::string bytes;
+  char buffer[16384];
+  for (DWORD read = 0;; bytes.append(buffer, read)) {
+    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) ThrowCannotOpen(path);
+    if (read == 0) return bytes;
+  }
+}
+
 std::vector<std::wstring> ReadTextListFile(const std::wstring& path) {
   return DecodeTextList(ReadWholeFile(path), AnsiToWide);
 }
@@ -160,4 +160,15 @@ void WriteFilesTogether(const std::vector<FileBytes>& files) {
       if (!name.empty()) DeleteFileW(name.c_str());
     throw;
   }
+}
+
+void WriteFileWithoutReplacing(const std::wstring& path, const std::string& bytes) {
+  std::wstring temporary;
+  DWORD error = WriteTemporaryBeside(path, bytes, temporary);
+  if (error == ERROR_SUCCESS && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) return;
+  if (error == ERROR_SUCCESS) error = GetLastError();
+  if (!temporary.empty()) DeleteFileW(temporary.c_str());
+  // A file that took the name meanwhile is kept as it is.
+  if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+    throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
 }

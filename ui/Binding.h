@@ -20,15 +20,19 @@ struct Binding {
   Action click;      // a button's or a notifying label's click
   Action select;     // a list box's selection change
   Action markChange; // a check-list box's mark change
+  Action change;     // an edit's text change
   std::vector<std::pair<UINT, Notification>> notifications;  // by notification code
   Colour colour;
   std::function<void(POINT screenPoint)> contextMenu;
   KeyFilter keyFilter;
+  KeyDownAction keyDown;
   bool handCursor = false;
 
   Binding& OnClick(Action action) { click = std::move(action); return *this; }
   Binding& OnSelect(Action action) { select = std::move(action); return *this; }
   Binding& OnMarkChange(Action action) { markChange = std::move(action); return *this; }
+  Binding& OnChange(Action action) { change = std::move(action); return *this; }
+  Binding& OnKeyDown(KeyDownAction action) { keyDown = std::move(action); return *this; }
   Binding& OnNotify(UINT code, Notification action) {
     notifications.emplace_back(code, std::move(action));
     return *this;
@@ -43,6 +47,7 @@ inline Binding OnClick(Binding::Action action) { return Binding().OnClick(std::m
 inline Binding OnSelect(Binding::Action action) { return Binding().OnSelect(std::move(action)); }
 inline Binding OnColour(Binding::Colour paint) { return Binding().OnColour(std::move(paint)); }
 inline Binding OnKey(KeyFilter filter) { return Binding().OnKey(std::move(filter)); }
+inline Binding OnChange(Binding::Action action) { return Binding().OnChange(std::move(action)); }
 // A tree view's selection change, with the newly selected item.
 Binding OnTreeSelect(std::function<void(HTREEITEM)> action);
 // A double-click in a list view, with where in the view it happened.

@@ -211,6 +211,50 @@ void SetKeyFilter(HWND editOrCombo, KeyFilter filter) {
   SetWindowSubclass(edit, FilterKeys, 0, reinterpret_cast<DWORD_PTR>(new KeyFilter(std::move(filter))));
 }
 
+namespace {
+
+LRESULT CALLBACK ReportKeyDown(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  auto* action = reinterpret_cast<KeyDownAction*>(data);
+  switch (message) {
+    case WM_GETDLGCODE: {
+      const auto* queued = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = queued && queued->message == WM_KEYDOWN && queued->wParam == VK_RETURN;
+      return DefSubclassProc(edit, message, wParam, lParam) | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+      (*action)(static_cast<WORD>(wParam));
+      break;
+    case WM_CHAR:
+      if (wParam == VK_RETURN) return 0;  // a single-line edit would only beep at it
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, ReportKeyDown, 1);
+      delete action;
+      break;
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SetKeyDownAction(HWND edit, KeyDownAction action) {
+  SetWindowSubclass(edit, ReportKeyDown, 1, reinterpret_cast<DWORD_PTR>(new KeyDownAction(std::move(action))));
+}
+
+void AddHint(HWND control, const std::wstring& hint) {
+  // Owned by the control's parent, the tooltip goes when the page goes.
+  const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(control), nullptr,
+                                       nullptr, nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 std::wstring ListBoxText(HWND list, int index) {
   const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
   if (length <= 0) return std::wstring();

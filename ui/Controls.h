@@ -29,11 +29,17 @@ void RegisterSpeedButtonClass(HINSTANCE instance);
 // first; a filter that sets the character to 0 discards it.
 using KeyFilter = std::function<void(wchar_t&)>;
 void SetKeyFilter(HWND editOrCombo, KeyFilter filter);
+// Calls the action with the virtual key of each key pressed in an edit, Enter included (which the
+// window's dialog keys would otherwise take), before the edit handles the key.
+using KeyDownAction = std::function<void(WORD key)>;
+void SetKeyDownAction(HWND edit, KeyDownAction action);
 
 // Opens a link label's text in the browser when it is a web address (a label's text may come from a
 // downloaded file: nothing else is handed to the shell).
 void OpenLinkLabel(HWND label);
 
+// A tooltip that shows the hint while the pointer rests on the control.
+void AddHint(HWND control, const std::wstring& hint);
 // Text of a list box's item, of a tree view's item, and of a window.
 std::wstring ListBoxText(HWND list, int index);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);

@@ -49,6 +49,8 @@ void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {
 
 HWND Page::Bind(HWND control, Binding binding) {
   if (binding.keyFilter) SetKeyFilter(control, binding.keyFilter);
+  if (binding.keyDown)
+    SetKeyDownAction(control, [this, action = binding.keyDown](WORD key) { Run([&action, key] { action(key); }); });
   bindings_[control] = std::move(binding);
   return control;
 }
@@ -80,6 +82,7 @@ void Page::OnCommand(WPARAM wParam, HWND control) {
   switch (HIWORD(wParam)) {
     case BN_CLICKED: Run(binding->click); break;  // also a notifying label's STN_CLICKED
     case LBN_SELCHANGE: Run(binding->select); break;
+    case EN_CHANGE: Run(binding->change); break;
     case kCheckListMarkChanged: Run(binding->markChange); break;
   }
 }

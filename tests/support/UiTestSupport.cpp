@@ -8,6 +8,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
+#include "platform/Wallpaper.h"
 #include "ui/Controls.h"
 
 void InstallTestGuards() {
@@ -26,6 +27,9 @@ void InstallTestGuards() {
   SetFileDialogAnswerer([](const FileDialog& dialog) -> std::optional<std::vector<std::wstring>> {
     ADD_FAILURE() << "unexpected file dialog: " << testing::PrintToString(dialog.title);
     return std::nullopt;
+  });
+  SetWallpaperSetter([](const std::wstring& path) {
+    ADD_FAILURE() << "unexpected wallpaper: " << testing::PrintToString(path);
   });
 }
 

@@ -9,6 +9,8 @@
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
 #include "tools/disk/DiskTool.h"
+#include "tools/renamer/RenamerTool.h"
+#include "tools/wallpaper/WallpaperTool.h"
 
 namespace {
 
@@ -221,11 +223,11 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
 
   EXPECT_FALSE(form->Avaaja1.multiSelect);
   EXPECT_TRUE(form->Avaaja1.filter.empty());
-  EXPECT_EQ(form->Avaaja2.title, L"Select files");
-  EXPECT_EQ(form->Avaaja2.filter, L"Any file (*.*)|*.*");
-  EXPECT_TRUE(form->Avaaja2.multiSelect);
-  EXPECT_EQ(form->Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
-  EXPECT_TRUE(form->Avaaja3.multiSelect);
+  EXPECT_EQ(form->Renamer().Avaaja2.title, L"Select files");
+  EXPECT_EQ(form->Renamer().Avaaja2.filter, L"Any file (*.*)|*.*");
+  EXPECT_TRUE(form->Renamer().Avaaja2.multiSelect);
+  EXPECT_EQ(form->Wallpaper().Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
+  EXPECT_TRUE(form->Wallpaper().Avaaja3.multiSelect);
   EXPECT_EQ(form->Disk().Save1.kind, FileDialog::Kind::Save);
   EXPECT_EQ(form->Disk().Save1.filter, L"Text File (*.txt)|*.txt");
   EXPECT_EQ(form->Disk().Save1.defaultExtension, L".txt");

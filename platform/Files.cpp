@@ -1,0 +1,22 @@
+#include "platform/Files.h"
+
+#include <windows.h>
+
+bool IsPathAbsent(const std::wstring& path) {
+  if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool FolderExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& target) {
+  return MoveFileW(source.c_str(), target.c_str()) != FALSE;
+}
+
+bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target) {
+  return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// Files and folders by path, none of them ever replacing an existing file.
+
+// True only when the system says the file or its path is not there; any other failure to look
+// (access denied, a locked or offline volume) counts as present, so that nothing is written over it.
+bool IsPathAbsent(const std::wstring& path);
+bool FolderExists(const std::wstring& path);
+// MoveFileW and CopyFileW (fail-if-exists): false when the target exists or the system refused.
+bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& target);
+bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target);

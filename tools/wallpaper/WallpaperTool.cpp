@@ -1,0 +1,100 @@
+// "Wallpaper changer" page: the picture list, its file, and the random wallpaper.
+#include "tools/wallpaper/WallpaperTool.h"
+
+#include "platform/Files.h"
+#include "platform/Jpeg.h"
+#include "platform/System.h"
+#include "platform/TextFiles.h"
+#include "platform/Wallpaper.h"
+#include "ui/Handlers.h"
+#include "utilities/BitmapFile.h"
+#include "utilities/DataFiles.h"
+#include "utilities/ErrorText.h"
+#include "utilities/FileNames.h"
+
+WallpaperTool::WallpaperTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const HFONT font = host.Fonts().normal.Get();
+  const HWND SH10 = PageHandle();
+  Lbl15 = CreateLabel(SH10, L"(Tip) You can set random wallpaper from Tray Icon menu too (right click it)",
+                      {3, 16, 355, 13}, font);
+  BtnAddW = page.Bind(CreateSpeedButton(SH10, L"Add Pictures", {0, 35, 370, 22}, 0, font), OnClick([this] { BtnAddWClick(); }));
+  LstWP = page.Bind(CreateOrderedFileListBox(SH10, {0, 63, 370, 322}, font, WS_EX_CLIENTEDGE),
+                    OnSelect([this] { LstWPClick(); }));
+  BtnWRem = page.Bind(CreateSpeedButton(SH10, L"Remove Selected", {376, 63, 209, 22}, 0, font),
+                      OnClick([this] { BtnWRemClick(); }));
+  BtnMUp2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Up", {376, 176, 209, 22}, 0, font),
+                      OnClick([this] { BtnMUp2Click(); }));
+  BtnMD2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Down", {376, 204, 209, 22}, 0, font),
+                     OnClick([this] { BtnMD2Click(); }));
+  BtnRWP = page.Bind(CreateSpeedButton(SH10, L"Set random wallpaper", {376, 280, 209, 25}, 0, font),
+                     OnClick([this] { BtnRWPClick(); }));
+  for (HWND button : {BtnWRem, BtnMUp2, BtnMD2, BtnRWP}) EnableWindow(button, FALSE);
+
+  Avaaja3.filter = L"Pictures|*.bmp;*.jpg;*.jpeg";
+  Avaaja3.multiSelect = true;
+  pictures_ = OrderedFileList(LstWP, BtnWRem, BtnMUp2, BtnMD2);
+}
+
+std::wstring WallpaperTool::ListFile() const { return DataFile(host_.AppDir(), L"wp.txt"); }
+
+void WallpaperTool::ApplyRandomWallpaperRule() { EnableWindow(BtnRWP, pictures_.Count() > 0); }
+
+void WallpaperTool::LoadWallpaperList() {
+  const std::wstring path = ListFile();
+  if (!FileExists(path)) return;
+  RunHandler(host_.Window(), [this, &path] {
+    try {
+      pictures_.SetEntries(ReadTextListFile(path));
+    } catch (const AppError&) {
+      listUnreadable_ = true;
+      throw;
+    }
+  });
+  ApplyRandomWallpaperRule();
+}
+
+void WallpaperTool::SaveWallpaperListOnce() {
+  if (saved_) return;
+  saved_ = true;
+  if (!listUnreadable_) WriteTextListFile(ListFile(), pictures_.Entries());
+}
+
+void WallpaperTool::BtnAddWClick() {
+  pictures_.AddFrom(Avaaja3, host_.Window());
+  ApplyRandomWallpaperRule();
+}
+
+void WallpaperTool::LstWPClick() { pictures_.SelectionChanged(); }
+
+void WallpaperTool::BtnWRemClick() {
+  pictures_.RemoveSelected();
+  ApplyRandomWallpaperRule();
+}
+
+void WallpaperTool::BtnMUp2Click() { pictures_.MoveCurrent(-1); }
+
+void WallpaperTool::BtnMD2Click() { pictures_.MoveCurrent(+1); }
+
+void WallpaperTool::BtnRWPClick() {
+  const std::vector<std::wstring> entries = pictures_.Entries();
+  if (entries.empty()) return;
+  std::wstring picture = entries[host_.Random().Below(static_cast<std::uint32_t>(entries.size()))];
+  picture = BitmapFor(picture, L".jpeg");
+  picture = BitmapFor(picture, L".jpg");
+  SetDesktopWallpaper(picture);
+}
+
+void WallpaperTool::Setanewrandomwallpaper1Click() {
+  if (IsWindowEnabled(BtnRWP)) BtnRWPClick();
+}
+
+std::wstring WallpaperTool::BitmapFor(const std::wstring& picture, const wchar_t* jpegExtension) {
+  if (FileExtension(picture) != jpegExtension) return picture;
+  const std::wstring bitmap = ChangeFileExtension(picture, L".bmp");
+  if (IsPathAbsent(bitmap)) ConvertJpegToBitmap(bitmap, picture);
+  return bitmap;
+}
+
+void WallpaperTool::ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpegPath) {
+  WriteFileWithoutReplacing(bitmapPath, BitmapFileBytes(DecodeJpegFile(jpegPath)));
+}

@@ -1,0 +1,76 @@
+#include "ui/OrderedFileList.h"
+
+#include "utilities/OrderedList.h"
+
+namespace {
+constexpr int kItemHeight = 13;
+}  // namespace
+
+HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle) {
+  const HWND list = CreateChild(parent, L"LISTBOX", L"",
+                                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
+                                bounds, 0, font, exStyle);
+  SendMessageW(list, LB_SETITEMHEIGHT, 0, kItemHeight);
+  return list;
+}
+
+int OrderedFileList::Count() const { return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)); }
+
+std::vector<std::wstring> OrderedFileList::Entries() const {
+  std::vector<std::wstring> entries;
+  for (int i = 0; i < Count(); ++i) entries.push_back(ListBoxText(list_, i));
+  return entries;
+}
+
+void OrderedFileList::SetEntries(const std::vector<std::wstring>& entries) {
+  SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+  for (const std::wstring& entry : entries) SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  EnableButtons(false, false);
+}
+
+bool OrderedFileList::AddFrom(FileDialog& dialog, HWND owner) {
+  if (!dialog.Execute(owner)) return false;
+  for (const std::wstring& file : dialog.files) SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.c_str()));
+  return true;
+}
+
+std::vector<int> OrderedFileList::SelectedPositions() const {
+  std::vector<int> positions(static_cast<size_t>(SendMessageW(list_, LB_GETSELCOUNT, 0, 0)));
+  if (!positions.empty())
+    SendMessageW(list_, LB_GETSELITEMS, positions.size(), reinterpret_cast<LPARAM>(positions.data()));
+  return positions;
+}
+
+void OrderedFileList::EnableButtons(bool remove, bool move) {
+  EnableWindow(removeButton_, remove);
+  EnableWindow(upButton_, move);
+  EnableWindow(downButton_, move);
+}
+
+void OrderedFileList::SelectionChanged() {
+  const int current = static_cast<int>(SendMessageW(list_, LB_GETCARETINDEX, 0, 0));
+  const ListButtonStates states =
+      ListButtonStatesFor(Count(), current, static_cast<int>(SelectedPositions().size()));
+  EnableButtons(states.remove, states.move);
+}
+
+void OrderedFileList::RemoveSelected() {
+  for (int position : PositionsToRemove(Entries(), SelectedPositions())) SendMessageW(list_, LB_DELETESTRING, position, 0);
+  EnableButtons(false, false);
+}
+
+// Writes the row anew: it loses its selection mark.
+void OrderedFileList::SetText(int position, const std::wstring& text) {
+  SendMessageW(list_, LB_DELETESTRING, position, 0);
+  SendMessageW(list_, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void OrderedFileList::MoveCurrent(int direction) {
+  const int current = static_cast<int>(SendMessageW(list_, LB_GETCARETINDEX, 0, 0));
+  const auto target = MoveTarget(current, Count(), direction);
+  if (!target) return;
+  const std::wstring moved = ListBoxText(list_, current), other = ListBoxText(list_, *target);
+  SetText(*target, moved);
+  SetText(current, other);
+  SendMessageW(list_, LB_SETCARETINDEX, *target, FALSE);
+}
