@@ -124,8 +124,8 @@ std::string ReadWholeFile(const std::wstring& path) {
   }
 }
 
-std::vector<std::wstring> ReadTextListFile(const std::wstring& path) {
-  return DecodeTextList(ReadWholeFile(path), AnsiToWide);
+std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact) {
+  return DecodeTextList(ReadWholeFile(path), AnsiToWide, exact);
 }
 
 std::wstring DecodeListFileText(const std::string& bytes) { return DecodeListText(bytes, AnsiToWide); }

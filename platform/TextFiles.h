@@ -8,8 +8,9 @@
 
 // The whole content of a file. Throws AppError "Cannot open file ..." with the system's reason.
 std::string ReadWholeFile(const std::wstring& path);
-// The lines of the file. Throws AppError "Cannot open file ..." with the system's reason.
-std::vector<std::wstring> ReadTextListFile(const std::wstring& path);
+// The lines of the file. Throws AppError "Cannot open file ..." with the system's reason. `exact`
+// tells whether the file may be written again without losing any of its text (see DecodeTextList).
+std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact = nullptr);
 
 // A list file's bytes decoded as ReadTextListFile decodes them: the whole text, and its lines.
 std::wstring DecodeListFileText(const std::string& bytes);

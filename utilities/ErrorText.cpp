@@ -18,6 +18,10 @@ std::wstring CannotCreateFileMessage(const std::wstring& path, const std::wstrin
   return L"Cannot create file \"" + path + L"\". " + reason;
 }
 
+std::wstring CannotChangeListFileMessage(const std::wstring& path) {
+  return L"Cannot change file \"" + path + L"\". Part of its text cannot be read, so it is left as it is";
+}
+
 std::wstring CannotOpenFileMessage(const std::wstring& path, const std::wstring& reason) {
   return L"Cannot open file \"" + path + L"\". " + reason;
 }

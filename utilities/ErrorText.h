@@ -22,3 +22,5 @@ std::wstring WidenMessage(const char* message);
 // "Cannot create file "path". reason" and "Cannot open file "path". reason"
 std::wstring CannotCreateFileMessage(const std::wstring& path, const std::wstring& reason);
 std::wstring CannotOpenFileMessage(const std::wstring& path, const std::wstring& reason);
+// A list file that was read with loss is never written again: "Cannot change file "path". ..."
+std::wstring CannotChangeListFileMessage(const std::wstring& path);

@@ -1,5 +1,6 @@
 #include "utilities/TextListFile.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -14,6 +15,55 @@ bool StartsWith(const std::string& bytes, std::string_view mark) {
 
 bool StartsWithByteOrderMark(const std::string& bytes) {
   return StartsWith(bytes, kUtf16LeMark) || StartsWith(bytes, kUtf16BeMark) || StartsWith(bytes, kUtf8Mark);
+}
+
+// UTF-16 without a byte-order mark: NUL bytes in most of the code units' high bytes (text in the
+// Latin scripts), and hardly any in their low bytes. ANSI text holds no NUL bytes at all.
+bool LooksLikeUtf16(const std::string& bytes, bool bigEndian) {
+  size_t pairs = 0, highNuls = 0, lowNuls = 0;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2, ++pairs) {
+    highNuls += bytes[bigEndian ? i : i + 1] == '\0';
+    lowNuls += bytes[bigEndian ? i + 1 : i] == '\0';
+  }
+  return pairs > 0 && highNuls * 2 > pairs && lowNuls * 4 < highNuls;
+}
+
+bool HasLoneSurrogate(const std::wstring& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned unit = static_cast<unsigned>(text[i]) & 0xFFFF;
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
+        (static_cast<unsigned>(text[i + 1]) & 0xFFFF) >= 0xDC00 && (static_cast<unsigned>(text[i + 1]) & 0xFFFF) <= 0xDFFF)
+      ++i;  // a pair
+    else if (unit >= 0xD800 && unit <= 0xDFFF)
+      return true;
+  }
+  return false;
+}
+
+struct DecodedText {
+  std::wstring text;
+  bool exact;  // every byte became text that the list file's writer can write again
+};
+
+DecodedText DecodeUtf16(const std::string& bytes, bool bigEndian) {
+  std::wstring text = Utf16BytesToText(bytes, bigEndian);
+  const bool exact = bytes.size() % 2 == 0 && !HasLoneSurrogate(text);
+  return {std::move(text), exact};
+}
+
+DecodedText DecodeUtf8(const std::string& bytes) {
+  std::wstring text = Utf8ToUtf16(bytes);
+  const bool exact = Utf16ToUtf8(text) == bytes;  // broken sequences came back as U+FFFD
+  return {std::move(text), exact};
+}
+
+DecodedText Decode(const std::string& bytes, const AnsiDecoder& ansi) {
+  if (StartsWith(bytes, kUtf16LeMark)) return DecodeUtf16(bytes.substr(kUtf16LeMark.size()), false);
+  if (StartsWith(bytes, kUtf16BeMark)) return DecodeUtf16(bytes.substr(kUtf16BeMark.size()), true);
+  if (StartsWith(bytes, kUtf8Mark)) return DecodeUtf8(bytes.substr(kUtf8Mark.size()));
+  if (LooksLikeUtf16(bytes, false)) return DecodeUtf16(bytes, false);
+  if (LooksLikeUtf16(bytes, true)) return DecodeUtf16(bytes, true);
+  return {ansi(bytes), true};
 }
 
 
@@ -35,16 +85,13 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi) {
-  if (StartsWith(bytes, kUtf16LeMark)) return Utf16BytesToText(bytes.substr(kUtf16LeMark.size()), false);
-  if (StartsWith(bytes, kUtf16BeMark)) return Utf16BytesToText(bytes.substr(kUtf16BeMark.size()), true);
-  if (StartsWith(bytes, kUtf8Mark)) return Utf8ToUtf16(bytes.substr(kUtf8Mark.size()));
-  return ansi(bytes);
-}
+std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi) { return Decode(bytes, ansi).text; }
 
-std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi) {
-  std::wstring text = DecodeListText(bytes, ansi);
-  if (const auto nul = text.find(L'\0'); nul != std::wstring::npos) text.resize(nul);
+std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi, bool* exact) {
+  DecodedText decoded = Decode(bytes, ansi);
+  if (exact) *exact = decoded.exact;
+  std::wstring& text = decoded.text;
+  text.erase(std::remove(text.begin(), text.end(), L'\0'), text.end());  // a stray NUL ends nothing
   return SplitLines(text);
 }
 

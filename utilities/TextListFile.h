@@ -8,13 +8,16 @@
 // says so, in UTF-8 or UTF-16.
 
 // The whole text of a list file, before it is cut into lines: the byte-order mark (UTF-16 LE, UTF-16
-// BE, UTF-8) picks the encoding, with the ANSI code page when there is none.
+// BE, UTF-8) picks the encoding; without one, UTF-16 is told by its NUL bytes in every other place, and
+// anything else is in the ANSI code page.
 std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi);
 
-// The lines of a list file. The byte-order mark (UTF-16 LE, UTF-16 BE, UTF-8) picks the encoding,
-// with the ANSI code page when there is none. Lines end at CR LF, a lone CR or a lone LF; the last
-// line needs no line end and a final line end adds no empty line. A NUL character ends the text.
-std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi);
+// The lines of a list file, decoded as above. Lines end at CR LF, a lone CR or a lone LF; the last
+// line needs no line end and a final line end adds no empty line. NUL characters are dropped, the
+// rest of their line kept. `exact` tells whether every byte became text that can be written again
+// (not so for broken UTF-8, an odd UTF-16 byte or half of a surrogate pair): a file read otherwise
+// must not be rewritten, or part of it would be lost.
+std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi, bool* exact = nullptr);
 
 // The bytes of a list file: every line followed by CR LF, in the ANSI code page without a byte-order
 // mark when every character has its exact equivalent there, otherwise the whole file in UTF-8 after

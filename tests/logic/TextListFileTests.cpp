@@ -65,12 +65,29 @@ TEST(DecodeTextList, KeepsBlankLinesAndSpacesInside) {
   EXPECT_EQ(Decode("\r\na\r\n\r\n\n b \r\n"), (Lines{L"", L"a", L"", L"", L" b "}));
 }
 
-TEST(DecodeTextList, ANulCharacterEndsTheText) {
-  EXPECT_EQ(Decode("a\r\nb\0c\r\nd"s), (Lines{L"a", L"b"}));
-  EXPECT_EQ(Decode("a\r\n\0\r\nb"s), (Lines{L"a"}));
-  EXPECT_EQ(Decode("\0a"s), Lines{});
-  EXPECT_EQ(Decode("\xFF\xFE" "a\0\0\0b\0"s), (Lines{L"a"}));
-  EXPECT_EQ(Decode("\xEF\xBB\xBF" "a\0b"s), (Lines{L"a"}));
+TEST(DecodeTextList, LosesNoLineToANulOrAMissingMarkAndTellsWhatCannotBeWrittenAgain) {
+  struct Case {
+    std::string bytes;
+    Lines lines;
+    bool exact;
+  };
+  const Case cases[] = {
+      {"a\r\nb\0c\r\nd"s, {L"a", L"bc", L"d"}, true},  // a stray NUL is dropped, its line kept
+      {"a\r\n\0\r\nb"s, {L"a", L"", L"b"}, true},
+      {"\0a"s, {L"a"}, true},
+      {"\xFF\xFE" "a\0\0\0b\0"s, {L"ab"}, true},
+      {"\xEF\xBB\xBF" "a\0b"s, {L"ab"}, true},
+      {"E\0x\0.\0e\0x\0e\0\r\0\n\0s\0v\0c\0\xE9\0"s, {L"Ex.exe", L"svc\u00E9"}, true},  // UTF-16 LE without a mark
+      {"\0E\0x\0\r\0\n\0s"s, {L"Ex", L"s"}, true},                                     // and BE
+      {"\xEF\xBB\xBF" "a\xC3"s, {L"a\uFFFD"}, false},                                   // broken UTF-8
+      {"\xFF\xFE" "a\0b"s, {L"a"}, false},                                              // an odd last byte
+      {"\xFF\xFE" "\x3D\xD8" "a\0"s, {std::wstring(1, static_cast<wchar_t>(0xD83D)) + L"a"}, false},  // half a pair
+  };
+  for (const Case& c : cases) {
+    bool exact = !c.exact;
+    EXPECT_EQ(DecodeTextList(c.bytes, Latin1Decode, &exact), c.lines) << testing::PrintToString(c.bytes);
+    EXPECT_EQ(exact, c.exact) << testing::PrintToString(c.bytes);
+  }
 }
 
 TEST(Utf8ToUtf16, DecodesEverySequenceLength) {

@@ -11,6 +11,7 @@
 #include "tools/admin/SystemInfo.h"
 #include "ui/CheckListBox.h"
 #include "utilities/DataFiles.h"
+#include "utilities/ErrorText.h"
 
 namespace {
 
@@ -58,6 +59,15 @@ std::vector<std::wstring> AdminTool::LoadTrustedList() const {
   return FileExists(path) ? ReadTextListFile(path) : std::vector<std::wstring>();
 }
 
+std::vector<std::wstring> AdminTool::LoadTrustedListForChange() const {
+  const std::wstring path = TrustedFilePath();
+  if (!FileExists(path)) return {};
+  bool exact = true;
+  std::vector<std::wstring> names = ReadTextListFile(path, &exact);
+  if (!exact) throw AppError(CannotChangeListFileMessage(path));
+  return names;
+}
+
 void AdminTool::RefreshAdminTab() {
   SendMessageW(LstInfo, LB_RESETCONTENT, 0, 0);
   SendMessageW(LstProc, LB_RESETCONTENT, 0, 0);
@@ -79,15 +89,22 @@ void AdminTool::AddProcessName(const std::wstring& name) {
 }
 
 void AdminTool::LstProcClickCheck() {
-  std::vector<std::wstring> trusted = LoadTrustedList();
   const LRESULT selected = SendMessageW(LstProc, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return;
-  const std::wstring name = ListBoxText(LstProc, static_cast<int>(selected));
-  if (IsItemChecked(LstProc, static_cast<int>(selected)))
-    AddName(trusted, name, EqualIgnoringCase);
-  else
-    RemoveName(trusted, name, EqualIgnoringCase);
-  WriteTextListFile(TrustedFilePath(), trusted);
+  const int index = static_cast<int>(selected);
+  const std::wstring name = ListBoxText(LstProc, index);
+  const bool marked = IsItemChecked(LstProc, index);
+  try {
+    std::vector<std::wstring> trusted = LoadTrustedListForChange();
+    if (marked)
+      AddName(trusted, name, EqualIgnoringCase);
+    else
+      RemoveName(trusted, name, EqualIgnoringCase);
+    WriteTextListFile(TrustedFilePath(), trusted);
+  } catch (const AppError&) {
+    SetItemChecked(LstProc, index, !marked);  // the file is as it was: so is the mark
+    throw;
+  }
 }
 
 void AdminTool::LstProcClick() {

@@ -30,6 +30,8 @@ class AdminTool : public Tool {
  private:
   std::wstring TrustedFilePath() const;
   std::vector<std::wstring> LoadTrustedList() const;
+  // The list to change and write back; refused when the file cannot be written back whole.
+  std::vector<std::wstring> LoadTrustedListForChange() const;
 
   ScopedFont infoFont_;
 };

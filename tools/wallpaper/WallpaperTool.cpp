@@ -44,7 +44,9 @@ void WallpaperTool::LoadWallpaperList() {
   if (!FileExists(path)) return;
   RunHandler(host_.Window(), [this, &path] {
     try {
-      pictures_.SetEntries(ReadTextListFile(path));
+      bool exact = true;
+      pictures_.SetEntries(ReadTextListFile(path, &exact));
+      if (!exact) throw AppError(CannotChangeListFileMessage(path));
     } catch (const AppError&) {
       listUnreadable_ = true;
       throw;

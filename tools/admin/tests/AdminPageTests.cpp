@@ -14,6 +14,8 @@
 #include "ui/CheckListBox.h"
 #include "ui/Controls.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 using Lines = std::vector<std::wstring>;
@@ -118,6 +120,34 @@ TEST_F(AdminPage, AUtf8FileWithItsMarkIsReadAndWrittenBackAsAnsi) {
   EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\ncaf\xE9.exe\r\nexplorer.exe\r\n");
 }
 
+// A mark rewrites the whole list; a file that cannot be read back whole is left as it is.
+TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
+  struct Case {
+    std::string before, after;  // after is empty when the change is refused
+  };
+  const Case cases[] = {
+      {"services.exe\0\r\nsvchost.exe\r\n"s, "services.exe\r\nsvchost.exe\r\nexplorer.exe\r\n"},
+      {"s\0v\0c\0h\0o\0s\0t\0.\0e\0x\0e\0\r\0\n\0E\0\r\0\n\0"s, "svchost.exe\r\nE\r\nexplorer.exe\r\n"},
+      {"\xEF\xBB\xBFservices.exe\r\ncaf\xC3.exe\r\n"s, ""},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(TrustedFile(), c.before);
+    Refresh();
+    BoxRecorder boxes;
+    ClickBox(IndexOf(L"explorer.exe"));
+    if (c.after.empty()) {
+      EXPECT_EQ(ReadBytes(TrustedFile()), c.before);
+      ASSERT_EQ(boxes.Calls().size(), 1u);
+      EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() + L"\\\\Data\\trusted.txt\". Part of its text "
+                                       L"cannot be read, so it is left as it is.");
+      EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+    } else {
+      EXPECT_EQ(ReadBytes(TrustedFile()), c.after) << testing::PrintToString(c.before);
+      EXPECT_TRUE(boxes.Calls().empty());
+    }
+  }
+}
+
 TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
   Refresh();
   EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf));
@@ -134,7 +164,7 @@ TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
   EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf)) << "a refresh leaves nothing selected";
 }
 
-TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
+TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndPutsTheMarkBack) {
   Refresh();
   DeleteFileW(TrustedFile().c_str());
   RemoveDirectoryW((data.Root() + L"\\Data").c_str());
@@ -144,7 +174,7 @@ TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndKeepsTheMark) {
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\\\Data\\trusted.txt\". ", 0), 0u)
       << testing::PrintToString(boxes.Calls()[0].text);
-  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe"))) << "the file did not change";
   EXPECT_EQ(GetFileAttributesW((data.Root() + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
   form.reset();  // the wallpaper list, saved at the end, misses the folder too: its box goes to the recorder
 }
