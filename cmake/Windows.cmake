@@ -4,6 +4,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
   platform/Download.cpp
   platform/Drives.cpp
+  platform/FileAccess.cpp
   platform/FileDialogs.cpp
   platform/Fonts.cpp
   platform/IniFile.cpp
@@ -12,8 +13,9 @@ quoxel_layer_library(quoxel_platform platform
   platform/Shell.cpp
   platform/System.cpp
   platform/TextFiles.cpp
+  platform/UserFolders.cpp
 )
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid)
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 mpr uuid)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp
