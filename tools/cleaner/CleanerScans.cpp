@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr wchar_t kAllFiles[] = L"*.*";
-
 std::wstring ProfileFolder(const std::wstring& userName, const std::wstring& below) {
   return L"C:\\Documents and Settings\\" + userName + L"\\Local Settings\\" + below;
 }

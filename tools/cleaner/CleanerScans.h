@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// The search mask of every scan, and the filter entry that lets every file pass.
+inline constexpr wchar_t kAllFiles[] = L"*.*";
+
 // One folder the cleaner looks in: the files that pass the filter are listed; with recurse, those of
 // its subfolders too.
 struct ScanRequest {

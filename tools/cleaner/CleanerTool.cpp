@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr wchar_t kAllFiles[] = L"*.*";
-
 bool IsDotEntry(const WIN32_FIND_DATAW& entry) {
   return wcscmp(entry.cFileName, L".") == 0 || wcscmp(entry.cFileName, L"..") == 0;
 }
@@ -53,8 +51,8 @@ void CleanerTool::ScanFolder(const std::wstring& folder, const std::wstring& mas
   ForEachDirectoryEntry(base + mask, [&](const WIN32_FIND_DATAW& entry) {
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
     const std::wstring path = base + entry.cFileName;
-    // A read-only file cannot be opened for writing; the attribute says so where the open would
-    // be granted anyway (an administrator under Wine).
+    // A read-only file cannot be opened for writing; the attribute says so also where the open is
+    // granted anyway (Wine run by root).
     const bool readOnly = entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
     for (int matches = FilterMatches(entry.cFileName, filter); matches > 0; --matches)
       if (!readOnly && !IsFileInUse(path)) SetItemChecked(LstETF, AddCheckListItem(LstETF, path), true);
