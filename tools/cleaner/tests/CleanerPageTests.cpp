@@ -45,23 +45,24 @@ void HostShell(const std::wstring& folder, const std::wstring& script) {
 
 class CleanerPage : public FormTest {
  protected:
-  // The tests own the profile folders and the cookies they make: neither may be there before.
+  // The tests own the profile folders, which may not be there before, and the cookies they make
+  // (Wine's own cookie index may be there).
   void SetUp() override {
     ASSERT_FALSE(Exists(kProfiles));
-    SHCreateDirectoryExW(nullptr, cookies.c_str(), nullptr);
-    ASSERT_TRUE(RemoveDirectoryW(cookies.c_str()) && CreateDirectoryW(cookies.c_str(), nullptr)) << "not empty";
     owned = true;
-    for (const auto& folder : {temp, cache}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     FormTest::SetUp();
   }
   void TearDown() override {
     FormTest::TearDown();
-    if (owned) HostShell(cookies, L"rm -rf ./* '" + UnixPath(kProfiles) + L"'");
+    for (const auto& cookie : cookiesMade) DeleteFileW(cookie.c_str());
+    if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(kProfiles) + L"'");
   }
   std::wstring Make(const std::wstring& folder, const std::wstring& name) {
     const std::wstring path = folder + L"\\" + name;
     SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
     WriteBytes(path, "x");
+    if (folder == cookies) cookiesMade.push_back(path);
     return path;
   }
   Texts Click(HWND button) {
@@ -81,6 +82,7 @@ class CleanerPage : public FormTest {
   const std::wstring temp = profile + L"\\Temp", cache = profile + L"\\Temporary Internet Files";
   const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
   bool owned = false;
+  std::vector<std::wstring> cookiesMade;
 };
 
 }  // namespace
