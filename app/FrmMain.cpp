@@ -8,6 +8,7 @@
 #include "platform/System.h"
 #include "tools/admin/AdminTool.h"
 #include "tools/catalogue/CatalogueTool.h"
+#include "tools/cleaner/CleanerTool.h"
 #include "tools/disk/DiskTool.h"
 #include "tools/renamer/RenamerTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
@@ -80,6 +81,7 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   CreatePageControl();
   CreateHomePage();
   disk_ = AddTool<DiskTool>(kPageHardDisks);
+  cleaner_ = AddTool<CleanerTool>(kPageCleaner);
   softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
   admin_ = AddTool<AdminTool>(kPageAdministration);
   renamer_ = AddTool<RenamerTool>(kPageRenamer);

@@ -19,6 +19,7 @@
 
 class AdminTool;
 class CatalogueTool;
+class CleanerTool;
 class DiskTool;
 class RenamerTool;
 class WallpaperTool;
@@ -67,6 +68,7 @@ class TFrmMain : public ToolHost {
 
   // The tools.
   DiskTool& Disk() { return *disk_; }
+  CleanerTool& Cleaner() { return *cleaner_; }
   CatalogueTool& SoftwareList() { return *softwareList_; }
   AdminTool& Admin() { return *admin_; }
   RenamerTool& Renamer() { return *renamer_; }
@@ -151,6 +153,7 @@ class TFrmMain : public ToolHost {
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
   std::unique_ptr<DiskTool> disk_;
+  std::unique_ptr<CleanerTool> cleaner_;
   std::unique_ptr<CatalogueTool> softwareList_;
   std::unique_ptr<AdminTool> admin_;
   std::unique_ptr<RenamerTool> renamer_;

@@ -3,6 +3,7 @@
 quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
   platform/Drives.cpp
+  platform/FileAccess.cpp
   platform/FileDialogs.cpp
   platform/Files.cpp
   platform/Fonts.cpp
@@ -14,10 +15,11 @@ quoxel_layer_library(quoxel_platform platform
   platform/Shell.cpp
   platform/System.cpp
   platform/TextFiles.cpp
+  platform/UserFolders.cpp
   platform/Wallpaper.cpp
 )
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32 uuid
-  wininet)
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32
+  mpr uuid wininet)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp

@@ -53,9 +53,10 @@ void DrawCheckBox(HWND list, HDC dc, RECT box, bool checked) {
 
 }  // namespace
 
-HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight) {
+HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight, ItemOrder order) {
+  const DWORD sorted = order == ItemOrder::Alphabetical ? LBS_SORT : 0;
   HWND list = CreateChild(parent, L"LISTBOX", L"",
-                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT |
+                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | sorted |
                               LBS_NOINTEGRALHEIGHT,
                           bounds, id, font, WS_EX_CLIENTEDGE);
   SendMessageW(list, LB_SETITEMHEIGHT, 0, itemHeight);

@@ -7,11 +7,14 @@
 
 // A list box whose items each carry a two-state check mark. A click on an item's box or the space bar
 // on the selected item changes the mark and sends WM_COMMAND with kCheckListMarkChanged to the parent.
-// Items are kept in alphabetical order ignoring letter case. The parent passes WM_DRAWITEM of the
-// list to DrawCheckListItem.
+// Items are kept in alphabetical order ignoring letter case, or in the order they were added. The
+// parent passes WM_DRAWITEM of the list to DrawCheckListItem.
 constexpr WORD kCheckListMarkChanged = 0x4000;
 
-HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight);
+enum class ItemOrder { Alphabetical, AsAdded };
+
+HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight,
+                        ItemOrder order = ItemOrder::Alphabetical);
 int AddCheckListItem(HWND list, const std::wstring& text);
 bool IsItemChecked(HWND list, int index);
 void SetItemChecked(HWND list, int index, bool checked);

@@ -1,0 +1,36 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// The search mask of every scan, and the filter entry that lets every file pass.
+inline constexpr wchar_t kAllFiles[] = L"*.*";
+
+// One folder the cleaner looks in: the files that pass the filter are listed; with recurse, those of
+// its subfolders too.
+struct ScanRequest {
+  std::wstring folder;
+  bool recurse;
+  // Extensions with their dot (".tmp"), or "*.*" for every file.
+  std::vector<std::wstring> filter;
+};
+
+// Temporary files, the top level of the browser's cache and the cookie text files, in this order.
+// The profile folders are built from the user name; an empty cookie folder (its query failed) adds
+// no scan, since completed with a backslash it would name the root of the current drive.
+std::vector<ScanRequest> CleanerScans(const std::wstring& userName, const std::wstring& cookieFolder);
+
+std::wstring WithTrailingBackslash(const std::wstring& folder);
+
+// The part of a file name from its last "." on; empty when it has none.
+std::wstring FileExtension(const std::wstring& name);
+
+// How many entries of the filter match a file name: those equal to its extension, letter case
+// included, and "*.*". The file is listed once for each.
+int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter);
+
+// Where a listed path must still lie for the cleaner to delete it: below one of the scanned folders,
+// directly in it for a scan that does not recurse, with no "." or ".." step. Gives the folders between
+// that scanned folder and the file (each must still be a plain folder); nothing when no scan holds it.
+std::optional<std::vector<std::wstring>> FoldersBelowScan(const std::wstring& path,
+                                                          const std::vector<ScanRequest>& scans);

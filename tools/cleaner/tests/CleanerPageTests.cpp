@@ -1,0 +1,151 @@
+// The "Cleaner" page on folders made inside the Wine prefix: the two profile folders named after the
+// real user, and the real cookie folder.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "platform/UserFolders.h"
+#include "tests/support/FormTest.h"
+#include "tools/cleaner/CleanerTool.h"
+#include "ui/CheckListBox.h"
+
+namespace {
+
+using Texts = std::vector<std::wstring>;
+constexpr wchar_t kProfiles[] = L"C:\\Documents and Settings";
+
+std::wstring UnixPath(const std::wstring& path) {
+  using ToUnix = char*(CDECL*)(const wchar_t*);
+  char* unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(path.c_str());
+  const std::wstring result(unix, unix + strlen(unix));
+  HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+// Wine's CreateSymbolicLinkW makes no link: links are made by a host shell in the folder. Wine neither
+// waits for a Unix program nor gives its exit code, so the script leaves its status in a file.
+void HostShell(const std::wstring& folder, const std::wstring& script) {
+  const std::wstring status = folder + L"\\shell-status";
+  std::wstring line = L"/bin/sh -c \"cd '" + UnixPath(folder) + L"' && " + script + L"; echo $? >shell-status\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup, &process));
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int waited = 0; ReadBytes(status).empty() && waited < 60000; waited += 20) Sleep(20);
+  EXPECT_EQ(ReadBytes(status), "0\n") << testing::PrintToString(script);
+  DeleteFileW(status.c_str());
+}
+
+class CleanerPage : public FormTest {
+ protected:
+  // The tests own the profile folders, which may not be there before, and the cookies they make
+  // (Wine's own cookie index may be there).
+  void SetUp() override {
+    ASSERT_FALSE(Exists(kProfiles));
+    owned = true;
+    for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    FormTest::SetUp();
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    for (const auto& cookie : cookiesMade) DeleteFileW(cookie.c_str());
+    if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(kProfiles) + L"'");
+  }
+  std::wstring Make(const std::wstring& folder, const std::wstring& name) {
+    const std::wstring path = folder + L"\\" + name;
+    SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
+    WriteBytes(path, "x");
+    if (folder == cookies) cookiesMade.push_back(path);
+    return path;
+  }
+  Texts Click(HWND button) {
+    BoxRecorder boxes;
+    SendMessageW(button, BM_CLICK, 0, 0);
+    Texts texts;
+    for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+    return texts;
+  }
+  Texts Search() {
+    EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{});
+    return ListItems(form->Cleaner().LstETF);
+  }
+  static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+  const std::wstring profile = std::wstring(kProfiles) + L"\\" + GetLoggedOnUserName() + L"\\Local Settings";
+  const std::wstring temp = profile + L"\\Temp", cache = profile + L"\\Temporary Internet Files";
+  const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
+  bool owned = false;
+  std::vector<std::wstring> cookiesMade;
+};
+
+}  // namespace
+
+TEST_F(CleanerPage, ASearchListsTempFilesAtAnyDepthTheCacheTopLevelAndTextCookiesAllChecked) {
+  const Texts listed = {Make(temp, L"a.tmp"), Make(temp, L"sub\\deeper\\b.tmp"), Make(cache, L"page.htm"),
+                        Make(cache, L".hidden"), Make(cookies, L"ann@site.txt")};
+  for (const auto& name : {L"A.TMP", L"c.tmp.bak", L".hidden\\d.tmp", L"system\\e.tmp"}) Make(temp, name);
+  ASSERT_TRUE(SetFileAttributesW((temp + L"\\system").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY));
+  Make(cache, L"sub\\f.htm"), Make(cookies, L"index.dat"), Make(cookies, L"bob@site.TXT");
+  const Texts items = Search();
+  EXPECT_EQ(std::set<std::wstring>(items.begin(), items.end()), std::set<std::wstring>(listed.begin(), listed.end()));
+  ASSERT_EQ(items.size(), 5u);
+  EXPECT_TRUE(items[1] == listed[1] && items[4] == listed[4]) << "a folder's files before its subfolders'";
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsItemChecked(form->Cleaner().LstETF, i));
+  EXPECT_EQ(Search(), items) << "a new search replaces the list";
+}
+
+// Running as root, Wine opens a read-only file for writing: the attribute itself must keep it out.
+TEST_F(CleanerPage, ReadOnlyFilesAndFilesHeldOpenWithoutSharingAreNotListed) {
+  const std::wstring readOnly = Make(temp, L"read-only.tmp"), held = Make(cache, L"held");
+  ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_EQ(Search(), Texts{Make(cookies, L"kept.txt")});
+}
+
+TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUse) {
+  const std::wstring unchecked = Make(temp, L"u.tmp"), readOnly = Make(temp, L"r.tmp"), held = Make(cache, L"h");
+  const Texts items = Search();
+  ClickListItem(form->Cleaner().LstETF, std::find(items.begin(), items.end(), unchecked) - items.begin(), 5);
+  ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix),
+            (Texts{L"1 files fixed.", L"Some of the files could not be fixed because they are in use by the "
+                                      L"operating system."}));
+  EXPECT_TRUE(!Exists(readOnly) && Exists(unchecked) && Exists(held));
+  EXPECT_EQ(ListItems(form->Cleaner().LstETF), Texts{});
+}
+
+TEST_F(CleanerPage, NothingFoundIsToldAndFixingAnEmptyListShowsNothing) {
+  EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{L"Nothing found! (a good thing)"});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{});
+}
+
+TEST_F(CleanerPage, FolderLinksAreNotEnteredSoALoopEndsAndNothingOutsideIsListed) {
+  Make(profile, L"outside\\o.tmp");
+  HostShell(temp, L"ln -s . loop && ln -s .. up && ln -s ../outside out");
+  EXPECT_EQ(Search(), Texts{Make(temp, L"a.tmp")});
+}
+
+TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted) {
+  Make(temp, L"sub\\x.tmp");
+  const std::wstring outside = Make(profile, L"outside\\x.tmp");
+  ASSERT_EQ(Search().size(), 1u);
+  HostShell(temp, L"rm -r sub && ln -s ../outside sub");
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_TRUE(Exists(outside));
+}
+
+TEST_F(CleanerPage, ASearchOfTwentyThousandFilesCompletes) {
+  HostShell(temp, L"for d in $(seq 200); do mkdir d$d && cd d$d && touch $(seq -f f%g.tmp 100) && cd ..; done");
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{});
+  std::printf("A search of 20000 files took %lu ms\n", GetTickCount() - start);
+  EXPECT_EQ(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), 20000);
+}
