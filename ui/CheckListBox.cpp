@@ -19,7 +19,8 @@ void ToggleAndNotify(HWND list, int index) {
 
 LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   switch (message) {
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {  // a quick second click on a box is a click too, not a lost one
       const LRESULT result = DefSubclassProc(list, message, wParam, lParam);  // selects the item first
       const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
       if (!HIWORD(hit) && static_cast<short>(LOWORD(lParam)) < BoxWidth(list)) ToggleAndNotify(list, LOWORD(hit));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "utilities/FileNames.h"
+
 namespace {
 
 std::wstring ProfileFolder(const std::wstring& userName, const std::wstring& below) {
@@ -48,11 +50,6 @@ std::vector<ScanRequest> CleanerScans(const std::wstring& userName, const std::w
 
 std::wstring WithTrailingBackslash(const std::wstring& folder) {
   return !folder.empty() && folder.back() == L'\\' ? folder : folder + L'\\';
-}
-
-std::wstring FileExtension(const std::wstring& name) {
-  const auto dot = name.rfind(L'.');
-  return dot == std::wstring::npos ? std::wstring() : name.substr(dot);
 }
 
 int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter) {

@@ -22,9 +22,6 @@ std::vector<ScanRequest> CleanerScans(const std::wstring& userName, const std::w
 
 std::wstring WithTrailingBackslash(const std::wstring& folder);
 
-// The part of a file name from its last "." on; empty when it has none.
-std::wstring FileExtension(const std::wstring& name);
-
 // How many entries of the filter match a file name: those equal to its extension, letter case
 // included, and "*.*". The file is listed once for each.
 int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter);
