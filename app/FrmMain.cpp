@@ -88,10 +88,12 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   wallpaper_ = AddTool<WallpaperTool>(kPageWallpaper);
   CreateComponents();
   LayOutPages();
+  WatchPageKeys();
   FormCreate();
 }
 
 TFrmMain::~TFrmMain() {
+  StopWatchingPageKeys();
   if (IsWindow(handle_)) DestroyWindow(handle_);
 }
 
@@ -248,6 +250,9 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       EndProgram();
+      return 0;
+    case kMovePageMessage:
+      MovePage(static_cast<int>(wParam));
       return 0;
     case kTrayIconMessage:
       RunHandler([this, lParam] { TrayIconNotify(lParam); });

@@ -33,8 +33,9 @@ enum CommandId : int {
   kCmdExit1,
 };
 
-// The tray icon's callback message.
+// The tray icon's callback message, and the request to move to another page (wParam: +1 or -1).
 constexpr UINT kTrayIconMessage = WM_USER + 1;
+constexpr UINT kMovePageMessage = WM_USER + 2;
 
 // Ids of the window's own timers.
 enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2 };
@@ -137,6 +138,13 @@ class TFrmMain : public ToolHost {
   void RunPageWork(int page);
   void AddTrayIcon();
   void RemoveTrayIcon();
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
+  // next or previous page, wrapping around, as a click on its tab does.
+  void WatchPageKeys();
+  void StopWatchingPageKeys();
+  static LRESULT CALLBACK PageKeysHook(int code, WPARAM wParam, LPARAM lParam);
+  bool TakePageKey(const MSG& msg);
+  void MovePage(int step);
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();
 
@@ -152,6 +160,7 @@ class TFrmMain : public ToolHost {
   UINT taskbarCreatedMessage_ = 0;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
+  ScopedHook pageKeysHook_;
   std::unique_ptr<DiskTool> disk_;
   std::unique_ptr<CleanerTool> cleaner_;
   std::unique_ptr<CatalogueTool> softwareList_;

@@ -5,6 +5,7 @@ quoxel_layer_library(quoxel_app app
   app/FrmMain.cpp
   app/HomePage.cpp
   app/ModuleIcons.cpp
+  app/PageKeys.cpp
   app/Tray.cpp
 )
 target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})

@@ -66,6 +66,12 @@ struct ImageListTraits {
   static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
+struct HookTraits {
+  static HHOOK Invalid() { return nullptr; }
+  static bool IsValid(HHOOK h) { return h != nullptr; }
+  static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+
 using ScopedHandle = Scoped<HANDLE, KernelHandleTraits>;
 using ScopedFindHandle = Scoped<HANDLE, FindHandleTraits>;
 using ScopedFont = Scoped<HFONT, GdiObjectTraits<HFONT>>;
@@ -74,6 +80,7 @@ using ScopedBrush = Scoped<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedMenu = Scoped<HMENU, MenuTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedImageList = Scoped<HIMAGELIST, ImageListTraits>;
+using ScopedHook = Scoped<HHOOK, HookTraits>;
 
 // Selects a GDI object into a device context for the scope and puts the previous one back.
 class ScopedSelectObject {

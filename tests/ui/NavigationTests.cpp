@@ -4,9 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 #include <stdexcept>
 
 #include "tests/support/UiTestSupport.h"
+#include "tools/admin/AdminTool.h"
+#include "tools/catalogue/CatalogueTool.h"
+#include "tools/cleaner/CleanerTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/renamer/RenamerTool.h"
+#include "tools/wallpaper/WallpaperTool.h"
 #include "utilities/ErrorText.h"
 #include "app/FrmMain.h"
 #include "platform/System.h"
@@ -119,4 +127,62 @@ TEST_F(Navigation, AnErrorInPageWorkIsShownWithAFullStopAndTheProgramGoesOn) {
   ClickTab(kPageCleaner);
   EXPECT_EQ(form->ActivePage(), kPageCleaner);
   EXPECT_EQ(work[kPageCleaner], 1);
+}
+
+// Ctrl with Tab, Shift+Tab, PageDown or PageUp, typed into any control, moves to the next or
+// previous page with wrap-around and runs its work, as a click on its tab does.
+TEST_F(Navigation, ControlKeysMoveBetweenPagesFromAnyControl) {
+  struct Case {
+    int from;
+    WPARAM key;
+    bool shift;
+    int to;
+  };
+  const Case cases[] = {{kPageHome, VK_TAB, false, kPageHardDisks},
+                        {kPageHome, VK_TAB, true, kPageAdministration},
+                        {kPageAdministration, VK_NEXT, false, kPageHome},
+                        {kPageHardDisks, VK_PRIOR, false, kPageHome},
+                        {kPageSoftware, VK_TAB, false, kPageAlarm}};
+  BYTE keys[256] = {};
+  for (const Case& c : cases) {
+    form->SetActivePage(c.from);
+    keys[VK_CONTROL] = 0x80;
+    keys[VK_SHIFT] = c.shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    const int before = work[c.to];
+    HWND control = GetNextDlgTabItem(form->PageHandle(c.from), nullptr, FALSE);  // a control of the page
+    PostMessageW(control ? control : form->Tabit, WM_KEYDOWN, c.key, 0);
+    PumpMessages();
+    EXPECT_EQ(form->ActivePage(), c.to) << "from page " << c.from;
+    EXPECT_EQ(work[c.to], before + 1) << "from page " << c.from;
+  }
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  form->SetActivePage(kPageHome);
+  PostMessageW(form->Kuvakkeet, WM_KEYDOWN, VK_TAB, 0);  // without Ctrl: no page change
+  PumpMessages();
+  EXPECT_EQ(form->ActivePage(), kPageHome);
+}
+
+// Tab goes from the page control through each page's controls in their order, and back.
+TEST_F(Navigation, TabVisitsEachPagesControlsInOrder) {
+  const std::pair<int, std::vector<HWND>> pages[] = {
+      {kPageHome, {form->Kuvakkeet}},
+      {kPageHardDisks,
+       {form->Disk().LstKovot, form->Disk().Cbo_SC, form->Disk().ChkSAlert, form->Disk().EditAA,
+        form->Disk().CboAD}},
+      {kPageCleaner, {form->Cleaner().LstETF}},
+      {kPageSoftware, {form->SoftwareList().Softat}},
+      {kPageRenamer, {form->Renamer().LstRen, form->Renamer().EditRen, form->Renamer().ChkCopy}},
+      {kPageWallpaper, {form->Wallpaper().LstWP}},
+      {kPageAdministration, {form->Admin().LstInfo, form->Admin().LstProc}},
+  };
+  for (const auto& [page, controls] : pages) {
+    form->SetActivePage(page);
+    std::vector<HWND> visited;
+    for (HWND at = GetNextDlgTabItem(form->Handle(), form->Tabit, FALSE); at && at != form->Tabit && visited.size() < 20;
+         at = GetNextDlgTabItem(form->Handle(), at, FALSE))
+      visited.push_back(at);
+    EXPECT_EQ(visited, controls) << "page " << page;
+  }
 }

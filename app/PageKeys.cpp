@@ -1,0 +1,49 @@
+// Moving between pages from the keyboard, wherever the focus is in the window.
+#include "app/FrmMain.h"
+
+namespace {
+
+// The window whose keys the hook watches: there is one main window on the thread.
+TFrmMain* g_watchedForm = nullptr;
+
+bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+void TFrmMain::WatchPageKeys() {
+  g_watchedForm = this;
+  // Every message this thread takes from its queue passes the hook first, in the main loop and in
+  // the loops of long work alike, before any control sees the key.
+  pageKeysHook_.Reset(SetWindowsHookExW(WH_GETMESSAGE, PageKeysHook, nullptr, GetCurrentThreadId()));
+}
+
+void TFrmMain::StopWatchingPageKeys() {
+  pageKeysHook_.Reset();
+  if (g_watchedForm == this) g_watchedForm = nullptr;
+}
+
+LRESULT CALLBACK TFrmMain::PageKeysHook(int code, WPARAM wParam, LPARAM lParam) {
+  auto& msg = *reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && g_watchedForm && g_watchedForm->TakePageKey(msg))
+    msg.message = WM_NULL;  // the key is taken: no control sees it
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool TFrmMain::TakePageKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !IsKeyDown(VK_CONTROL)) return false;
+  if (msg.hwnd != handle_ && !IsChild(handle_, msg.hwnd)) return false;  // not in a box or dialog
+  int step = 0;
+  if (msg.wParam == VK_TAB) step = IsKeyDown(VK_SHIFT) ? -1 : 1;
+  if (msg.wParam == VK_NEXT) step = 1;
+  if (msg.wParam == VK_PRIOR) step = -1;
+  if (step == 0) return false;
+  // The move runs as an ordinary message, not inside the hook.
+  PostMessageW(handle_, kMovePageMessage, static_cast<WPARAM>(step), 0);
+  return true;
+}
+
+void TFrmMain::MovePage(int step) {
+  SetActivePage((ActivePage() + step + kPageCount) % kPageCount);
+  SetFocus(Tabit);  // the control that had the focus may be on the page just hidden
+  RunHandler([this] { TabitChange(); });
+}
