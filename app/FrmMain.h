@@ -144,6 +144,7 @@ class TFrmMain : public ToolHost {
   void StopWatchingPageKeys();
   static LRESULT CALLBACK PageKeysHook(int code, WPARAM wParam, LPARAM lParam);
   bool TakePageKey(const MSG& msg);
+  bool TabPastThePage(bool backwards);
   void MovePage(int step);
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();

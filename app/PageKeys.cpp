@@ -1,4 +1,5 @@
-// Moving between pages from the keyboard, wherever the focus is in the window.
+// Moving between pages from the keyboard, wherever the focus is in the window, and Tab between the
+// page control and the page in front.
 #include "app/FrmMain.h"
 
 namespace {
@@ -7,6 +8,8 @@ namespace {
 TFrmMain* g_watchedForm = nullptr;
 
 bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
+
+bool IsWithin(HWND control, HWND window) { return window && (window == control || IsChild(control, window)); }
 
 }  // namespace
 
@@ -30,8 +33,9 @@ LRESULT CALLBACK TFrmMain::PageKeysHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 bool TFrmMain::TakePageKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || !IsKeyDown(VK_CONTROL)) return false;
+  if (msg.message != WM_KEYDOWN) return false;
   if (msg.hwnd != handle_ && !IsChild(handle_, msg.hwnd)) return false;  // not in a box or dialog
+  if (!IsKeyDown(VK_CONTROL)) return msg.wParam == VK_TAB && !IsKeyDown(VK_MENU) && TabPastThePage(IsKeyDown(VK_SHIFT));
   int step = 0;
   if (msg.wParam == VK_TAB) step = IsKeyDown(VK_SHIFT) ? -1 : 1;
   if (msg.wParam == VK_NEXT) step = 1;
@@ -39,6 +43,22 @@ bool TFrmMain::TakePageKey(const MSG& msg) {
   if (step == 0) return false;
   // The move runs as an ordinary message, not inside the hook.
   PostMessageW(handle_, kMovePageMessage, static_cast<WPARAM>(step), 0);
+  return true;
+}
+
+// The page control holds the pages, so the dialog keys' Tab goes from it into the page in front but
+// never back out: past the page's last control (or before its first) the focus goes to the page control.
+bool TFrmMain::TabPastThePage(bool backwards) {
+  const HWND page = PageHandle(ActivePage());
+  const HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
+  if (!first) return false;
+  const HWND last = GetNextDlgTabItem(page, first, TRUE);
+  const HWND focus = GetFocus();
+  HWND target = nullptr;
+  if (backwards && focus == Tabit) target = last;
+  else if (IsWithin(backwards ? first : last, focus)) target = Tabit;
+  if (!target) return false;
+  SetFocus(target);
   return true;
 }
 

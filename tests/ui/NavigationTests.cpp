@@ -164,8 +164,8 @@ TEST_F(Navigation, ControlKeysMoveBetweenPagesFromAnyControl) {
   EXPECT_EQ(form->ActivePage(), kPageHome);
 }
 
-// Tab goes from the page control through each page's controls in their order, and back.
-TEST_F(Navigation, TabVisitsEachPagesControlsInOrder) {
+// Tab goes from the page control through each page's controls in their order, and back to it.
+TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
   const std::pair<int, std::vector<HWND>> pages[] = {
       {kPageHome, {form->Kuvakkeet}},
       {kPageHardDisks,
@@ -177,12 +177,26 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrder) {
       {kPageWallpaper, {form->Wallpaper().LstWP}},
       {kPageAdministration, {form->Admin().LstInfo, form->Admin().LstProc}},
   };
+  const auto press = [](HWND at, bool shift) {
+    BYTE keys[256] = {};
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SetFocus(at);
+    PostMessageW(at, WM_KEYDOWN, VK_TAB, 0);
+    PumpMessages();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return GetFocus();
+  };
   for (const auto& [page, controls] : pages) {
     form->SetActivePage(page);
-    std::vector<HWND> visited;
-    for (HWND at = GetNextDlgTabItem(form->Handle(), form->Tabit, FALSE); at && at != form->Tabit && visited.size() < 20;
-         at = GetNextDlgTabItem(form->Handle(), at, FALSE))
-      visited.push_back(at);
+    std::vector<HWND> visited{GetNextDlgTabItem(form->Handle(), form->Tabit, FALSE)};
+    while (visited.size() < controls.size())
+      visited.push_back(GetNextDlgTabItem(form->Handle(), visited.back(), FALSE));
     EXPECT_EQ(visited, controls) << "page " << page;
+    EXPECT_EQ(press(controls.back(), false), form->Tabit) << "page " << page;
+    EXPECT_EQ(press(controls.front(), true), form->Tabit) << "page " << page;
+    const HWND focus = press(form->Tabit, true);  // a combo box gives the focus to its edit
+    EXPECT_TRUE(focus == controls.back() || IsChild(controls.back(), focus)) << "page " << page;
   }
 }
