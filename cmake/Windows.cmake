@@ -2,18 +2,21 @@
 # window parts: pages and their bindings, controls, the tool interface).
 quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
+  platform/Clock.cpp
   platform/Download.cpp
   platform/Drives.cpp
   platform/FileDialogs.cpp
   platform/Fonts.cpp
   platform/IniFile.cpp
+  platform/MciPlayer.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
   platform/Shell.cpp
+  platform/Shutdown.cpp
   platform/System.cpp
   platform/TextFiles.cpp
 )
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid)
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32 uuid winmm advapi32)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp
@@ -21,5 +24,6 @@ quoxel_layer_library(quoxel_ui ui
   ui/Controls.cpp
   ui/Handlers.cpp
   ui/Page.cpp
+  ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

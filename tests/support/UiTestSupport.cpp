@@ -8,6 +8,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
+#include "platform/Shutdown.h"
 #include "ui/Controls.h"
 
 void InstallTestGuards() {
@@ -26,6 +27,14 @@ void InstallTestGuards() {
   SetFileDialogAnswerer([](const FileDialog& dialog) -> std::optional<std::vector<std::wstring>> {
     ADD_FAILURE() << "unexpected file dialog: " << testing::PrintToString(dialog.title);
     return std::nullopt;
+  });
+  SetProgramStarter([](const std::wstring& program, const std::wstring&, int) {
+    ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
+  });
+  // A forced request that got through would end the test program with a passing status.
+  SetExitWindowsTaker([](UINT flags, bool) {
+    ADD_FAILURE() << "unexpected request to end the session, flags " << flags;
+    return false;
   });
 }
 
