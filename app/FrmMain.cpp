@@ -7,8 +7,10 @@
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/admin/AdminTool.h"
+#include "tools/alarm/AlarmTool.h"
 #include "tools/catalogue/CatalogueTool.h"
 #include "tools/disk/DiskTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "ui/Handlers.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
@@ -80,6 +82,8 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   disk_ = AddTool<DiskTool>(kPageHardDisks);
   softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
   admin_ = AddTool<AdminTool>(kPageAdministration);
+  alarm_ = AddTool<AlarmTool>(kPageAlarm);
+  shutdown_ = AddTool<ShutdownTool>(kPageShutdown);
   CreateComponents();
   LayOutPages();
   FormCreate();
@@ -153,9 +157,6 @@ void TFrmMain::CreateComponents() {
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdHide1, L"Hide");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdExit1, L"Exit");
 
-  AlarmAjastin.Attach(handle_);
-  ShutAjastin.Attach(handle_);
-
   Avaaja2.title = L"Select files";
   Avaaja2.filter = L"Any file (*.*)|*.*";
   Avaaja2.defaultExtension = L".*";
@@ -201,8 +202,8 @@ void TFrmMain::FormCreate() {
   softwareList_->LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
-  AlarmOn = false;
-  TimedShutdownOn = false;
+  alarm_->DisarmAlarm();
+  shutdown_->DisarmShutdown();
   AddTrayIcon();
 }
 

@@ -12,14 +12,15 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/Pictures.h"
-#include "platform/WindowTimer.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 #include "utilities/RandomGenerator.h"
 
 class AdminTool;
+class AlarmTool;
 class CatalogueTool;
 class DiskTool;
+class ShutdownTool;
 
 // Command ids of the tray menu.
 enum CommandId : int {
@@ -32,9 +33,6 @@ enum CommandId : int {
 
 // The tray icon's callback message.
 constexpr UINT kTrayIconMessage = WM_USER + 1;
-
-// Ids of the window's own timers.
-enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2 };
 
 // The program's one window: a page control with the Home page and one page for each tool, the tray
 // icon and its menu. Each tool is a class of its own (tools/<tool>/) that makes its page's controls
@@ -67,6 +65,8 @@ class TFrmMain : public ToolHost {
   DiskTool& Disk() { return *disk_; }
   CatalogueTool& SoftwareList() { return *softwareList_; }
   AdminTool& Admin() { return *admin_; }
+  AlarmTool& Alarm() { return *alarm_; }
+  ShutdownTool& Shutdown() { return *shutdown_; }
 
   // Controls.
   HWND Tabit = nullptr;
@@ -75,17 +75,13 @@ class TFrmMain : public ToolHost {
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
 
-  // Non-visual components. The alarm, shutdown, renamer and wallpaper ones wait for their tools.
+  // Non-visual components. The renamer and wallpaper ones wait for their tools.
   ScopedImageList Kuvakekuvat;
   ScopedMenu Pop1;
-  WindowTimer AlarmAjastin{kTimerAlarm, 60000};
-  WindowTimer ShutAjastin{kTimerShutdown, 60000};
-  FileDialog Avaaja1, Avaaja2, Avaaja3;
+  FileDialog Avaaja2, Avaaja3;
 
   // State.
   NOTIFYICONDATAW TrayIconData{};
-  bool AlarmOn = false;
-  bool TimedShutdownOn = false;
 
   // Handlers.
   void TabitChange();
@@ -149,6 +145,8 @@ class TFrmMain : public ToolHost {
   std::unique_ptr<DiskTool> disk_;
   std::unique_ptr<CatalogueTool> softwareList_;
   std::unique_ptr<AdminTool> admin_;
+  std::unique_ptr<AlarmTool> alarm_;
+  std::unique_ptr<ShutdownTool> shutdown_;
   int longWork_ = 0;
   bool endRequested_ = false;
 };
