@@ -9,7 +9,7 @@
 #include "ui/Tool.h"
 
 // "PC Administrating": running processes with the user's trusted marks (Data\trusted.txt), system
-// figures, and the web look-up of a process.
+// figures, the web look-up of a process, and the repair of the internet connection.
 class AdminTool : public Tool {
  public:
   AdminTool(ToolHost& host, Page& page);
@@ -26,10 +26,14 @@ class AdminTool : public Tool {
   void LstProcClick();
   double EstimateCpuClock();
   void BtnGInfClick();
+  void BtnFIClick();
 
  private:
   std::wstring TrustedFilePath() const;
   std::vector<std::wstring> LoadTrustedList() const;
 
+  void RunRepairSteps();
+
   ScopedFont infoFont_;
+  bool repairing_ = false;
 };
