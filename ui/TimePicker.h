@@ -7,7 +7,7 @@ struct TimeOfDay {
   int hour, minute, second;
 };
 
-// A time-only date-time picker (hours, minutes, seconds) that shows the time.
+// A time-only date-time picker that shows the time as hours, minutes and seconds ("12:00:00").
 HWND CreateTimePicker(HWND parent, Bounds bounds, HFONT font, TimeOfDay shown);
 // The time the picker shows.
 TimeOfDay PickedTime(HWND picker);

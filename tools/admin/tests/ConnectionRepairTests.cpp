@@ -24,12 +24,15 @@ class ConnectionRepair : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
+    form->SetActivePage(kPageAdministration);
+    PumpMessages();
     SetProgramStarter([this](const std::wstring& program, const std::wstring& parameters, int show) {
       started.push_back({program, parameters, WindowTextOf(form->Admin().BtnFI), show});
     });
     SetPauseTaker([this](DWORD milliseconds) {
       waits.push_back(milliseconds);
       hourglass.push_back(GetCursor() == LoadCursorW(nullptr, IDC_WAIT));
+      captionUnpainted.push_back(GetUpdateRect(form->Admin().BtnFI, nullptr, FALSE));
       if (duringFirstWait && waits.size() == 1) duringFirstWait();
     });
   }
@@ -45,6 +48,7 @@ class ConnectionRepair : public FormTest {
   std::vector<Started> started;
   std::vector<DWORD> waits;
   std::vector<bool> hourglass;
+  std::vector<bool> captionUnpainted;
   std::function<void()> duringFirstWait;
 };
 
@@ -69,6 +73,8 @@ TEST_F(ConnectionRepair, StartsTheThreeStepsThroughTheSystemsInterpreterWithThei
   }
   EXPECT_EQ(waits, (std::vector<DWORD>{1000, 4000, 4000}));
   EXPECT_EQ(hourglass, (std::vector<bool>{true, true, true}));
+  // Only the second and third steps answer messages before they start, which paints their captions.
+  EXPECT_EQ(captionUnpainted, (std::vector<bool>{true, false, false}));
   EXPECT_EQ(WindowTextOf(form->Admin().BtnFI), L"Quoxel can try to fix it");
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 }

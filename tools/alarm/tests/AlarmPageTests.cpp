@@ -12,6 +12,7 @@
 #include "tests/support/FormTest.h"
 #include "tools/alarm/AlarmTool.h"
 #include "ui/Controls.h"
+#include "ui/TimePicker.h"
 
 namespace {
 
@@ -83,6 +84,8 @@ TEST_F(AlarmPage, TheDialogOffersBothFormatsAndFillsTheEdit) {
 
 TEST_F(AlarmPage, SwitchesOnAndOffWithItsLabelsAndControls) {
   EXPECT_EQ(WindowTextOf(Alarm().LblAlarmStatus), L"Alarm is OFF");
+  const TimeOfDay shown = PickedTime(Alarm().TimeAlarm);
+  EXPECT_EQ(shown.hour * 10000 + shown.minute * 100 + shown.second, 120000);
   ClickSetAlarm(Sound(L".wav"));
   EXPECT_TRUE(Alarm().AlarmOn);
   EXPECT_TRUE(Alarm().AlarmAjastin.Enabled());

@@ -11,6 +11,7 @@
 #include "tests/support/FormTest.h"
 #include "tools/shutdown/ShutdownTool.h"
 #include "ui/Controls.h"
+#include "ui/TimePicker.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ TEST_F(ShutdownPage, ToggleArmsAndDisarmsWithItsLabel) {
   EXPECT_EQ(WindowTextOf(Shutdown().LblShut), L"Timed Shutdown is disabled.");
   EXPECT_EQ(StateColour(), RGB(128, 0, 0));
   EXPECT_EQ(SendMessageW(Shutdown().Rd1, BM_GETCHECK, 0, 0), BST_CHECKED);
+  const TimeOfDay shown = PickedTime(Shutdown().ShutAika);
+  EXPECT_EQ(shown.hour * 10000 + shown.minute * 100 + shown.second, 120000);
   Toggle();
   EXPECT_TRUE(Shutdown().TimedShutdownOn);
   EXPECT_TRUE(Shutdown().ShutAjastin.Enabled());
