@@ -7,11 +7,13 @@
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/admin/AdminTool.h"
+#include "tools/alarm/AlarmTool.h"
 #include "tools/catalogue/CatalogueTool.h"
 #include "tools/cleaner/CleanerTool.h"
 #include "tools/disk/DiskTool.h"
 #include "tools/renamer/RenamerTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "ui/Handlers.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
@@ -84,8 +86,11 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   cleaner_ = AddTool<CleanerTool>(kPageCleaner);
   softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
   admin_ = AddTool<AdminTool>(kPageAdministration);
+  alarm_ = AddTool<AlarmTool>(kPageAlarm);
   renamer_ = AddTool<RenamerTool>(kPageRenamer);
   wallpaper_ = AddTool<WallpaperTool>(kPageWallpaper);
+  shutdown_ = AddTool<ShutdownTool>(kPageShutdown);
+  WireTools();
   CreateComponents();
   LayOutPages();
   WatchPageKeys();
@@ -102,6 +107,17 @@ void TFrmMain::CreateFonts() {
   fonts_.bold = MakeFont({L"Tahoma", kFontHeight, FW_BOLD});
   fonts_.link = MakeFont({L"Tahoma", kFontHeight, FW_NORMAL, false, true});
   versionFont_ = MakeFont({L"Tahoma", 21});
+}
+
+void TFrmMain::WireTools() {
+  // A forced shutdown never lets the window end: the list is saved first. The shutdown the user set
+  // goes ahead even when the save fails, since a box would hold it up with nobody there to answer.
+  shutdown_->BeforeShutdownRequest = [this] {
+    try {
+      wallpaper_->SaveWallpaperListOnce();
+    } catch (const AppError&) {
+    }
+  };
 }
 
 template <typename T>
@@ -161,8 +177,6 @@ void TFrmMain::CreateComponents() {
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdHide1, L"Hide");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdExit1, L"Exit");
 
-  AlarmAjastin.Attach(handle_);
-  ShutAjastin.Attach(handle_);
 }
 
 void TFrmMain::LayOutPages() {
@@ -203,8 +217,8 @@ void TFrmMain::FormCreate() {
   softwareList_->LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
-  AlarmOn = false;
-  TimedShutdownOn = false;
+  alarm_->DisarmAlarm();
+  shutdown_->DisarmShutdown();
   AddTrayIcon();
 }
 

@@ -12,17 +12,18 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/Pictures.h"
-#include "platform/WindowTimer.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 #include "utilities/RandomGenerator.h"
 
 class AdminTool;
+class AlarmTool;
 class CatalogueTool;
 class CleanerTool;
 class DiskTool;
 class RenamerTool;
 class WallpaperTool;
+class ShutdownTool;
 
 // Command ids of the tray menu.
 enum CommandId : int {
@@ -36,9 +37,6 @@ enum CommandId : int {
 // The tray icon's callback message, and the request to move to another page (wParam: +1 or -1).
 constexpr UINT kTrayIconMessage = WM_USER + 1;
 constexpr UINT kMovePageMessage = WM_USER + 2;
-
-// Ids of the window's own timers.
-enum TimerId : UINT_PTR { kTimerAlarm = 1, kTimerShutdown = 2 };
 
 // The program's one window: a page control with the Home page and one page for each tool, the tray
 // icon and its menu. Each tool is a class of its own (tools/<tool>/) that makes its page's controls
@@ -74,6 +72,8 @@ class TFrmMain : public ToolHost {
   AdminTool& Admin() { return *admin_; }
   RenamerTool& Renamer() { return *renamer_; }
   WallpaperTool& Wallpaper() { return *wallpaper_; }
+  AlarmTool& Alarm() { return *alarm_; }
+  ShutdownTool& Shutdown() { return *shutdown_; }
 
   // Controls.
   HWND Tabit = nullptr;
@@ -82,17 +82,12 @@ class TFrmMain : public ToolHost {
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
 
-  // Non-visual components. The alarm and shutdown ones wait for their tools.
+  // Non-visual components.
   ScopedImageList Kuvakekuvat;
   ScopedMenu Pop1;
-  WindowTimer AlarmAjastin{kTimerAlarm, 60000};
-  WindowTimer ShutAjastin{kTimerShutdown, 60000};
-  FileDialog Avaaja1;
 
   // State.
   NOTIFYICONDATAW TrayIconData{};
-  bool AlarmOn = false;
-  bool TimedShutdownOn = false;
 
   // Handlers.
   void TabitChange();
@@ -130,6 +125,8 @@ class TFrmMain : public ToolHost {
   // Makes a tool on its page; the tool's work runs each time the page comes to the front.
   template <typename T>
   std::unique_ptr<T> AddTool(int page);
+  // What one tool asks of another.
+  void WireTools();
   void LayOutPages();
   void ShowOnlyActivePage();
   void FormCreate();
@@ -168,6 +165,8 @@ class TFrmMain : public ToolHost {
   std::unique_ptr<AdminTool> admin_;
   std::unique_ptr<RenamerTool> renamer_;
   std::unique_ptr<WallpaperTool> wallpaper_;
+  std::unique_ptr<AlarmTool> alarm_;
+  std::unique_ptr<ShutdownTool> shutdown_;
   int longWork_ = 0;
   bool endRequested_ = false;
 };

@@ -2,6 +2,7 @@
 # window parts: pages and their bindings, controls, the tool interface).
 quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
+  platform/Clock.cpp
   platform/Drives.cpp
   platform/FileAccess.cpp
   platform/FileDialogs.cpp
@@ -10,16 +11,18 @@ quoxel_layer_library(quoxel_platform platform
   platform/HttpDownload.cpp
   platform/IniFile.cpp
   platform/Jpeg.cpp
+  platform/MciPlayer.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
   platform/Shell.cpp
+  platform/Shutdown.cpp
   platform/System.cpp
   platform/TextFiles.cpp
   platform/UserFolders.cpp
   platform/Wallpaper.cpp
 )
 target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32
-  mpr uuid wininet)
+  mpr uuid wininet winmm advapi32)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp
@@ -28,5 +31,6 @@ quoxel_layer_library(quoxel_ui ui
   ui/Handlers.cpp
   ui/OrderedFileList.cpp
   ui/Page.cpp
+  ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

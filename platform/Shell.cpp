@@ -36,3 +36,24 @@ void ShowPopupMenu(HMENU menu, HWND owner, POINT at) {
   }
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
 }
+
+namespace {
+ProgramStarter g_programStarter;
+}  // namespace
+
+void SetProgramStarter(ProgramStarter starter) { g_programStarter = std::move(starter); }
+
+void StartProgram(HWND owner, const std::wstring& program, const std::wstring& parameters, int show) {
+  if (g_programStarter) {
+    g_programStarter(program, parameters, show);
+    return;
+  }
+  ShellExecuteW(owner, L"open", program.c_str(), parameters.c_str(), nullptr, show);
+}
+
+std::wstring CommandInterpreter() {
+  wchar_t path[MAX_PATH + 1] = {};
+  const DWORD length = GetEnvironmentVariableW(L"ComSpec", path, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) return L"cmd.exe";
+  return std::wstring(path, length);
+}

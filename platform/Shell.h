@@ -22,3 +22,12 @@ void SetNotifyIconTaker(NotifyIconTaker taker);
 void ShowPopupMenu(HMENU menu, HWND owner, POINT at);
 using PopupMenuChooser = std::function<UINT(HMENU, POINT)>;
 void SetPopupMenuChooser(PopupMenuChooser chooser);
+
+// Starts a program through the shell's "open" with its parameters and show command, without waiting
+// for it. Tests take the start instead of the shell; an empty starter brings the shell back.
+void StartProgram(HWND owner, const std::wstring& program, const std::wstring& parameters, int show);
+using ProgramStarter = std::function<void(const std::wstring& program, const std::wstring& parameters, int show)>;
+void SetProgramStarter(ProgramStarter starter);
+
+// The command interpreter the system names in ComSpec, or "cmd.exe" where it names none.
+std::wstring CommandInterpreter();

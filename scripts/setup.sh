@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth imagemagick x11-utils python3
+  gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 sox lame
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -124,6 +124,11 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     case WM_ENABLE:
       InvalidateRect(button, nullptr, FALSE);
       return 0;
+    case WM_SETTEXT: {  // a new caption is painted with the next paint, as a button's is
+      const LRESULT result = DefWindowProcW(button, message, wParam, lParam);
+      InvalidateRect(button, nullptr, FALSE);
+      return result;
+    }
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {

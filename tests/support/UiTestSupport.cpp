@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
+#include "platform/Shutdown.h"
 #include "platform/Wallpaper.h"
 #include "ui/Controls.h"
 
@@ -30,6 +32,16 @@ void InstallTestGuards() {
   });
   SetWallpaperSetter([](const std::wstring& path) {
     ADD_FAILURE() << "unexpected wallpaper: " << testing::PrintToString(path);
+  });
+  SetProgramStarter([](const std::wstring& program, const std::wstring&, int) {
+    ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
+  });
+  SetClockReader(nullptr);
+  SetPauseTaker(nullptr);
+  // A forced request that got through would end the test program with a passing status.
+  SetExitWindowsTaker([](UINT flags, bool) {
+    ADD_FAILURE() << "unexpected request to end the session, flags " << flags;
+    return false;
   });
 }
 

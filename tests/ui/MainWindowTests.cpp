@@ -8,8 +8,10 @@
 #include "app/FrmMain.h"
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
+#include "tools/alarm/AlarmTool.h"
 #include "tools/disk/DiskTool.h"
 #include "tools/renamer/RenamerTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
 
 namespace {
@@ -214,15 +216,15 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   ASSERT_EQ(GetMenuItemCount(form->Disk().Pop2.Get()), 1);
   EXPECT_EQ(MenuText(form->Disk().Pop2.Get(), 0), L"Save results to a file");
 
-  EXPECT_FALSE(form->AlarmAjastin.Enabled());
-  EXPECT_FALSE(form->ShutAjastin.Enabled());
+  EXPECT_FALSE(form->Alarm().AlarmAjastin.Enabled());
+  EXPECT_FALSE(form->Shutdown().ShutAjastin.Enabled());
   EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
-  EXPECT_EQ(form->AlarmAjastin.Interval(), 60000u);
-  EXPECT_EQ(form->ShutAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->Alarm().AlarmAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->Shutdown().ShutAjastin.Interval(), 60000u);
   EXPECT_EQ(form->Disk().Ajastin3.Interval(), 6000u);
 
-  EXPECT_FALSE(form->Avaaja1.multiSelect);
-  EXPECT_TRUE(form->Avaaja1.filter.empty());
+  EXPECT_FALSE(form->Alarm().Avaaja1.multiSelect);
+  EXPECT_TRUE(form->Alarm().Avaaja1.filter.empty());
   EXPECT_EQ(form->Renamer().Avaaja2.title, L"Select files");
   EXPECT_EQ(form->Renamer().Avaaja2.filter, L"Any file (*.*)|*.*");
   EXPECT_TRUE(form->Renamer().Avaaja2.multiSelect);
@@ -235,8 +237,8 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
 
 TEST_F(MainWindow, FormCreateSetsTheStartingState) {
   EXPECT_EQ(form->Disk().AlertDrive, L'C');
-  EXPECT_FALSE(form->AlarmOn);
-  EXPECT_FALSE(form->TimedShutdownOn);
+  EXPECT_FALSE(form->Alarm().AlarmOn);
+  EXPECT_FALSE(form->Shutdown().TimedShutdownOn);
   wchar_t exe[MAX_PATH + 1];
   GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
   const std::wstring path = exe;

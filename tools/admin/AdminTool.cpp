@@ -39,7 +39,8 @@ AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
   page.AddBevel({271, 3, 314, 166}, EDGE_ETCHED, BF_RECT);    // Bevel4
   page.AddBevel({271, 194, 314, 191}, EDGE_ETCHED, BF_RECT);  // Bevel5
   Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font);
-  BtnFI = CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font);
+  BtnFI = page.Bind(CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font),
+                    OnClick([this] { BtnFIClick(); }));
   Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font);
   BtnGInf = page.Bind(CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
                                         0, font),

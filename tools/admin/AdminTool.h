@@ -9,7 +9,7 @@
 #include "ui/Tool.h"
 
 // "PC Administrating": running processes with the user's trusted marks (Data\trusted.txt), system
-// figures, and the web look-up of a process.
+// figures, the web look-up of a process, and the repair of the internet connection.
 class AdminTool : public Tool {
  public:
   AdminTool(ToolHost& host, Page& page);
@@ -26,6 +26,7 @@ class AdminTool : public Tool {
   void LstProcClick();
   double EstimateCpuClock();
   void BtnGInfClick();
+  void BtnFIClick();
 
  private:
   std::wstring TrustedFilePath() const;
@@ -33,5 +34,8 @@ class AdminTool : public Tool {
   // The list to change and write back; refused when the file cannot be written back whole.
   std::vector<std::wstring> LoadTrustedListForChange() const;
 
+  void RunRepairSteps();
+
   ScopedFont infoFont_;
+  bool repairing_ = false;
 };

@@ -1,0 +1,89 @@
+// "Alarm Clock" page: the audio file, the time, the switch, and the timer that plays the file.
+#include "tools/alarm/AlarmTool.h"
+
+#include "platform/Boxes.h"
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/System.h"
+#include "tools/alarm/AlarmFile.h"
+#include "ui/TimePicker.h"
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+}  // namespace
+
+AlarmTool::AlarmTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const HFONT font = host.Fonts().normal.Get();
+  const HWND SH6 = PageHandle();
+  statusFont_ = MakeFont({L"Tahoma", 21});
+  page.BindTimer(AlarmAjastin, [this] { AlarmAjastinTimer(); });
+  Lbl5 = CreateLabel(SH6, L"Notice that the Quoxel has to be running to ensure functionality of Alarm Clock.",
+                     {87, 19, 412, 13}, font);
+  page.AddBevel({87, 55, 412, 274}, EDGE_ETCHED, BF_RECT);  // Bevel2
+  LblAlarmStatus = page.Bind(CreateChild(SH6, L"STATIC", L"Alarm is OFF", SS_LEFT, {235, 80, 126, 25}, 0,
+                                         statusFont_.Get()),
+                             OnColour([](HDC dc) {
+                               SetTextColor(dc, kGreen);
+                               return HBRUSH{};
+                             }));
+  Lbl4 = CreateLabel(SH6, L"Alarm audio file:", {251, 136, 77, 13}, font);
+  TimeAlarm = CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0});
+  EditAlarmFile = CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font,
+                              WS_EX_CLIENTEDGE);
+  BtnAlarmFile = page.Bind(CreateSpeedButton(SH6, L"Select audio file", {155, 182, 278, 22}, 0, font),
+                           OnClick([this] { BtnAlarmFileClick(); }));
+  BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font),
+                          OnClick([this] { BtnSetAlarmClick(); }));
+}
+
+void AlarmTool::DisarmAlarm() { AlarmOn = false; }
+
+void AlarmTool::BtnAlarmFileClick() {
+  Avaaja1.filter = L"Audio files (MP3 and Wav)|*.mp3;*.wav";
+  if (Avaaja1.Execute(host_.Window())) SetWindowTextW(EditAlarmFile, Avaaja1.files.front().c_str());
+}
+
+void AlarmTool::BtnSetAlarmClick() {
+  if (AlarmOn)
+    SwitchOff();
+  else
+    SwitchOn();
+}
+
+// Switching off needs no file: it must work also when the file has gone meanwhile.
+void AlarmTool::SwitchOff() {
+  Soitin.Stop();
+  AlarmOn = false;
+  AlarmAjastin.SetEnabled(false);
+  ShowSwitch();
+}
+
+// The file is opened before the switch, so that the alarm is never on with nothing to play.
+void AlarmTool::SwitchOn() {
+  const std::wstring path = WindowTextOf(EditAlarmFile);
+  const std::wstring problem = AlarmFileProblem(path, FileExists(path));
+  if (!problem.empty()) {
+    ShowNotice(host_.Window(), problem);
+    return;
+  }
+  Soitin.Open(path);
+  AlarmOn = true;
+  trigger_.Arm(LocalNow());
+  AlarmAjastin.SetEnabled(true);
+  ShowSwitch();
+}
+
+void AlarmTool::ShowSwitch() {
+  SetWindowTextW(LblAlarmStatus, AlarmOn ? L"Alarm is ON!" : L"Alarm is OFF.");
+  SetWindowTextW(BtnSetAlarm, AlarmOn ? L"Set Alarm Off" : L"Set Alarm On");
+  for (HWND control : {EditAlarmFile, TimeAlarm, BtnAlarmFile}) EnableWindow(control, !AlarmOn);
+}
+
+void AlarmTool::AlarmAjastinTimer() {
+  const TimeOfDay alarm = PickedTime(TimeAlarm);
+  if (!trigger_.Tick(LocalNow(), alarm.hour, alarm.minute)) return;
+  Soitin.Play(PageHandle());  // a failed playback is not reported: the balloon still wakes the user
+  host_.ShowTrayBalloon(L"Wake Up!", L"Alarm Clock");
+}

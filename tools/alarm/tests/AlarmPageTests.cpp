@@ -1,0 +1,97 @@
+// The "Alarm Clock" page with real sounds through MCI (a null ALSA device under Wine) and a set clock.
+#include <windows.h>
+#include <commctrl.h>
+#include <mmsystem.h>
+#include <gtest/gtest.h>
+
+#include "platform/Clock.h"
+#include "platform/System.h"
+#include "tests/support/FormTest.h"
+#include "tools/alarm/AlarmTool.h"
+#include "ui/TimePicker.h"
+
+namespace {
+
+std::wstring Beside(const wchar_t* name) { return ExecutableFolder() + name; }
+
+class AlarmPage : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    SetClockReader([this] { return now; });
+  }
+  AlarmTool& Alarm() { return form->Alarm(); }
+  void Press(const std::wstring& file) {
+    SetWindowTextW(Alarm().EditAlarmFile, file.c_str());
+    PostMessageW(Alarm().BtnSetAlarm, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  void TickAt(int minute) {
+    now.minute = minute;
+    SendMessageW(form->SH6, WM_TIMER, AlarmTool::kTimerAlarm, 0);
+  }
+  bool Playing() {
+    MCI_STATUS_PARMS status{0, 0, MCI_STATUS_MODE, 0};
+    mciSendCommandW(Alarm().Soitin.Device(), MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
+                    reinterpret_cast<DWORD_PTR>(&status));
+    return status.dwReturn == MCI_MODE_PLAY;
+  }
+  void ExpectSwitch(bool on, const wchar_t* status) {
+    EXPECT_EQ(Alarm().AlarmOn, on);
+    EXPECT_EQ(Alarm().AlarmAjastin.Enabled(), on);
+    EXPECT_EQ(WindowTextOf(Alarm().LblAlarmStatus), status);
+    EXPECT_EQ(WindowTextOf(Alarm().BtnSetAlarm), on ? L"Set Alarm Off" : L"Set Alarm On");
+    for (HWND control : {Alarm().EditAlarmFile, Alarm().TimeAlarm, Alarm().BtnAlarmFile})
+      EXPECT_EQ(IsWindowEnabled(control) == FALSE, on);
+  }
+
+  LocalTime now{2026, 12, 7, 7, 29, 30, 0};
+};
+
+}  // namespace
+
+TEST_F(AlarmPage, SwitchesOnWithAPlayableFileAndOffEvenWhenTheFileHasGone) {
+  const TimeOfDay shown = PickedTime(Alarm().TimeAlarm);
+  EXPECT_EQ(shown.hour * 3600 + shown.minute * 60 + shown.second, 12 * 3600);
+  ExpectSwitch(false, L"Alarm is OFF");
+  Press(Beside(L"alarm-tone.wav"));
+  ExpectSwitch(true, L"Alarm is ON!");
+  Press(Beside(L"gone.wav"));  // as when the file's drive has been removed
+  ExpectSwitch(false, L"Alarm is OFF.");
+}
+
+TEST_F(AlarmPage, RefusesWhatItCannotPlayAndStaysOff) {
+  const std::wstring notSound = Beside(L"not-a-sound.wav"), capitals = Beside(L"alarm-tone-copy.WAV");
+  WriteBytes(notSound, "This is no sound.");
+  CopyFileW(Beside(L"alarm-tone.wav").c_str(), capitals.c_str(), FALSE);
+  const std::pair<std::wstring, const wchar_t*> cases[] = {
+      {L"", L"Please select an audio file!"},
+      {Beside(L"gone.wav"), L"The Selected audio file does not exist!"},
+      {capitals, L"Invalid file format! Wav and MP3 are supported."},
+      {notSound, nullptr}};  // the error box with the device's own text
+  for (const auto& [file, notice] : cases) {
+    BoxRecorder boxes;
+    Press(file);
+    ASSERT_EQ(boxes.Calls().size(), 1u) << testing::PrintToString(file);
+    EXPECT_EQ(boxes.Calls()[0].kind, notice ? BoxKind::Notice : BoxKind::Error);
+    EXPECT_FALSE(boxes.Calls()[0].text.empty());
+    if (notice) { EXPECT_EQ(boxes.Calls()[0].text, notice); }
+    ExpectSwitch(false, L"Alarm is OFF");
+  }
+}
+
+TEST_F(AlarmPage, PlaysWavAndMp3AndWakesOnceAtTheSetMinute) {
+  SYSTEMTIME time{2000, 1, 6, 1, 7, 30, 0, 0};
+  SendMessageW(Alarm().TimeAlarm, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  for (const wchar_t* sound : {L"alarm-tone.wav", L"alarm-tone.mp3"}) {
+    balloons.clear();
+    now.minute = 29;
+    Press(Beside(sound));
+    TickAt(30);
+    EXPECT_TRUE(Playing()) << testing::PrintToString(sound);
+    TickAt(31);
+    EXPECT_EQ(balloons, (decltype(balloons){{L"Wake Up!", L"Alarm Clock"}}));
+    Press(Beside(sound));
+    EXPECT_FALSE(Playing()) << "switching off silences it";
+  }
+}

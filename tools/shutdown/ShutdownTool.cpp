@@ -1,0 +1,62 @@
+// "Timed Shutdown" page: the time, the choice between power-off and restart, the switch, and the
+// timer that sends the request.
+#include "tools/shutdown/ShutdownTool.h"
+
+#include "platform/Clock.h"
+#include "platform/Fonts.h"
+#include "platform/Shutdown.h"
+#include "tools/shutdown/ShutdownFlags.h"
+#include "ui/TimePicker.h"
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF kMaroon = RGB(128, 0, 0);
+
+}  // namespace
+
+ShutdownTool::ShutdownTool(ToolHost& host, Page& page) : Tool(host, page) {
+  const HFONT font = host.Fonts().normal.Get();
+  const HWND SH8 = PageHandle();
+  titleFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
+  stateFont_ = MakeFont({L"Tahoma", 21});
+  platformFont_ = MakeFont({L"Tahoma", 19});
+  page.BindTimer(ShutAjastin, [this] { ShutAjastinTimer(); });
+  Lbl24 = CreateLabel(SH8, L"Make a timed shutdown or reboot for your computer", {99, 27, 373, 19}, titleFont_.Get());
+  Lbl6 = CreateLabel(SH8, L"Notice that the Quoxel has to be running to ensure functionality of Timed Shutdown.",
+                     {75, 60, 436, 13}, font);
+  page.AddBevel({75, 79, 436, 257}, EDGE_RAISED, BF_RECT);  // Bevel6
+  LblShut = page.Bind(CreateLabel(SH8, L"Timed Shutdown is disabled.", {144, 158, 270, 25}, stateFont_.Get()),
+                      OnColour([this](HDC dc) {
+                        SetTextColor(dc, TimedShutdownOn ? kGreen : kMaroon);
+                        return HBRUSH{};
+                      }));
+  ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
+  Rd1 = CreateChild(SH8, L"BUTTON", L"Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {208, 233, 73, 17}, 0,
+                    font);
+  Rd2 = CreateChild(SH8, L"BUTTON", L"Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font);
+  SendMessageW(Rd1, BM_SETCHECK, BST_CHECKED, 0);
+  BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font),
+                      OnClick([this] { BtnShutClick(); }));
+  Lbl7 = CreateLabel(SH8, L"Timed Shutdown works only in Windows XP, 2000 and NT!", {43, 342, 492, 23},
+                     platformFont_.Get());
+}
+
+void ShutdownTool::DisarmShutdown() { TimedShutdownOn = false; }
+
+void ShutdownTool::BtnShutClick() {
+  TimedShutdownOn = !TimedShutdownOn;
+  EnableWindow(ShutAika, !TimedShutdownOn);
+  if (TimedShutdownOn) trigger_.Arm(LocalNow());
+  ShutAjastin.SetEnabled(TimedShutdownOn);
+  SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
+}
+
+void ShutdownTool::ShutAjastinTimer() {
+  const TimeOfDay set = PickedTime(ShutAika);
+  if (!trigger_.Tick(LocalNow(), set.hour, set.minute)) return;
+  if (BeforeShutdownRequest) BeforeShutdownRequest();
+  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  ShutdownWindows(ShutdownFlags(reboot ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
+  RequestExitWindows(kLogOffFlags);  // still ends the session when the system refused the first request
+}

@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include "ui/Controls.h"
+
+struct TimeOfDay {
+  int hour, minute, second;
+};
+
+// A time-only date-time picker that shows the time as hours, minutes and seconds ("12:00:00").
+HWND CreateTimePicker(HWND parent, Bounds bounds, HFONT font, TimeOfDay shown);
+// The time the picker shows.
+TimeOfDay PickedTime(HWND picker);
