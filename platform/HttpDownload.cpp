@@ -85,18 +85,24 @@ bool ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& share
   return body.size() == announced;
 }
 
-// Reads the whole answer into `body`; false for anything but a whole file within the limits.
-bool Fetch(const std::wstring& address, BackgroundDownload::Shared& shared, std::string& body) {
+// Fetches the address, following redirects, and reports the outcome before any handle is closed: the
+// URL layer may read the rest of a refused answer as it closes, and nobody should wait for that.
+void Fetch(const std::wstring& address, BackgroundDownload::Shared& shared) {
   InternetHandle session(InternetOpenW(L"Quoxel", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-  if (!session.handle) return false;
+  if (!session.handle) return shared.Finish(false, {});
   std::wstring url = address;
   for (int redirects = 0;; ++redirects) {
     InternetHandle request(InternetOpenUrlW(session.handle, url.c_str(), nullptr, 0, kRequestFlags, 0));
     DWORD status = 0;
-    if (!request.handle || !QueryNumber(request.handle, HTTP_QUERY_STATUS_CODE, status)) return false;
-    if (!IsRedirect(status)) return ReadBody(request.handle, status, shared, body);
+    if (!request.handle || !QueryNumber(request.handle, HTTP_QUERY_STATUS_CODE, status))
+      return shared.Finish(false, {});
+    if (!IsRedirect(status)) {
+      std::string body;
+      const bool whole = ReadBody(request.handle, status, shared, body);
+      return shared.Finish(whole, std::move(body));
+    }
     url = RedirectTarget(request.handle, url);
-    if (url.empty() || redirects == kMostRedirects || shared.abandoned) return false;
+    if (url.empty() || redirects == kMostRedirects || shared.abandoned) return shared.Finish(false, {});
   }
 }
 
@@ -106,11 +112,7 @@ void SetDownloadLimits(DownloadLimits limits) { g_limits = limits; }
 
 BackgroundDownload::BackgroundDownload(std::wstring address)
     : address_(std::move(address)), shared_(std::make_shared<Shared>()) {
-  std::thread([shared = shared_, address = address_] {
-    std::string body;
-    const bool ok = Fetch(address, *shared, body);
-    shared->Finish(ok, std::move(body));
-  }).detach();
+  std::thread([shared = shared_, address = address_] { Fetch(address, *shared); }).detach();
 }
 
 BackgroundDownload::~BackgroundDownload() { shared_->abandoned = true; }

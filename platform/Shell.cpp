@@ -6,6 +6,11 @@ NotifyIconTaker g_notifyTaker;
 PopupMenuChooser g_menuChooser;
 }  // namespace
 
+HMODULE ShellResources() {
+  static const HMODULE shell = LoadLibraryW(L"shell32.dll");
+  return shell;
+}
+
 void SetBrowserOpener(BrowserOpener opener) { g_opener = std::move(opener); }
 
 void OpenInBrowser(const std::wstring& address) {

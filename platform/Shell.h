@@ -5,6 +5,10 @@
 #include <functional>
 #include <string>
 
+// The shell's library, for its resources (the standard animation clips). Loaded once and kept: under
+// Wine, resources are found only through the handle the loader gives out, not the one of an import.
+HMODULE ShellResources();
+
 // Hands a web address to the shell, which opens it in the user's browser.
 void OpenInBrowser(const std::wstring& address);
 // Tests take the address instead of the browser; an empty opener brings the shell back.

@@ -64,7 +64,7 @@ void DiskTool::CreateSearchControls() {
   EnableWindow(BtnKovoIsoimmat, FALSE);
 
   Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
-  SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(GetModuleHandleW(L"shell32.dll")),
+  SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(ShellResources()),
                reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip)));
   ShowWindow(Anim1, SW_HIDE);
   searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
@@ -91,7 +91,9 @@ void DiskTool::BtnKovoIsoimmatClick() {
   walked_.clear();
   LargestFilesCount = static_cast<std::int8_t>(SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0) + 5);
   const wchar_t letter = SelectedDriveLetter();
-  SendMessageW(Anim1, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 28));  // frames 1 to 29, repeating
+  // Frames 1 to 29, repeating; a shorter clip (Wine's) refuses that range and plays whole instead.
+  if (!SendMessageW(Anim1, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 28)))
+    SendMessageW(Anim1, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, -1));
   ShowWindow(Anim1, SW_SHOW);
   ShowWindow(LblSearching, SW_SHOW);
   ShowWindow(LstLargest, SW_HIDE);

@@ -137,6 +137,30 @@ TEST_F(DiskPage, LinksBackToWalkedFoldersAreNotWalkedAgain) {
                           L"Q:\\under.bin"}));
 }
 
+HWND g_animation = nullptr;
+bool g_shownDuringSearch = false;
+
+LRESULT CALLBACK LookAtTheAnimation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) g_shownDuringSearch = IsWindowVisible(g_animation);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(DiskPage, TheFindFolderAnimationHasItsClipAndShowsDuringASearch) {
+  const HWND animation = form->Disk().Anim1;
+  EXPECT_TRUE(SendMessageW(animation, ACM_PLAY, 1, MAKELPARAM(0, 0))) << "the clip did not open";
+  SendMessageW(animation, ACM_STOP, 0, 0);
+  PickDrive(L'Q');
+  g_animation = animation;
+  const HWND observer = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetWindowLongPtrW(observer, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LookAtTheAnimation));
+  PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(observer, WM_APP, 0, 0);  // handled in the search's first pump
+  PumpMessages();
+  DestroyWindow(observer);
+  EXPECT_TRUE(g_shownDuringSearch);
+  EXPECT_FALSE(IsWindowVisible(animation)) << "hidden again with the results";
+}
+
 TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
   PickDrive(L'Q');
   SendMessageW(form->Disk().Cbo_SC, CB_SETCURSEL, 0, 0);
