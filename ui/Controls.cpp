@@ -152,7 +152,7 @@ HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& te
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id) {
-  bounds.width = TextExtent(font, text).cx;
+  bounds.width = LabelWidth(font, text);
   return CreateChild(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
 }
 
@@ -171,7 +171,7 @@ void SetLabelText(HWND label, const std::wstring& text) {
   RECT rect;
   GetWindowRect(label, &rect);
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  SetWindowPos(label, nullptr, 0, 0, TextExtent(font, text).cx, rect.bottom - rect.top,
+  SetWindowPos(label, nullptr, 0, 0, LabelWidth(font, text), rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowTextW(label, text.c_str());
 }
@@ -286,6 +286,21 @@ std::wstring WindowTextOf(HWND window) {
   GetWindowTextW(window, text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
   return text;
+}
+
+int LabelWidth(HFONT font, const std::wstring& text) {
+  return WithFont(font, [&text](HDC dc) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    // An italic last letter reaches past its advance: the label must hold all of it.
+    GLYPHMETRICS glyph{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    if (!text.empty() && GetGlyphOutlineW(dc, text.back(), GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR) {
+      const int beyond = glyph.gmptGlyphOrigin.x + static_cast<int>(glyph.gmBlackBoxX) - glyph.gmCellIncX;
+      if (beyond > 0) size.cx += beyond;
+    }
+    return static_cast<int>(size.cx);
+  });
 }
 
 SIZE TextExtent(HFONT font, const std::wstring& text) {

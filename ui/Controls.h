@@ -47,4 +47,6 @@ std::wstring WindowTextOf(HWND window);
 
 // Width and height of a text in a font, in pixels.
 SIZE TextExtent(HFONT font, const std::wstring& text);
+// The width a label needs for its text: the extent, and the part of an italic last letter beyond it.
+int LabelWidth(HFONT font, const std::wstring& text);
 int AverageCharWidth(HFONT font);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/FrmMain.h"
+#include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
 #include "tools/alarm/AlarmTool.h"
@@ -13,6 +14,7 @@
 #include "tools/renamer/RenamerTool.h"
 #include "tools/shutdown/ShutdownTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -254,4 +256,11 @@ TEST_F(MainWindow, ClosingEndsWithoutAQuestion) {
   PumpMessages();
   EXPECT_FALSE(IsWindow(form->Handle()));
   EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST(Labels, AnItalicLabelHoldsItsLastLetterWhole) {
+  const ScopedFont italic = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
+  EXPECT_GT(LabelWidth(italic.Get(), L"computer"), TextExtent(italic.Get(), L"computer").cx);
+  const ScopedFont upright = MakeFont({L"Tahoma", 16});
+  EXPECT_EQ(LabelWidth(upright.Get(), L"computer"), TextExtent(upright.Get(), L"computer").cx);
 }
