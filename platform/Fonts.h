@@ -14,4 +14,4 @@ struct FontSpec {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-ScopedFont MakeFont(const FontSpec& spec);
+ScopedFont MakeFont(const FontSpec& font);
