@@ -76,7 +76,7 @@ bool PrepareSearch(TFrmMain& form, wchar_t letter) {
     return false;
   }
   SendMessageW(form.Disk().LstKovot, LB_SETCURSEL, index, 0);
-  form.LstKovotClick();
+  form.Disk().LstKovotClick();
   SendMessageW(form.Disk().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
   PumpMessages();
   Sleep(kSettleMs);  // the window's first paint and the desktop's reaction are not the search's
@@ -86,7 +86,7 @@ bool PrepareSearch(TFrmMain& form, wchar_t letter) {
 
 void TimeSearch(TFrmMain& form) {
   const double start = NowMs();
-  form.BtnKovoIsoimmatClick();
+  form.Disk().BtnKovoIsoimmatClick();
   const double elapsed = NowMs() - start;
   const LRESULT results = SendMessageW(form.Disk().LstLargest, LB_GETCOUNT, 0, 0);
   std::printf("search_ms %.3f\nresults %ld\n", elapsed, static_cast<long>(results));
