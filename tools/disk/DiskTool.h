@@ -2,14 +2,13 @@
 #include <windows.h>
 
 #include <memory>
-#include <set>
 #include <string>
 
-#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
 #include "ui/Page.h"
+#include "tools/disk/WalkedFolders.h"
 #include "ui/Tool.h"
 
 // "Hard Disk Drives": the fixed drives and their figures, the largest-files search with saving of its
@@ -55,7 +54,8 @@ class DiskTool : public Tool {
   void CreateSearchControls();
   void CreateAlertRow();
   wchar_t SelectedDriveLetter() const;
-  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse);
+  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse,
+                          bool throughLink = false);
   void ListSearchResults();
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
@@ -64,6 +64,5 @@ class DiskTool : public Tool {
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;
-  // The folders this search has walked, so that none is walked twice whatever leads to it again.
-  std::set<FolderIdentity> walked_;
+  WalkedFolders walked_;
 };

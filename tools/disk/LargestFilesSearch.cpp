@@ -27,6 +27,8 @@ bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
          !(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && !IsDotEntry(entry.cFileName);
 }
 
+bool IsLink(const WIN32_FIND_DATAW& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+
 std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
   return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
 }
@@ -88,7 +90,7 @@ void DiskTool::BtnKovoIsoimmatClick() {
 
   SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
   ResetLargestFiles();
-  walked_.clear();
+  walked_.Clear();
   LargestFilesCount = static_cast<std::int8_t>(SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0) + 5);
   const wchar_t letter = SelectedDriveLetter();
   // Frames 1 to 29, repeating; a shorter clip (Wine's) refuses that range and plays whole instead.
@@ -114,30 +116,31 @@ void DiskTool::ListSearchResults() {
   ShowWindow(LstLargest, SW_SHOW);
 }
 
-void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
+void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse,
+                                  bool throughLink) {
   ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers during a search
   if (host_.EndRequested()) return;         // the user is ending the program: list what was found
   const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
   // Links to a folder (or to one above it) lead back to folders already walked: walk each folder once,
   // so that every search ends and lists each file once.
-  if (const auto identity = IdentifyFolder(dir); identity && !walked_.insert(*identity).second) return;
+  if (!walked_.Enter(dir, throughLink)) return;
   // Files are offered in listing order, then the visible sub-folders are searched in listing order.
   // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
   // second listing of the same folder would double the time of a search.
   const bool oneListing = mask == L"*.*" || mask == L"*";
-  std::vector<std::wstring> subfolders;
+  std::vector<std::pair<std::wstring, bool>> subfolders;  // name, reached through a link
   ForEachDirectoryEntry(dir + mask, [&](const WIN32_FIND_DATAW& entry) {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
       AddLargestFile(dir + entry.cFileName, FileSize(entry));
     else if (oneListing && recurse && IsSearchedFolder(entry))
-      subfolders.push_back(entry.cFileName);
+      subfolders.emplace_back(entry.cFileName, IsLink(entry));
   });
   if (recurse && !oneListing) {
     ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
-      if (IsSearchedFolder(entry)) subfolders.push_back(entry.cFileName);
+      if (IsSearchedFolder(entry)) subfolders.emplace_back(entry.cFileName, IsLink(entry));
     });
   }
-  for (const std::wstring& name : subfolders) SearchLargestFiles(dir + name, mask, true);
+  for (const auto& [name, link] : subfolders) SearchLargestFiles(dir + name, mask, true, link);
 }
 
 void DiskTool::SaveRTAFClick() {
