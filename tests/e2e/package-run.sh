@@ -8,6 +8,7 @@ set -u
 probe=$1 work=$2
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 fail() { echo "package-run: $*" >&2; exit 1; }
+rm -rf "$work" && mkdir -p "$work"  # an exit code left from an earlier run would end the wait at once
 
 zip=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
 version=$(basename "$zip" | sed -n 's/^quoxel-\([0-9.]*\)-win32\.zip$/\1/p')
@@ -32,8 +33,10 @@ folder=$WINEPREFIX/drive_c/quoxel-package-test
 rm -rf "$folder" && mkdir -p "$folder"
 trap 'wine "$probe" close "$caption" >/dev/null 2>&1; rm -rf "$folder"' EXIT
 (cd "$folder" && unzip -q "$zip")
-stamp=$work/before-start
-mkdir -p "$work" && touch "$stamp" && sleep 1  # file times have a resolution of a second here
+# Every file of the prefix with its size and time, but the registry files, which belong to the
+# wineserver (it saves them when it likes).
+files_of_prefix() { find "$WINEPREFIX" -not -type d -not -name '*.reg' -printf '%P\t%s\t%T@\n' | sort; }
+files_of_prefix >"$work/before"
 
 (cd "$folder" && wine quoxel.exe </dev/null >/dev/null 2>&1; echo $? >"$work/exit-code") &
 wine "$probe" wait "$caption" 30000 || fail "no window \"$caption\" appeared"
@@ -53,9 +56,9 @@ wine "$probe" close "$caption"
 for _ in $(seq 1 300); do [ -s "$work/exit-code" ] && break; sleep 0.1; done
 [ "$(cat "$work/exit-code" 2>/dev/null)" = 0 ] || fail "quoxel.exe did not end with 0 (got $(cat "$work/exit-code" 2>/dev/null))"
 
-# Written since the start: only the wallpaper list, in Data. The registry files belong to the
-# wineserver, which saves them when it likes.
-written=$(find "$WINEPREFIX" -newer "$stamp" -not -type d -not -name '*.reg' | sed "s|^$folder/||")
+# Written while it ran: only the wallpaper list, in Data.
+files_of_prefix >"$work/after"
+written=$(diff "$work/before" "$work/after" | sed -n 's/^> //p' | cut -f1 | sed "s|^${folder#"$WINEPREFIX/"}/||")
 [ "$written" = "Data/wp.txt" ] || fail "files written while it ran: $(echo "$written" | tr '\n' ' ')"
 for name in quoxel.exe README.txt Data/soft.ini Data/soft.txt Data/trusted.txt; do
   unzip -p "$zip" "$name" | cmp -s - "$folder/$name" || fail "$name changed"

@@ -115,9 +115,9 @@ wallpaper_before=$(P wallpaper)
 port=$(cat "$port_file") || fail "the catalogue test server is not running"
 
 caption="Quoxel $version"
+rm -f "$work/exit-code"
 (cd "$program" && QUOXEL_UPDATE_SERVER=http://127.0.0.1:$port/good wine quoxel.exe </dev/null >/dev/null 2>&1
  echo $? >"$work/exit-code") &
-rm -f "$work/exit-code"
 P wait "$caption" 30000 || fail "no window \"$caption\" appeared"
 
 # --- Home ------------------------------------------------------------------------------------------------
