@@ -34,8 +34,3 @@ quoxel_layer_library(quoxel_ui ui
   ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)
-
-# The same source gives the same program, byte for byte: no folder of the build in the code (file
-# names of assertions) and no link time in the PE header.
-add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
-add_link_options(-Wl,--no-insert-timestamp)

@@ -55,9 +55,9 @@ Where its files are
 
 Quoxel keeps its settings only in its own Data folder: no registry entries,
 nothing in your profile. Besides that folder it changes only what you ask it
-to: the files you rename, the temporary files you remove, the desktop
-wallpaper you set (a JPEG picture gets a bitmap copy beside it, which Windows
-needs for a wallpaper).
+to: the files you rename, the temporary files you remove, a search's results
+you save, the desktop wallpaper you set (a JPEG picture gets a bitmap copy
+beside it, which Windows needs for a wallpaper).
 
 "Update software-list" downloads the catalogue from https://www.quoxel.net.
 EOF

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The package is the same, byte for byte, each time it is made from the same source: made twice from
-# the built program (once from copies with other file times), and made from a copy of the source built afresh in
-# another folder. The program holds no link time and no folder of the build.
+# the built program (once from copies with other file times), and made from a copy of the source built
+# afresh in another folder. The program holds no link time and no folder of the build.
 #   package-reproducible.sh WORK
 set -u
 work=$1
