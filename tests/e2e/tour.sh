@@ -95,7 +95,7 @@ open_files() {  # dialog caption, folder, names as typed into the dialog
   until_ok 5 closed "$1" || fail "the \"$1\" dialog stayed open"
 }
 
-# --- The package, unzipped into an empty folder, and the data the tools work on -------------------------
+# --- The package, unzipped into an empty folder, and the data the tools work on -------------------
 mkdir -p "$work" "$shots"
 rm -rf "$program" "$files"
 zip=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
@@ -120,12 +120,12 @@ rm -f "$work/exit-code"
  echo $? >"$work/exit-code") &
 P wait "$caption" 30000 || fail "no window \"$caption\" appeared"
 
-# --- Home ------------------------------------------------------------------------------------------------
+# --- Home -----------------------------------------------------------------------------------------
 until_ok 5 shows "|Double-click an icon to select a module:\$" || fail "no Home page"
 shows "^Static|.*|$version\$" || fail "the Home page does not show version $version"
 shot home
 
-# --- Hard Disk Drives: the nine files of Q:, largest first -------------------------------------------------
+# --- Hard Disk Drives: the nine files of Q:, largest first ----------------------------------------
 page 1 "Click to select:"
 click_item "Q	Fixed Drive"
 until_ok 5 shows "|Disk Serial Number: 1A2B:3C4D\$" || fail "Q: shows no details"
@@ -139,7 +139,7 @@ until_ok 30 shows '^item|0|0|.*|Q:\\.secret.bin	 2.00 GB$' || fail "the search l
 item 'Q:\\sub\\deeper\\deep.bin	 2.86 MB' | grep -q '^item|3|' || fail "deep.bin is not fourth"
 shot disk
 
-# --- Cleaner: the prepared temp folder --------------------------------------------------------------------
+# --- Cleaner: the prepared temp folder ------------------------------------------------------------
 page 2 "Search for unnecessary files"
 click_control "Search for unnecessary files"
 user=$(id -un)
@@ -151,7 +151,7 @@ shows 'install\.log' && fail "the cleaner listed install.log"
 shows 'Temporary Internet Files\\logo\[1\]\.gif$' || fail "the cleaner did not list the cache file"
 shot cleaner
 
-# --- Software List: the shipped catalogue, an entry, the update ---------------------------------------------
+# --- Software List: the shipped catalogue, an entry, the update -----------------------------------
 page 3 "Download location:"
 lines=$(grep -c '[^[:space:]]' "$program/Data/soft.txt")
 shows "^count|$lines\$" || fail "the tree does not hold the $lines entries of the shipped soft.txt"
@@ -166,7 +166,7 @@ until_ok 5 shows '^count|4$' || fail "the tree does not hold the updated catalog
 printf 'Updated tools\r\n\tNew editor\r\nUpdated games\r\n\tChess\r\n' | cmp -s - "$program/Data/soft.txt" ||
   fail "Data\\soft.txt is not the server's catalogue"
 
-# --- Alarm Clock: a sound file from the open dialog, 07:30, on and off ---------------------------------------
+# --- Alarm Clock: a sound file from the open dialog, 07:30, on and off ----------------------------
 page 4 "Alarm audio file:"
 click_control "Select audio file"
 P wait Open 10000 || fail "no file dialog"
@@ -185,7 +185,7 @@ shot alarm
 click_control "Set Alarm Off"
 until_ok 5 shows '|Alarm is OFF\.$' || fail "the alarm did not switch off"
 
-# --- File Renamer: three files, a pattern, Convert! -----------------------------------------------------------
+# --- File Renamer: three files, a pattern, Convert! -----------------------------------------------
 page 5 "Rename multiple files at once"
 click_control "Add Files"
 open_files "Select files" 'C:\quoxel-tour-files\photos\' '"beach.txt" "mountain.txt" "city.txt"'
@@ -206,7 +206,7 @@ for pair in 1:beach 2:mountain 3:city; do
 done
 [ "$(ls "$files/photos" | wc -l)" = 3 ] || fail "the photos folder holds: $(ls "$files/photos")"
 
-# --- Timed Shutdown: armed for two hours ahead, then disarmed ----------------------------------------------------
+# --- Timed Shutdown: armed for two hours ahead, then disarmed -------------------------------------
 page 6 "Make a timed shutdown or reboot for your computer"
 hour=$(printf '%02d' $(((10#$(date +%H) + 2) % 24)))
 IFS='|' read -r l t r b <<<"$(control '12:00:00')"
@@ -221,7 +221,7 @@ shot shutdown
 click_control "Toggle"
 until_ok 5 shows '|Timed Shutdown is disabled\.$' || fail "the timed shutdown was not disarmed"
 
-# --- Wallpaper changer: two pictures, one set on the Wine desktop --------------------------------------------------
+# --- Wallpaper changer: two pictures, one set on the Wine desktop ---------------------------------
 page 7 "Add Pictures"
 click_control "Add Pictures"
 open_files Open 'C:\quoxel-tour-files\pictures\' '"sky.jpg" "meadow.bmp"'
@@ -234,7 +234,7 @@ until_ok 20 closed "Files renamed!"                 # the renamer's balloon has 
 P repaint                                            # under Wine the new wallpaper paints over every window
 shot wallpaper screen
 
-# --- PC Administrating: quoxel.exe ticked as trusted ---------------------------------------------------------------
+# --- PC Administrating: quoxel.exe ticked as trusted ----------------------------------------------
 page 8 "Running processes:"
 until_ok 10 shows '^item|[0-9]*|0|.*|quoxel.exe$' || fail "quoxel.exe is not listed, unticked"
 shows '^item|[0-9]*|1|.*|services.exe$' || fail "services.exe (in trusted.txt) is not ticked"
@@ -243,7 +243,7 @@ until_ok 5 shows '^item|[0-9]*|1|.*|quoxel.exe$' || fail "quoxel.exe was not tic
 tail -n 1 "$program/Data/trusted.txt" | grep -qx $'quoxel.exe\r' || fail "quoxel.exe was not added to trusted.txt"
 shot admin
 
-# --- The end -----------------------------------------------------------------------------------------------------
+# --- The end --------------------------------------------------------------------------------------
 P close "$caption"
 until_ok 30 test -s "$work/exit-code" || fail "quoxel.exe did not end"
 [ "$(cat "$work/exit-code")" = 0 ] || fail "quoxel.exe ended with $(cat "$work/exit-code")"
