@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Navigation.h"
+#include "app/Version.h"
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/Pictures.h"
@@ -46,7 +47,7 @@ class TFrmMain : public ToolHost {
  public:
   static constexpr int kClientWidth = 598;
   static constexpr int kClientHeight = 418;
-  static constexpr wchar_t kCaption[] = L"Quoxel 1.0";
+  static constexpr wchar_t kCaption[] = L"Quoxel " QUOXEL_VERSION_TEXT;
 
   // Builds the window with all its controls (hidden, centred on the screen) and runs FormCreate.
   // appDir: the program's folder, with its trailing separator.

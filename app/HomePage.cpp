@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/ResourceIds.h"
+#include "app/Version.h"
 #include "utilities/Maker.h"
 
 void TFrmMain::CreateHomePage() {
@@ -16,7 +17,7 @@ void TFrmMain::CreateHomePage() {
     DrawPicture(dc, logo_.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
   });
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
-  LblVersion = CreateLabel(SH1, L"1.0", {384, 41, 28, 25}, versionFont_.Get());
+  LblVersion = CreateLabel(SH1, L"" QUOXEL_VERSION_TEXT, {384, 41, 28, 25}, versionFont_.Get());
   Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, fonts_.normal.Get());
   LblLink1 = home.Bind(CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, fonts_.link.Get()),
                        LinkLabel([this] { LblLink1Click(); }));

@@ -13,3 +13,8 @@ set_target_properties(png_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PRE
 add_library(jpeg_static STATIC IMPORTED)
 set_target_properties(jpeg_static PROPERTIES IMPORTED_LOCATION "${QUOXEL_DEPS_PREFIX}/lib/libjpeg.a"
   INTERFACE_INCLUDE_DIRECTORIES "${QUOXEL_DEPS_PREFIX}/include")
+
+# The same source gives the same program, byte for byte: no folder of the build in the code (file
+# names of assertions) and no link time in the PE header. Set here, before the first target.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+add_link_options(-Wl,--no-insert-timestamp)

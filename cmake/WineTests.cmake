@@ -51,3 +51,16 @@ set_tests_properties(e2e.smoke PROPERTIES TIMEOUT 120)
 add_test(NAME e2e.tray_menu_exit COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tray.sh
          $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tray)
 set_tests_properties(e2e.tray_menu_exit PROPERTIES TIMEOUT 120)
+
+# The package a user downloads (scripts/package.sh), run from where it was unzipped, made again from
+# a copy of the source, and toured page by page from outside.
+set(QUOXEL_E2E_ENV "QUOXEL_BUILD_DIR=${CMAKE_BINARY_DIR}/..")
+add_test(NAME e2e.package_run COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-run.sh
+         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-package)
+add_test(NAME e2e.package_reproducible COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-reproducible.sh
+         ${CMAKE_BINARY_DIR}/e2e-reproducible)
+add_test(NAME e2e.tour COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tour.sh
+         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tour ${CMAKE_BINARY_DIR}/catalogue-server.port)
+set_tests_properties(e2e.package_run e2e.tour PROPERTIES TIMEOUT 180 ENVIRONMENT "${QUOXEL_E2E_ENV}")
+set_tests_properties(e2e.package_reproducible PROPERTIES TIMEOUT 300 ENVIRONMENT "${QUOXEL_E2E_ENV}")
+set_tests_properties(e2e.tour PROPERTIES FIXTURES_REQUIRED catalogue_server)

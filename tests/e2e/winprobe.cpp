@@ -1,11 +1,28 @@
 // Looks at and acts on the windows of the Wine desktop from outside the program under test:
-//   winprobe wait CAPTION MILLISECONDS         exit 0 once a visible top-level window has the caption
+//   winprobe wait CAPTION MILLISECONDS         exit 0 once a visible top-level window has the caption,
+//                                              or a balloon notice shows it as its text
 //   winprobe close CAPTION                     ask that window to close (WM_CLOSE); exit 0 when found
 //   winprobe post CAPTION MESSAGE LPARAM       post a message (numbers in decimal or 0x hex)
 //   winprobe keys VK...                        type virtual keys (hex) into the foreground window
+//   winprobe type TEXT                         type the characters of TEXT into the foreground window
 //   winprobe click X Y                         a left click at a point of the screen
+//   winprobe rect CAPTION                      print the window's screen rectangle: left top width height
+//   winprobe dump CAPTION                      print the window's visible controls, one a line:
+//                                              class|left|top|right|bottom|text (screen coordinates),
+//                                              then a list box's items (item|index|checked|l|t|r|b|text)
+//                                              and a tree view's number of items (count|N)
+//   winprobe tab CAPTION INDEX                 a left click on the page control's tab INDEX
+//   winprobe repaint                           have every window of the desktop drawn anew
+//   winprobe wallpaper [PATH]                  print the desktop wallpaper, or set it (a Wine prefix's own)
+// A list box's items and a tab's rectangle are read as the user would see them; nothing is clicked by
+// a control id.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -15,10 +32,39 @@ HWND FindVisible(const wchar_t* caption) {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+// A tooltip answers WM_GETTEXT with the text it shows; GetWindowText does not ask another process.
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+  return text;
+}
+
+struct BalloonSearch {
+  const wchar_t* text;
+  bool found;
+};
+
+// The shell of the Wine desktop shows a balloon notice as a tooltip window of its own.
+BOOL CALLBACK FindBalloon(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<BalloonSearch*>(context);
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  if (IsWindowVisible(window) && wcscmp(className, TOOLTIPS_CLASSW) == 0 && TextOf(window) == search->text)
+    search->found = true;
+  return !search->found;
+}
+
+bool BalloonShown(const wchar_t* text) {
+  BalloonSearch search{text, false};
+  EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int Wait(const wchar_t* caption, DWORD milliseconds) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < milliseconds) {
-    if (FindVisible(caption)) return 0;
+    if (FindVisible(caption) || BalloonShown(caption)) return 0;
     Sleep(100);
   }
   return 1;
@@ -38,37 +84,156 @@ int Post(const wchar_t* caption, const wchar_t* message, const wchar_t* lParam) 
   return 0;
 }
 
+void SendKey(WORD vk, WORD scan, DWORD flags) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = vk;
+  input[0].ki.wScan = input[1].ki.wScan = scan;
+  input[0].ki.dwFlags = flags;
+  input[1].ki.dwFlags = flags | KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
 int Keys(int count, wchar_t** keys) {
   for (int i = 0; i < count; ++i) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = static_cast<WORD>(wcstoul(keys[i], nullptr, 16));
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    SendKey(static_cast<WORD>(wcstoul(keys[i], nullptr, 16)), 0, 0);
     Sleep(150);
   }
   return 0;
 }
 
+int Type(const wchar_t* text) {
+  for (const wchar_t* c = text; *c; ++c) {
+    SendKey(0, *c, KEYEVENTF_UNICODE);
+    Sleep(10);
+  }
+  Sleep(150);
+  return 0;
+}
+
+// Each event carries the point: a press sent just after SetCursorPos alone could land where the
+// pointer was before.
 int Click(int x, int y) {
   SetCursorPos(x, y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
+  INPUT input[3] = {};
+  const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    input[i].type = INPUT_MOUSE;
+    input[i].mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input[i].mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  SendInput(1, input, sizeof(INPUT));
+  Sleep(50);
+  SendInput(2, input + 1, sizeof(INPUT));
   Sleep(150);
+  return 0;
+}
+
+int Rect(const wchar_t* caption) {
+  HWND window = FindVisible(caption);
+  RECT r;
+  if (!window || !GetWindowRect(window, &r)) return 1;
+  printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
+std::string Utf8(const std::wstring& text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  out.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
+                                 static_cast<int>(out.size()), nullptr, nullptr));
+  return out;
+}
+
+// List box messages carry their text across processes (Wine marshals them as Windows does).
+void DumpListItems(HWND list) {
+  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    RECT r{};
+    SendMessageW(list, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const LRESULT data = SendMessageW(list, LB_GETITEMDATA, i, 0);
+    printf("item|%d|%d|%ld|%ld|%ld|%ld|%s\n", i, data == 1 ? 1 : 0, r.left, r.top, r.right, r.bottom,
+           Utf8(text).c_str());
+  }
+}
+
+BOOL CALLBACK DumpControl(HWND control, LPARAM) {
+  if (!IsWindowVisible(control)) return TRUE;
+  wchar_t className[64] = {};
+  GetClassNameW(control, className, 64);
+  const std::wstring text = TextOf(control);  // an edit's text is no caption
+  RECT r;
+  GetWindowRect(control, &r);
+  printf("%s|%ld|%ld|%ld|%ld|%s\n", Utf8(className).c_str(), r.left, r.top, r.right, r.bottom, Utf8(text).c_str());
+  if (_wcsicmp(className, L"ListBox") == 0) DumpListItems(control);
+  if (_wcsicmp(className, WC_TREEVIEWW) == 0) printf("count|%d\n", static_cast<int>(SendMessageW(control, TVM_GETCOUNT, 0, 0)));
+  return TRUE;
+}
+
+int Dump(const wchar_t* caption) {
+  HWND window = FindVisible(caption);
+  if (!window) return 1;
+  EnumChildWindows(window, DumpControl, 0);
+  return 0;
+}
+
+// A tab's rectangle is not carried across processes: it is read through memory of the program's own.
+int Tab(const wchar_t* caption, int index) {
+  HWND window = FindVisible(caption);
+  HWND tabs = window ? FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) : nullptr;
+  DWORD processId = 0;
+  if (!tabs || !GetWindowThreadProcessId(tabs, &processId)) return 1;
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId);
+  if (!process) return 1;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  RECT r{};
+  const bool found = remote && SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)) &&
+                     ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  if (!found) return 1;
+  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// Has every window drawn anew, as after an exposure: under Wine a new wallpaper paints over them all.
+BOOL CALLBACK RepaintWindow(HWND window, LPARAM) {
+  if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  return TRUE;
+}
+
+int Repaint() {
+  EnumWindows(RepaintWindow, 0);
+  Sleep(300);
+  return 0;
+}
+
+int Wallpaper(const wchar_t* path) {
+  if (path) return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, const_cast<wchar_t*>(path), SPIF_SENDWININICHANGE) ? 0 : 1;
+  wchar_t current[MAX_PATH] = {};
+  if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, current, 0)) return 1;
+  printf("%s\n", Utf8(current).c_str());
   return 0;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n, as the scripts reading them expect
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait" && argc >= 4) return Wait(argv[2], wcstoul(argv[3], nullptr, 10));
   if (command == L"close" && argc >= 3) return Close(argv[2]);
   if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
   if (command == L"keys" && argc >= 3) return Keys(argc - 2, argv + 2);
+  if (command == L"type" && argc >= 3) return Type(argv[2]);
   if (command == L"click" && argc >= 4) return Click(_wtoi(argv[2]), _wtoi(argv[3]));
+  if (command == L"rect" && argc >= 3) return Rect(argv[2]);
+  if (command == L"dump" && argc >= 3) return Dump(argv[2]);
+  if (command == L"tab" && argc >= 4) return Tab(argv[2], _wtoi(argv[3]));
+  if (command == L"repaint") return Repaint();
+  if (command == L"wallpaper") return Wallpaper(argc >= 3 ? argv[2] : nullptr);
   return 2;
 }

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds the package a Windows user downloads: quoxel-<version>-win32.zip with quoxel.exe, its Data
+# folder and a README.txt, in build/package/ (or OUTPUT_FOLDER). The same commit gives the same bytes:
+# the program is built without link time or build folder in it, and every entry of the archive has the
+# commit's time, fixed attributes and a fixed place.
+#   scripts/package.sh [--no-setup | --no-build] [OUTPUT_FOLDER]
+#     --no-setup  build, but skip installing the packages (they are there already)
+#     --no-build  package the program already built in the build folder
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/env.sh"
+
+step=all
+case ${1:-} in
+  --no-setup | --no-build) step=${1#--}; shift ;;
+esac
+out=${1:-$build_root/package}
+
+if [ "$step" = all ]; then "$here/setup.sh"; fi
+if [ "$step" != no-build ]; then "$here/build.sh" --target quoxel >/dev/null; fi
+
+exe=$build_root/win/quoxel.exe
+[ -f "$exe" ] || { echo "package: $exe is not built" >&2; exit 1; }
+# The version as app/Version.h spells it, through the same preprocessor the resource script uses.
+version=$(printf '#include "app/Version.h"\nQUOXEL_VERSION_TEXT\n' |
+  i686-w64-mingw32-cpp -P -I"$repo_root" - | tr -d '" \n')
+[[ $version =~ ^[0-9]+\.[0-9]+$ ]] || { echo "package: no version in app/Version.h (got '$version')" >&2; exit 1; }
+# Every entry carries the time of the commit (or SOURCE_DATE_EPOCH), never the time of the build.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$repo_root" log -1 --format=%ct 2>/dev/null || echo 315532800)}
+
+mkdir -p "$out"
+zip=$out/quoxel-$version-win32.zip
+readme=$(mktemp)
+trap 'rm -f "$readme"' EXIT
+cat >"$readme" <<EOF
+Quoxel $version - everyday PC tools in one window
+
+Quoxel gathers small everyday tools behind one tabbed window and an icon in the
+notification area: a drive inspector with a largest-files search and a low-space
+alert, a temporary-file cleaner, a software catalogue, an alarm clock, a batch
+file renamer, a timed shutdown, a random wallpaper changer, and a process list
+with system figures.
+
+Getting started
+  Unzip this archive into any folder (your Documents, a USB stick, ...) and run
+  quoxel.exe. There is nothing to install and nothing to uninstall: to remove
+  Quoxel, delete its folder.
+
+Where its files are
+  quoxel.exe          the program
+  Data\\trusted.txt    the processes you trust (ticked on "PC Administrating")
+  Data\\soft.txt       the software catalogue ("Software List")
+  Data\\soft.ini       the catalogue's download links
+  Data\\wp.txt         your wallpaper list, written when Quoxel ends
+
+Quoxel keeps its settings only in its own Data folder: no registry entries,
+nothing in your profile. Besides that folder it changes only what you ask it
+to: the files you rename, the temporary files you remove, a search's results
+you save, the desktop wallpaper you set (a JPEG picture gets a bitmap copy
+beside it, which Windows needs for a wallpaper).
+
+"Update software-list" downloads the catalogue from https://www.quoxel.net.
+EOF
+
+# The Data folder as the build made it, with the files of data/ and nothing the program wrote there.
+python3 - "$zip" "$epoch" "$exe" "$readme" "$build_root/win/Data" "$repo_root/data" <<'PY'
+import os, sys, time, zipfile
+zip_path, epoch, exe, readme, data, shipped = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4], sys.argv[5], sys.argv[6]
+# Zip times are local-free calendar fields with two-second steps, from 1980 on.
+stamp = time.gmtime(max(epoch, 315532800))[:6]
+
+def entry(name, is_folder=False):
+    info = zipfile.ZipInfo(name, stamp)
+    info.create_system = 0  # MS-DOS attributes only: no Unix owner or mode from this machine
+    info.external_attr = 0x10 if is_folder else 0x20  # folder; archive
+    info.compress_type = zipfile.ZIP_STORED if is_folder else zipfile.ZIP_DEFLATED
+    return info
+
+def windows_text(path):
+    with open(path, "rb") as f:
+        return f.read().replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+
+tmp = zip_path + ".new"
+with zipfile.ZipFile(tmp, "w") as archive:
+    with open(exe, "rb") as f:
+        archive.writestr(entry("quoxel.exe"), f.read(), compresslevel=9)
+    archive.writestr(entry("README.txt"), windows_text(readme), compresslevel=9)
+    archive.writestr(entry("Data/", True), b"")
+    for name in sorted(os.listdir(shipped)):
+        with open(os.path.join(data, name), "rb") as f:
+            archive.writestr(entry("Data/" + name), f.read(), compresslevel=9)
+os.replace(tmp, zip_path)
+PY
+echo "$zip"
