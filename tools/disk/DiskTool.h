@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
+#include "tools/disk/FolderWalk.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
@@ -55,7 +56,7 @@ class DiskTool : public Tool {
   void CreateSearchControls();
   void CreateAlertRow();
   wchar_t SelectedDriveLetter() const;
-  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse);
+  void SearchLargestFiles(const std::wstring& root);
   void ListSearchResults();
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
@@ -65,5 +66,5 @@ class DiskTool : public Tool {
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;
   // The folders this search has walked, so that none is walked twice whatever leads to it again.
-  std::set<FolderIdentity> walked_;
+  std::set<FolderKey> walked_;
 };

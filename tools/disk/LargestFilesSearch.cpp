@@ -3,11 +3,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <thread>
+
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
+#include "tools/disk/FolderWalk.h"
 #include "ui/Handlers.h"
 #include "utilities/LargestFiles.h"
 
@@ -17,19 +21,30 @@ constexpr int kShell32FindFolderClip = 150;
 constexpr int kResultsTabStop = 320;  // dialog units
 constexpr int kComboListHeight = 200;
 
-bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
-
-// Hidden and system folders, and everything below them, are left out.
-bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
-  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         !(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && !IsDotEntry(entry.cFileName);
-}
-
 std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
   return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
 }
+
+// One listing per folder: Wine reads every entry's attributes anew, so a second listing of the same
+// folder would double the time of a search.
+const FolderAccess& DriveAccess() {
+  static const FolderAccess access{
+      [](const std::wstring& dir) -> std::optional<FolderKey> {
+        const std::optional<FolderIdentity> identity = IdentifyFolder(dir);
+        if (!identity) return std::nullopt;
+        return FolderKey{identity->volume, identity->index};
+      },
+      [](const std::wstring& dir, const EntryVisitor& visit) {
+        ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
+          visit(entry.cFileName, entry.dwFileAttributes, FileSize(entry));
+        });
+      }};
+  return access;
+}
+
+// Listing is the cost of a search: one worker per core lists ahead of the walk, two at least so that
+// one core's worth of listing goes on while the window's thread offers files and answers messages.
+unsigned SearchWorkers() { return std::max(2u, std::min(4u, std::thread::hardware_concurrency())); }
 
 }  // namespace
 
@@ -97,7 +112,7 @@ void DiskTool::BtnKovoIsoimmatClick() {
   ShowWindow(Anim1, SW_SHOW);
   ShowWindow(LblSearching, SW_SHOW);
   ShowWindow(LstLargest, SW_HIDE);
-  SearchLargestFiles(std::wstring(1, letter) + L":\\", L"*.*", true);
+  SearchLargestFiles(std::wstring(1, letter) + L":\\");
   SortLargestFiles();
   ListSearchResults();
 }
@@ -114,30 +129,14 @@ void DiskTool::ListSearchResults() {
   ShowWindow(LstLargest, SW_SHOW);
 }
 
-void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse) {
-  ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers during a search
-  if (host_.EndRequested()) return;         // the user is ending the program: list what was found
-  const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
-  // Links to a folder (or to one above it) lead back to folders already walked: walk each folder once,
-  // so that every search ends and lists each file once.
-  if (const auto identity = IdentifyFolder(dir); identity && !walked_.insert(*identity).second) return;
-  // Files are offered in listing order, then the visible sub-folders are searched in listing order.
-  // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
-  // second listing of the same folder would double the time of a search.
-  const bool oneListing = mask == L"*.*" || mask == L"*";
-  std::vector<std::wstring> subfolders;
-  ForEachDirectoryEntry(dir + mask, [&](const WIN32_FIND_DATAW& entry) {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      AddLargestFile(dir + entry.cFileName, FileSize(entry));
-    else if (oneListing && recurse && IsSearchedFolder(entry))
-      subfolders.push_back(entry.cFileName);
-  });
-  if (recurse && !oneListing) {
-    ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
-      if (IsSearchedFolder(entry)) subfolders.push_back(entry.cFileName);
-    });
-  }
-  for (const std::wstring& name : subfolders) SearchLargestFiles(dir + name, mask, true);
+void DiskTool::SearchLargestFiles(const std::wstring& root) {
+  const WalkCallbacks callbacks{
+      [this] {
+        ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers
+        return !host_.EndRequested();            // the user is ending the program: list what was found
+      },
+      [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); }};
+  WalkFolders(root, DriveAccess(), SearchWorkers(), walked_, callbacks);
 }
 
 void DiskTool::SaveRTAFClick() {
