@@ -4,46 +4,50 @@
 
 namespace {
 
-bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
+bool IsDotEntry(std::wstring_view name) { return name == L"." || name == L".."; }
 
 // Hidden and system folders, and everything below them, are left out.
-bool IsWalkedFolder(const wchar_t* name, std::uint32_t attributes) {
-  return (attributes & kAttributeDirectory) && !(attributes & (kAttributeHidden | kAttributeSystem)) &&
-         !IsDotEntry(name);
+bool IsWalkedFolder(const ListedEntry& entry) {
+  return (entry.attributes & kAttributeDirectory) && !(entry.attributes & (kAttributeHidden | kAttributeSystem)) &&
+         !IsDotEntry(entry.name);
+}
+
+std::optional<FolderKey> SubfolderIdentity(const ListedEntry& entry, const std::optional<FolderKey>& parent) {
+  if (!parent || entry.fileId == 0 || (entry.attributes & kAttributeReparsePoint)) return std::nullopt;
+  return FolderKey{parent->volume, entry.fileId};
 }
 
 std::wstring SubfolderPath(const std::wstring& dir, const std::wstring& name) { return dir + name + L'\\'; }
 
-void Walk(ListingCache& cache, const WalkPosition& position, const std::wstring& dir, std::set<FolderKey>& walked,
-          const WalkCallbacks& callbacks) {
+void Walk(ListingCache& cache, const WalkPosition& position, const std::wstring& dir,
+          const std::optional<FolderKey>& known, std::set<FolderKey>& walked, const WalkCallbacks& callbacks) {
   if (!callbacks.keepGoing()) return;
-  ListingCache::Folder folder = cache.Take(position, dir);
+  ListingCache::Folder folder = cache.Take(position, dir, known);
   // Links to a folder (or to one above it) lead back to folders already walked: walk each folder once,
   // so that every search ends and lists each file once.
   if (folder.identity && !walked.insert(*folder.identity).second) return;
-  const WalkListing listing = folder.listing ? std::move(*folder.listing) : ListForWalk(cache.Access(), dir);
+  const WalkListing listing =
+      folder.listing ? std::move(*folder.listing) : ListForWalk(cache.Access(), dir, folder.identity);
   for (const WalkEntry& entry : listing)
     if (!entry.isFolder) callbacks.offerFile(dir + entry.name, entry.size);
   WalkPosition subfolder = position;
   subfolder.push_back(0);
   for (const WalkEntry& entry : listing) {
     if (!entry.isFolder) continue;
-    Walk(cache, subfolder, SubfolderPath(dir, entry.name), walked, callbacks);
+    Walk(cache, subfolder, SubfolderPath(dir, entry.name), entry.identity, walked, callbacks);
     ++subfolder.back();
   }
 }
 
 }  // namespace
 
-WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir) {
+WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir, const std::optional<FolderKey>& identity) {
   WalkListing listing;
-  access.list(dir, [&](const wchar_t* name, std::uint32_t attributes, std::int64_t size) {
-    if (!(attributes & kAttributeDirectory))
-      listing.push_back({name, size, false});
-    else if (IsWalkedFolder(name, attributes))
-      listing.push_back({name, 0, true});
+  access.list(dir, [&](const ListedEntry& entry) {
+    if (!(entry.attributes & kAttributeDirectory))
+      listing.push_back({std::wstring(entry.name), entry.size, false, std::nullopt});
+    else if (IsWalkedFolder(entry))
+      listing.push_back({std::wstring(entry.name), 0, true, SubfolderIdentity(entry, identity)});
   });
   return listing;
 }
@@ -51,7 +55,7 @@ WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir) {
 ListingCache::ListingCache(FolderAccess access, const std::wstring& root, unsigned workers)
     : access_(std::move(access)), listingAhead_(workers > 0) {
   if (!listingAhead_) return;
-  pending_.emplace(WalkPosition{}, root);
+  pending_.emplace(WalkPosition{}, Found{root, std::nullopt});
   try {
     for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
   } catch (...) {
@@ -83,14 +87,14 @@ void ListingCache::Work() {
     if (stopping_) return;
     auto next = pending_.begin();
     WalkPosition position = next->first;
-    std::wstring dir = std::move(next->second);
+    Found found = std::move(next->second);
     pending_.erase(next);
     listing_.insert(position);
     lock.unlock();
-    Folder folder = Visit(position, dir);
+    Folder folder = Visit(position, found);
     lock.lock();
     listing_.erase(position);
-    Store(std::move(position), Ready{std::move(dir), std::move(folder)});
+    Store(std::move(position), Ready{std::move(found.dir), std::move(folder)});
     changed_.notify_all();
   }
 }
@@ -101,13 +105,13 @@ void ListingCache::Store(WalkPosition position, Ready ready) {
   ready_.emplace(std::move(position), std::move(ready));
 }
 
-ListingCache::Folder ListingCache::Visit(const WalkPosition& position, const std::wstring& dir) {
-  const std::optional<FolderKey> identity = access_.identify(dir);
+ListingCache::Folder ListingCache::Visit(const WalkPosition& position, const Found& found) {
+  const std::optional<FolderKey> identity = found.identity ? found.identity : access_.identify(found.dir);
   {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (identity && !met_.insert(*identity).second) return Folder{identity, std::nullopt};
   }
-  WalkListing listing = ListForWalk(access_, dir);
+  WalkListing listing = ListForWalk(access_, found.dir, identity);
   if (!listingAhead_) return Folder{identity, std::move(listing)};
   {
     const std::lock_guard<std::mutex> lock(mutex_);
@@ -115,7 +119,7 @@ ListingCache::Folder ListingCache::Visit(const WalkPosition& position, const std
     subfolder.push_back(0);
     for (const WalkEntry& entry : listing) {
       if (!entry.isFolder) continue;
-      if (!(subfolder < taken_)) pending_.emplace(subfolder, SubfolderPath(dir, entry.name));
+      if (!(subfolder < taken_)) pending_.emplace(subfolder, Found{SubfolderPath(found.dir, entry.name), entry.identity});
       ++subfolder.back();
     }
   }
@@ -131,7 +135,8 @@ void ListingCache::DropBefore(const WalkPosition& position) {
   ready_.erase(ready_.begin(), end);
 }
 
-ListingCache::Folder ListingCache::Take(const WalkPosition& position, const std::wstring& dir) {
+ListingCache::Folder ListingCache::Take(const WalkPosition& position, const std::wstring& dir,
+                                        const std::optional<FolderKey>& known) {
   std::unique_lock<std::mutex> lock(mutex_);
   taken_ = position;
   DropBefore(position);
@@ -147,11 +152,11 @@ ListingCache::Folder ListingCache::Take(const WalkPosition& position, const std:
   }
   pending_.erase(position);
   lock.unlock();
-  return Visit(position, dir);
+  return Visit(position, Found{dir, known});
 }
 
 void WalkFolders(const std::wstring& root, const FolderAccess& access, unsigned workers, std::set<FolderKey>& walked,
                  const WalkCallbacks& callbacks) {
   ListingCache cache(access, root, workers);
-  Walk(cache, WalkPosition{}, root, walked, callbacks);
+  Walk(cache, WalkPosition{}, root, std::nullopt, walked, callbacks);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -29,16 +30,25 @@ struct FolderKey {
 constexpr std::uint32_t kAttributeHidden = 0x2;
 constexpr std::uint32_t kAttributeSystem = 0x4;
 constexpr std::uint32_t kAttributeDirectory = 0x10;
+constexpr std::uint32_t kAttributeReparsePoint = 0x400;
 
-// What the walk keeps of a listing entry: a file, or a folder it walks into.
+// What the walk keeps of a listing entry: a file, or a folder it walks into with the folder's identity
+// when the listing tells it.
 struct WalkEntry {
   std::wstring name;
   std::int64_t size;
   bool isFolder;
+  std::optional<FolderKey> identity;
 };
 using WalkListing = std::vector<WalkEntry>;
 
-using EntryVisitor = std::function<void(const wchar_t* name, std::uint32_t attributes, std::int64_t size)>;
+struct ListedEntry {
+  std::wstring_view name;
+  std::uint32_t attributes;
+  std::int64_t size;
+  std::uint64_t fileId;  // the file system's identifier of what the entry names; 0: none
+};
+using EntryVisitor = std::function<void(const ListedEntry&)>;
 
 // The system's part, called from several threads at once. `dir` ends with a backslash.
 struct FolderAccess {
@@ -48,8 +58,10 @@ struct FolderAccess {
   std::function<void(const std::wstring& dir, const EntryVisitor& visit)> list;
 };
 
-// The files and the walked sub-folders (neither hidden nor system, nor "." and "..") of a folder.
-WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir);
+// The files and the walked sub-folders (neither hidden nor system, nor "." and "..") of a folder. A
+// sub-folder's identity is its volume's (the folder's) with the identifier the listing gives, except for
+// a link, whose entry may describe the link itself: it is identified when walked.
+WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir, const std::optional<FolderKey>& identity);
 
 // Position of a folder in the walk's order: the indexes of the sub-folders that lead to it from the
 // root. Comparing two positions as sequences orders them as the walk reaches them.
@@ -76,11 +88,16 @@ class ListingCache {
   ListingCache& operator=(const ListingCache&) = delete;
 
   // The folder at `position`: its listing when it is ready, else waits for the worker listing it, or
-  // lists it here. Positions must be taken in increasing order; anything before is dropped.
-  Folder Take(const WalkPosition& position, const std::wstring& dir);
+  // lists it here. Positions must be taken in increasing order; anything before is dropped. `known` is
+  // the folder's identity when its parent's listing gave it.
+  Folder Take(const WalkPosition& position, const std::wstring& dir, const std::optional<FolderKey>& known);
   const FolderAccess& Access() const { return access_; }
 
  private:
+  struct Found {
+    std::wstring dir;
+    std::optional<FolderKey> identity;
+  };
   struct Ready {
     std::wstring dir;
     Folder folder;
@@ -88,7 +105,7 @@ class ListingCache {
   void StopWorkers();
   void Work();
   bool HasRoomAhead() const;
-  Folder Visit(const WalkPosition& position, const std::wstring& dir);
+  Folder Visit(const WalkPosition& position, const Found& found);
   void DropBefore(const WalkPosition& position);
   void Store(WalkPosition position, Ready ready);
 
@@ -96,9 +113,9 @@ class ListingCache {
   const bool listingAhead_;
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::map<WalkPosition, std::wstring> pending_;  // found, not yet listed
-  std::set<WalkPosition> listing_;                // being listed by a worker
-  std::map<WalkPosition, Ready> ready_;           // listed, waiting for the walk
+  std::map<WalkPosition, Found> pending_;  // found, not yet listed
+  std::set<WalkPosition> listing_;         // being listed by a worker
+  std::map<WalkPosition, Ready> ready_;    // listed, waiting for the walk
   std::size_t entriesReady_ = 0;
   std::set<FolderKey> met_;  // folders listed by anyone: a folder met again is not listed again
   WalkPosition taken_;       // the walk's last position

@@ -20,7 +20,10 @@ struct FakeEntry {
   std::uint32_t attributes;
   std::int64_t size;
   int folder;  // for a folder entry: which folder it leads to (a link when another entry leads there too)
+  std::uint64_t fileId;
 };
+
+std::uint64_t FolderId(int folder) { return static_cast<std::uint64_t>(folder) + 1; }
 
 struct FakeFolder {
   std::vector<FakeEntry> entries;
@@ -47,15 +50,16 @@ class FakeDrive {
     return {[this](const std::wstring& dir) -> std::optional<FolderKey> {
               const int folder = Resolve(dir);
               if (folder < 0) return std::nullopt;
-              return FolderKey{7, static_cast<std::uint64_t>(folder)};
+              return FolderKey{7, FolderId(folder)};
             },
             [this](const std::wstring& dir, const EntryVisitor& visit) {
               if (++listings == removalListing_) folders_[removedFolder_]->removed = true;
               const int folder = Resolve(dir);
               if (folder < 0 || !folders_[folder]->listable) return;
-              visit(L".", kAttributeDirectory, 0);
-              visit(L"..", kAttributeDirectory, 0);
-              for (const FakeEntry& entry : folders_[folder]->entries) visit(entry.name.c_str(), entry.attributes, entry.size);
+              visit({L".", kAttributeDirectory, 0, FolderId(folder)});
+              visit({L"..", kAttributeDirectory, 0, 0});
+              for (const FakeEntry& entry : folders_[folder]->entries)
+                visit({entry.name, entry.attributes, entry.size, entry.fileId});
             }};
   }
 
@@ -87,9 +91,10 @@ struct TreeShape {
   int maxFilesPerFolder;
   int distinctSizes;  // few sizes: many equal sizes compete for the last places
   double hiddenShare;
-  int links;
+  int links;  // as Wine shows them (the target's identifier), as junctions (their own) or as mounts (unmarked)
   int chainDepth;   // a chain of single folders hung under a random folder
   bool unlistable;  // one folder cannot be listed
+  bool fileIds = true;  // false: the listings give no identifiers, as on some file systems
 };
 
 std::unique_ptr<FakeDrive> MakeDrive(const TreeShape& shape, unsigned seed) {
@@ -103,7 +108,7 @@ std::unique_ptr<FakeDrive> MakeDrive(const TreeShape& shape, unsigned seed) {
     std::uint32_t attributes = kAttributeDirectory;
     if (!chained && std::uniform_real_distribution<>(0, 1)(random) < shape.hiddenShare)
       attributes |= below(2) ? kAttributeHidden : kAttributeSystem;
-    drive->Folder(parent).entries.push_back({L"d" + std::to_wstring(i), attributes, 0, i});
+    drive->Folder(parent).entries.push_back({L"d" + std::to_wstring(i), attributes, 0, i, FolderId(i)});
   }
   for (int i = 0; i < total; ++i) {
     auto& entries = drive->Folder(i).entries;
@@ -111,12 +116,20 @@ std::unique_ptr<FakeDrive> MakeDrive(const TreeShape& shape, unsigned seed) {
     for (int f = 0; f < files; ++f) {
       const std::int64_t size = std::int64_t{below(shape.distinctSizes)} << (below(3) * 10);
       entries.insert(entries.begin() + below(static_cast<int>(entries.size()) + 1),
-                     {L"f" + std::to_wstring(f) + L".bin", below(4) ? 0u : kAttributeHidden, size, -1});
+                     {L"f" + std::to_wstring(f) + L".bin", below(4) ? 0u : kAttributeHidden, size, -1, 0});
     }
   }
-  for (int i = 0; i < shape.links; ++i)
-    drive->Folder(below(total)).entries.push_back({L"link" + std::to_wstring(i), kAttributeDirectory, 0, below(total)});
+  for (int i = 0; i < shape.links; ++i) {
+    const int target = below(total);
+    const int kind = below(3);
+    drive->Folder(below(total)).entries.push_back(
+        {L"link" + std::to_wstring(i), kAttributeDirectory | (kind < 2 ? kAttributeReparsePoint : 0), 0, target,
+         kind == 1 ? 1000000u + i : FolderId(target)});
+  }
   if (shape.unlistable && total > 1) drive->Folder(1 + below(total - 1)).listable = false;
+  if (!shape.fileIds)
+    for (int i = 0; i < total; ++i)
+      for (FakeEntry& entry : drive->Folder(i).entries) entry.fileId = 0;
   return drive;
 }
 
@@ -129,12 +142,12 @@ void PlainWalk(const FolderAccess& access, const std::wstring& dir, std::set<Fol
   if (++reached >= stopAt) return;
   if (const auto identity = access.identify(dir); identity && !walked.insert(*identity).second) return;
   std::vector<std::wstring> subfolders;
-  access.list(dir, [&](const wchar_t* name, std::uint32_t attributes, std::int64_t size) {
-    const std::wstring text = name;
-    if (!(attributes & kAttributeDirectory))
-      offers.emplace_back(dir + text, size);
-    else if (!(attributes & (kAttributeHidden | kAttributeSystem)) && text != L"." && text != L"..")
-      subfolders.push_back(text);
+  access.list(dir, [&](const ListedEntry& entry) {
+    const std::wstring name(entry.name);
+    if (!(entry.attributes & kAttributeDirectory))
+      offers.emplace_back(dir + name, entry.size);
+    else if (!(entry.attributes & (kAttributeHidden | kAttributeSystem)) && name != L"." && name != L"..")
+      subfolders.push_back(name);
   });
   for (const std::wstring& name : subfolders) PlainWalk(access, dir + name + L"\\", walked, offers, reached, stopAt);
 }
@@ -174,6 +187,7 @@ const TreeShape kShapes[] = {
     {"mostly empty folders", 200, 1, 50, 0.0, 0, 0, false},
     {"a deep chain", 20, 3, 100, 0.0, 0, 150, false},
     {"links back to walked folders", 80, 5, 20, 0.05, 25, 0, false},
+    {"links on a file system without identifiers", 80, 5, 20, 0.05, 25, 0, false, false},
     {"a folder that cannot be listed", 100, 6, 40, 0.1, 3, 10, true},
     {"a drive with the root alone", 1, 10, 5, 0.0, 0, 0, false},
 };
@@ -233,7 +247,7 @@ TEST(FolderWalk, ListsAheadOfTheWalkWithinTheCaps) {
     SCOPED_TRACE(std::to_string(ahead.folders) + " folders of " + std::to_string(ahead.filesPerFolder) + " files");
     const auto drive = MakeDrive({"ahead", ahead.folders, 0, 1, 0.0, 0, 0, false}, 5);
     for (int i = 0; i < drive->Size(); ++i)
-      for (int f = 0; f < ahead.filesPerFolder; ++f) drive->Folder(i).entries.push_back({L"f", 0, 1, -1});
+      for (int f = 0; f < ahead.filesPerFolder; ++f) drive->Folder(i).entries.push_back({L"f", 0, 1, -1, 0});
     constexpr unsigned kWorkers = 2;
     const int foldersCap = static_cast<int>(std::min(ListingCache::kMaxFoldersAhead,
                                                      ListingCache::kMaxEntriesAhead / std::max(1, ahead.filesPerFolder) + 1));
