@@ -3,15 +3,14 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <thread>
+#include <chrono>
 
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
-#include "tools/disk/FolderWalk.h"
+#include "tools/disk/DriveWalk.h"
 #include "ui/Handlers.h"
 #include "utilities/LargestFiles.h"
 
@@ -20,31 +19,7 @@ namespace {
 constexpr int kShell32FindFolderClip = 150;
 constexpr int kResultsTabStop = 320;  // dialog units
 constexpr int kComboListHeight = 200;
-
-std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
-  return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
-}
-
-// One listing per folder: Wine reads every entry's attributes anew, so a second listing of the same
-// folder would double the time of a search.
-const FolderAccess& DriveAccess() {
-  static const FolderAccess access{
-      [](const std::wstring& dir) -> std::optional<FolderKey> {
-        const std::optional<FolderIdentity> identity = IdentifyFolder(dir);
-        if (!identity) return std::nullopt;
-        return FolderKey{identity->volume, identity->index};
-      },
-      [](const std::wstring& dir, const EntryVisitor& visit) {
-        ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
-          visit(entry.cFileName, entry.dwFileAttributes, FileSize(entry));
-        });
-      }};
-  return access;
-}
-
-// Listing is the cost of a search: one worker per core lists ahead of the walk, two at least so that
-// one core's worth of listing goes on while the window's thread offers files and answers messages.
-unsigned SearchWorkers() { return std::max(2u, std::min(4u, std::thread::hardware_concurrency())); }
+constexpr std::chrono::milliseconds kAnswerInterval{10};
 
 }  // namespace
 
@@ -130,13 +105,20 @@ void DiskTool::ListSearchResults() {
 }
 
 void DiskTool::SearchLargestFiles(const std::wstring& root) {
+  auto nextAnswer = std::chrono::steady_clock::time_point::min();
   const WalkCallbacks callbacks{
-      [this] {
-        ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers
-        return !host_.EndRequested();            // the user is ending the program: list what was found
+      [&] {
+        // The only time the window answers: at the first folder, then at a folder every few
+        // milliseconds. Each look at the queue is a round trip to the Wine server, which costs more
+        // than a folder's files while the workers keep the server busy.
+        if (const auto now = std::chrono::steady_clock::now(); now >= nextAnswer) {
+          ProcessPendingMessages(host_.Window());
+          nextAnswer = now + kAnswerInterval;
+        }
+        return !host_.EndRequested();  // the user is ending the program: list what was found
       },
       [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); }};
-  WalkFolders(root, DriveAccess(), SearchWorkers(), walked_, callbacks);
+  WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked_, callbacks);
 }
 
 void DiskTool::SaveRTAFClick() {
