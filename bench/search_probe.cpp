@@ -2,8 +2,9 @@
 // real main window shown, the "Hard Disk Drives" page brought to the front, the drive picked in the
 // list, 20 files asked for, then the search button's handler timed.
 //   search_probe LETTER
-// Prints "search_ms <ms>", "results <count>" and "first <first result line>" (UTF-8). Exit 0 when the
-// search ran, 1 when it could not (no such drive, an error), 2 on wrong arguments.
+// Prints "search_ms <ms>", "results <count>", "first <first result line>" and each line as
+// "result <line>" (UTF-8). Exit 0 when the search ran, 1 when it could not (no such drive, an error),
+// 2 on wrong arguments.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -76,7 +77,7 @@ bool PrepareSearch(TFrmMain& form, wchar_t letter) {
     return false;
   }
   SendMessageW(form.Disk().LstKovot, LB_SETCURSEL, index, 0);
-  form.LstKovotClick();
+  form.Disk().LstKovotClick();
   SendMessageW(form.Disk().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
   PumpMessages();
   Sleep(kSettleMs);  // the window's first paint and the desktop's reaction are not the search's
@@ -86,11 +87,12 @@ bool PrepareSearch(TFrmMain& form, wchar_t letter) {
 
 void TimeSearch(TFrmMain& form) {
   const double start = NowMs();
-  form.BtnKovoIsoimmatClick();
+  form.Disk().BtnKovoIsoimmatClick();
   const double elapsed = NowMs() - start;
   const LRESULT results = SendMessageW(form.Disk().LstLargest, LB_GETCOUNT, 0, 0);
   std::printf("search_ms %.3f\nresults %ld\n", elapsed, static_cast<long>(results));
   if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.Disk().LstLargest, 0)).c_str());
+  for (int i = 0; i < results; ++i) std::printf("result %s\n", Utf8(ListBoxText(form.Disk().LstLargest, i)).c_str());
 }
 
 int Run(wchar_t letter) {
