@@ -22,7 +22,10 @@ class DiskTool : public Tool {
   static constexpr UINT_PTR kTimerLowSpace = 1;
 
   DiskTool(ToolHost& host, Page& page);
-  void PageShown() override { FillDriveList(); }
+  void PageShown() override {
+    OpenSearchClip();
+    FillDriveList();
+  }
   // The alert's starting state, set while the program starts.
   void SetAlertDefaults();
 
@@ -58,6 +61,7 @@ class DiskTool : public Tool {
   wchar_t SelectedDriveLetter() const;
   void SearchLargestFiles(const std::wstring& root);
   void ListSearchResults();
+  void OpenSearchClip();
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
 
@@ -65,6 +69,7 @@ class DiskTool : public Tool {
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;
+  bool searchClipOpen_ = false;
   // The folders this search has walked, so that none is walked twice whatever leads to it again.
   std::set<FolderKey> walked_;
 };

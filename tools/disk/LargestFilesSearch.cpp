@@ -54,12 +54,18 @@ void DiskTool::CreateSearchControls() {
   EnableWindow(BtnKovoIsoimmat, FALSE);
 
   Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
-  SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(ShellResources()),
-               reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip)));
   ShowWindow(Anim1, SW_HIDE);
   searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
   LblSearching = CreateLabel(PageHandle(), L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
   ShowWindow(LblSearching, SW_HIDE);
+}
+
+// Opening the clip loads the video libraries and decodes its first frame: done when the page first
+// shows rather than while the program starts.
+void DiskTool::OpenSearchClip() {
+  if (searchClipOpen_) return;
+  searchClipOpen_ = SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(ShellResources()),
+                                 reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip))) != 0;
 }
 
 void DiskTool::ShowResultsMenu(POINT at) { ShowPopupMenu(Pop2.Get(), PageHandle(), at); }
@@ -75,6 +81,7 @@ void DiskTool::BtnKovoIsoimmatClick() {
     ~SearchEnd() { searching = false; }
   } searchEnd{searching_};
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the results are listed
+  OpenSearchClip();
 
   SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
   ResetLargestFiles();
