@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/ResourceIds.h"
 #include "platform/Fonts.h"
 #include "platform/System.h"
@@ -50,11 +52,14 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
-// Width of the row of tabs with their captions in the font.
-int TabRowWidth(HFONT font, int padding) {
-  int width = 2 * kSelectedTabOverhang;
-  for (const wchar_t* caption : kPageCaptions) width += TextExtent(font, caption).cx + 2 * padding;
-  return width;
+// The widest padding from kTabPaddingX down to kTabPaddingXMin with which the row of tabs, captions in
+// the font, fits the window; 0 when none does. The captions are measured once, not once per padding.
+int WidestFittingPadding(HFONT font) {
+  int captions = 0;
+  for (const wchar_t* caption : kPageCaptions) captions += TextExtent(font, caption).cx;
+  const int room = TFrmMain::kClientWidth - 2 * kSelectedTabOverhang - captions;
+  const int padding = room < 0 ? 0 : std::min(kTabPaddingX, room / (2 * static_cast<int>(kPageCaptions.size())));
+  return padding >= kTabPaddingXMin ? padding : 0;
 }
 
 RECT CentredWindowRect() {
@@ -158,12 +163,10 @@ void TFrmMain::FitTabsInOneRow() {
   for (int height = kFontHeight; height >= kSmallestTabFontHeight; --height) {
     if (height != kFontHeight) tabFont_ = MakeFont({L"Tahoma", height});
     HFONT font = height == kFontHeight ? fonts_.normal.Get() : tabFont_.Get();
-    for (int padding = kTabPaddingX; padding >= kTabPaddingXMin; --padding) {
-      if (TabRowWidth(font, padding) <= kClientWidth) {
-        SendMessageW(Tabit, TCM_SETPADDING, 0, MAKELPARAM(padding, kTabPaddingY));
-        SendMessageW(Tabit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        return;
-      }
+    if (const int padding = WidestFittingPadding(font)) {
+      SendMessageW(Tabit, TCM_SETPADDING, 0, MAKELPARAM(padding, kTabPaddingY));
+      SendMessageW(Tabit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      return;
     }
   }
 }

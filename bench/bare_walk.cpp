@@ -1,12 +1,24 @@
 // The floor for a search of a drive: a depth-first walk with the fastest plain Win32 listing calls,
 // one listing per folder, keeping nothing but counts. It skips hidden and system folders as the search
 // does, so both visit the same files.
-//   bare_walk ROOT        (for example T:\)
-// Prints "walk_ms <ms>" and "files <count> folders <count>". Exit 0 when the root could be listed.
+//   bare_walk ROOT [THREADS]   (for example T:\; 1 or 2 threads, 1 when not given)
+// Prints "walk_ms <ms>" and "files <count> folders <count>". With two threads, the root's sub-folders
+// are shared out one at a time to the threads as they become free.
+//   bare_walk ROOT --results COUNT
+// Untimed: the same walk in the order the search offers files (a folder's files, then its sub-folders),
+// keeping the COUNT largest with the program's own table; prints each result line as "result <line>"
+// (UTF-8, decimal point), the lines the search must list.
+// Exit 0 when the root could be listed.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <thread>
+#include <vector>
+
+#include "utilities/LargestFiles.h"
 
 namespace {
 
@@ -14,6 +26,11 @@ struct Counts {
   unsigned long files = 0;
   unsigned long folders = 0;
   unsigned long long bytes = 0;  // summed so that the walk reads what a search reads
+  void Add(const Counts& other) {
+    files += other.files;
+    folders += other.folders;
+    bytes += other.bytes;
+  }
 };
 
 double NowMs() {
@@ -56,18 +73,90 @@ bool Walk(std::wstring& path, Counts& counts) {
   return true;
 }
 
+// The root's files counted here, its sub-folders walked by `threads` threads, each taking the next
+// one not yet taken.
+bool WalkInThreads(const std::wstring& root, int threads, Counts& counts) {
+  std::vector<std::wstring> subfolders;
+  WIN32_FIND_DATAW entry;
+  HANDLE listing = FindFirstFileExW((root + L'*').c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH);
+  if (listing == INVALID_HANDLE_VALUE) return false;
+  ++counts.folders;
+  do {
+    if (IsSearchedFolder(entry)) {
+      subfolders.push_back(root + entry.cFileName + L'\\');
+    } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      ++counts.files;
+      counts.bytes += (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+    }
+  } while (FindNextFileW(listing, &entry));
+  FindClose(listing);
+  std::atomic<size_t> next{0};
+  std::vector<Counts> perThread(threads);
+  std::vector<std::thread> walkers;
+  for (int t = 0; t < threads; ++t) {
+    walkers.emplace_back([&, t] {
+      for (size_t i = next++; i < subfolders.size(); i = next++) {
+        std::wstring path = subfolders[i];
+        Walk(path, perThread[t]);
+      }
+    });
+  }
+  for (std::thread& walker : walkers) walker.join();
+  for (const Counts& part : perThread) counts.Add(part);
+  return true;
+}
+
+// The search's offering order: a folder's files in listing order, then its sub-folders in listing order.
+bool OfferInSearchOrder(const std::wstring& dir) {
+  std::vector<std::wstring> subfolders;
+  WIN32_FIND_DATAW entry;
+  HANDLE listing = FindFirstFileExW((dir + L'*').c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH);
+  if (listing == INVALID_HANDLE_VALUE) return false;
+  do {
+    if (IsSearchedFolder(entry))
+      subfolders.push_back(dir + entry.cFileName + L'\\');
+    else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      AddLargestFile(dir + entry.cFileName,
+                     static_cast<std::int64_t>((static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) |
+                                               entry.nFileSizeLow));
+  } while (FindNextFileW(listing, &entry));
+  FindClose(listing);
+  for (const std::wstring& subfolder : subfolders) OfferInSearchOrder(subfolder);
+  return true;
+}
+
+int PrintResults(const std::wstring& root, int count) {
+  ResetLargestFiles();
+  LargestFilesCount = static_cast<std::int8_t>(count);
+  if (!OfferInSearchOrder(root)) return 1;
+  SortLargestFiles();
+  for (int i = 1; i <= count; ++i) {
+    const std::wstring line = SortedLargestFile(i).path + L"\t " + FormatFileSize(i, L'.');
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, &bytes[0], size, nullptr, nullptr);
+    std::printf("result %s\n", bytes.c_str());
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: bare_walk ROOT\n");
+  const bool results = argc == 4 && std::wstring(argv[2]) == L"--results";
+  const int threads = argc == 3 ? std::wcstol(argv[2], nullptr, 10) : 1;
+  if (argc < 2 || argc > 4 || (argc == 4 && !results) || threads < 1 || threads > 2) {
+    std::fprintf(stderr, "usage: bare_walk ROOT [THREADS] | bare_walk ROOT --results COUNT\n");
     return 2;
   }
   std::wstring path = argv[1];
   if (path.empty() || path.back() != L'\\') path += L'\\';
+  if (results) return PrintResults(path, std::wcstol(argv[3], nullptr, 10));
   Counts counts;
   const double start = NowMs();
-  const bool listed = Walk(path, counts);
+  const bool listed = threads == 1 ? Walk(path, counts) : WalkInThreads(path, threads, counts);
   const double elapsed = NowMs() - start;
   if (!listed) {
     std::fprintf(stderr, "bare_walk: cannot list %ls (error %lu)\n", argv[1], GetLastError());

@@ -3,8 +3,11 @@
 # private Xvfb display, with the host's find for reference. The tree (about 100 000 sparse files in
 # 10 000 folders, a few of them hidden) is made once in the build tree and given to the prefix as drive
 # T:. Each round runs, in turn: Quoxel's search of T: for its 20 largest files, driven in its real window
-# (search_probe), the bare walk (bare_walk), and find | sort | tail on the host. Prints every round, the
-# medians and the ratio search / walk. A benchmark, not a test: it exits 0 whenever it could measure.
+# (search_probe), the bare walk on one thread and on two (bare_walk), and find | sort | tail on the host.
+# Prints every round, the medians and the ratio search / single-thread walk. The search's result lines
+# are checked in every round against those of a plain single-thread walk of the tree offering the files
+# in the search's order to the program's own table (made once, untimed). A benchmark, not a test: it
+# exits 0 whenever it could measure.
 # QUOXEL_BENCH_RUNS sets the number of counted rounds (5; 1 to 99); one more goes first, not counted.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -16,7 +19,7 @@ bench=$build_root/bench
 tree=$bench/tree
 letter=T
 drive_link=$WINEPREFIX/dosdevices/t:
-target_ratio=1.15
+target_ratio=0.65
 run_timeout=600  # seconds for one program's run; a search of the tree takes a few
 cxx=i686-w64-mingw32-g++-posix
 defines=(-DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601 -DWINVER=0x0601
@@ -35,7 +38,8 @@ build_bench_programs() {
   { "$repo_root/scripts/wine-prefix.sh" && timeout 1800 "$repo_root/scripts/build.sh" --target search_probe; } \
     >"$log" 2>&1 || { tail -n 30 "$log" >&2; fail "building the prefix or the search probe failed (log: $log)"; }
   cp "$build_root/win/search_probe.exe" "$bench/search_probe.exe"
-  timeout 300 "$cxx" "${cxxflags[@]}" "$here/bare_walk.cpp" -o "$bench/bare_walk.exe"
+  timeout 300 "$cxx" "${cxxflags[@]}" "$here/bare_walk.cpp" "$repo_root/utilities/LargestFiles.cpp" \
+    "$repo_root/utilities/NumberFormat.cpp" -o "$bench/bare_walk.exe"
 }
 
 # Made again only when the generator changes. The stamp holds the generator's hash and the counts.
@@ -78,6 +82,33 @@ run_walk() {
   [ -n "$walk_ms" ] || fail "the bare walk printed no time (output: $walk_out)"
 }
 
+run_walk2() {
+  walk2_out=$(timeout "$run_timeout" wine "$bench/bare_walk.exe" "$letter:\\" 2 </dev/null) ||
+    fail "the two-thread bare walk ended with $? (output: $walk2_out)"
+  walk2_ms=$(field walk_ms "$walk2_out")
+  [ -n "$walk2_ms" ] || fail "the two-thread bare walk printed no time (output: $walk2_out)"
+}
+
+result_lines() { tr -d '\r' <<<"$1" | sed -n 's/^result //p'; }
+
+# The lines the search must list, from the single-thread walk in the search's order.
+make_expected_lines() {
+  local out
+  out=$(timeout "$run_timeout" wine "$bench/bare_walk.exe" "$letter:\\" --results 20 </dev/null) ||
+    fail "the reference walk ended with $? (output: $out)"
+  expected_lines=$(result_lines "$out")
+  [ "$(wc -l <<<"$expected_lines")" -eq 20 ] || fail "the reference walk listed no 20 lines (output: $out)"
+}
+
+# Counts the rounds whose search listed other lines than the reference walk, showing the first such.
+check_lines() {
+  [ "$(result_lines "$search_out")" = "$expected_lines" ] && return
+  ((++differing_rounds))
+  [ "$differing_rounds" -gt 1 ] && return
+  echo "Round $1: the search's lines differ from the single-thread walk's:"
+  diff <(echo "$expected_lines") <(result_lines "$search_out") | sed 's/^/  /' || true
+}
+
 # Hidden folders are pruned as the search skips them, so that find lists the same files.
 run_find() {
   local start end
@@ -90,12 +121,15 @@ run_find() {
 
 run_round() { # round number; 0 is the warm-up
   run_search
+  check_lines "$1"
   run_walk
+  run_walk2
   run_find
-  c_printf '%5d %14.1f %14.1f %14.1f\n' "$1" "$search_ms" "$walk_ms" "$find_ms"
+  c_printf '%5d %14.1f %14.1f %14.1f %14.1f\n' "$1" "$search_ms" "$walk_ms" "$walk2_ms" "$find_ms"
   [ "$1" -eq 0 ] && return
   search_times+=("$search_ms")
   walk_times+=("$walk_ms")
+  walk2_times+=("$walk2_ms")
   find_times+=("$find_ms")
 }
 
@@ -118,23 +152,31 @@ check_results() {
   echo "  $first"
   [ "${first%%$'\t'*}" = "$expected" ] && echo "  the largest file find lists too" ||
     echo "  NOT the largest file find lists: $expected"
-  echo "Files met by the bare walk: $(field files "$walk_out") of the $searched outside hidden folders"
+  echo "Files met by the bare walk: $(field files "$walk_out") of the $searched outside hidden folders;" \
+    "by the two-thread walk: $(field files "$walk2_out")"
+  [ "$differing_rounds" -eq 0 ] &&
+    echo "Result lines: the same 20 as the single-thread walk's in every round" ||
+    echo "Result lines: DIFFERENT from the single-thread walk's in $differing_rounds of $((runs + 1)) rounds"
 }
 
 # The ratio is of the medians; the fastest runs show the floor when other work shares the machine.
 print_summary() {
-  local search search_best walk walk_best find find_best
+  local search search_best walk walk_best walk2 walk2_best find find_best
   read -r search search_best < <(median_and_fastest "${search_times[@]}")
   read -r walk walk_best < <(median_and_fastest "${walk_times[@]}")
+  read -r walk2 walk2_best < <(median_and_fastest "${walk2_times[@]}")
   read -r find find_best < <(median_and_fastest "${find_times[@]}")
   echo
   c_printf '%-34s %10s %10s\n' "$runs rounds, ms" median fastest
   c_printf '  %-32s %10s %10s\n' "Quoxel's search (search_probe)" "$search" "$search_best" \
-    "bare walk (bare_walk)" "$walk" "$walk_best" "host find | sort | tail" "$find" "$find_best"
-  LC_ALL=C awk -v a="$search" -v b="$walk" -v fa="$search_best" -v fb="$walk_best" -v t="$target_ratio" 'BEGIN {
+    "bare walk, 1 thread (bare_walk)" "$walk" "$walk_best" "bare walk, 2 threads (bare_walk)" "$walk2" \
+    "$walk2_best" "host find | sort | tail" "$find" "$find_best"
+  LC_ALL=C awk -v a="$search" -v b="$walk" -v c="$walk2" -v fa="$search_best" -v fb="$walk_best" \
+    -v t="$target_ratio" -v same="$differing_rounds" 'BEGIN {
     r = a / b
-    printf "\nRatio search / bare walk %.2fx (fastest runs %.2fx)   target at most %.2fx: %s\n", r, fa / fb, t,
-      r <= t ? "met" : "NOT met" }'
+    printf "\nRatio search / bare walk on 1 thread %.2fx (fastest runs %.2fx)   target at most %.2fx with the same lines: %s\n",
+      r, fa / fb, t, r <= t && same == 0 ? "met" : "NOT met"
+    printf "Ratio bare walk on 2 threads / on 1 thread %.2fx; search / bare walk on 2 threads %.2fx\n", c / b, a / c }'
 }
 
 [[ $runs =~ ^[1-9][0-9]?$ ]] || fail "QUOXEL_BENCH_RUNS must be 1 to 99, not '$runs'"
@@ -153,8 +195,9 @@ echo "Search of drive $letter: ($files files in $folders folders, $searched outs
   "$(wine --version), $runs rounds"
 echo "Times in ms, measured inside each program (find: the whole pipeline). Round 0 is a warm-up, not counted."
 echo
-printf '%5s %14s %14s %14s\n' round search_probe bare_walk find
-search_times=() walk_times=() find_times=()
+make_expected_lines
+printf '%5s %14s %14s %14s %14s\n' round search_probe bare_walk bare_walk_x2 find
+search_times=() walk_times=() walk2_times=() find_times=() differing_rounds=0
 for round in $(seq 0 "$runs"); do run_round "$round"; done
 check_results
 print_summary

@@ -2,8 +2,9 @@
 // real main window shown, the "Hard Disk Drives" page brought to the front, the drive picked in the
 // list, 20 files asked for, then the search button's handler timed.
 //   search_probe LETTER
-// Prints "search_ms <ms>", "results <count>" and "first <first result line>" (UTF-8). Exit 0 when the
-// search ran, 1 when it could not (no such drive, an error), 2 on wrong arguments.
+// Prints "search_ms <ms>", "results <count>", "first <first result line>" and each line as
+// "result <line>" (UTF-8). Exit 0 when the search ran, 1 when it could not (no such drive, an error),
+// 2 on wrong arguments.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -91,6 +92,7 @@ void TimeSearch(TFrmMain& form) {
   const LRESULT results = SendMessageW(form.Disk().LstLargest, LB_GETCOUNT, 0, 0);
   std::printf("search_ms %.3f\nresults %ld\n", elapsed, static_cast<long>(results));
   if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.Disk().LstLargest, 0)).c_str());
+  for (int i = 0; i < results; ++i) std::printf("result %s\n", Utf8(ListBoxText(form.Disk().LstLargest, i)).c_str());
 }
 
 int Run(wchar_t letter) {

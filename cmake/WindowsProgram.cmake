@@ -19,7 +19,9 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}")
 
 add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})
 target_link_libraries(quoxel PRIVATE quoxel_app)
-target_link_options(quoxel PRIVATE -municode -static -s)
+# Sections aligned in the file as in memory: Wine then maps the program's pages from the file rather
+# than copying them into private memory (about 1.2 MB less).
+target_link_options(quoxel PRIVATE -municode -static -s -Wl,--file-alignment,0x1000)
 quoxel_warnings(quoxel)
 
 # The Data folder beside the program, refreshed whenever a file of data/ changes.

@@ -1,5 +1,7 @@
 #include "platform/Drives.h"
 
+#include <vector>
+
 #include "platform/Handles.h"
 
 bool IsFixedDrive(wchar_t letter) {
@@ -42,6 +44,27 @@ void ForEachDirectoryEntry(const std::wstring& pattern,
   do {
     visit(entry);
   } while (FindNextFileW(listing.Get(), &entry));
+}
+
+void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const FolderEntry&)>& visit) {
+  ScopedHandle folder(CreateFileW(dir.c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!folder) return;
+  constexpr DWORD kBatchBytes = 64 * 1024;  // as a large-fetch listing reads
+  std::vector<std::uint64_t> batch(kBatchBytes / sizeof(std::uint64_t));  // entries are 8-byte aligned
+  FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
+  while (GetFileInformationByHandleEx(folder.Get(), request, batch.data(), kBatchBytes)) {
+    request = FileIdBothDirectoryInfo;
+    const char* at = reinterpret_cast<const char*>(batch.data());
+    for (;;) {
+      const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+      visit(FolderEntry{std::wstring_view(entry.FileName, entry.FileNameLength / sizeof(wchar_t)), entry.FileAttributes,
+                        entry.EndOfFile.QuadPart, static_cast<std::uint64_t>(entry.FileId.QuadPart)});
+      if (entry.NextEntryOffset == 0) break;
+      at += entry.NextEntryOffset;
+    }
+  }
 }
 
 std::optional<FolderIdentity> IdentifyFolder(const std::wstring& path) {

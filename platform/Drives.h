@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // True when the drive with this letter is a fixed drive.
 bool IsFixedDrive(wchar_t letter);
@@ -22,6 +23,18 @@ std::optional<std::uint32_t> VolumeSerialNumber(const std::wstring& root);
 // Calls back for each entry of a folder listing (a path with a name pattern) in the order the file
 // system returns them; a folder that cannot be listed gives no entries.
 void ForEachDirectoryEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit);
+
+// An entry of a folder's listing with the file system's identifier of what it names: 0 when the file
+// system has none; for a link (a reparse point) the link's own on Windows, its target's under Wine.
+struct FolderEntry {
+  std::wstring_view name;
+  DWORD attributes;
+  std::int64_t size;
+  std::uint64_t fileId;
+};
+// Calls back for each entry of the folder `dir` in the order the file system returns them, "." and ".."
+// included, through one open folder handle; a folder that cannot be listed gives no entries.
+void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const FolderEntry&)>& visit);
 
 // What tells one folder from another whatever path leads to it (links, junctions, mounts): its
 // volume's serial number and its file index.

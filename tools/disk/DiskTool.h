@@ -7,8 +7,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
+#include "tools/disk/FolderWalk.h"
 #include "ui/Page.h"
-#include "tools/disk/WalkedFolders.h"
 #include "ui/Tool.h"
 
 // "Hard Disk Drives": the fixed drives and their figures, the largest-files search with saving of its
@@ -20,7 +20,10 @@ class DiskTool : public Tool {
   static constexpr UINT_PTR kTimerLowSpace = 1;
 
   DiskTool(ToolHost& host, Page& page);
-  void PageShown() override { FillDriveList(); }
+  void PageShown() override {
+    OpenSearchClip();
+    FillDriveList();
+  }
   // The alert's starting state, set while the program starts.
   void SetAlertDefaults();
 
@@ -54,9 +57,9 @@ class DiskTool : public Tool {
   void CreateSearchControls();
   void CreateAlertRow();
   wchar_t SelectedDriveLetter() const;
-  void SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse,
-                          bool throughLink = false);
+  void SearchLargestFiles(const std::wstring& root);
   void ListSearchResults();
+  void OpenSearchClip();
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
 
@@ -64,5 +67,7 @@ class DiskTool : public Tool {
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;
   bool searching_ = false;
-  WalkedFolders walked_;
+  bool searchClipOpen_ = false;
+  // The folders this search has walked, so that none is walked twice whatever leads to it again.
+  std::set<FolderKey> walked_;
 };

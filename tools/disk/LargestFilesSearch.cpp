@@ -3,11 +3,14 @@
 
 #include <commctrl.h>
 
+#include <chrono>
+
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
+#include "tools/disk/DriveWalk.h"
 #include "ui/Handlers.h"
 #include "utilities/LargestFiles.h"
 
@@ -16,22 +19,7 @@ namespace {
 constexpr int kShell32FindFolderClip = 150;
 constexpr int kResultsTabStop = 320;  // dialog units
 constexpr int kComboListHeight = 200;
-
-bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
-
-// Hidden and system folders, and everything below them, are left out.
-bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
-  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         !(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && !IsDotEntry(entry.cFileName);
-}
-
-bool IsLink(const WIN32_FIND_DATAW& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
-
-std::int64_t FileSize(const WIN32_FIND_DATAW& entry) {
-  return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
-}
+constexpr std::chrono::milliseconds kAnswerInterval{10};
 
 }  // namespace
 
@@ -66,12 +54,18 @@ void DiskTool::CreateSearchControls() {
   EnableWindow(BtnKovoIsoimmat, FALSE);
 
   Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
-  SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(ShellResources()),
-               reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip)));
   ShowWindow(Anim1, SW_HIDE);
   searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
   LblSearching = CreateLabel(PageHandle(), L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
   ShowWindow(LblSearching, SW_HIDE);
+}
+
+// Opening the clip loads the video libraries and decodes its first frame: done when the page first
+// shows rather than while the program starts.
+void DiskTool::OpenSearchClip() {
+  if (searchClipOpen_) return;
+  searchClipOpen_ = SendMessageW(Anim1, ACM_OPENW, reinterpret_cast<WPARAM>(ShellResources()),
+                                 reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kShell32FindFolderClip))) != 0;
 }
 
 void DiskTool::ShowResultsMenu(POINT at) { ShowPopupMenu(Pop2.Get(), PageHandle(), at); }
@@ -87,10 +81,11 @@ void DiskTool::BtnKovoIsoimmatClick() {
     ~SearchEnd() { searching = false; }
   } searchEnd{searching_};
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the results are listed
+  OpenSearchClip();
 
   SendMessageW(LstLargest, LB_RESETCONTENT, 0, 0);
   ResetLargestFiles();
-  walked_.Clear();
+  walked_.clear();
   LargestFilesCount = static_cast<std::int8_t>(SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0) + 5);
   const wchar_t letter = SelectedDriveLetter();
   // Frames 1 to 29, repeating; a shorter clip (Wine's) refuses that range and plays whole instead.
@@ -99,7 +94,7 @@ void DiskTool::BtnKovoIsoimmatClick() {
   ShowWindow(Anim1, SW_SHOW);
   ShowWindow(LblSearching, SW_SHOW);
   ShowWindow(LstLargest, SW_HIDE);
-  SearchLargestFiles(std::wstring(1, letter) + L":\\", L"*.*", true);
+  SearchLargestFiles(std::wstring(1, letter) + L":\\");
   SortLargestFiles();
   ListSearchResults();
 }
@@ -116,31 +111,21 @@ void DiskTool::ListSearchResults() {
   ShowWindow(LstLargest, SW_SHOW);
 }
 
-void DiskTool::SearchLargestFiles(const std::wstring& folder, const std::wstring& mask, bool recurse,
-                                  bool throughLink) {
-  ProcessPendingMessages(host_.Window());  // once per folder: the only time the window answers during a search
-  if (host_.EndRequested()) return;         // the user is ending the program: list what was found
-  const std::wstring dir = !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
-  // Links to a folder (or to one above it) lead back to folders already walked: walk each folder once,
-  // so that every search ends and lists each file once.
-  if (!walked_.Enter(dir, throughLink)) return;
-  // Files are offered in listing order, then the visible sub-folders are searched in listing order.
-  // With the all-matching mask one listing gives both; Wine reads every entry's attributes anew, so a
-  // second listing of the same folder would double the time of a search.
-  const bool oneListing = mask == L"*.*" || mask == L"*";
-  std::vector<std::pair<std::wstring, bool>> subfolders;  // name, reached through a link
-  ForEachDirectoryEntry(dir + mask, [&](const WIN32_FIND_DATAW& entry) {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      AddLargestFile(dir + entry.cFileName, FileSize(entry));
-    else if (oneListing && recurse && IsSearchedFolder(entry))
-      subfolders.emplace_back(entry.cFileName, IsLink(entry));
-  });
-  if (recurse && !oneListing) {
-    ForEachDirectoryEntry(dir + L"*.*", [&](const WIN32_FIND_DATAW& entry) {
-      if (IsSearchedFolder(entry)) subfolders.emplace_back(entry.cFileName, IsLink(entry));
-    });
-  }
-  for (const auto& [name, link] : subfolders) SearchLargestFiles(dir + name, mask, true, link);
+void DiskTool::SearchLargestFiles(const std::wstring& root) {
+  auto nextAnswer = std::chrono::steady_clock::time_point::min();
+  const WalkCallbacks callbacks{
+      [&] {
+        // The only time the window answers: at the first folder, then at a folder every few
+        // milliseconds. Each look at the queue is a round trip to the Wine server, which costs more
+        // than a folder's files while the workers keep the server busy.
+        if (const auto now = std::chrono::steady_clock::now(); now >= nextAnswer) {
+          ProcessPendingMessages(host_.Window());
+          nextAnswer = now + kAnswerInterval;
+        }
+        return !host_.EndRequested();  // the user is ending the program: list what was found
+      },
+      [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); }};
+  WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked_, callbacks);
 }
 
 void DiskTool::SaveRTAFClick() {
