@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
+#include "platform/Drives.h"
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
