@@ -4,14 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "baseline_window.h"
+
 namespace {
 
 constexpr int kTabs = 9;
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 void AddTabs(HWND window, HINSTANCE instance) {
   RECT client;
@@ -34,22 +31,5 @@ void AddTabs(HWND window, HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"TabWindow";
-  if (!RegisterClassW(&windowClass)) return 1;
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Tab Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 600, 440, nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  AddTabs(window, instance);
-  ShowWindow(window, showCommand);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return baseline::RunWindow(instance, showCommand, L"TabWindow", L"Tab Window", AddTabs);
 }
