@@ -1,5 +1,6 @@
 #include "platform/Drives.h"
 
+#include <memory>
 #include <vector>
 
 #include "platform/Handles.h"
@@ -52,11 +53,12 @@ void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const 
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!folder) return;
   constexpr DWORD kBatchBytes = 64 * 1024;  // as a large-fetch listing reads
-  std::vector<std::uint64_t> batch(kBatchBytes / sizeof(std::uint64_t));  // entries are 8-byte aligned
+  // One buffer per thread for all its listings, never cleared: a search lists thousands of folders.
+  thread_local const std::unique_ptr<std::uint64_t[]> batch(new std::uint64_t[kBatchBytes / sizeof(std::uint64_t)]);
   FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
-  while (GetFileInformationByHandleEx(folder.Get(), request, batch.data(), kBatchBytes)) {
+  while (GetFileInformationByHandleEx(folder.Get(), request, batch.get(), kBatchBytes)) {
     request = FileIdBothDirectoryInfo;
-    const char* at = reinterpret_cast<const char*>(batch.data());
+    const char* at = reinterpret_cast<const char*>(batch.get());
     for (;;) {
       const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
       visit(FolderEntry{std::wstring_view(entry.FileName, entry.FileNameLength / sizeof(wchar_t)), entry.FileAttributes,

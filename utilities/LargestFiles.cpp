@@ -23,16 +23,20 @@ void ResetLargestFiles() {
 
 t_SLF MakeFileEntry(const std::wstring& path, std::int64_t size) { return t_SLF{path, size}; }
 
-void AddLargestFile(const std::wstring& path, std::int64_t size) {
-  for (int i = 1; i <= Count(); ++i) {
-    if (LargestFiles[i].path.empty()) {
-      LargestFiles[i] = MakeFileEntry(path, size);
-      return;
-    }
-  }
+// The entry a file of this size takes: a free one, else the smallest kept file's when strictly larger;
+// 0 when none.
+int EntryForLargestFile(std::int64_t size) {
+  for (int i = 1; i <= Count(); ++i)
+    if (LargestFiles[i].path.empty()) return i;
   const int smallest = IndexOfSmallestFile();
-  if (LargestFiles[smallest].size < size) LargestFiles[smallest] = MakeFileEntry(path, size);
+  return LargestFiles[smallest].size < size ? smallest : 0;
 }
+
+void AddLargestFile(const std::wstring& path, std::int64_t size) {
+  if (const int entry = EntryForLargestFile(size)) LargestFiles[entry] = MakeFileEntry(path, size);
+}
+
+bool WouldKeepLargestFile(std::int64_t size) { return EntryForLargestFile(size) != 0; }
 
 int IndexOfLargestFile() {
   std::int64_t best = 0;

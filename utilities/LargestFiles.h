@@ -20,6 +20,8 @@ extern std::int8_t LargestFilesCount;
 void ResetLargestFiles();
 // Offers one file: it takes a free entry, else replaces the smallest kept file if strictly larger.
 void AddLargestFile(const std::wstring& path, std::int64_t size);
+// Whether AddLargestFile would keep a file of this size, so that a search makes only those files' paths.
+bool WouldKeepLargestFile(std::int64_t size);
 // Largest entry among 1..N, the last among equal sizes; 1 when N <= 0.
 int IndexOfLargestFile();
 // Smallest entry among 1..N, the first among equal sizes.

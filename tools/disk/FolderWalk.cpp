@@ -1,5 +1,6 @@
 #include "tools/disk/FolderWalk.h"
 
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -17,7 +18,20 @@ std::optional<FolderKey> SubfolderIdentity(const ListedEntry& entry, const std::
   return FolderKey{parent->volume, entry.fileId};
 }
 
-std::wstring SubfolderPath(const std::wstring& dir, const std::wstring& name) { return dir + name + L'\\'; }
+std::wstring SubfolderPath(const std::wstring& dir, std::wstring_view name) {
+  std::wstring path;
+  path.reserve(dir.size() + name.size() + 1);
+  return path.append(dir).append(name).append(1, L'\\');
+}
+
+void OfferFiles(const std::wstring& dir, const WalkListing& listing, const WalkCallbacks& callbacks) {
+  std::wstring path = dir;
+  for (const WalkEntry& entry : listing.entries) {
+    if (entry.isFolder || (callbacks.wantsFile && !callbacks.wantsFile(entry.size))) continue;
+    path.resize(dir.size());
+    callbacks.offerFile(path.append(listing.Name(entry)), entry.size);
+  }
+}
 
 void Walk(ListingCache& cache, const WalkPosition& position, const std::wstring& dir,
           const std::optional<FolderKey>& known, std::set<FolderKey>& walked, const WalkCallbacks& callbacks) {
@@ -28,26 +42,32 @@ void Walk(ListingCache& cache, const WalkPosition& position, const std::wstring&
   if (folder.identity && !walked.insert(*folder.identity).second) return;
   const WalkListing listing =
       folder.listing ? std::move(*folder.listing) : ListForWalk(cache.Access(), dir, folder.identity);
-  for (const WalkEntry& entry : listing)
-    if (!entry.isFolder) callbacks.offerFile(dir + entry.name, entry.size);
+  OfferFiles(dir, listing, callbacks);
   WalkPosition subfolder = position;
   subfolder.push_back(0);
-  for (const WalkEntry& entry : listing) {
+  for (const WalkEntry& entry : listing.entries) {
     if (!entry.isFolder) continue;
-    Walk(cache, subfolder, SubfolderPath(dir, entry.name), entry.identity, walked, callbacks);
+    Walk(cache, subfolder, SubfolderPath(dir, listing.Name(entry)), entry.identity, walked, callbacks);
     ++subfolder.back();
   }
 }
 
 }  // namespace
 
+void WalkListing::Add(std::wstring_view name, std::int64_t size, bool isFolder,
+                      const std::optional<FolderKey>& identity) {
+  entries.push_back({static_cast<std::uint32_t>(names.size()), static_cast<std::uint32_t>(name.size()), size, isFolder,
+                     identity});
+  names.append(name);
+}
+
 WalkListing ListForWalk(const FolderAccess& access, const std::wstring& dir, const std::optional<FolderKey>& identity) {
   WalkListing listing;
   access.list(dir, [&](const ListedEntry& entry) {
     if (!(entry.attributes & kAttributeDirectory))
-      listing.push_back({std::wstring(entry.name), entry.size, false, std::nullopt});
+      listing.Add(entry.name, entry.size, false, std::nullopt);
     else if (IsWalkedFolder(entry))
-      listing.push_back({std::wstring(entry.name), 0, true, SubfolderIdentity(entry, identity)});
+      listing.Add(entry.name, 0, true, SubfolderIdentity(entry, identity));
   });
   return listing;
 }
@@ -68,10 +88,10 @@ ListingCache::~ListingCache() { StopWorkers(); }
 
 void ListingCache::StopWorkers() {
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard<WaitLock> lock(lock_);
     stopping_ = true;
   }
-  changed_.notify_all();
+  lock_.NotifyAll();
   for (std::thread& worker : workers_) worker.join();
   workers_.clear();
 }
@@ -81,9 +101,9 @@ bool ListingCache::HasRoomAhead() const {
 }
 
 void ListingCache::Work() {
-  std::unique_lock<std::mutex> lock(mutex_);
+  std::unique_lock<WaitLock> lock(lock_);
   for (;;) {
-    changed_.wait(lock, [this] { return stopping_ || (!pending_.empty() && HasRoomAhead()); });
+    lock_.Wait([this] { return stopping_ || (!pending_.empty() && HasRoomAhead()); });
     if (stopping_) return;
     auto next = pending_.begin();
     WalkPosition position = next->first;
@@ -95,35 +115,36 @@ void ListingCache::Work() {
     lock.lock();
     listing_.erase(position);
     Store(std::move(position), Ready{std::move(found.dir), std::move(folder)});
-    changed_.notify_all();
+    lock_.NotifyAll();
   }
 }
 
 void ListingCache::Store(WalkPosition position, Ready ready) {
   if (position < taken_) return;  // in a part of the tree the walk has passed by
-  if (ready.folder.listing) entriesReady_ += ready.folder.listing->size();
+  if (ready.folder.listing) entriesReady_ += ready.folder.listing->entries.size();
   ready_.emplace(std::move(position), std::move(ready));
 }
 
 ListingCache::Folder ListingCache::Visit(const WalkPosition& position, const Found& found) {
   const std::optional<FolderKey> identity = found.identity ? found.identity : access_.identify(found.dir);
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard<WaitLock> lock(lock_);
     if (identity && !met_.insert(*identity).second) return Folder{identity, std::nullopt};
   }
   WalkListing listing = ListForWalk(access_, found.dir, identity);
   if (!listingAhead_) return Folder{identity, std::move(listing)};
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard<WaitLock> lock(lock_);
     WalkPosition subfolder = position;
     subfolder.push_back(0);
-    for (const WalkEntry& entry : listing) {
+    for (const WalkEntry& entry : listing.entries) {
       if (!entry.isFolder) continue;
-      if (!(subfolder < taken_)) pending_.emplace(subfolder, Found{SubfolderPath(found.dir, entry.name), entry.identity});
+      if (!(subfolder < taken_))
+        pending_.emplace(subfolder, Found{SubfolderPath(found.dir, listing.Name(entry)), entry.identity});
       ++subfolder.back();
     }
   }
-  changed_.notify_all();
+  lock_.NotifyAll();
   return Folder{identity, std::move(listing)};
 }
 
@@ -131,23 +152,23 @@ void ListingCache::DropBefore(const WalkPosition& position) {
   pending_.erase(pending_.begin(), pending_.lower_bound(position));
   const auto end = ready_.lower_bound(position);
   for (auto it = ready_.begin(); it != end; ++it)
-    if (it->second.folder.listing) entriesReady_ -= it->second.folder.listing->size();
+    if (it->second.folder.listing) entriesReady_ -= it->second.folder.listing->entries.size();
   ready_.erase(ready_.begin(), end);
 }
 
 ListingCache::Folder ListingCache::Take(const WalkPosition& position, const std::wstring& dir,
                                         const std::optional<FolderKey>& known) {
-  std::unique_lock<std::mutex> lock(mutex_);
+  std::unique_lock<WaitLock> lock(lock_);
   taken_ = position;
   DropBefore(position);
-  changed_.wait(lock, [&] { return listing_.count(position) == 0; });
+  lock_.Wait([&] { return listing_.count(position) == 0; });
   const auto ready = ready_.find(position);
   if (ready != ready_.end() && ready->second.dir == dir) {
     Folder folder = std::move(ready->second.folder);
-    if (folder.listing) entriesReady_ -= folder.listing->size();
+    if (folder.listing) entriesReady_ -= folder.listing->entries.size();
     ready_.erase(ready);
     lock.unlock();
-    changed_.notify_all();
+    lock_.NotifyAll();
     return folder;
   }
   pending_.erase(position);

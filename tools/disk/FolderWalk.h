@@ -1,16 +1,16 @@
 #pragma once
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
+
+#include "platform/WaitLock.h"
 
 // The largest-files search's walk of a drive, apart from the system calls it needs: depth first, each
 // folder's files offered in listing order before its visible sub-folders are walked in listing order,
@@ -33,14 +33,26 @@ constexpr std::uint32_t kAttributeDirectory = 0x10;
 constexpr std::uint32_t kAttributeReparsePoint = 0x400;
 
 // What the walk keeps of a listing entry: a file, or a folder it walks into with the folder's identity
-// when the listing tells it.
+// when the listing tells it. The name is a part of its listing's `names`.
 struct WalkEntry {
-  std::wstring name;
+  std::uint32_t nameStart;
+  std::uint32_t nameLength;
   std::int64_t size;
   bool isFolder;
   std::optional<FolderKey> identity;
 };
-using WalkListing = std::vector<WalkEntry>;
+
+// A folder's entries with their names in one piece: a listing costs a few allocations, not one per
+// entry, since the listings are made on one thread and freed on another.
+struct WalkListing {
+  std::wstring names;
+  std::vector<WalkEntry> entries;
+
+  void Add(std::wstring_view name, std::int64_t size, bool isFolder, const std::optional<FolderKey>& identity);
+  std::wstring_view Name(const WalkEntry& entry) const {
+    return std::wstring_view(names).substr(entry.nameStart, entry.nameLength);
+  }
+};
 
 struct ListedEntry {
   std::wstring_view name;
@@ -111,8 +123,7 @@ class ListingCache {
 
   const FolderAccess access_;
   const bool listingAhead_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
+  WaitLock lock_;  // guards what follows; notified whenever it changes
   std::map<WalkPosition, Found> pending_;  // found, not yet listed
   std::set<WalkPosition> listing_;         // being listed by a worker
   std::map<WalkPosition, Ready> ready_;    // listed, waiting for the walk
@@ -127,6 +138,8 @@ struct WalkCallbacks {
   // Called as each folder is reached; false ends the walk.
   std::function<bool()> keepGoing;
   std::function<void(const std::wstring& path, std::int64_t size)> offerFile;
+  // When given, a file of a size it refuses is not offered (and its path is never made).
+  std::function<bool(std::int64_t size)> wantsFile = nullptr;
 };
 
 // Walks `root` (ending with a backslash) with `workers` threads listing ahead. `walked` holds the

@@ -124,7 +124,8 @@ void DiskTool::SearchLargestFiles(const std::wstring& root) {
         }
         return !host_.EndRequested();  // the user is ending the program: list what was found
       },
-      [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); }};
+      [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); },
+      [](std::int64_t size) { return WouldKeepLargestFile(size); }};
   WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked_, callbacks);
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 repo=$1 out=$2
 g++ -std=c++17 -O1 -g -fsanitize=thread -Wall -Wextra -Werror -I"$repo" \
-  "$repo/tools/disk/FolderWalk.cpp" "$repo/tools/disk/tests/FolderWalkTests.cpp" \
+  "$repo/tools/disk/FolderWalk.cpp" "$repo/platform/WaitLock.cpp" "$repo/tools/disk/tests/FolderWalkTests.cpp" \
   "$repo/utilities/LargestFiles.cpp" "$repo/utilities/NumberFormat.cpp" \
   -lgtest -lgtest_main -pthread -o "$out"
 TSAN_OPTIONS="halt_on_error=1" "$out"
