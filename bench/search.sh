@@ -38,6 +38,8 @@ build_bench_programs() {
   { "$repo_root/scripts/wine-prefix.sh" && timeout 1800 "$repo_root/scripts/build.sh" --target search_probe; } \
     >"$log" 2>&1 || { tail -n 30 "$log" >&2; fail "building the prefix or the search probe failed (log: $log)"; }
   cp "$build_root/win/search_probe.exe" "$bench/search_probe.exe"
+  # The program's Data folder beside it, as users have it: its end saves the wallpaper list there.
+  rm -rf "$bench/Data" && cp -r "$build_root/win/Data" "$bench/Data"
   timeout 300 "$cxx" "${cxxflags[@]}" "$here/bare_walk.cpp" "$repo_root/utilities/LargestFiles.cpp" \
     "$repo_root/utilities/NumberFormat.cpp" -o "$bench/bare_walk.exe"
 }
