@@ -9,6 +9,7 @@ namespace {
 
 constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
 constexpr int kIconSize = 64;
+constexpr int kModulePictureCount = 8;
 // Room for each icon and its caption, so the eight icons lie in two even rows of four.
 constexpr int kIconSpacingX = 140;
 constexpr int kIconSpacingY = 100;
@@ -16,11 +17,14 @@ constexpr int kIconSpacingY = 100;
 }  // namespace
 
 void TFrmMain::CreateModuleIcons() {
-  Kuvakekuvat.Reset(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32, 8, 0));
-  for (int picture = 0; picture < 8; ++picture) {
-    ScopedIcon icon = CreateAlphaIcon(LoadPngResource(instance_, IDR_MODULE_FIRST + picture));
-    ImageList_ReplaceIcon(Kuvakekuvat.Get(), -1, icon.Get());
-  }
+  // One row of the eight pictures, added at once: an icon each, drawn into the list one by one, cost
+  // a tenth of the start-up.
+  std::vector<Picture> pictures;
+  for (int picture = 0; picture < kModulePictureCount; ++picture)
+    pictures.push_back(LoadPngResource(instance_, IDR_MODULE_FIRST + picture));
+  const ScopedBitmap row = CreateAlphaBitmap(JoinSideBySide(pictures));
+  Kuvakekuvat.Reset(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32, kModulePictureCount, 0));
+  ImageList_Add(Kuvakekuvat.Get(), row.Get(), nullptr);
 
   Kuvakkeet = pages_[kPageHome]->Bind(
       CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,

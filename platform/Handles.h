@@ -109,16 +109,3 @@ class ScopedMemoryDC {
  private:
   HDC dc_;
 };
-
-// The screen's device context for the scope.
-class ScopedScreenDC {
- public:
-  ScopedScreenDC() : dc_(GetDC(nullptr)) {}
-  ~ScopedScreenDC() { ReleaseDC(nullptr, dc_); }
-  ScopedScreenDC(const ScopedScreenDC&) = delete;
-  ScopedScreenDC& operator=(const ScopedScreenDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};

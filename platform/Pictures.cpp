@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "utilities/ErrorText.h"
@@ -60,18 +61,29 @@ ScopedBitmap CreatePremultipliedBitmap(const Picture& picture) {
   return bitmap;
 }
 
-ScopedIcon CreateAlphaIcon(const Picture& picture) {
+Picture JoinSideBySide(const std::vector<Picture>& pictures) {
+  Picture joined;
+  for (const Picture& picture : pictures) {
+    joined.width += picture.width;
+    joined.height = std::max(joined.height, picture.height);
+  }
+  joined.pixels.assign(static_cast<size_t>(joined.width) * joined.height * 4, 0);
+  int left = 0;
+  for (const Picture& picture : pictures) {
+    const size_t rowBytes = static_cast<size_t>(picture.width) * 4;
+    for (int y = 0; y < picture.height; ++y)
+      std::memcpy(&joined.pixels[(static_cast<size_t>(y) * joined.width + left) * 4], &picture.pixels[y * rowBytes],
+                  rowBytes);
+    left += picture.width;
+  }
+  return joined;
+}
+
+ScopedBitmap CreateAlphaBitmap(const Picture& picture) {
   void* bits = nullptr;
-  ScopedBitmap colour = CreateDib(picture.width, picture.height, &bits);
-  if (!colour) return ScopedIcon();
-  std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
-  // The mask is unused for a 32-bit icon with alpha, but an icon must have one.
-  ScopedBitmap mask(CreateBitmap(picture.width, picture.height, 1, 1, nullptr));
-  ICONINFO info{};
-  info.fIcon = TRUE;
-  info.hbmColor = colour.Get();
-  info.hbmMask = mask.Get();
-  return ScopedIcon(CreateIconIndirect(&info));
+  ScopedBitmap bitmap = CreateDib(picture.width, picture.height, &bits);
+  if (bitmap) std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+  return bitmap;
 }
 
 void DrawPicture(HDC dc, HBITMAP premultiplied, int x, int y, int width, int height) {

@@ -20,7 +20,9 @@ Picture LoadPngResource(HINSTANCE module, int resourceId);
 
 // A 32-bit DIB section with premultiplied alpha, as AlphaBlend wants it.
 ScopedBitmap CreatePremultipliedBitmap(const Picture& picture);
-// A 32-bit icon with its alpha channel, as image lists take it.
-ScopedIcon CreateAlphaIcon(const Picture& picture);
+// The pictures side by side, tops aligned, in one picture as wide as all of them together.
+Picture JoinSideBySide(const std::vector<Picture>& pictures);
+// A 32-bit DIB section with the picture's alpha as it is, as image lists take a row of their images.
+ScopedBitmap CreateAlphaBitmap(const Picture& picture);
 // Draws the picture at (x, y), blended over what is already there.
 void DrawPicture(HDC dc, HBITMAP premultiplied, int x, int y, int width, int height);
