@@ -62,6 +62,12 @@ int WidestFittingPadding(HFONT font) {
   return padding >= kTabPaddingXMin ? padding : 0;
 }
 
+// Where the pages lie in a page control filling a client area of this size.
+Bounds PageBounds(int clientWidth, int clientHeight) {
+  return {kPageMarginSide, kPageMarginTop, clientWidth - 2 * kPageMarginSide,
+          clientHeight - kPageMarginTop - kPageMarginBottom};
+}
+
 RECT CentredWindowRect() {
   RECT rect{0, 0, TFrmMain::kClientWidth, TFrmMain::kClientHeight};
   AdjustWindowRectEx(&rect, kMainWindowStyle, FALSE, 0);
@@ -97,7 +103,6 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   shutdown_ = AddTool<ShutdownTool>(kPageShutdown);
   WireTools();
   CreateComponents();
-  LayOutPages();
   WatchPageKeys();
   FormCreate();
 }
@@ -143,7 +148,7 @@ void TFrmMain::CreatePageControl() {
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
     SendMessageW(Tabit, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    pages_[i] = std::make_unique<Page>(Tabit);
+    pages_[i] = std::make_unique<Page>(Tabit, PageBounds(kClientWidth, kClientHeight));
   }
   SH1 = PageHandle(kPageHome);
   SH2 = PageHandle(kPageHardDisks);
@@ -186,9 +191,8 @@ void TFrmMain::LayOutPages() {
   RECT client;
   GetClientRect(handle_, &client);
   MoveWindow(Tabit, 0, 0, client.right, client.bottom, TRUE);
-  for (const auto& page : pages_)
-    MoveWindow(page->Handle(), kPageMarginSide, kPageMarginTop, client.right - 2 * kPageMarginSide,
-               client.bottom - kPageMarginTop - kPageMarginBottom, TRUE);
+  const Bounds bounds = PageBounds(client.right, client.bottom);
+  for (const auto& page : pages_) MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }
 
 int TFrmMain::ActivePage() const { return static_cast<int>(SendMessageW(Tabit, TCM_GETCURSEL, 0, 0)); }

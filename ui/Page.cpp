@@ -20,9 +20,9 @@ void Page::RegisterWindowClass(HINSTANCE instance) {
   RegisterClassExW(&wc);
 }
 
-Page::Page(HWND pageControl) {
-  handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                            pageControl, nullptr,
+Page::Page(HWND pageControl, Bounds b) {
+  handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, b.left, b.top, b.width,
+                            b.height, pageControl, nullptr,
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(pageControl, GWLP_HINSTANCE)), this);
 }
 

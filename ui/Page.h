@@ -18,8 +18,8 @@ class Page {
   using Painter = std::function<void(HDC, const RECT&)>;
 
   static void RegisterWindowClass(HINSTANCE instance);
-  // A page of the page control, in the button-face colour.
-  explicit Page(HWND pageControl);
+  // A page of the page control, in the button-face colour, hidden until chosen, covering `bounds` of it.
+  Page(HWND pageControl, Bounds bounds);
   // A panel: a container at a place in its parent, with its own background colour.
   Page(HWND parent, Bounds bounds, COLORREF background);
   ~Page();
