@@ -17,12 +17,14 @@ quoxel_layer_library(quoxel_platform platform
   platform/Shell.cpp
   platform/Shutdown.cpp
   platform/System.cpp
+  platform/SystemLibrary.cpp
   platform/TextFiles.cpp
   platform/UserFolders.cpp
   platform/Wallpaper.cpp
 )
+# The URL library (wininet) and the network one (mpr) are loaded when first used (SystemLibrary).
 target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32
-  mpr uuid wininet winmm advapi32)
+  uuid winmm advapi32)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp

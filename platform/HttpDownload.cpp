@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/SystemLibrary.h"
 #include "utilities/WebAddress.h"
 
 namespace {
@@ -18,11 +19,30 @@ constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_REL
                                 INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT;
 constexpr int kMostRedirects = 5;
 
+// The URL library, loaded with the first download.
+struct WinInet {
+  decltype(&InternetOpenW) open = SystemFunction<decltype(&InternetOpenW)>(L"wininet.dll", "InternetOpenW");
+  decltype(&InternetOpenUrlW) openUrl = SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
+  decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
+  decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
+  decltype(&InternetCombineUrlW) combineUrl =
+      SystemFunction<decltype(&InternetCombineUrlW)>(L"wininet.dll", "InternetCombineUrlW");
+  decltype(&InternetCloseHandle) close =
+      SystemFunction<decltype(&InternetCloseHandle)>(L"wininet.dll", "InternetCloseHandle");
+
+  bool Loaded() const { return open && openUrl && read && queryInfo && combineUrl && close; }
+};
+
+const WinInet& Inet() {
+  static const WinInet functions;
+  return functions;
+}
+
 struct InternetHandle {
   HINTERNET handle;
   explicit InternetHandle(HINTERNET h) : handle(h) {}
   ~InternetHandle() {
-    if (handle) InternetCloseHandle(handle);
+    if (handle) Inet().close(handle);
   }
   InternetHandle(const InternetHandle&) = delete;
   InternetHandle& operator=(const InternetHandle&) = delete;
@@ -30,7 +50,7 @@ struct InternetHandle {
 
 bool QueryNumber(HINTERNET request, DWORD what, DWORD& value) {
   DWORD size = sizeof value;
-  return HttpQueryInfoW(request, what | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr);
+  return Inet().queryInfo(request, what | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr);
 }
 
 bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
@@ -40,8 +60,8 @@ bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status 
 std::wstring RedirectTarget(HINTERNET request, const std::wstring& from) {
   wchar_t location[2048] = {}, target[2048] = {};
   DWORD size = sizeof location, length = 2048;
-  if (!HttpQueryInfoW(request, HTTP_QUERY_LOCATION, location, &size, nullptr)) return std::wstring();
-  if (!InternetCombineUrlW(from.c_str(), location, target, &length, ICU_NO_ENCODE)) return std::wstring();
+  if (!Inet().queryInfo(request, HTTP_QUERY_LOCATION, location, &size, nullptr)) return std::wstring();
+  if (!Inet().combineUrl(from.c_str(), location, target, &length, ICU_NO_ENCODE)) return std::wstring();
   return IsWebAddress(target) ? std::wstring(target) : std::wstring();
 }
 
@@ -76,7 +96,7 @@ bool ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& share
   for (;;) {
     if (shared.abandoned) return false;
     DWORD read = 0;
-    if (!InternetReadFile(request, buffer, sizeof buffer, &read)) return false;
+    if (!Inet().read(request, buffer, sizeof buffer, &read)) return false;
     if (read == 0) break;
     shared.lastData = GetTickCount();
     body.append(buffer, read);
@@ -88,11 +108,12 @@ bool ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& share
 // Fetches the address, following redirects, and reports the outcome before any handle is closed: the
 // URL layer may read the rest of a refused answer as it closes, and nobody should wait for that.
 void Fetch(const std::wstring& address, BackgroundDownload::Shared& shared) {
-  InternetHandle session(InternetOpenW(L"Quoxel", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  if (!Inet().Loaded()) return shared.Finish(false, {});
+  InternetHandle session(Inet().open(L"Quoxel", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session.handle) return shared.Finish(false, {});
   std::wstring url = address;
   for (int redirects = 0;; ++redirects) {
-    InternetHandle request(InternetOpenUrlW(session.handle, url.c_str(), nullptr, 0, kRequestFlags, 0));
+    InternetHandle request(Inet().openUrl(session.handle, url.c_str(), nullptr, 0, kRequestFlags, 0));
     DWORD status = 0;
     if (!request.handle || !QueryNumber(request.handle, HTTP_QUERY_STATUS_CODE, status))
       return shared.Finish(false, {});

@@ -4,10 +4,13 @@
 #include <shlobj.h>
 #include <winnetwk.h>
 
+#include "platform/SystemLibrary.h"
+
 std::wstring GetLoggedOnUserName() {
   wchar_t name[MAX_PATH + 1] = L"";
   DWORD length = MAX_PATH;
-  if (WNetGetUserW(nullptr, name, &length) != NO_ERROR) return L"";
+  static const auto getUser = SystemFunction<decltype(&WNetGetUserW)>(L"mpr.dll", "WNetGetUserW");
+  if (!getUser || getUser(nullptr, name, &length) != NO_ERROR) return L"";
   return name;
 }
 
