@@ -191,6 +191,12 @@ double Median(const Samples& samples, double Sample::*field) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double Fastest(const Samples& samples) {
+  double fastest = samples.front().startupMs;
+  for (const Sample& sample : samples) fastest = std::min(fastest, sample.startupMs);
+  return fastest;
+}
+
 Sample Medians(const Samples& samples) {
   Sample median;
   median.startupMs = Median(samples, &Sample::startupMs);
@@ -221,6 +227,8 @@ void PrintSummary(const std::vector<Program>& programs, const std::vector<Sample
     std::printf("\nRatios %s / %s\n", programs[0].name.c_str(), programs[i].name.c_str());
     PrintRatio("start-up time", medians[0].startupMs, medians[i].startupMs, targets ? kTargetTimeRatio : 0);
     PrintRatio("private memory", medians[0].privateKiB, medians[i].privateKiB, targets ? kTargetMemoryRatio : 0);
+    // The fastest runs show the floor when other work on the machine slows some runs down.
+    PrintRatio("fastest runs", Fastest(samples[0]), Fastest(samples[i]), 0);
   }
 }
 
