@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace {
@@ -117,4 +118,25 @@ TEST_F(LargestFiles, SizeTextsChangeUnitAtEachBoundary) {
   AddLargestFile(L"f", 512);
   SortLargestFiles();
   EXPECT_EQ(FormatFileSize(1, L','), L"0,50 kB");
+}
+
+// The search makes a file's path only when the table would keep the file: the answer must be the
+// table's own, for every count, tie and empty file.
+TEST_F(LargestFiles, WouldKeepAnswersExactlyWhenAddingChangesTheTable) {
+  std::mt19937 random(15);
+  for (int round = 0; round < 200; ++round) {
+    ResetLargestFiles();
+    LargestFilesCount = static_cast<std::int8_t>(4 + round % 17);
+    std::uniform_int_distribution<std::int64_t> size(0, round % 3 == 0 ? 3 : 1000);  // many ties, or few
+    for (int file = 0; file < 60; ++file) {
+      std::vector<t_SLF> before;
+      for (int i = 1; i <= LargestFilesCount; ++i) before.push_back(LargestFile(i));
+      const std::int64_t bytes = size(random);
+      const bool wouldKeep = WouldKeepLargestFile(bytes);
+      AddLargestFile(L"f" + std::to_wstring(file), bytes);
+      bool changed = false;
+      for (int i = 1; i <= LargestFilesCount; ++i) changed = changed || LargestFile(i).path != before[i - 1].path;
+      ASSERT_EQ(wouldKeep, changed) << "round " << round << ", file " << file << " of " << bytes << " bytes";
+    }
+  }
 }

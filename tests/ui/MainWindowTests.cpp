@@ -3,9 +3,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "app/FrmMain.h"
+#include "app/ResourceIds.h"
+#include "platform/Pictures.h"
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tests/support/UiTestSupport.h"
@@ -184,6 +187,40 @@ TEST_F(MainWindow, IconViewIsFlatSkyBlueWithEightLargeIcons) {
   EXPECT_EQ(width, 64);
   EXPECT_EQ(height, 64);
   EXPECT_EQ(ImageList_GetImageCount(pictures), 8);
+}
+
+// Each image of the list is its module picture: in its place in the row, with its transparency.
+TEST_F(MainWindow, EachIconDrawsItsPictureBlendedOverTheIconView) {
+  const COLORREF sky = RGB(166, 202, 240);
+  for (int index = 0; index < 8; ++index) {
+    const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE_FIRST + index);
+    void* bits = nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 64;
+    info.bmiHeader.biHeight = -64;  // top-down, as the picture
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    ScopedBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ScopedMemoryDC dc(nullptr);
+    ScopedSelectObject selected(dc.Get(), canvas.Get());
+    ScopedBrush background(CreateSolidBrush(sky));
+    const RECT all{0, 0, 64, 64};
+    FillRect(dc.Get(), &all, background.Get());
+    ASSERT_TRUE(ImageList_Draw(form->Kuvakekuvat.Get(), index, dc.Get(), 0, 0, ILD_NORMAL));
+    GdiFlush();
+    const auto* drawn = static_cast<const std::uint8_t*>(bits);
+    const std::uint8_t under[3] = {GetBValue(sky), GetGValue(sky), GetRValue(sky)};
+    int wrong = 0;
+    for (size_t i = 0; i < picture.pixels.size(); i += 4) {
+      const int alpha = picture.pixels[i + 3];
+      for (int c = 0; c < 3; ++c) {
+        const int expected = (picture.pixels[i + c] * alpha + under[c] * (255 - alpha)) / 255;
+        wrong += std::abs(drawn[i + c] - expected) > 2;
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "picture " << index;
+  }
 }
 
 TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {

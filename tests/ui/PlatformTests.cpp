@@ -5,6 +5,7 @@
 #include "platform/Boxes.h"
 #include "platform/Pictures.h"
 #include "platform/System.h"
+#include "platform/SystemLibrary.h"
 #include "tests/support/UiTestSupport.h"
 #include "utilities/ErrorText.h"
 
@@ -62,6 +63,22 @@ TEST(Pictures, PremultipliedBitmapScalesColourByAlpha) {
   EXPECT_EQ(bits[4], 100);  // 200 * 128 / 255
   EXPECT_EQ(bits[5], 50);
   EXPECT_EQ(bits[7], 128);
+}
+
+TEST(Pictures, JoinedPicturesLieSideBySideTopsAlignedTheRestClear) {
+  Picture wide{2, 1, {1, 2, 3, 4, 5, 6, 7, 8}};
+  Picture tall{1, 2, {9, 10, 11, 12, 13, 14, 15, 16}};
+  const Picture joined = JoinSideBySide({wide, tall});
+  EXPECT_EQ(joined.width, 3);
+  EXPECT_EQ(joined.height, 2);
+  EXPECT_EQ(joined.pixels, (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,  //
+                                                      0, 0, 0, 0, 0, 0, 0, 0, 13, 14, 15, 16}));
+}
+
+TEST(SystemLibrary, FindsWhatTheSystemHasAndNothingElse) {
+  EXPECT_NE(LoadSystemFunction(L"wininet.dll", "InternetOpenW"), nullptr);
+  EXPECT_EQ(LoadSystemFunction(L"wininet.dll", "NoSuchFunction"), nullptr);
+  EXPECT_EQ(LoadSystemFunction(L"no-such-library.dll", "InternetOpenW"), nullptr);
 }
 
 TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
