@@ -1,9 +1,10 @@
 // Measures inside Wine, for a program and its baselines, the time from process creation to the
 // program's visible top-level window and its memory once idle, then closes it:
-//   launch_probe RUNS EXE CAPTION TAB_BASELINE_EXE CAPTION BARE_BASELINE_EXE CAPTION
+//   launch_probe RUNS EXE CAPTION TAB_BASELINE_EXE CAPTION [OTHER_BASELINE_EXE CAPTION ...]
 // Prints each run, the medians and the ratios program / each baseline; the targets are against the
-// tabbed baseline, the bare window's ratios show what Wine's window alone costs. Exit 0 when every run was measured,
-// 1 when one could not be, 2 on wrong arguments.
+// tabbed baseline, the others show what a part of the start-up costs (Wine's window alone, the same
+// controls without the program). Exit 0 when every run was measured, 1 when one could not be, 2 on
+// wrong arguments.
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,6 +23,7 @@ constexpr DWORD kExitTimeoutMs = 10000;
 constexpr double kTargetTimeRatio = 1.6;
 constexpr double kTargetMemoryRatio = 1.3;
 constexpr int kMaxRuns = 99;
+constexpr int kMaxPrograms = 6;
 
 struct Program {
   std::wstring exe;
@@ -153,7 +155,7 @@ bool MeasureOnce(const Program& program, Sample& sample) {
 }
 
 void PrintSample(int run, const Program& program, const Sample& sample) {
-  std::printf("%5d  %-12s %10.1f %13.0f %17.0f%s\n", run, program.name.c_str(), sample.startupMs,
+  std::printf("%5d  %-16s %10.1f %13.0f %17.0f%s\n", run, program.name.c_str(), sample.startupMs,
               sample.privateKiB, sample.workingSetKiB, sample.killed ? "  killed: no exit 10 s after WM_CLOSE" : "");
   std::fflush(stdout);
 }
@@ -206,7 +208,7 @@ Sample Medians(const Samples& samples) {
 }
 
 void PrintMedian(const Program& program, const Sample& median) {
-  std::printf("  %-12s start-up %8.1f ms   private %8.0f KiB   working set %8.0f KiB\n", program.name.c_str(),
+  std::printf("  %-16s start-up %8.1f ms   private %8.0f KiB   working set %8.0f KiB\n", program.name.c_str(),
               median.startupMs, median.privateKiB, median.workingSetKiB);
 }
 
@@ -233,7 +235,7 @@ void PrintSummary(const std::vector<Program>& programs, const std::vector<Sample
 }
 
 bool ParseArguments(int argc, wchar_t** argv, int& runs, std::vector<Program>& programs) {
-  if (argc != 8) return false;
+  if (argc < 6 || argc % 2 != 0 || (argc - 2) / 2 > kMaxPrograms) return false;
   runs = static_cast<int>(std::wcstol(argv[1], nullptr, 10));
   for (int i = 2; i + 1 < argc; i += 2) programs.push_back(Program{argv[i], argv[i + 1], NameOf(argv[i])});
   return runs >= 1 && runs <= kMaxRuns;
@@ -246,12 +248,13 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<Program> programs;
   if (!ParseArguments(argc, argv, runs, programs)) {
     std::fprintf(stderr,
-                 "usage: launch_probe RUNS EXE CAPTION TAB_BASELINE_EXE CAPTION BARE_BASELINE_EXE CAPTION (1-%d runs)\n",
-                 kMaxRuns);
+                 "usage: launch_probe RUNS EXE CAPTION TAB_BASELINE_EXE CAPTION [BASELINE_EXE CAPTION ...] "
+                 "(1-%d runs, at most %d programs)\n",
+                 kMaxRuns, kMaxPrograms);
     return 2;
   }
   std::printf("Start-up: process creation to visible window. Memory: after %.1f s idle. Run 0 is a warm-up, "
-              "not counted.\n\n  run  program      start-up ms   private KiB   working set KiB\n",
+              "not counted.\n\n  run  program          start-up ms   private KiB   working set KiB\n",
               kIdleMs / 1000.0);
   std::vector<Samples> samples;
   if (!WarmUp(programs) || !MeasureAll(programs, runs, samples)) return 1;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Start-up time and idle memory of quoxel.exe against two baselines under the same Wine in a private Xvfb
-# display: a window with the version 6 common controls and a nine-tab page control (tab_window, the
-# floor of a tabbed program of this kind) and a bare Win32 window. Builds them and a Windows-side probe,
+# Start-up time and idle memory of quoxel.exe against three baselines under the same Wine in a private
+# Xvfb display: a window with the version 6 common controls and a nine-tab page control (tab_window,
+# the floor of a tabbed program of this kind, which the targets are against), a bare Win32 window, and
+# the nine-tab window with a page on each tab and Quoxel's controls on them, by kind and number, without
+# any logic (controls_window: what the controls alone cost). Builds them and a Windows-side probe,
 # which runs each program several times and prints every run, the medians and the ratios. A benchmark, not a test: it exits 0 whenever it could
 # measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99).
 set -euo pipefail
@@ -29,6 +31,8 @@ build_bench_programs() {
   (cd "$repo_root" && timeout 300 i686-w64-mingw32-windres bench/tab_window.rc -O coff -o "$bench/tab_window.res")
   timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/tab_window.cpp" "$bench/tab_window.res" -lcomctl32 \
     -o "$bench/tab_window.exe"
+  timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/controls_window.cpp" "$bench/tab_window.res" -lcomctl32 \
+    -o "$bench/controls_window.exe"
   timeout 300 "$cxx" "${cxxflags[@]}" "$here/launch_probe.cpp" -o "$bench/launch_probe.exe" -lpsapi
 }
 
@@ -52,11 +56,12 @@ work=
 trap 'stop_display; [ -z "$work" ] || rm -rf "$work"' EXIT
 stage_quoxel
 
-echo "quoxel.exe against a nine-tab window and a bare Win32 window under $(wine --version), $runs runs each"
+echo "quoxel.exe against a nine-tab window, a bare Win32 window and the same controls without the program under $(wine --version), $runs runs each"
 # Per run at most 30 s for the window, 1.5 s idle and 20 s to close or kill; plus the warm-up runs.
 status=0
-timeout $(((runs + 1) * 3 * 52 + 60)) wine "$bench/launch_probe.exe" "$runs" \
+timeout $(((runs + 1) * 4 * 52 + 60)) wine "$bench/launch_probe.exe" "$runs" \
   "$(windows_path "$work/quoxel.exe")" "Quoxel 1.0" \
   "$(windows_path "$bench/tab_window.exe")" "Tab Window" \
-  "$(windows_path "$bench/bare_window.exe")" "Bare Window" </dev/null || status=$?
+  "$(windows_path "$bench/bare_window.exe")" "Bare Window" \
+  "$(windows_path "$bench/controls_window.exe")" "Controls Window" </dev/null || status=$?
 [ "$status" -eq 0 ] || fail "could not measure (launch_probe ended with $status)"
