@@ -192,7 +192,8 @@ void TFrmMain::LayOutPages() {
   GetClientRect(handle_, &client);
   MoveWindow(Tabit, 0, 0, client.right, client.bottom, TRUE);
   const Bounds bounds = PageBounds(client.right, client.bottom);
-  for (const auto& page : pages_) MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+  for (const auto& page : pages_)
+    MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }
 
 int TFrmMain::ActivePage() const { return static_cast<int>(SendMessageW(Tabit, TCM_GETCURSEL, 0, 0)); }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kTabs = 9;
 constexpr wchar_t kButtonClass[] = L"ControlsWindowButton";  // as Quoxel's own speed button: a plain class
 
 struct Kind {
@@ -44,35 +43,26 @@ void RegisterButtonClass(HINSTANCE instance) {
   RegisterClassW(&windowClass);
 }
 
-HWND AddTabsWithPages(HWND window, HINSTANCE instance, HWND (&pages)[kTabs]) {
+// The nine tabs with a page, hidden but the first, on each.
+void AddTabsWithPages(HWND window, HINSTANCE instance, HWND (&pages)[baseline::kTabs]) {
+  HWND tabs = baseline::AddNineTabs(window, instance);
   RECT client;
-  GetClientRect(window, &client);
-  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, client.right,
-                              client.bottom, window, nullptr, instance, nullptr);
-  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  wchar_t caption[] = L"Page 0";
-  for (int i = 0; i < kTabs; ++i) {
-    caption[5] = static_cast<wchar_t>(L'1' + i);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption;
-    SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  GetClientRect(tabs, &client);
+  for (int i = 0; i < baseline::kTabs; ++i)
     pages[i] = CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"", WS_CHILD | (i == 0 ? WS_VISIBLE : 0), 5, 25,
                                client.right - 10, client.bottom - 30, tabs, nullptr, instance, nullptr);
-  }
-  return tabs;
 }
 
 void AddControls(HWND window, HINSTANCE instance) {
   RegisterButtonClass(instance);
-  HWND pages[kTabs];
+  HWND pages[baseline::kTabs];
   AddTabsWithPages(window, instance, pages);
   int made = 0;
   for (const Kind& kind : kKinds) {
     for (int i = 0; i < kind.count; ++i, ++made) {
+      HWND page = pages[made % baseline::kTabs];
       HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, L"Caption", WS_CHILD | WS_VISIBLE | kind.style,
-                                     10, (made * 23) % 300, 150, kind.height, pages[made % kTabs], nullptr, instance,
-                                     nullptr);
+                                     10, (made * 23) % 300, 150, kind.height, page, nullptr, instance, nullptr);
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     }
   }

@@ -8,23 +8,7 @@
 
 namespace {
 
-constexpr int kTabs = 9;
-
-void AddTabs(HWND window, HINSTANCE instance) {
-  RECT client;
-  GetClientRect(window, &client);
-  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, client.right,
-                              client.bottom, window, nullptr, instance, nullptr);
-  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  wchar_t caption[] = L"Page 0";
-  for (int i = 0; i < kTabs; ++i) {
-    caption[5] = static_cast<wchar_t>(L'1' + i);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption;
-    SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
-}
+void AddTabs(HWND window, HINSTANCE instance) { baseline::AddNineTabs(window, instance); }
 
 }  // namespace
 

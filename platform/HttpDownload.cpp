@@ -22,7 +22,8 @@ constexpr int kMostRedirects = 5;
 // The URL library, loaded with the first download.
 struct WinInet {
   decltype(&InternetOpenW) open = SystemFunction<decltype(&InternetOpenW)>(L"wininet.dll", "InternetOpenW");
-  decltype(&InternetOpenUrlW) openUrl = SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
+  decltype(&InternetOpenUrlW) openUrl =
+      SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
   decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
   decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
   decltype(&InternetCombineUrlW) combineUrl =
