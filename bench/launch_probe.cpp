@@ -232,6 +232,12 @@ void PrintSummary(const std::vector<Program>& programs, const std::vector<Sample
     // The fastest runs show the floor when other work on the machine slows some runs down.
     PrintRatio("fastest runs", Fastest(samples[0]), Fastest(samples[i]), 0);
   }
+  // What the other baselines cost against the one the targets are measured on.
+  for (size_t i = 2; i < programs.size(); ++i) {
+    std::printf("\nRatios %s / %s\n", programs[i].name.c_str(), programs[1].name.c_str());
+    PrintRatio("start-up time", medians[i].startupMs, medians[1].startupMs, 0);
+    PrintRatio("fastest runs", Fastest(samples[i]), Fastest(samples[1]), 0);
+  }
 }
 
 bool ParseArguments(int argc, wchar_t** argv, int& runs, std::vector<Program>& programs) {
