@@ -17,6 +17,7 @@
 #include "tools/wallpaper/WallpaperTool.h"
 #include "tools/shutdown/ShutdownTool.h"
 #include "ui/Handlers.h"
+#include "ui/WindowObject.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
 
@@ -303,15 +304,9 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TFrmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TFrmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TFrmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  TFrmMain* form = WindowObject(window, message, lParam, &TFrmMain::handle_);
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     form->handle_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
   }

@@ -4,6 +4,7 @@
 
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
+#include "ui/WindowObject.h"
 
 namespace {
 constexpr wchar_t kPageClass[] = L"QuoxelPage";
@@ -173,15 +174,7 @@ void Page::Paint(HDC dc) const {
 }
 
 LRESULT CALLBACK Page::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* page = static_cast<Page*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    page->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(page));
-  }
-  Page* page = reinterpret_cast<Page*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!page || message == WM_NCDESTROY) {
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
+  Page* page = WindowObject(window, message, lParam, &Page::handle_);
+  if (!page || message == WM_NCDESTROY) return DefWindowProcW(window, message, wParam, lParam);
   return page->HandleMessage(message, wParam, lParam);
 }
