@@ -293,7 +293,9 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (Tabit) LayOutPages();
       return 0;
     case WM_ENDSESSION:
-      if (wParam) RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the process may end without WM_DESTROY
+      if (!wParam) return 0;
+      RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the process may end without WM_DESTROY
+      if (longWork_ > 0) endRequested_ = true;  // long work stops, and the program ends after it
       return 0;
     case WM_DESTROY:
       RunHandler([this] { FormDestroy(); });

@@ -2,35 +2,74 @@
 
 #include <windows.h>
 
-#include "platform/Handles.h"
+#include <vector>
 
 namespace {
 
-bool HasAttributes(const std::wstring& path, DWORD wanted, DWORD unwanted) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & wanted) == wanted && !(attributes & unwanted);
+constexpr DWORD kShareNothing = 0;
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+std::wstring FinalPathOf(HANDLE handle) {
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return L"";
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    buffer.resize(length + 1);  // the length it needs, terminator included
+  }
+}
+
+DWORD AccessFor(ExclusiveFile::Purpose purpose) {
+  return purpose == ExclusiveFile::Purpose::Check ? GENERIC_READ | GENERIC_WRITE
+                                                  : DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES;
 }
 
 }  // namespace
 
-bool IsPlainFile(const std::wstring& path) {
-  return HasAttributes(path, 0, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder) {
+  const ScopedHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!handle) return std::nullopt;
+  std::wstring path = FinalPathOf(handle.Get());
+  if (path.empty()) return std::nullopt;
+  return path;
 }
 
-bool IsPlainFolder(const std::wstring& path) {
-  return HasAttributes(path, FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_REPARSE_POINT);
+ExclusiveFile::ExclusiveFile(const std::wstring& path, Purpose purpose)
+    : handle_(CreateFileW(path.c_str(), AccessFor(purpose), kShareNothing, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_OPEN_REPARSE_POINT, nullptr)) {
+  if (!handle_) openError_ = GetLastError();
 }
 
-bool OpensExclusively(const std::wstring& path) {
-  const ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-  return static_cast<bool>(file);
+bool ExclusiveFile::WasRefused() const {
+  return openError_ == ERROR_SHARING_VIOLATION || openError_ == ERROR_LOCK_VIOLATION ||
+         openError_ == ERROR_ACCESS_DENIED;
 }
 
-void ClearReadOnly(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+std::optional<FileIdentity> ExclusiveFile::PlainFileIdentity() const {
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!handle_ || !GetFileInformationByHandle(handle_.Get(), &information)) return std::nullopt;
+  if (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      static_cast<std::uint64_t>(information.nFileIndexHigh) << 32 | information.nFileIndexLow};
 }
 
-bool DeleteFileAt(const std::wstring& path) { return DeleteFileW(path.c_str()) != 0; }
+std::wstring ExclusiveFile::FinalPath() const { return handle_ ? FinalPathOf(handle_.Get()) : L""; }
+
+bool ExclusiveFile::Delete() {
+  FILE_BASIC_INFO basic{};
+  if (!GetFileInformationByHandleEx(handle_.Get(), FileBasicInfo, &basic, sizeof basic)) return false;
+  if (basic.FileAttributes & FILE_ATTRIBUTE_READONLY) {
+    // A read-only file cannot be deleted. Only the attributes change: zero times are left as they are,
+    // and zero attributes too, hence "normal" when nothing else is left.
+    FILE_BASIC_INFO change{};
+    change.FileAttributes = basic.FileAttributes & ~FILE_ATTRIBUTE_READONLY;
+    if (change.FileAttributes == 0) change.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(handle_.Get(), FileBasicInfo, &change, sizeof change)) return false;
+  }
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  if (!SetFileInformationByHandle(handle_.Get(), FileDispositionInfo, &disposition, sizeof disposition)) return false;
+  handle_.Reset();
+  return true;
+}

@@ -1,14 +1,38 @@
 #pragma once
+#include <optional>
 #include <string>
+
+#include "platform/FileIdentity.h"
+#include "platform/Handles.h"
 
 // What a path is and what its attributes and sharing allow, for code that deletes files.
 
-// A file that is neither a folder nor a link (reparse point).
-bool IsPlainFile(const std::wstring& path);
-// A folder that is not a link (junction, symbolic link or other reparse point).
-bool IsPlainFolder(const std::wstring& path);
-// Whether the file opens for reading and writing while sharing nothing with anyone else.
-bool OpensExclusively(const std::wstring& path);
-// Clears the read-only attribute, keeping the others; leaves a file whose attributes cannot be read.
-void ClearReadOnly(const std::wstring& path);
-bool DeleteFileAt(const std::wstring& path);
+// The folder's path with every link on the way resolved, as "\\?\C:\..."; nothing when it cannot be
+// opened.
+std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder);
+
+// A file opened without sharing and without following a link at its own name: while it is open nobody
+// else can open, rename or delete it, so what it is found to be stays true until it is closed.
+class ExclusiveFile {
+ public:
+  enum class Purpose {
+    Check,   // reading and writing, as a program using the file would open it
+    Delete,  // deleting, and clearing its read-only attribute first
+  };
+  ExclusiveFile(const std::wstring& path, Purpose purpose);
+
+  bool IsOpen() const { return static_cast<bool>(handle_); }
+  // The open was refused because another program has the file open or locked, or access was denied.
+  bool WasRefused() const;
+  // The opened file's identity, when it is a plain file (not a folder, not a link).
+  std::optional<FileIdentity> PlainFileIdentity() const;
+  // Where the opened file really lies, as "\\?\C:\..." (under Wine a link to a file opens its target,
+  // and this names the target); empty when the system cannot tell.
+  std::wstring FinalPath() const;
+  // Deletes the file it holds (opened for Delete): it goes as the handle is closed, here.
+  bool Delete();
+
+ private:
+  ScopedHandle handle_;
+  unsigned long openError_ = 0;
+};

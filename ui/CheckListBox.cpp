@@ -8,6 +8,12 @@ namespace {
 
 constexpr wchar_t kCheckListMarker[] = L"QuoxelCheckList";
 
+// The list box class's own procedure, which the check lists' procedure passes their messages on to. It
+// replaces the procedure directly rather than through the common controls' subclass chain: that chain
+// looks its data up in a window property at every message, which under Wine is a round trip to the
+// Wine server (a list of 20 000 files took 7 s to fill instead of 30 ms).
+WNDPROC listBoxProcedure = nullptr;
+
 int BoxWidth(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)); }
 
 void ToggleAndNotify(HWND list, int index) {
@@ -17,11 +23,15 @@ void ToggleAndNotify(HWND list, int index) {
                reinterpret_cast<LPARAM>(list));
 }
 
-LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT PassOn(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(listBoxProcedure, list, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {  // a quick second click on a box is a click too, not a lost one
-      const LRESULT result = DefSubclassProc(list, message, wParam, lParam);  // selects the item first
+      const LRESULT result = PassOn(list, message, wParam, lParam);  // selects the item first
       const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
       if (!HIWORD(hit) && static_cast<short>(LOWORD(lParam)) < BoxWidth(list)) ToggleAndNotify(list, LOWORD(hit));
       return result;
@@ -36,11 +46,10 @@ LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM l
       if (wParam == L' ') return 0;  // not a search for items starting with a space
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(list, CheckListInput, 0);
       RemovePropW(list, kCheckListMarker);
       break;
   }
-  return DefSubclassProc(list, message, wParam, lParam);
+  return PassOn(list, message, wParam, lParam);
 }
 
 void DrawCheckBox(HWND list, HDC dc, RECT box, bool checked) {
@@ -62,12 +71,26 @@ HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int item
                           bounds, id, font, WS_EX_CLIENTEDGE);
   SendMessageW(list, LB_SETITEMHEIGHT, 0, itemHeight);
   SetPropW(list, kCheckListMarker, reinterpret_cast<HANDLE>(1));
-  SetWindowSubclass(list, CheckListInput, 0, 0);
+  listBoxProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListInput)));
   return list;
 }
 
 int AddCheckListItem(HWND list, const std::wstring& text) {
   return static_cast<int>(SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts, bool checked) {
+  std::size_t characters = 0;
+  for (const std::wstring& text : texts) characters += text.size() + 1;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
+  for (const std::wstring& text : texts) {
+    const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (index >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 bool IsItemChecked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }

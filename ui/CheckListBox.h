@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/Controls.h"
 
@@ -16,6 +17,8 @@ enum class ItemOrder { Alphabetical, AsAdded };
 HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight,
                         ItemOrder order = ItemOrder::Alphabetical);
 int AddCheckListItem(HWND list, const std::wstring& text);
+// Adds the items with one mark, in one batch: the list is drawn once at the end, not at each item.
+void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts, bool checked);
 bool IsItemChecked(HWND list, int index);
 void SetItemChecked(HWND list, int index, bool checked);
 bool IsCheckListBox(HWND window);

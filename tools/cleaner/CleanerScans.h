@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,3 @@ std::wstring WithTrailingBackslash(const std::wstring& folder);
 // How many entries of the filter match a file name: those equal to its extension, letter case
 // included, and "*.*". The file is listed once for each.
 int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter);
-
-// Where a listed path must still lie for the cleaner to delete it: below one of the scanned folders,
-// directly in it for a scan that does not recurse, with no "." or ".." step. Gives the folders between
-// that scanned folder and the file (each must still be a plain folder); nothing when no scan holds it.
-std::optional<std::vector<std::wstring>> FoldersBelowScan(const std::wstring& path,
-                                                          const std::vector<ScanRequest>& scans);

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "platform/Boxes.h"
 #include "platform/Drives.h"
@@ -11,26 +12,39 @@
 #include "platform/System.h"
 #include "platform/UserFolders.h"
 #include "ui/CheckListBox.h"
+#include "ui/Handlers.h"
 
 namespace {
 
-bool IsDotEntry(const WIN32_FIND_DATAW& entry) {
-  return wcscmp(entry.cFileName, L".") == 0 || wcscmp(entry.cFileName, L"..") == 0;
+constexpr wchar_t kSearchCaption[] = L"Search for unnecessary files";
+constexpr DWORD kAnswerIntervalMs = 10;
+constexpr DWORD kProgressIntervalMs = 250;
+
+// The system's part of the search. Opening a file is the search's cost and much of it is waiting for
+// the system (under Wine, for its server): two checkers per core keep the cores busy.
+const CleanerFileSystem& SystemFileSystem() {
+  static const CleanerFileSystem fileSystem{
+      ResolvedFolderPath,
+      [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
+        ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes}); });
+      },
+      [](const std::wstring& path, const std::wstring& finalPath) -> std::optional<FileIdentity> {
+        const ExclusiveFile file(path, ExclusiveFile::Purpose::Check);
+        const std::optional<FileIdentity> identity = file.PlainFileIdentity();
+        if (!identity || file.FinalPath() != finalPath) return std::nullopt;
+        return identity;
+      }};
+  return fileSystem;
 }
 
-// A link may lead back up (a walk without end) or out of the folder being cleaned: never entered.
-bool IsSubfolderToScan(const WIN32_FIND_DATAW& entry) {
-  constexpr DWORD kLeftOut = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
-  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(entry.dwFileAttributes & kLeftOut) &&
-         !IsDotEntry(entry);
-}
+unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurrency(), 4u, 8u); }
 
 }  // namespace
 
 CleanerTool::CleanerTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND Sh3 = PageHandle();
-  BtnETF = page.Bind(CreateSpeedButton(Sh3, L"Search for unnecessary files", {0, 3, 585, 22}, 0, font),
+  BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font),
                      OnClick([this] { BtnETFClick(); }));
   LstETF = CreateCheckListBox(Sh3, {0, 31, 585, 326}, 0, font, 13, ItemOrder::AsAdded);
   BtnETFFix = page.Bind(CreateSpeedButton(Sh3, L"Fix selected", {0, 363, 585, 22}, 0, font),
@@ -38,57 +52,70 @@ CleanerTool::CleanerTool(ToolHost& host, Page& page) : Tool(host, page) {
 }
 
 void CleanerTool::BtnETFClick() {
-  const std::wstring userName = GetLoggedOnUserName();
+  // The search pumps messages: a press meanwhile must not start another.
+  if (searching_) return;
+  searching_ = true;
+  struct SearchEnd {
+    bool& searching;
+    ~SearchEnd() { searching = false; }
+  } searchEnd{searching_};
+  const LongWork longWork(host_);  // closing the window meanwhile takes effect once the list is filled
+
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
-  scans_ = CleanerScans(userName, GetSpecialFolderPath(CSIDL_COOKIES));
-  for (const ScanRequest& scan : scans_) ScanFolder(scan.folder, kAllFiles, scan.recurse, scan.filter);
-  if (EntryCount() == 0) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
+  found_.clear();
+  const std::wstring userName = GetLoggedOnUserName();
+  found_ = SearchWhileAnswering(CleanerScans(userName, GetSpecialFolderPath(CSIDL_COOKIES)));
+  std::vector<std::wstring> paths;
+  paths.reserve(found_.size());
+  for (const CleanableFile& file : found_) paths.push_back(file.path);
+  AddCheckListItems(LstETF, paths, true);
+  SetWindowTextW(BtnETF, kSearchCaption);
+  if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }
 
-void CleanerTool::ScanFolder(const std::wstring& folder, const std::wstring& mask, bool recurse,
-                             const std::vector<std::wstring>& filter) {
-  const std::wstring base = WithTrailingBackslash(folder);
-  ForEachDirectoryEntry(base + mask, [&](const WIN32_FIND_DATAW& entry) {
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    const std::wstring path = base + entry.cFileName;
-    // A read-only file cannot be opened for writing; the attribute says so also where the open is
-    // granted anyway (Wine run by root).
-    const bool readOnly = entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
-    for (int matches = FilterMatches(entry.cFileName, filter); matches > 0; --matches)
-      if (!readOnly && !IsFileInUse(path)) SetItemChecked(LstETF, AddCheckListItem(LstETF, path), true);
-  });
-  if (!recurse) return;
-  ForEachDirectoryEntry(base + kAllFiles, [&](const WIN32_FIND_DATAW& entry) {
-    if (IsSubfolderToScan(entry)) ScanFolder(base + entry.cFileName, mask, true, filter);
-  });
+std::vector<CleanableFile> CleanerTool::SearchWhileAnswering(std::vector<ScanRequest> scans) {
+  CleanerSearch search(SystemFileSystem(), std::move(scans), CheckerThreads());
+  ShowProgress(0);
+  DWORD lastProgress = GetTickCount();
+  while (!search.Ended()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
+    ProcessPendingMessages(host_.Window());
+    if (host_.EndRequested()) search.Stop();
+    if (GetTickCount() - lastProgress >= kProgressIntervalMs) {
+      ShowProgress(search.FoundCount());
+      lastProgress = GetTickCount();
+    }
+  }
+  return search.Results();
 }
 
-bool CleanerTool::IsFileInUse(const std::wstring& path) const { return FileExists(path) && !OpensExclusively(path); }
+void CleanerTool::ShowProgress(std::size_t found) {
+  SetWindowTextW(BtnETF, (L"Searching... " + std::to_wstring(found) + L" files found").c_str());
+}
 
 void CleanerTool::BtnETFFixClick() {
   const int count = EntryCount();
   if (count == 0) return;
   int fixed = 0;
   bool inUse = false;
-  for (int i = 0; i < count; ++i) {
-    if (!IsItemChecked(LstETF, i)) continue;
-    const std::wstring path = ListBoxText(LstETF, i);
-    if (!IsStillCleanable(path)) continue;
-    ClearReadOnly(path);
-    if (DeleteFileAt(path))
-      ++fixed;
-    else if (IsFileInUse(path))
-      inUse = true;
-  }
+  for (int i = 0; i < count; ++i)
+    if (IsItemChecked(LstETF, i) && FixFile(found_[static_cast<std::size_t>(i)], inUse)) ++fixed;
   ShowNotice(host_.Window(), std::to_wstring(fixed) + L" files fixed.");
   if (inUse)
     ShowNotice(host_.Window(), L"Some of the files could not be fixed because they are in use by the operating system.");
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
+  found_.clear();
 }
 
-bool CleanerTool::IsStillCleanable(const std::wstring& path) const {
-  const auto folders = FoldersBelowScan(path, scans_);
-  return folders && std::all_of(folders->begin(), folders->end(), IsPlainFolder) && IsPlainFile(path);
+// A listed path may name something else since the search: a link put in its place or on its way, or
+// another file. Only the same file at the same place is deleted, through the handle that checked it.
+bool CleanerTool::FixFile(const CleanableFile& file, bool& inUse) {
+  ExclusiveFile opened(file.path, ExclusiveFile::Purpose::Delete);
+  if (!opened.IsOpen()) {
+    inUse = inUse || opened.WasRefused();
+    return false;
+  }
+  return opened.PlainFileIdentity() == file.identity && opened.FinalPath() == file.finalPath && opened.Delete();
 }
 
 int CleanerTool::EntryCount() const { return static_cast<int>(SendMessageW(LstETF, LB_GETCOUNT, 0, 0)); }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cleaner/CleanerScans.h"
+#include "tools/cleaner/CleanerSearch.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
@@ -22,18 +22,16 @@ class CleanerTool : public Tool {
   void BtnETFFixClick();
 
  private:
-  // Lists the folder's files that pass the filter and are not in use; with recurse, then those of its
-  // subfolders, depth first, leaving out hidden and system folders and links.
-  void ScanFolder(const std::wstring& folder, const std::wstring& mask, bool recurse,
-                  const std::vector<std::wstring>& filter);
-  // True for a file that cannot be opened for reading and writing without sharing; false where no
-  // file is.
-  bool IsFileInUse(const std::wstring& path) const;
-  // A listed path may have changed since the search: delete it only while it is a plain file where a
-  // scan could have found it, with no link on the way.
-  bool IsStillCleanable(const std::wstring& path) const;
+  // Runs the search on its threads while the window answers; closing the window or the end of the
+  // session stops it, and what was found so far is listed.
+  std::vector<CleanableFile> SearchWhileAnswering(std::vector<ScanRequest> scans);
+  void ShowProgress(std::size_t found);
+  // Deletes the listed file only while it is still the file found there; true when it went, and
+  // `inUse` set when another program holds it.
+  static bool FixFile(const CleanableFile& file, bool& inUse);
   int EntryCount() const;
 
-  // The scans of the last search.
-  std::vector<ScanRequest> scans_;
+  // What the list shows, item by item: the files of the last search.
+  std::vector<CleanableFile> found_;
+  bool searching_ = false;
 };

@@ -5,8 +5,10 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <set>
+#include <thread>
 
 #include "platform/UserFolders.h"
 #include "tests/support/FormTest.h"
@@ -142,10 +144,85 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
   EXPECT_TRUE(Exists(outside));
 }
 
-TEST_F(CleanerPage, ASearchOfTwentyThousandFilesCompletes) {
-  HostShell(temp, L"for d in $(seq 200); do mkdir d$d && cd d$d && touch $(seq -f f%g.tmp 100) && cd ..; done");
-  const DWORD start = GetTickCount();
-  EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{});
-  std::printf("A search of 20000 files took %lu ms\n", GetTickCount() - start);
-  EXPECT_EQ(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), 20000);
+// Under Wine a link to a file looks like a plain file and deleting it deletes its target.
+TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
+  const std::wstring outside = Make(profile, L"outside\\keep.tmp");
+  Make(profile, L"outside\\x.tmp");
+  HostShell(temp, L"ln -s ../outside/keep.tmp filelink.tmp && ln -s plain.tmp samefolderlink.tmp");
+  HostShell(cache, L"ln -s ../outside/keep.tmp cachefilelink.dat");
+  const std::wstring plain = Make(temp, L"plain.tmp");
+  ASSERT_EQ(Search(), Texts{plain});
+  HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_TRUE(Exists(outside) && Exists(profile + L"\\outside\\x.tmp"));
+}
+
+TEST_F(CleanerPage, AListedFileReplacedByAnotherIsNotDeleted) {
+  const std::wstring replaced = Make(temp, L"r.tmp");
+  ASSERT_EQ(Search(), Texts{replaced});
+  HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp");  // another file, never the same inode
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_EQ(ReadBytes(replaced), "new\n");
+}
+
+class CleanerSearchRun : public CleanerPage {
+ protected:
+  static constexpr int kFiles = 20000;
+  void SetUp() override {
+    CleanerPage::SetUp();
+    HostShell(temp, L"for d in $(seq 100); do mkdir d$d && cd d$d && touch $(seq -f f%g.tmp 200) && cd ..; done");
+  }
+  // Runs the search from a posted click, as the user's press arrives, with a message posted after it
+  // that the search's own message loop delivers.
+  void SearchWith(UINT message, WPARAM wParam, HWND to) {
+    PostMessageW(form->Cleaner().BtnETF, BM_CLICK, 0, 0);
+    PostMessageW(to, message, wParam, 0);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      DispatchMessageW(&msg);
+      if (msg.message == BM_CLICK) break;  // the search's handler has returned
+    }
+  }
+};
+
+// A second thread asks the window for an answer every 50 ms; the search must leave it answering.
+TEST_F(CleanerSearchRun, TheWindowAnswersDuringTheSearchAndASecondPressIsIgnored) {
+  std::atomic<bool> searching{true}, asking{true};
+  std::atomic<DWORD> slowest{0};
+  std::thread asker([&, window = form->Handle()] {
+    while (searching) {
+      const DWORD start = GetTickCount();
+      DWORD_PTR result;
+      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+      slowest = std::max<DWORD>(slowest, GetTickCount() - start);
+      Sleep(50);
+    }
+    asking = false;
+  });
+  SearchWith(BM_CLICK, 0, form->Cleaner().BtnETF);
+  searching = false;
+  while (asking) PumpMessages();  // its last question is answered
+  asker.join();
+  EXPECT_LT(slowest.load(), 1000u) << "the window's slowest answer, in ms";
+  std::printf("The window's slowest answer during the search: %lu ms\n", slowest.load());
+  EXPECT_EQ(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), kFiles);
+  EXPECT_EQ(GetWindowTextLength(form->Cleaner().BtnETF), 28) << "the caption is back";
+}
+
+TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProgram) {
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    std::size_t boxes;  // the tray's Exit asks first
+  } ends[] = {{WM_CLOSE, 0, 0}, {WM_COMMAND, kCmdExit1, 1}, {WM_ENDSESSION, TRUE, 0}};
+  for (const auto& end : ends) {
+    if (!form) form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+    BoxRecorder boxes({IDYES});
+    SearchWith(end.message, end.wParam, form->Handle());
+    EXPECT_LT(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), kFiles) << end.message;
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(form->Handle())) << end.message;
+    EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.message << " and no \"Nothing found\"";
+    form.reset();
+  }
 }

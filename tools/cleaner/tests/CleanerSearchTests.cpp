@@ -1,0 +1,142 @@
+// The cleaner's search over folders in memory: what it lists, in which order, and that it stops.
+#include "tools/cleaner/CleanerSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <set>
+#include <thread>
+
+namespace {
+
+using Paths = std::vector<std::wstring>;
+constexpr std::uint32_t kFile = 0x20, kDir = kCleanerDirectory;
+
+struct FakeEntry {
+  std::wstring name;
+  std::uint32_t attributes;
+};
+
+// Folders by path (ending with a backslash), read from several threads, never changed meanwhile.
+struct FakeDisk {
+  std::map<std::wstring, std::vector<FakeEntry>> folders;
+  std::map<std::wstring, std::wstring> resolved;  // scanned folder -> its resolved path
+  std::map<std::wstring, std::wstring> linkedTo;  // file path -> the final path a link leads to
+  std::set<std::wstring> inUse;
+
+  CleanerFileSystem Access() {
+    return {[this](const std::wstring& folder) -> std::optional<std::wstring> {
+              const auto found = resolved.find(folder);
+              if (found == resolved.end()) return std::nullopt;
+              return found->second;
+            },
+            [this](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
+              visit({L".", kDir});
+              visit({L"..", kDir});
+              for (const FakeEntry& entry : folders[dir]) visit({entry.name, entry.attributes});
+            },
+            [this](const std::wstring& path, const std::wstring& finalPath) -> std::optional<FileIdentity> {
+              const auto link = linkedTo.find(path);
+              const std::wstring actual = link == linkedTo.end() ? finalPath : link->second;
+              if (inUse.count(path) || actual != finalPath) return std::nullopt;
+              return FileIdentity{7, std::hash<std::wstring>()(actual)};
+            }};
+  }
+};
+
+Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned checkers = 4) {
+  CleanerSearch search(disk.Access(), scans, checkers);
+  while (!search.Ended()) std::this_thread::yield();
+  Paths paths;
+  for (const CleanableFile& file : search.Results()) {
+    paths.push_back(file.path);
+    EXPECT_EQ(file.identity.index, std::hash<std::wstring>()(file.finalPath)) << file.path;
+  }
+  return paths;
+}
+
+}  // namespace
+
+TEST(CleanerScans, AFailedCookieQueryAddsNoScanRatherThanTheDriveRoot) {
+  ASSERT_EQ(CleanerScans(L"ann", L"").size(), 2u);
+  EXPECT_EQ(CleanerScans(L"ann", L"").back().folder,
+            L"C:\\Documents and Settings\\ann\\Local Settings\\Temporary Internet Files");
+}
+
+TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) {
+  const std::vector<std::wstring> tmpAndAll = {L".tmp", kAllFiles};
+  const struct { const wchar_t* name; std::vector<std::wstring> filter; int matches; } cases[] = {
+      {L"a.tmp", {L".tmp"}, 1},   {L"a.TMP", {L".tmp"}, 0},     {L"a.tmp.bak", {L".tmp"}, 0},
+      {L".tmp", {L".tmp"}, 1},    {L"a", {kAllFiles}, 1},        {L"a.tmp", tmpAndAll, 2},
+      {L"a.txt", tmpAndAll, 1},   {L"a.tmp", {L".tmp", L".tmp"}, 2}, {L"tmp", {L".tmp"}, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
+}
+
+TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan) {
+  FakeDisk disk;
+  disk.resolved = {{L"C:\\T", L"\\\\?\\C:\\T"}, {L"C:\\C\\", L"\\\\?\\D:\\cache"}};
+  disk.folders[L"C:\\T\\"] = {{L"s", kDir}, {L"a.tmp", kFile}, {L"u", kDir}, {L"b.tmp", kFile}};
+  disk.folders[L"C:\\T\\s\\"] = {{L"deep", kDir}, {L"c.tmp", kFile}};
+  disk.folders[L"C:\\T\\s\\deep\\"] = {{L"d.tmp", kFile}};
+  disk.folders[L"C:\\T\\u\\"] = {{L"e.tmp", kFile}};
+  disk.folders[L"C:\\C\\"] = {{L"page", kFile}, {L"sub", kDir}};
+  disk.folders[L"C:\\C\\sub\\"] = {{L"not-walked", kFile}};
+  const Paths expected = {L"C:\\T\\a.tmp",         L"C:\\T\\b.tmp", L"C:\\T\\s\\c.tmp", L"C:\\T\\s\\deep\\d.tmp",
+                          L"C:\\T\\u\\e.tmp",      L"C:\\C\\page"};
+  const std::vector<ScanRequest> scans = {{L"C:\\T", true, {L".tmp"}}, {L"C:\\C\\", false, {kAllFiles}}};
+  EXPECT_EQ(Search(disk, scans, 1), expected);
+  for (int round = 0; round < 20; ++round) ASSERT_EQ(Search(disk, scans, 4), expected) << "round " << round;
+}
+
+// The scanned folder may itself be a link (a profile folder on another drive); nothing below it may.
+TEST(CleanerSearch, LeavesOutWhatIsNotAPlainFileFoundWhereItLies) {
+  FakeDisk disk;
+  disk.resolved = {{L"C:\\T", L"\\\\?\\E:\\elsewhere\\T"}};
+  disk.folders[L"C:\\T\\"] = {
+      {L"kept.tmp", kFile},
+      {L"read-only.tmp", kFile | kCleanerReadOnly},
+      {L"windows-link.tmp", kFile | kCleanerReparsePoint},
+      {L"wine-link.tmp", kFile},
+      {L"busy.tmp", kFile},
+      {L"hidden", kDir | kCleanerHidden},
+      {L"system", kDir | kCleanerSystem},
+      {L"folder-link", kDir | kCleanerReparsePoint},
+      {L"a-folder.tmp", kDir},
+  };
+  for (const wchar_t* folder : {L"hidden", L"system", L"folder-link", L"a-folder.tmp"})
+    disk.folders[L"C:\\T\\" + std::wstring(folder) + L"\\"] = {{L"inside.tmp", kFile}};
+  disk.linkedTo[L"C:\\T\\wine-link.tmp"] = L"\\\\?\\C:\\outside\\keep.tmp";
+  disk.inUse = {L"C:\\T\\busy.tmp"};
+  EXPECT_EQ(Search(disk, {{L"C:\\T", true, {L".tmp"}}}),
+            (Paths{L"C:\\T\\kept.tmp", L"C:\\T\\a-folder.tmp\\inside.tmp"}));
+}
+
+TEST(CleanerSearch, AScannedFolderThatCannotBeOpenedAddsNothing) {
+  FakeDisk disk;
+  disk.folders[L"C:\\T\\"] = {{L"a.tmp", kFile}};
+  EXPECT_EQ(Search(disk, {{L"C:\\T", true, {L".tmp"}}}), Paths{});
+}
+
+TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {
+  FakeDisk disk;
+  disk.resolved = {{L"C:\\T", L"C:\\T"}};
+  for (int i = 0; i < 2000; ++i) disk.folders[L"C:\\T\\"].push_back({std::to_wstring(i) + L".tmp", kFile});
+  std::atomic<int> checks{0};
+  CleanerFileSystem slow = disk.Access();
+  slow.check = [&checks, inner = slow.check](const std::wstring& path, const std::wstring& finalPath) {
+    ++checks;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return inner(path, finalPath);
+  };
+  CleanerSearch search(slow, {{L"C:\\T", true, {L".tmp"}}}, 4);
+  while (search.FoundCount() < 10) std::this_thread::yield();
+  search.Stop();
+  while (!search.Ended()) std::this_thread::yield();
+  const std::size_t found = search.Results().size();
+  EXPECT_GE(found, 10u);
+  EXPECT_LT(checks.load(), 2000);
+  EXPECT_EQ(found, search.FoundCount());
+}
