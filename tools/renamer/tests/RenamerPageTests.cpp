@@ -43,7 +43,10 @@ TEST_F(RenamerPage, EachPatternCheckShowsItsMessageAndChangesNothing) {
            {L"holiday*.jpg", L"You did not give a folder in the filename!"},
            {L"C:\\nothere\\a*b*.jpg", L"The Directory \"C:\\nothere\\\" does not exist!"},
            {File(L"a*b*.jpg"), L"Use only one asterisk (*)!"},
-           {File(L"holiday.jpg"), L"Use asterisk (*) to indicate index-number!"}}) {
+           {File(L"holiday.jpg"), L"Use asterisk (*) to indicate index-number!"},
+           {File(L"x*. "), L"Windows drops an extension made only of dots and spaces: please enter another one "
+                           L"(for example \".jpg\")"},
+           {File(L"NUL.*"), L"\"NUL.1\" is the name of a device in Windows, not of a file: please choose another name!"}}) {
     SetPattern(pattern);
     const auto boxes = Convert();
     ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(pattern);
