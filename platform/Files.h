@@ -7,6 +7,9 @@
 // (access denied, a locked or offline volume) counts as present, so that nothing is written over it.
 bool IsPathAbsent(const std::wstring& path);
 bool FolderExists(const std::wstring& path);
+// True when a file on a disk answers to the path: not a folder, and not a device that Windows gives
+// the name to (NUL.txt, COM1.jpg), which would swallow what is copied there.
+bool IsDiskFile(const std::wstring& path);
 // MoveFileW and CopyFileW (fail-if-exists): false when the target exists or the system refused.
 bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& target);
 bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target);

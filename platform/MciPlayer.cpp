@@ -10,12 +10,35 @@ std::wstring MciErrorText(MCIERROR error) {
   return L"Unknown error code";
 }
 
+// False also where the code page cannot tell (UTF-8 as the ANSI code page): the short name is tried then.
+bool FitsAnsiCodePage(const std::wstring& text) {
+  BOOL usedDefault = FALSE;
+  const int length =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
+  return length > 0 && !usedDefault;
+}
+
+// The wave-audio device reads the file by its ANSI name and cannot find one with other characters
+// (a Cyrillic name, an emoji); the short 8.3 name reaches the same file in plain letters. Without a
+// short name the long one is tried as it is (a volume that keeps no short names gives it back).
+std::wstring NameMciCanOpen(const std::wstring& path) {
+  if (FitsAnsiCodePage(path)) return path;
+  const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
+  if (size == 0) return path;
+  std::wstring shortPath(size, L'\0');
+  const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), size);
+  if (length == 0 || length >= size) return path;
+  shortPath.resize(length);
+  return shortPath;
+}
+
 }  // namespace
 
 void MciPlayer::Open(const std::wstring& path) {
   Close();
+  const std::wstring name = NameMciCanOpen(path);
   MCI_OPEN_PARMSW open{};
-  open.lpstrElementName = path.c_str();
+  open.lpstrElementName = name.c_str();
   const MCIERROR error =
       mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open));
   if (error) throw AppError(MciErrorText(error));

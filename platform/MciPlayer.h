@@ -13,8 +13,9 @@ class MciPlayer {
   MciPlayer(const MciPlayer&) = delete;
   MciPlayer& operator=(const MciPlayer&) = delete;
 
-  // Closes the device open before, if any, and opens the file; an AppError with the device's text
-  // when it cannot, and then no device is open.
+  // Closes the device open before, if any, and opens the file (by its short name when the long one has
+  // characters outside the ANSI code page); an AppError with the device's text when it cannot, and
+  // then no device is open.
   void Open(const std::wstring& path);
   // From the start when it stands at the end; the device reports its end to the window. False when
   // the device refuses; an AppError when no device is open.

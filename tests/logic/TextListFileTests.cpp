@@ -25,6 +25,13 @@ std::optional<std::string> Latin1Encode(const std::wstring& text) {
   return bytes;
 }
 
+// Code units that a wide literal cannot hold alone, such as halves of surrogate pairs.
+std::wstring Units(std::initializer_list<unsigned> units) {
+  std::wstring text;
+  for (unsigned unit : units) text.push_back(static_cast<wchar_t>(unit));
+  return text;
+}
+
 Lines Decode(const std::string& bytes) { return DecodeTextList(bytes, Latin1Decode); }
 std::string Encode(const Lines& lines) { return EncodeTextList(lines, Latin1Encode); }
 
@@ -82,6 +89,11 @@ TEST(DecodeTextList, LosesNoLineToANulOrAMissingMarkAndTellsWhatCannotBeWrittenA
       {"\xEF\xBB\xBF" "a\xC3"s, {L"a\uFFFD"}, false},                                   // broken UTF-8
       {"\xFF\xFE" "a\0b"s, {L"a"}, false},                                              // an odd last byte
       {"\xFF\xFE" "\x3D\xD8" "a\0"s, {std::wstring(1, static_cast<wchar_t>(0xD83D)) + L"a"}, false},  // half a pair
+      {"\xFF\xFE" "\x00\xDC\x00\xD8"s, {Units({0xDC00, 0xD800})}, false},        // a pair in the wrong order
+      {"\xFF\xFE" "\x00\xDC\x00\xDC"s, {Units({0xDC00, 0xDC00})}, false},        // two low halves
+      {"\xEF\xBB\xBF" "\xF0\x80\x80\x80"s, {L"\uFFFD\uFFFD\uFFFD\uFFFD"}, false},   // overlong 4-byte UTF-8
+      {"\xEF\xBB\xBF" "a\xF0\x8F\xBF\xBF"s, {L"a\uFFFD\uFFFD\uFFFD\uFFFD"}, false},  // overlong, one below U+10000
+      {"\0\0\0\0\0"s, {}, true},  // only NULs: no UTF-16 (its odd byte would be lost) but ANSI, every NUL dropped
   };
   for (const Case& c : cases) {
     bool exact = !c.exact;
@@ -101,6 +113,8 @@ TEST(Utf8ToUtf16, EachBrokenPartBecomesOneReplacementCharacter) {
   EXPECT_EQ(Utf8ToUtf16("x\xF0\x9F\x98"), L"x\uFFFD") << "cut short by the end of the text";
   EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), L"\uFFFD\uFFFD") << "overlong";
   EXPECT_EQ(Utf8ToUtf16("\xE0\x80\xAF"), L"\uFFFD\uFFFD\uFFFD") << "overlong";
+  EXPECT_EQ(Utf8ToUtf16("\xF0\x80\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD") << "overlong";
+  EXPECT_EQ(Utf8ToUtf16("\xF0\x8F\xBF\xBF"), L"\uFFFD\uFFFD\uFFFD\uFFFD") << "overlong, one below U+10000";
   EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD") << "encoded surrogate";
   EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD") << "above U+10FFFF";
   EXPECT_EQ(Utf8ToUtf16("\xF5\xFF\xFE"), L"\uFFFD\uFFFD\uFFFD");
@@ -142,6 +156,8 @@ TEST(Utf16ToUtf8, PairsBecomeFourBytesAndLoneSurrogatesTheReplacement) {
   EXPECT_EQ(Utf16ToUtf8(L"\xDBFF\xDFFF"), "\xF4\x8F\xBF\xBF");
   EXPECT_EQ(Utf16ToUtf8(L"a\xD83D"), "a\xEF\xBF\xBD") << "high half at the end";
   EXPECT_EQ(Utf16ToUtf8(L"\xDE00z"), "\xEF\xBF\xBDz") << "low half alone";
+  EXPECT_EQ(Utf16ToUtf8(L"\xDC00\xD800"), "\xEF\xBF\xBD\xEF\xBF\xBD") << "low half before a high half";
+  EXPECT_EQ(Utf16ToUtf8(L"\xDC00\xDC00"), "\xEF\xBF\xBD\xEF\xBF\xBD") << "two low halves";
   EXPECT_EQ(Utf16ToUtf8(L"\xD83D\xD83D\xDE00"), "\xEF\xBF\xBD\xF0\x9F\x98\x80") << "high half before a pair";
 }
 

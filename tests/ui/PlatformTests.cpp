@@ -3,6 +3,7 @@
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
+#include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "platform/System.h"
 #include "platform/SystemLibrary.h"
@@ -90,6 +91,18 @@ TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
   EXPECT_TRUE(FileExists(exe));
   EXPECT_FALSE(FileExists(folder)) << "a folder is not a file";
   EXPECT_FALSE(FileExists(folder + L"no such file.txt"));
+}
+
+// Wine and Windows give a device name the attributes of a plain file, and a copy to it succeeds.
+TEST(Files, OnlyAFileOnTheDiskCountsAsOneAndNotADeviceUnderAFileName) {
+  const std::wstring folder = ExecutableFolder();
+  WriteBytes(folder + L"disk-file.1", "x");
+  const std::pair<std::wstring, bool> cases[] = {
+      {folder + L"disk-file.1", true}, {folder, false}, {folder + L"no such file.1", false},
+      {folder + L"NUL.1", false}, {folder + L"nul.txt", false}, {L"NUL", false},
+  };
+  for (const auto& [path, isFile] : cases) EXPECT_EQ(IsDiskFile(path), isFile) << testing::PrintToString(path);
+  DeleteFileW((folder + L"disk-file.1").c_str());
 }
 
 TEST(System, DecimalSeparatorIsOneOfTheLocaleKinds) {

@@ -7,7 +7,9 @@
 // as in C:\photos\holiday*.jpg.
 
 // The message of the first check the pattern fails, in the order the user is told about them:
-// extension, folder given, folder exists, one asterisk at most, an asterisk at all; nothing when it
+// extension, an extension of more than dots and spaces, folder given, folder exists, one asterisk at
+// most, an asterisk at all, no numbered name that Windows keeps for a device (CON, PRN, AUX, NUL,
+// COM1-COM9, LPT1-LPT9 in any case and with any extension, where a copy would vanish); nothing when it
 // passes. `folderExists` is asked about the folder part, trailing separator included.
 std::optional<std::wstring> PatternProblem(const std::wstring& pattern,
                                            const std::function<bool(const std::wstring&)>& folderExists);

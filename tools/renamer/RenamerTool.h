@@ -34,6 +34,7 @@ class RenamerTool : public Tool {
   std::wstring Pattern() const;
   void SetPattern(const std::wstring& pattern);
   // Moves or copies each entry to its numbered name; returns the entries that failed, in list order.
+  // An entry counts as done only when a file is found under its new name afterwards.
   std::vector<std::wstring> RenameAll(const std::wstring& pattern, bool keepCopy);
   void ReportRun(const std::vector<std::wstring>& failed, int total);
 

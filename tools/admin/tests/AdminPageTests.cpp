@@ -138,7 +138,7 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
     if (c.after.empty()) {
       EXPECT_EQ(ReadBytes(TrustedFile()), c.before);
       ASSERT_EQ(boxes.Calls().size(), 1u);
-      EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() + L"\\\\Data\\trusted.txt\". Part of its text "
+      EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() + L"\\Data\\trusted.txt\". Part of its text "
                                        L"cannot be read, so it is left as it is.");
       EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
     } else {
@@ -172,7 +172,7 @@ TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndPutsTheMarkBack) {
   ClickBox(IndexOf(L"explorer.exe"));
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
-  EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\\\Data\\trusted.txt\". ", 0), 0u)
+  EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\Data\\trusted.txt\". ", 0), 0u)
       << testing::PrintToString(boxes.Calls()[0].text);
   EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe"))) << "the file did not change";
   EXPECT_EQ(GetFileAttributesW((data.Root() + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";

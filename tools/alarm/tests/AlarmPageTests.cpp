@@ -83,7 +83,11 @@ TEST_F(AlarmPage, RefusesWhatItCannotPlayAndStaysOff) {
 TEST_F(AlarmPage, PlaysWavAndMp3AndWakesOnceAtTheSetMinute) {
   SYSTEMTIME time{2000, 1, 6, 1, 7, 30, 0, 0};
   SendMessageW(Alarm().TimeAlarm, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
-  for (const wchar_t* sound : {L"alarm-tone.wav", L"alarm-tone.mp3"}) {
+  // Names outside the ANSI code page, which the wave-audio device cannot find by themselves.
+  const wchar_t* cyrillic = L"\u0411\u0443\u0434\u0438\u043B\u044C\u043D\u0438\u043A.wav";
+  const wchar_t* emoji = L"alarm \U0001F514.wav";
+  for (const wchar_t* copy : {cyrillic, emoji}) CopyFileW(Beside(L"alarm-tone.wav").c_str(), Beside(copy).c_str(), FALSE);
+  for (const wchar_t* sound : {L"alarm-tone.wav", L"alarm-tone.mp3", cyrillic, emoji}) {
     balloons.clear();
     now.minute = 29;
     Press(Beside(sound));

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "app/Navigation.h"
 #include "tests/support/FormTest.h"
 #include "tools/renamer/RenamerTool.h"
 
@@ -43,7 +44,10 @@ TEST_F(RenamerPage, EachPatternCheckShowsItsMessageAndChangesNothing) {
            {L"holiday*.jpg", L"You did not give a folder in the filename!"},
            {L"C:\\nothere\\a*b*.jpg", L"The Directory \"C:\\nothere\\\" does not exist!"},
            {File(L"a*b*.jpg"), L"Use only one asterisk (*)!"},
-           {File(L"holiday.jpg"), L"Use asterisk (*) to indicate index-number!"}}) {
+           {File(L"holiday.jpg"), L"Use asterisk (*) to indicate index-number!"},
+           {File(L"x*. "), L"Windows drops an extension made only of dots and spaces: please enter another one "
+                           L"(for example \".jpg\")"},
+           {File(L"NUL.*"), L"\"NUL.1\" is the name of a device in Windows, not of a file: please choose another name!"}}) {
     SetPattern(pattern);
     const auto boxes = Convert();
     ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(pattern);
@@ -103,6 +107,24 @@ TEST_F(RenamerPage, EntriesThatCannotTakeTheirNameStayListedAndAreCounted) {
                                                   : L"1 of 2 files renamed. The files left in the list were not renamed.");
     for (const wchar_t* name : {L"a.txt", L"x1.jpg", L"x2.jpg"}) DeleteFileW(File(name).c_str());
   }
+}
+
+// Both fills of the visible list, from the dialog and after a run, in one batch: one entry at a time
+// took about 4.4 ms each under Wine (the scroll bar redrawn at each), some 90 s for this list.
+TEST_F(RenamerPage, TwentyThousandEntriesLoadWholeAndInOrderFromTheDialogAndAfterARun) {
+  form->SetActivePage(kPageRenamer);
+  ASSERT_TRUE(IsWindowVisible(Renamer().LstRen));
+  Lines names, paths;
+  for (int i = 20000; i > 0; --i) names.push_back(L"gone" + std::to_wstring(i) + L".png");  // not in sorted order
+  for (const std::wstring& name : names) paths.push_back(File(name));
+  const DWORD start = GetTickCount();
+  AddFiles(names);
+  EXPECT_EQ(Entries(), paths);
+  SetPattern(File(L"x*.jpg"));
+  Convert();  // no file is there: every entry fails and the list is filled again with them
+  EXPECT_EQ(Entries(), paths);
+  EXPECT_EQ(balloons.back().first, L"0 of 20000 files renamed. The files left in the list were not renamed.");
+  EXPECT_LT(GetTickCount() - start, 30000u);
 }
 
 TEST_F(RenamerPage, EnterInThePatternActsAsConvertOnlyWhileItIsEnabled) {
