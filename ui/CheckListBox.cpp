@@ -81,16 +81,7 @@ int AddCheckListItem(HWND list, const std::wstring& text) {
 }
 
 void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts, bool checked) {
-  std::size_t characters = 0;
-  for (const std::wstring& text : texts) characters += text.size() + 1;
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list, LB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
-  for (const std::wstring& text : texts) {
-    const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (index >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
-  }
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+  AddListBoxItems(list, texts, [list, checked](int index) { SendMessageW(list, LB_SETITEMDATA, index, checked); });
 }
 
 bool IsItemChecked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Position of a control in its parent, as left, top, width, height.
 struct Bounds {
@@ -42,6 +43,11 @@ void OpenLinkLabel(HWND label);
 void AddHint(HWND control, const std::wstring& hint);
 // Text of a list box's item, of a tree view's item, and of a window.
 std::wstring ListBoxText(HWND list, int index);
+// Adds the texts to a list box in one batch: the storage reserved once and nothing drawn until the
+// last one (a visible list box redraws its scroll bar at each addition otherwise, milliseconds an item
+// under Wine). `added` is told each new item's index.
+void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
+                     const std::function<void(int index)>& added = nullptr);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
 std::wstring WindowTextOf(HWND window);
 

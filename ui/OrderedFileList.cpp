@@ -4,19 +4,6 @@
 
 namespace {
 constexpr int kItemHeight = 13;
-
-// Appends the entries in one batch: the storage reserved once, and no drawing until the last one, as
-// a visible list box redraws its scroll bar at each addition otherwise (milliseconds an entry).
-void AppendAll(HWND list, const std::vector<std::wstring>& entries) {
-  size_t characters = 0;
-  for (const std::wstring& entry : entries) characters += entry.size() + 1;
-  SendMessageW(list, LB_INITSTORAGE, entries.size(), characters * sizeof(wchar_t));
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  for (const std::wstring& entry : entries) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-}
-
 }  // namespace
 
 HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle) {
@@ -37,13 +24,13 @@ std::vector<std::wstring> OrderedFileList::Entries() const {
 
 void OrderedFileList::SetEntries(const std::vector<std::wstring>& entries) {
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-  AppendAll(list_, entries);
+  AddListBoxItems(list_, entries);
   EnableButtons(false, false);
 }
 
 bool OrderedFileList::AddFrom(FileDialog& dialog, HWND owner) {
   if (!dialog.Execute(owner)) return false;
-  AppendAll(list_, dialog.files);
+  AddListBoxItems(list_, dialog.files);
   return true;
 }
 

@@ -181,7 +181,7 @@ TEST_F(WallpaperPage, WithoutADataFolderTheEndReportsTheListFileAndCreatesNoFold
   Start();
   BoxRecorder boxes;
   form.reset();
-  ExpectOneError(boxes, L"Cannot create file \"" + data.ProgramFolder() + L"\\Data\\wp.txt\". ");
+  ExpectOneError(boxes, L"Cannot create file \"" + data.File(L"wp.txt") + L"\". ");
   EXPECT_EQ(GetFileAttributesW(File(L"").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -192,7 +192,7 @@ TEST_F(WallpaperPage, AListFileThatCannotBeReadAtStartIsLeftAsItWas) {
     BoxRecorder boxes;
     Start();
     CloseHandle(lock);
-    ExpectOneError(boxes, L"Cannot open file \"" + data.ProgramFolder() + L"\\Data\\wp.txt\".");
+    ExpectOneError(boxes, L"Cannot open file \"" + data.File(L"wp.txt") + L"\".");
   }
   EXPECT_TRUE(ListItems(Wallpaper().LstWP).empty());
   AddPictures({File(L"new.bmp")});
