@@ -20,6 +20,7 @@
 
 #include "app/FrmMain.h"
 #include "app/Navigation.h"
+#include "bench/probe_support.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
 #include "platform/TextFiles.h"
@@ -29,7 +30,6 @@
 
 namespace {
 
-constexpr DWORD kSettleMs = 200;
 constexpr wchar_t kBareClass[] = L"BareCatalogueWindow";
 // The same tree view as Quoxel's: styles, size, font and indent (tools/catalogue/CataloguePage.cpp).
 constexpr DWORD kTreeStyle =
@@ -40,46 +40,6 @@ struct Line {
   int level;
   std::wstring caption;
 };
-
-double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// The window's first paint and the desktop's reaction to a new window are not the load's.
-void Settle() {
-  PumpMessages();
-  Sleep(kSettleMs);
-  PumpMessages();
-}
-
-void InitControls() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-}
-
-// Nothing may wait for a person or leave an icon in the desktop; a box means the load failed.
-bool boxShown = false;
-
-void KeepItHeadless() {
-  SetNotifyIconTaker([](DWORD, const NOTIFYICONDATAW&) {});
-  SetBrowserOpener([](const std::wstring&) {});
-  SetBoxAnswerer([](const BoxCall& box) {
-    std::fprintf(stderr, "catalogue_probe: a box came up: %ls\n", box.text.c_str());
-    boxShown = true;
-    return IDNO;
-  });
-}
 
 // The paint that the load's invalidation asks for, timed apart.
 double TimePaint(HWND tree) {
@@ -92,7 +52,7 @@ long TreeCount(HWND tree) { return static_cast<long>(SendMessageW(tree, TVM_GETC
 
 int RunLoad(const std::wstring& folder) {
   InitControls();
-  KeepItHeadless();
+  KeepItHeadless("catalogue_probe");
   TFrmMain form(GetModuleHandleW(nullptr), folder + L"\\");
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
   form.SetActivePage(kPageSoftware);
@@ -104,7 +64,7 @@ int RunLoad(const std::wstring& folder) {
   const double elapsed = NowMs() - start;
   const double paint = TimePaint(form.SoftwareList().Softat);
   std::printf("load_ms %.3f\npaint_ms %.3f\nitems %ld\n", elapsed, paint, TreeCount(form.SoftwareList().Softat));
-  return boxShown ? 1 : 0;
+  return boxesShown > 0 ? 1 : 0;
 }
 
 std::string ReadBytes(const std::wstring& path) {

@@ -15,8 +15,7 @@
 
 #include "app/FrmMain.h"
 #include "app/Navigation.h"
-#include "platform/Boxes.h"
-#include "platform/Shell.h"
+#include "bench/probe_support.h"
 #include "platform/System.h"
 #include "tools/disk/DiskTool.h"
 #include "ui/Controls.h"
@@ -25,40 +24,6 @@ namespace {
 
 constexpr int kLargestFilesWanted = 20;
 constexpr int kSmallestCountInBox = 5;  // the count box lists 5 to 20
-constexpr DWORD kSettleMs = 200;
-
-double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(size > 0 ? size : 1, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], size, nullptr, nullptr);
-  bytes.resize(bytes.size() - 1);
-  return bytes;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// Nothing may wait for a person or leave an icon in the desktop: a box is reported and answered No.
-void KeepItHeadless() {
-  SetNotifyIconTaker([](DWORD, const NOTIFYICONDATAW&) {});
-  SetBrowserOpener([](const std::wstring&) {});
-  SetBoxAnswerer([](const BoxCall& box) {
-    std::fprintf(stderr, "search_probe: a box came up: %s\n", Utf8(box.text).c_str());
-    return IDNO;
-  });
-}
 
 int DriveIndex(HWND list, wchar_t letter) {
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -79,9 +44,7 @@ bool PrepareSearch(TFrmMain& form, wchar_t letter) {
   SendMessageW(form.Disk().LstKovot, LB_SETCURSEL, index, 0);
   form.Disk().LstKovotClick();
   SendMessageW(form.Disk().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
-  PumpMessages();
-  Sleep(kSettleMs);  // the window's first paint and the desktop's reaction are not the search's
-  PumpMessages();
+  Settle();
   return true;
 }
 
@@ -96,9 +59,8 @@ void TimeSearch(TFrmMain& form) {
 }
 
 int Run(wchar_t letter) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  KeepItHeadless();
+  InitControls();
+  KeepItHeadless("search_probe");
   TFrmMain form(GetModuleHandleW(nullptr), ExecutableFolder());
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
   if (!PrepareSearch(form, letter)) return 1;

@@ -77,7 +77,7 @@ void CleanerSearch::Walk() {
 // Depth first without recursion: a folder's sub-folders go on the stack in reverse, so that the first
 // is walked next, whole, before the second.
 void CleanerSearch::WalkScan(const ScanRequest& scan) {
-  const std::optional<std::wstring> resolved = fileSystem_.resolve(scan.folder);
+  const std::optional<ResolvedFolder> resolved = fileSystem_.resolve(scan.folder);
   if (!resolved) return;
   std::vector<std::wstring> toWalk = {L""};  // paths relative to the scanned folder
   while (!toWalk.empty() && !stopping_) {
@@ -88,7 +88,7 @@ void CleanerSearch::WalkScan(const ScanRequest& scan) {
   }
 }
 
-std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, const std::wstring& resolved,
+std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, const ResolvedFolder& resolved,
                                                     const std::wstring& relative) {
   const std::wstring dir = WithTrailingBackslash(scan.folder) + relative;
   std::vector<Candidate> files;
@@ -97,8 +97,13 @@ std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, con
     const std::wstring below = relative + std::wstring(entry.name);
     if (IsSubfolderToScan(entry)) subfolders.push_back(below + L'\\');
     if (!IsFileToCheck(entry)) return;
-    if (const int matches = FilterMatches(std::wstring(entry.name), scan.filter))
-      files.push_back({dir + std::wstring(entry.name), ExpectedFinalPath(resolved, below), matches, std::nullopt});
+    const int matches = FilterMatches(std::wstring(entry.name), scan.filter);
+    if (matches == 0) return;
+    // Below the scanned folder only plain folders are walked: the files lie on its volume.
+    std::optional<FileIdentity> listed;
+    if (entry.fileId != 0) listed = FileIdentity{resolved.volume, entry.fileId};
+    files.push_back({dir + std::wstring(entry.name), ExpectedFinalPath(resolved.path, below), matches, listed,
+                     std::nullopt});
   });
   Offer(std::move(files));
   return subfolders;
@@ -118,7 +123,7 @@ void CleanerSearch::Check() {
     if (stopping_ || nextToCheck_ == candidates_.size()) break;
     Candidate& candidate = candidates_[nextToCheck_++];
     held.unlock();
-    std::optional<FileIdentity> identity = fileSystem_.check(candidate.path, candidate.finalPath);
+    std::optional<FileIdentity> identity = fileSystem_.check(candidate.path, candidate.finalPath, candidate.listed);
     held.lock();
     candidate.identity = identity;
     if (identity) found_ += static_cast<std::size_t>(candidate.matches);

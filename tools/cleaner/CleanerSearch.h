@@ -28,19 +28,27 @@ constexpr std::uint32_t kCleanerReparsePoint = 0x400;
 struct CleanerListedEntry {
   std::wstring_view name;
   std::uint32_t attributes;
+  std::uint64_t fileId;  // the file system's index of what the entry names; 0: none given
+};
+
+// A scanned folder as the system resolves it, links followed.
+struct ResolvedFolder {
+  std::wstring path;     // on Windows "\\?\C:\..."
+  std::uint32_t volume;  // the serial number of the volume it lies on
 };
 
 // The system's part; `check` is called from several threads at once.
 struct CleanerFileSystem {
-  // The folder's path as the system resolves it, links followed (on Windows "\\?\C:\..."); nothing
-  // when it cannot be opened.
-  std::function<std::optional<std::wstring>(const std::wstring& folder)> resolve;
+  // Nothing when the folder cannot be opened.
+  std::function<std::optional<ResolvedFolder>(const std::wstring& folder)> resolve;
   // Every entry of the folder `dir` (ending with a backslash), "." and ".." included.
   std::function<void(const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit)> list;
-  // The identity of the file at `path` when it opens for reading and writing without sharing, is a
-  // plain file (not a folder, not a link) and the system's final path of what was opened is
-  // `finalPath`; nothing otherwise.
-  std::function<std::optional<FileIdentity>(const std::wstring& path, const std::wstring& finalPath)> check;
+  // The identity of the file at `path` when it opens for reading and writing without sharing and the
+  // system's final path of what was opened is `finalPath`; nothing otherwise. The identity is `listed`
+  // when the listing told it (asking an open file costs more than opening it), else the open file's.
+  std::function<std::optional<FileIdentity>(const std::wstring& path, const std::wstring& finalPath,
+                                            const std::optional<FileIdentity>& listed)>
+      check;
 };
 
 // A file the cleaner may delete: the listed path, where it must still lie and what it must still be.
@@ -78,12 +86,13 @@ class CleanerSearch {
     std::wstring path;
     std::wstring finalPath;
     int matches;
+    std::optional<FileIdentity> listed;
     std::optional<FileIdentity> identity;  // once checked and passed
   };
   void Walk();
   void WalkScan(const ScanRequest& scan);
   // Offers the folder's files that pass the scan's filter and gives its sub-folders to walk.
-  std::vector<std::wstring> ListFolder(const ScanRequest& scan, const std::wstring& resolved,
+  std::vector<std::wstring> ListFolder(const ScanRequest& scan, const ResolvedFolder& resolved,
                                        const std::wstring& relative);
   void Offer(std::vector<Candidate> found);
   void Check();

@@ -24,15 +24,20 @@ constexpr DWORD kProgressIntervalMs = 250;
 // the system (under Wine, for its server): two checkers per core keep the cores busy.
 const CleanerFileSystem& SystemFileSystem() {
   static const CleanerFileSystem fileSystem{
-      ResolvedFolderPath,
-      [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
-        ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes}); });
+      [](const std::wstring& folder) -> std::optional<ResolvedFolder> {
+        const std::optional<std::wstring> path = ResolvedFolderPath(folder);
+        const std::optional<FolderIdentity> identity = IdentifyFolder(folder);
+        if (!path || !identity) return std::nullopt;
+        return ResolvedFolder{*path, identity->volume};
       },
-      [](const std::wstring& path, const std::wstring& finalPath) -> std::optional<FileIdentity> {
+      [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
+        ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
+      },
+      [](const std::wstring& path, const std::wstring& finalPath,
+         const std::optional<FileIdentity>& listed) -> std::optional<FileIdentity> {
         const ExclusiveFile file(path, ExclusiveFile::Purpose::Check);
-        const std::optional<FileIdentity> identity = file.PlainFileIdentity();
-        if (!identity || file.FinalPath() != finalPath) return std::nullopt;
-        return identity;
+        if (!file.IsOpen() || file.FinalPath() != finalPath) return std::nullopt;
+        return listed ? listed : file.PlainFileIdentity();
       }};
   return fileSystem;
 }

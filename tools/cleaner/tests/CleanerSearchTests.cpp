@@ -17,31 +17,33 @@ constexpr std::uint32_t kFile = 0x20, kDir = kCleanerDirectory;
 struct FakeEntry {
   std::wstring name;
   std::uint32_t attributes;
+  std::uint64_t fileId = 0;
 };
 
 // Folders by path (ending with a backslash), read from several threads, never changed meanwhile.
 struct FakeDisk {
   std::map<std::wstring, std::vector<FakeEntry>> folders;
-  std::map<std::wstring, std::wstring> resolved;  // scanned folder -> its resolved path
+  std::map<std::wstring, std::wstring> resolved;  // scanned folder -> its resolved path, on volume 7
   std::map<std::wstring, std::wstring> linkedTo;  // file path -> the final path a link leads to
   std::set<std::wstring> inUse;
 
   CleanerFileSystem Access() {
-    return {[this](const std::wstring& folder) -> std::optional<std::wstring> {
+    return {[this](const std::wstring& folder) -> std::optional<ResolvedFolder> {
               const auto found = resolved.find(folder);
               if (found == resolved.end()) return std::nullopt;
-              return found->second;
+              return ResolvedFolder{found->second, 7};
             },
             [this](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
-              visit({L".", kDir});
-              visit({L"..", kDir});
-              for (const FakeEntry& entry : folders[dir]) visit({entry.name, entry.attributes});
+              visit({L".", kDir, 1});
+              visit({L"..", kDir, 2});
+              for (const FakeEntry& entry : folders[dir]) visit({entry.name, entry.attributes, entry.fileId});
             },
-            [this](const std::wstring& path, const std::wstring& finalPath) -> std::optional<FileIdentity> {
+            [this](const std::wstring& path, const std::wstring& finalPath,
+                   const std::optional<FileIdentity>& listed) -> std::optional<FileIdentity> {
               const auto link = linkedTo.find(path);
               const std::wstring actual = link == linkedTo.end() ? finalPath : link->second;
               if (inUse.count(path) || actual != finalPath) return std::nullopt;
-              return FileIdentity{7, std::hash<std::wstring>()(actual)};
+              return listed ? listed : FileIdentity{8, std::hash<std::wstring>()(actual)};
             }};
   }
 };
@@ -52,7 +54,7 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
   Paths paths;
   for (const CleanableFile& file : search.Results()) {
     paths.push_back(file.path);
-    EXPECT_EQ(file.identity.index, std::hash<std::wstring>()(file.finalPath)) << file.path;
+    EXPECT_EQ(file.identity, (FileIdentity{8, std::hash<std::wstring>()(file.finalPath)})) << file.path;
   }
   return paths;
 }
@@ -114,6 +116,18 @@ TEST(CleanerSearch, LeavesOutWhatIsNotAPlainFileFoundWhereItLies) {
             (Paths{L"C:\\T\\kept.tmp", L"C:\\T\\a-folder.tmp\\inside.tmp"}));
 }
 
+TEST(CleanerSearch, AFileKeepsTheIdentityItsListingGaveOnTheScannedFoldersVolume) {
+  FakeDisk disk;
+  disk.resolved = {{L"C:\\T", L"C:\\T"}};
+  disk.folders[L"C:\\T\\"] = {{L"a.tmp", kFile, 41}, {L"b.tmp", kFile}};
+  CleanerSearch search(disk.Access(), {{L"C:\\T", true, {L".tmp"}}}, 2);
+  while (!search.Ended()) std::this_thread::yield();
+  const std::vector<CleanableFile> files = search.Results();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[0].identity, (FileIdentity{7, 41}));
+  EXPECT_EQ(files[1].identity, (FileIdentity{8, std::hash<std::wstring>()(L"C:\\T\\b.tmp")})) << "asked when not listed";
+}
+
 TEST(CleanerSearch, AScannedFolderThatCannotBeOpenedAddsNothing) {
   FakeDisk disk;
   disk.folders[L"C:\\T\\"] = {{L"a.tmp", kFile}};
@@ -126,10 +140,11 @@ TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {
   for (int i = 0; i < 2000; ++i) disk.folders[L"C:\\T\\"].push_back({std::to_wstring(i) + L".tmp", kFile});
   std::atomic<int> checks{0};
   CleanerFileSystem slow = disk.Access();
-  slow.check = [&checks, inner = slow.check](const std::wstring& path, const std::wstring& finalPath) {
+  slow.check = [&checks, inner = slow.check](const std::wstring& path, const std::wstring& finalPath,
+                                             const std::optional<FileIdentity>& listed) {
     ++checks;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return inner(path, finalPath);
+    return inner(path, finalPath, listed);
   };
   CleanerSearch search(slow, {{L"C:\\T", true, {L".tmp"}}}, 4);
   while (search.FoundCount() < 10) std::this_thread::yield();

@@ -1,0 +1,81 @@
+// The floor for the cleaner's search of its temporary-files folder: a depth-first walk on one thread
+// with the plain Win32 listing call, opening each ".tmp" file for reading and writing without sharing
+// as the cleaner's rule for a file in use asks, and keeping only counts. Hidden and system folders are
+// skipped as the cleaner skips them.
+//   cleaner_walk FOLDER
+// Prints "walk_ms <ms>", "files <count>" and "opened <count>". Exit 0 when the folder could be listed.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+double NowMs() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return now.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+bool IsDotEntry(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+bool IsTmpFile(const std::wstring& name) { return name.size() >= 4 && name.compare(name.size() - 4, 4, L".tmp") == 0; }
+
+struct Counts {
+  unsigned long files = 0;
+  unsigned long opened = 0;
+};
+
+// `path` ends with a backslash; it is extended in place for each sub-folder and given back unchanged.
+bool Walk(std::wstring& path, Counts& counts) {
+  const size_t length = path.size();
+  path += L'*';
+  WIN32_FIND_DATAW entry;
+  HANDLE listing = FindFirstFileExW(path.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH);
+  path.resize(length);
+  if (listing == INVALID_HANDLE_VALUE) return false;
+  constexpr DWORD kLeftOut = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
+  do {
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (entry.dwFileAttributes & kLeftOut || IsDotEntry(entry.cFileName)) continue;
+      path.append(entry.cFileName).push_back(L'\\');
+      Walk(path, counts);
+      path.resize(length);
+    } else if (IsTmpFile(entry.cFileName)) {
+      ++counts.files;
+      const HANDLE file = CreateFileW((path + entry.cFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (file != INVALID_HANDLE_VALUE) {
+        ++counts.opened;
+        CloseHandle(file);
+      }
+    }
+  } while (FindNextFileW(listing, &entry));
+  FindClose(listing);
+  return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: cleaner_walk FOLDER\n");
+    return 2;
+  }
+  std::wstring path = argv[1];
+  if (path.empty() || path.back() != L'\\') path += L'\\';
+  Counts counts;
+  const double start = NowMs();
+  const bool listed = Walk(path, counts);
+  const double elapsed = NowMs() - start;
+  if (!listed) {
+    std::fprintf(stderr, "cleaner_walk: cannot list %ls (error %lu)\n", argv[1], GetLastError());
+    return 1;
+  }
+  std::printf("walk_ms %.3f\nfiles %lu\nopened %lu\n", elapsed, counts.files, counts.opened);
+  return 0;
+}
