@@ -218,7 +218,9 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
   for (const auto& end : ends) {
     if (!form) form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
     BoxRecorder boxes({IDYES});
+    const DWORD start = GetTickCount();
     SearchWith(end.message, end.wParam, form->Handle());
+    std::printf("Message %u during the search: the search ended after %lu ms\n", end.message, GetTickCount() - start);
     EXPECT_LT(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), kFiles) << end.message;
     PumpMessages();
     EXPECT_FALSE(IsWindow(form->Handle())) << end.message;
