@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_clock.h"
+
 #include "utilities/LargestFiles.h"
 
 namespace {
@@ -32,17 +34,6 @@ struct Counts {
     bytes += other.bytes;
   }
 };
-
-double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
 
 bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
   return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&

@@ -32,7 +32,7 @@ build_bench_programs() {
   cp "$build_root/win/cleaner_probe.exe" "$bench/cleaner_probe.exe"
   rm -rf "$bench/Data" && cp -r "$build_root/win/Data" "$bench/Data"
   timeout 300 i686-w64-mingw32-g++-posix -std=c++17 -O2 -static -municode -s -Wall -Wextra -Werror -DUNICODE \
-    -D_UNICODE "$here/cleaner_walk.cpp" -o "$bench/cleaner_walk.exe"
+    -D_UNICODE -I"$repo_root" "$here/cleaner_walk.cpp" -o "$bench/cleaner_walk.exe"
 }
 
 # The profile folders belong to the tests the rest of the time: another run's are never touched.

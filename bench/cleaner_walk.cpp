@@ -9,18 +9,9 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/bench_clock.h"
+
 namespace {
-
-double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
 
 bool IsTmpFile(const std::wstring& name) { return name.size() >= 4 && name.compare(name.size() - 4, 4, L".tmp") == 0; }
 

@@ -7,15 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/bench_clock.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
-
-inline double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return now.QuadPart * 1000.0 / frequency.QuadPart;
-}
 
 inline void PumpMessages() {
   MSG msg;

@@ -46,6 +46,19 @@ class LongWork {
   ToolHost& host_;
 };
 
+// Marks work as running for the scope. Work that pumps messages checks the flag first, so that a
+// press meanwhile does not start it again.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& running) : running_(running) { running_ = true; }
+  ~RunningFlag() { running_ = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& running_;
+};
+
 // A tool of the main window: it makes its controls on its page and handles them.
 class Tool {
  public:

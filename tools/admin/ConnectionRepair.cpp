@@ -34,9 +34,8 @@ class WaitCursor {
 
 void AdminTool::BtnFIClick() {
   if (repairing_) return;  // a press handled while the steps answer messages
-  repairing_ = true;
+  const RunningFlag running(repairing_);
   RunRepairSteps();
-  repairing_ = false;
 }
 
 void AdminTool::RunRepairSteps() {

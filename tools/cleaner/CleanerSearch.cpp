@@ -12,14 +12,14 @@ bool IsDotEntry(std::wstring_view name) { return name == L"." || name == L".."; 
 // Hidden and system folders are left alone; a link may lead back up (a walk without end) or out of
 // the folder being cleaned.
 bool IsSubfolderToScan(const CleanerListedEntry& entry) {
-  constexpr std::uint32_t kLeftOut = kCleanerHidden | kCleanerSystem | kCleanerReparsePoint;
-  return (entry.attributes & kCleanerDirectory) && !(entry.attributes & kLeftOut) && !IsDotEntry(entry.name);
+  constexpr std::uint32_t kLeftOut = kAttributeHidden | kAttributeSystem | kAttributeReparsePoint;
+  return (entry.attributes & kAttributeDirectory) && !(entry.attributes & kLeftOut) && !IsDotEntry(entry.name);
 }
 
 // A read-only file cannot be opened for writing; the attribute says so also where the open is granted
 // anyway (Wine run by root). A link to a file is not the file the cleaner found.
 bool IsFileToCheck(const CleanerListedEntry& entry) {
-  return !(entry.attributes & (kCleanerDirectory | kCleanerReadOnly | kCleanerReparsePoint));
+  return !(entry.attributes & (kAttributeDirectory | kAttributeReadOnly | kAttributeReparsePoint));
 }
 
 }  // namespace

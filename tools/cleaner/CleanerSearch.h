@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/FileAttributeBits.h"
 #include "platform/FileIdentity.h"
 #include "platform/WaitLock.h"
 #include "tools/cleaner/CleanerScans.h"
@@ -17,13 +18,6 @@
 // The cleaner's search of its folders, apart from the system calls it needs. One thread walks the
 // folders in order (a folder's files in listing order, then its sub-folders depth first), and checker
 // threads open the files it finds: opening is the cost of a search, listing is cheap.
-
-// The attribute bits the search looks at, with the values the file system gives them.
-constexpr std::uint32_t kCleanerReadOnly = 0x1;
-constexpr std::uint32_t kCleanerHidden = 0x2;
-constexpr std::uint32_t kCleanerSystem = 0x4;
-constexpr std::uint32_t kCleanerDirectory = 0x10;
-constexpr std::uint32_t kCleanerReparsePoint = 0x400;
 
 struct CleanerListedEntry {
   std::wstring_view name;

@@ -59,11 +59,7 @@ CleanerTool::CleanerTool(ToolHost& host, Page& page) : Tool(host, page) {
 void CleanerTool::BtnETFClick() {
   // The search pumps messages: a press meanwhile must not start another.
   if (searching_) return;
-  searching_ = true;
-  struct SearchEnd {
-    bool& searching;
-    ~SearchEnd() { searching = false; }
-  } searchEnd{searching_};
+  const RunningFlag running(searching_);
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the list is filled
 
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/FileAttributeBits.h"
 #include "platform/WaitLock.h"
 
 // The largest-files search's walk of a drive, apart from the system calls it needs: depth first, each
@@ -25,12 +26,6 @@ struct FolderKey {
     return volume != other.volume ? volume < other.volume : index < other.index;
   }
 };
-
-// The attribute bits the walk looks at, with the values the file system gives them.
-constexpr std::uint32_t kAttributeHidden = 0x2;
-constexpr std::uint32_t kAttributeSystem = 0x4;
-constexpr std::uint32_t kAttributeDirectory = 0x10;
-constexpr std::uint32_t kAttributeReparsePoint = 0x400;
 
 // What the walk keeps of a listing entry: a file, or a folder it walks into with the folder's identity
 // when the listing tells it. The name is a part of its listing's `names`.

@@ -75,11 +75,7 @@ void DiskTool::Cbo_SCKeyPress(wchar_t& key) { key = 0; }
 void DiskTool::BtnKovoIsoimmatClick() {
   // The search shares its tables and pumps messages: a press during a search must not start another.
   if (searching_) return;
-  searching_ = true;
-  struct SearchEnd {
-    bool& searching;
-    ~SearchEnd() { searching = false; }
-  } searchEnd{searching_};
+  const RunningFlag running(searching_);
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the results are listed
   OpenSearchClip();
 

@@ -148,7 +148,8 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
 TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   const std::wstring outside = Make(profile, L"outside\\keep.tmp");
   Make(profile, L"outside\\x.tmp");
-  HostShell(temp, L"ln -s ../outside/keep.tmp filelink.tmp && ln -s plain.tmp samefolderlink.tmp");
+  Make(temp, L"target.txt");  // not a ".tmp": its own check would race the link's for the one file
+  HostShell(temp, L"ln -s ../outside/keep.tmp filelink.tmp && ln -s target.txt samefolderlink.tmp");
   HostShell(cache, L"ln -s ../outside/keep.tmp cachefilelink.dat");
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});

@@ -12,7 +12,7 @@
 namespace {
 
 using Paths = std::vector<std::wstring>;
-constexpr std::uint32_t kFile = 0x20, kDir = kCleanerDirectory;
+constexpr std::uint32_t kFile = 0x20, kDir = kAttributeDirectory;
 
 struct FakeEntry {
   std::wstring name;
@@ -99,13 +99,13 @@ TEST(CleanerSearch, LeavesOutWhatIsNotAPlainFileFoundWhereItLies) {
   disk.resolved = {{L"C:\\T", L"\\\\?\\E:\\elsewhere\\T"}};
   disk.folders[L"C:\\T\\"] = {
       {L"kept.tmp", kFile},
-      {L"read-only.tmp", kFile | kCleanerReadOnly},
-      {L"windows-link.tmp", kFile | kCleanerReparsePoint},
+      {L"read-only.tmp", kFile | kAttributeReadOnly},
+      {L"windows-link.tmp", kFile | kAttributeReparsePoint},
       {L"wine-link.tmp", kFile},
       {L"busy.tmp", kFile},
-      {L"hidden", kDir | kCleanerHidden},
-      {L"system", kDir | kCleanerSystem},
-      {L"folder-link", kDir | kCleanerReparsePoint},
+      {L"hidden", kDir | kAttributeHidden},
+      {L"system", kDir | kAttributeSystem},
+      {L"folder-link", kDir | kAttributeReparsePoint},
       {L"a-folder.tmp", kDir},
   };
   for (const wchar_t* folder : {L"hidden", L"system", L"folder-link", L"a-folder.tmp"})
