@@ -11,6 +11,7 @@
 #include "platform/Wallpaper.h"
 #include "tests/support/FormTest.h"
 #include "tools/wallpaper/WallpaperTool.h"
+#include "tools/wallpaper/tests/JpegSamples.h"
 
 namespace {
 
@@ -45,6 +46,20 @@ std::uint32_t Field(const std::string& bytes, size_t offset, size_t size) {
   std::uint32_t value = 0;
   for (size_t i = size; i-- > 0;) value = value << 8 | static_cast<std::uint8_t>(bytes[offset + i]);
   return value;
+}
+
+// The bitmap file's pixels as djpeg gives them: each row top first, without its padding; for 8 bits,
+// the palette's grey levels first.
+DjpegPicture PixelsOf(const std::string& bitmap) {
+  const std::uint32_t offset = Field(bitmap, 10, 4), width = Field(bitmap, 18, 4), height = Field(bitmap, 22, 4);
+  const std::uint32_t rowBytes = width * Field(bitmap, 28, 2) / 8, stride = (rowBytes + 3) & ~3u;
+  DjpegPicture picture;
+  for (std::uint32_t i = 0; i < Field(bitmap, 46, 4); ++i) picture.greys.push_back(static_cast<std::uint8_t>(bitmap[54 + 4 * i]));
+  for (std::uint32_t y = 0; y < height && offset + (y + 1) * stride <= bitmap.size(); ++y) {
+    const char* row = bitmap.data() + offset + (height - 1 - y) * stride;
+    picture.rows.emplace_back(row, row + rowBytes);
+  }
+  return picture;
 }
 
 FILETIME LastWrite(const std::wstring& path) {
@@ -85,6 +100,21 @@ class WallpaperPage : public FormTest {
   }
   void Draw(int times = 1) {
     while (times-- > 0) SendMessageW(Wallpaper().BtnRWP, BM_CLICK, 0, 0);
+  }
+
+  // Draws the only picture of the list once, in a new window: no box, or one error box that starts
+  // with `error` when it is given.
+  void DrawOnly(const std::wstring& picture, const std::wstring& error = L"") {
+    WriteList({File(picture)});
+    Start();
+    BoxRecorder boxes;
+    Draw();
+    if (error.empty()) {
+      EXPECT_TRUE(boxes.Calls().empty());
+    } else {
+      ExpectOneError(boxes, error);
+    }
+    form.reset();
   }
 
   ScratchDataFolder data{L"wallpaper-test"};
@@ -174,6 +204,51 @@ TEST_F(WallpaperPage, AJpegThatCannotBeReadIsReportedAndLeavesNoBitmap) {
     EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp"));
     form.reset();
   }
+}
+
+TEST_F(WallpaperPage, EachKindOfJpegGivesDjpegsPixels) {
+  for (const JpegSample& sample : {JpegSample{7, 5, 3}, JpegSample{5, 4, 1}, JpegSample{6, 3, 4}, JpegSample{9, 33, 4, true}}) {
+    const std::string jpeg = MakeJpeg(sample);
+    WriteBytes(File(L"kind.jpg"), jpeg);
+    DrawOnly(L"kind.jpg");
+    const DjpegPicture expected = DecodeAsDjpeg(jpeg), converted = PixelsOf(ReadBytes(File(L"kind.bmp")));
+    EXPECT_EQ(converted.rows, expected.rows) << sample.components;
+    EXPECT_EQ(converted.greys, expected.greys);
+    DeleteFileW(File(L"kind.bmp").c_str());
+  }
+  EXPECT_EQ(wallpapers, Lines(4, File(L"kind.bmp")));
+}
+
+// The size is checked before any pixel is decoded; a claim within the limit fails where the data
+// runs out. Nothing is left behind either way.
+TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
+  const std::string jpeg = MakeJpeg({16, 16, 3});
+  const std::wstring tooLarge = L"The picture \"" + File(L"claim.jpg") + L"\" is too large to use as the wallpaper: ";
+  struct Case {
+    int width, height;
+    std::wstring error;
+  };
+  for (const auto& [width, height, error] : {Case{65500, 21858, tooLarge + L"65500 \u00D7 21858 pixels."},
+                                             Case{30000, 30000, tooLarge + L"30000 \u00D7 30000 pixels."},
+                                             Case{12000, 12000, L"JPEG error #"}}) {
+    WriteBytes(File(L"claim.jpg"), WithClaimedSize(jpeg, width, height));
+    DrawOnly(L"claim.jpg", error);
+    EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << width;
+  }
+  EXPECT_TRUE(wallpapers.empty());
+}
+
+TEST_F(WallpaperPage, ACutOffJpegLeavesNoBitmapAndConvertsOnceWhole) {
+  const std::string jpeg = MakeJpeg({64, 64, 3});
+  WriteBytes(File(L"cut.jpg"), jpeg.substr(0, jpeg.size() / 2));
+  DrawOnly(L"cut.jpg", L"JPEG error #");
+  EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp"));
+  EXPECT_TRUE(wallpapers.empty());
+
+  WriteBytes(File(L"cut.jpg"), jpeg);
+  DrawOnly(L"cut.jpg");
+  EXPECT_EQ(PixelsOf(ReadBytes(File(L"cut.bmp"))).rows, DecodeAsDjpeg(jpeg).rows);
+  EXPECT_EQ(wallpapers, Lines{File(L"cut.bmp")});
 }
 
 TEST_F(WallpaperPage, WithoutADataFolderTheEndReportsTheListFileAndCreatesNoFolder) {
