@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <exception>
 #include <new>
-#include <typeinfo>
-#include <vector>
 
 TEST(ErrorBoxText, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   EXPECT_EQ(ErrorBoxText(L"Disk full"), L"Disk full.");
@@ -35,18 +32,8 @@ TEST(ErrorBoxText, WidensLibraryMessagesByteForByte) {
 TEST(StandardExceptionText, NeverShowsTheLibrarysOwnText) {
   const std::wstring memory = L"There is not enough memory to finish this.";
   const std::wstring general = L"This could not be finished because of an unexpected error in the program.";
-  const std::vector<std::pair<std::exception_ptr, std::wstring>> cases{
-      {std::make_exception_ptr(std::bad_alloc()), memory},
-      {std::make_exception_ptr(std::bad_array_new_length()), memory},
-      {std::make_exception_ptr(std::length_error("vector::_M_default_append")), general},
-      {std::make_exception_ptr(std::runtime_error("std::bad_alloc")), general},
-      {std::make_exception_ptr(std::bad_cast()), general},
-  };
-  for (const auto& [thrown, text] : cases) {
-    try {
-      std::rethrow_exception(thrown);
-    } catch (const std::exception& error) {
-      EXPECT_EQ(StandardExceptionText(error), text) << error.what();
-    }
-  }
+  EXPECT_EQ(StandardExceptionText(std::bad_alloc()), memory);
+  EXPECT_EQ(StandardExceptionText(std::bad_array_new_length()), memory);
+  EXPECT_EQ(StandardExceptionText(std::length_error("vector::_M_default_append")), general);
+  EXPECT_EQ(StandardExceptionText(std::runtime_error("std::bad_alloc")), general);
 }
