@@ -34,15 +34,16 @@ endfunction()
 #   WINDOW        the tool's class, page and handlers
 #   LOGIC_TESTS   tests of the logic, run natively and under Wine
 #   WINDOW_TESTS  tests of the page, run under Wine with the real window
+#   LIBRARIES     other libraries the logic uses
 function(quoxel_tool name)
-  cmake_parse_arguments(TOOL "" "" "LOGIC;WINDOW;LOGIC_TESTS;WINDOW_TESTS" ${ARGN})
+  cmake_parse_arguments(TOOL "" "" "LOGIC;WINDOW;LOGIC_TESTS;WINDOW_TESTS;LIBRARIES" ${ARGN})
   list(TRANSFORM TOOL_LOGIC_TESTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   list(TRANSFORM TOOL_WINDOW_TESTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   set_property(GLOBAL APPEND PROPERTY QUOXEL_LOGIC_TESTS ${TOOL_LOGIC_TESTS})
   set_property(GLOBAL APPEND PROPERTY QUOXEL_WINDOW_TESTS ${TOOL_WINDOW_TESTS})
   if(TOOL_LOGIC)
     quoxel_layer_library(quoxel_${name}_logic tools ${TOOL_LOGIC})
-    target_link_libraries(quoxel_${name}_logic PUBLIC quoxel_platform_logic)
+    target_link_libraries(quoxel_${name}_logic PUBLIC quoxel_platform_logic ${TOOL_LIBRARIES})
     set_property(GLOBAL APPEND PROPERTY QUOXEL_LOGIC_LIBRARIES quoxel_${name}_logic)
   endif()
   if(WIN32)

@@ -10,7 +10,7 @@ target_link_libraries(quoxel_logic_tests PRIVATE ${QUOXEL_LOGIC_LIBRARIES} GTest
 quoxel_warnings(quoxel_logic_tests)
 gtest_discover_tests(quoxel_logic_tests TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
 
-# A short coverage-guided fuzzing run of the list-file reader and the catalogue loader (clang's
-# libFuzzer); scripts/fuzz.sh runs longer ones by hand.
+# A short coverage-guided fuzzing run of the list-file reader, the catalogue loader and the
+# JPEG-to-bitmap conversion (clang's libFuzzer); scripts/fuzz.sh runs longer ones by hand.
 add_test(NAME fuzz.short COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/fuzz.sh 10)
 set_tests_properties(fuzz.short PROPERTIES TIMEOUT 300)

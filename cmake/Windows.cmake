@@ -6,11 +6,11 @@ quoxel_layer_library(quoxel_platform platform
   platform/Drives.cpp
   platform/FileAccess.cpp
   platform/FileDialogs.cpp
+  platform/FileStreams.cpp
   platform/Files.cpp
   platform/Fonts.cpp
   platform/HttpDownload.cpp
   platform/IniFile.cpp
-  platform/Jpeg.cpp
   platform/MciPlayer.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
@@ -23,7 +23,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/Wallpaper.cpp
 )
 # The URL library (wininet) and the network one (mpr) are loaded when first used (SystemLibrary).
-target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static jpeg_static comctl32 uxtheme gdi32 user32 shell32
+target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32
   uuid winmm advapi32)
 
 quoxel_layer_library(quoxel_ui ui

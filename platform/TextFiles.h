@@ -21,11 +21,6 @@ std::vector<std::wstring> DecodeListFileLines(const std::string& bytes);
 // naming the target, with the system's reason, after removing what it wrote.
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines);
 
-// Writes the bytes to a new file beside the target and then moves it to the target's name, unless a
-// file has appeared there meanwhile, which is kept. Nothing half-written ever carries the target's
-// name. Throws AppError "Cannot create file ..." naming the target, after removing what it wrote.
-void WriteFileWithoutReplacing(const std::wstring& path, const std::string& bytes);
-
 // Writes several files so that either every one of them gets its new bytes or none changes: the new
 // files are written beside their targets, the old targets kept aside until every new file is in place,
 // and put back on any failure. Throws AppError "Cannot create file ..." naming the target that failed.

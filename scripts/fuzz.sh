@@ -1,30 +1,44 @@
 #!/usr/bin/env bash
-# Coverage-guided fuzzing (libFuzzer, clang, AddressSanitizer and UBSan) of the list-file reader and
-# the catalogue loader. Runs each target for SECONDS (default 20) from the corpus kept in
-# tests/fuzz/corpus/<target> and prints its executions, coverage and crashes; fails on a crash.
-# With --keep, the inputs that reached new code are merged into the kept corpus.
-#   scripts/fuzz.sh [SECONDS] [--keep]
+# Coverage-guided fuzzing (libFuzzer, clang, AddressSanitizer and UBSan) of the list-file reader, the
+# catalogue loader and the JPEG-to-bitmap conversion (with the host's libjpeg-turbo). Runs each target
+# for SECONDS (default 20) from the corpus kept in tests/fuzz/corpus/<target> and prints its executions,
+# coverage and crashes; fails on a crash. With --keep, the inputs that reached new code are merged into
+# the kept corpus; with --only, just the target named runs.
+#   scripts/fuzz.sh [SECONDS] [--keep] [--only list_reader|catalogue|jpeg]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
-seconds=${1:-20}
-keep=${2:-}
+seconds=20
+keep=
+targets=(list_reader catalogue jpeg)
+while [ $# -gt 0 ]; do
+  case $1 in
+    --keep) keep=1 ;;
+    --only) targets=("$2"); shift ;;
+    *) seconds=$1 ;;
+  esac
+  shift
+done
 out=$build_root/fuzz
 mkdir -p "$out"
 
-build() { # target, sources...
-  local target=$1
-  shift
+build() { # target
+  local sources libraries=()
+  case $1 in
+    list_reader) sources=(tests/fuzz/ListReaderFuzz.cpp utilities/TextListFile.cpp utilities/TextEncoding.cpp) ;;
+    catalogue) sources=(tests/fuzz/CatalogueFuzz.cpp tools/catalogue/Catalogue.cpp utilities/TextListFile.cpp
+                        utilities/TextEncoding.cpp) ;;
+    jpeg) sources=(tests/fuzz/JpegFuzz.cpp tools/wallpaper/JpegToBitmap.cpp utilities/BitmapFile.cpp)
+          libraries=(-ljpeg) ;;
+    *) echo "no fuzz target $1" >&2; exit 2 ;;
+  esac
   clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$repo_root" \
-    "$@" -o "$out/$target"
+    "${sources[@]/#/$repo_root/}" "${libraries[@]}" -o "$out/$1"
 }
-build list_reader "$repo_root/tests/fuzz/ListReaderFuzz.cpp" "$repo_root/utilities/TextListFile.cpp" \
-  "$repo_root/utilities/TextEncoding.cpp"
-build catalogue "$repo_root/tests/fuzz/CatalogueFuzz.cpp" "$repo_root/tools/catalogue/Catalogue.cpp" \
-  "$repo_root/utilities/TextListFile.cpp" "$repo_root/utilities/TextEncoding.cpp"
 
 crashes=0
-for target in list_reader catalogue; do
+for target in "${targets[@]}"; do
+  build "$target"
   kept=$repo_root/tests/fuzz/corpus/$target
   work=$out/corpus-$target
   rm -rf "$work" && mkdir -p "$work" "$kept"
@@ -39,7 +53,7 @@ for target in list_reader catalogue; do
   crashes=$((crashes + found))
   echo "$target: ${runs:-0} executions, coverage ${cov:-0} edges, ${features:-0} features, crashes $found"
   [ "$found" -eq 0 ] || tail -n 30 "$log"
-  if [ "$keep" = "--keep" ]; then
+  if [ -n "$keep" ]; then
     "$out/$target" -merge=1 "$kept" "$work" >/dev/null 2>&1
   fi
 done

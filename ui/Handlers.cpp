@@ -9,7 +9,7 @@ void RunHandler(HWND owner, const std::function<void()>& handler) {
   } catch (const AppError& error) {
     ShowErrorBox(owner, error.Message());
   } catch (const std::exception& error) {
-    ShowErrorBox(owner, WidenMessage(error.what()));
+    ShowErrorBox(owner, StandardExceptionText(error));
   }
 }
 

@@ -10,47 +10,53 @@ void Put16(std::string& out, std::uint32_t value) {
   out.push_back(static_cast<char>((value >> 8) & 0xFF));
 }
 
-void Put32(std::string& out, std::uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
+void Put32(std::string& out, std::uint64_t value) {
+  Put16(out, static_cast<std::uint32_t>(value & 0xFFFF));
+  Put16(out, static_cast<std::uint32_t>((value >> 16) & 0xFFFF));
 }
 
 }  // namespace
 
-std::string BitmapFileBytes(const RasterPicture& picture) {
-  const std::uint32_t width = static_cast<std::uint32_t>(picture.width);
-  const std::uint32_t height = static_cast<std::uint32_t>(picture.height);
-  const std::uint32_t rowBytes = width * static_cast<std::uint32_t>(picture.bitsPerPixel) / 8;
-  const std::uint32_t stride = (rowBytes + 3) & ~3u;
-  const std::uint32_t colours = static_cast<std::uint32_t>(picture.palette.size() / 3);
-  const std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4 * colours;
+std::optional<BitmapLayout> PlanBitmapFile(std::uint32_t width, std::uint32_t height, std::uint32_t bitsPerPixel,
+                                           std::uint32_t colours, std::uint64_t limit) {
+  BitmapLayout layout;
+  layout.width = width;
+  layout.height = height;
+  layout.bitsPerPixel = bitsPerPixel;
+  layout.colours = colours;
+  layout.rowBytes = std::uint64_t{width} * bitsPerPixel / 8;
+  layout.stride = (layout.rowBytes + 3) & ~std::uint64_t{3};
+  layout.pixelOffset = kFileHeaderSize + kInfoHeaderSize + std::uint64_t{4} * colours;
+  // Divided rather than multiplied: stride × height may not fit even in 64 bits.
+  if (width == 0 || height == 0 || layout.pixelOffset > limit || layout.stride > (limit - layout.pixelOffset) / height)
+    return std::nullopt;
+  layout.fileSize = layout.pixelOffset + layout.stride * height;
+  return layout;
+}
+
+std::string BitmapHeaderBytes(const BitmapLayout& layout, const std::vector<std::uint8_t>& paletteRgb) {
   std::string out;
-  out.reserve(pixelOffset + stride * height);
+  out.reserve(layout.pixelOffset);
   out += "BM";
-  Put32(out, pixelOffset + stride * height);
+  Put32(out, layout.fileSize);
   Put32(out, 0);  // reserved
-  Put32(out, pixelOffset);
+  Put32(out, layout.pixelOffset);
   Put32(out, kInfoHeaderSize);
-  Put32(out, width);
-  Put32(out, height);  // positive: the rows are stored bottom up
-  Put16(out, 1);       // planes
-  Put16(out, static_cast<std::uint32_t>(picture.bitsPerPixel));
+  Put32(out, layout.width);
+  Put32(out, layout.height);  // positive: the rows are stored bottom up
+  Put16(out, 1);              // planes
+  Put16(out, layout.bitsPerPixel);
   Put32(out, 0);  // BI_RGB, uncompressed
-  Put32(out, stride * height);
+  Put32(out, layout.fileSize - layout.pixelOffset);
   Put32(out, 0);  // no resolution given
   Put32(out, 0);
-  Put32(out, colours);
+  Put32(out, layout.colours);
   Put32(out, 0);  // all colours important
-  for (std::uint32_t i = 0; i < colours; ++i) {
-    out.push_back(static_cast<char>(picture.palette[3 * i + 2]));
-    out.push_back(static_cast<char>(picture.palette[3 * i + 1]));
-    out.push_back(static_cast<char>(picture.palette[3 * i]));
+  for (std::uint32_t i = 0; i < layout.colours; ++i) {
+    out.push_back(static_cast<char>(paletteRgb[3 * i + 2]));
+    out.push_back(static_cast<char>(paletteRgb[3 * i + 1]));
+    out.push_back(static_cast<char>(paletteRgb[3 * i]));
     out.push_back('\0');
-  }
-  for (std::uint32_t row = height; row-- > 0;) {
-    const auto* start = picture.pixels.data() + static_cast<size_t>(row) * rowBytes;
-    out.append(reinterpret_cast<const char*>(start), rowBytes);
-    out.append(stride - rowBytes, '\0');
   }
   return out;
 }

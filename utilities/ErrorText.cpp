@@ -1,5 +1,7 @@
 #include "utilities/ErrorText.h"
 
+#include <new>
+
 AppError::AppError(std::wstring message)
     : std::runtime_error("application error"), message_(std::move(message)) {}
 
@@ -12,6 +14,11 @@ std::wstring WidenMessage(const char* message) {
   std::wstring wide;
   for (const char* p = message; p && *p; ++p) wide.push_back(static_cast<unsigned char>(*p));
   return wide;
+}
+
+std::wstring StandardExceptionText(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error)) return L"There is not enough memory to finish this.";
+  return L"This could not be finished because of an unexpected error in the program.";
 }
 
 std::wstring CannotCreateFileMessage(const std::wstring& path, const std::wstring& reason) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 TEST(ErrorBoxText, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   EXPECT_EQ(ErrorBoxText(L"Disk full"), L"Disk full.");
   EXPECT_EQ(ErrorBoxText(L"Error 3"), L"Error 3.");
@@ -25,4 +27,13 @@ TEST(ErrorBoxText, FileLayerMessagesQuoteTheFullPath) {
 TEST(ErrorBoxText, WidensLibraryMessagesByteForByte) {
   EXPECT_EQ(WidenMessage("bad \xe9"), L"bad \u00e9");
   EXPECT_EQ(WidenMessage(nullptr), L"");
+}
+
+TEST(StandardExceptionText, NeverShowsTheLibrarysOwnText) {
+  const std::wstring memory = L"There is not enough memory to finish this.";
+  const std::wstring general = L"This could not be finished because of an unexpected error in the program.";
+  EXPECT_EQ(StandardExceptionText(std::bad_alloc()), memory);
+  EXPECT_EQ(StandardExceptionText(std::bad_array_new_length()), memory);
+  EXPECT_EQ(StandardExceptionText(std::length_error("vector::_M_default_append")), general);
+  EXPECT_EQ(StandardExceptionText(std::runtime_error("std::bad_alloc")), general);
 }

@@ -123,7 +123,7 @@ TEST_F(Navigation, AnErrorInPageWorkIsShownWithAFullStopAndTheProgramGoesOn) {
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].caption, L"Quoxel");
   EXPECT_EQ(boxes.Calls()[0].text, L"Cannot open file \"x.txt\". Access is denied.");
-  EXPECT_EQ(boxes.Calls()[1].text, L"disk gone.");
+  EXPECT_EQ(boxes.Calls()[1].text, L"This could not be finished because of an unexpected error in the program.");
   ClickTab(kPageCleaner);
   EXPECT_EQ(form->ActivePage(), kPageCleaner);
   EXPECT_EQ(work[kPageCleaner], 1);

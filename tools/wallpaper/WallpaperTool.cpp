@@ -1,16 +1,25 @@
 // "Wallpaper changer" page: the picture list, its file, and the random wallpaper.
 #include "tools/wallpaper/WallpaperTool.h"
 
+#include "platform/FileStreams.h"
 #include "platform/Files.h"
-#include "platform/Jpeg.h"
 #include "platform/System.h"
 #include "platform/TextFiles.h"
 #include "platform/Wallpaper.h"
+#include "tools/wallpaper/JpegToBitmap.h"
 #include "ui/Handlers.h"
-#include "utilities/BitmapFile.h"
 #include "utilities/DataFiles.h"
 #include "utilities/ErrorText.h"
 #include "utilities/FileNames.h"
+
+namespace {
+
+std::wstring TooLargeMessage(const std::wstring& jpegPath, const PictureTooLarge& picture) {
+  return L"The picture \"" + jpegPath + L"\" is too large to use as the wallpaper: " + std::to_wstring(picture.Width()) +
+         L" \u00D7 " + std::to_wstring(picture.Height()) + L" pixels.";
+}
+
+}  // namespace
 
 WallpaperTool::WallpaperTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
@@ -97,6 +106,20 @@ std::wstring WallpaperTool::BitmapFor(const std::wstring& picture, const wchar_t
   return bitmap;
 }
 
+// Row by row from the JPEG into a new file beside the bitmap's place, which it takes only once whole.
 void WallpaperTool::ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpegPath) {
-  WriteFileWithoutReplacing(bitmapPath, BitmapFileBytes(DecodeJpegFile(jpegPath)));
+  FileReader jpeg(jpegPath);
+  try {
+    JpegToBitmap converter([&jpeg](std::uint8_t* buffer, std::size_t size) { return jpeg.Read(buffer, size); });
+    FileBeside bitmap(bitmapPath);
+    converter.WriteBitmap([&bitmap](std::uint64_t offset, const std::uint8_t* bytes, std::size_t size) {
+      bitmap.WriteAt(offset, bytes, size);
+    });
+    bitmap.CommitWithoutReplacing();  // a bitmap made meanwhile by another writer is kept
+  } catch (const PictureTooLarge& picture) {
+    throw AppError(TooLargeMessage(jpegPath, picture));
+  } catch (const JpegError& error) {
+    jpeg.ThrowIfFailed();  // the data stopped because the file could not be read
+    throw AppError(L"JPEG error #" + std::to_wstring(error.Code()));
+  }
 }

@@ -3,49 +3,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
-#include <jpeglib.h>
-
 #include "platform/Wallpaper.h"
 #include "tests/support/FormTest.h"
 #include "tools/wallpaper/WallpaperTool.h"
+#include "tools/wallpaper/tests/JpegSamples.h"
 
 namespace {
 
 using Lines = std::vector<std::wstring>;
-
-// A one-colour JPEG of the given size: red, green, blue, or a grey level for a greyscale picture.
-std::string Jpeg(int size, std::vector<JSAMPLE> colour) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr error{};
-  info.err = jpeg_std_error(&error);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long length = 0;
-  jpeg_mem_dest(&info, &buffer, &length);
-  info.image_width = info.image_height = static_cast<JDIMENSION>(size);
-  info.input_components = static_cast<int>(colour.size());
-  info.in_color_space = colour.size() == 1 ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 100, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row;
-  for (int x = 0; x < size; ++x) row.insert(row.end(), colour.begin(), colour.end());
-  for (JSAMPROW line = row.data(); info.next_scanline < info.image_height;) jpeg_write_scanlines(&info, &line, 1);
-  jpeg_finish_compress(&info);
-  const std::string bytes(reinterpret_cast<char*>(buffer), length);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return bytes;
-}
-
-std::uint32_t Field(const std::string& bytes, size_t offset, size_t size) {
-  std::uint32_t value = 0;
-  for (size_t i = size; i-- > 0;) value = value << 8 | static_cast<std::uint8_t>(bytes[offset + i]);
-  return value;
-}
 
 FILETIME LastWrite(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -87,6 +52,21 @@ class WallpaperPage : public FormTest {
     while (times-- > 0) SendMessageW(Wallpaper().BtnRWP, BM_CLICK, 0, 0);
   }
 
+  // Draws the only picture of the list once, in a new window: no box, or one error box that starts
+  // with `error` when it is given.
+  void DrawOnly(const std::wstring& picture, const std::wstring& error = L"") {
+    WriteList({File(picture)});
+    Start();
+    BoxRecorder boxes;
+    Draw();
+    if (error.empty()) {
+      EXPECT_TRUE(boxes.Calls().empty());
+    } else {
+      ExpectOneError(boxes, error);
+    }
+    form.reset();
+  }
+
   ScratchDataFolder data{L"wallpaper-test"};
   Lines wallpapers;
 };
@@ -110,23 +90,18 @@ TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheButtonOrTheTrayWithThe
   EXPECT_NE(form->ActivePage(), kPageWallpaper);
 }
 
-TEST_F(WallpaperPage, AJpegIsConvertedOnceToA24BitBitmapBesideIt) {
-  WriteBytes(File(L"beach.jpg"), Jpeg(3, {200, 100, 50}));
+TEST_F(WallpaperPage, AJpegIsConvertedOnceToABitmapBesideIt) {
+  WriteBytes(File(L"beach.jpg"), MakeJpeg(3, 3, 3));
   WriteList({File(L"beach.jpg")});
   Start();
   Draw();
   EXPECT_EQ(wallpapers, Lines{File(L"beach.bmp")});
   const std::string bitmap = ReadBytes(File(L"beach.bmp"));
-  ASSERT_EQ(bitmap.size(), 54u + 3u * 12u);
-  EXPECT_EQ(Field(bitmap, 18, 4), 3u);
-  EXPECT_EQ(Field(bitmap, 22, 4), 3u);
-  EXPECT_EQ(Field(bitmap, 28, 2), 24u);
-  for (const auto& [at, value] : {std::pair{54, 50}, {55, 100}, {56, 200}})  // blue, green, red
-    EXPECT_NEAR(static_cast<std::uint8_t>(bitmap[at]), value, 3);
+  EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsDjpeg(MakeJpeg(3, 3, 3)));
 
   const FILETIME written = LastWrite(File(L"beach.bmp"));
   Sleep(20);
-  WriteBytes(File(L"beach.jpg"), Jpeg(5, {0, 0, 255}));
+  WriteBytes(File(L"beach.jpg"), MakeJpeg(5, 5, 3));
   Draw();
   EXPECT_EQ(ReadBytes(File(L"beach.bmp")), bitmap);
   const FILETIME rewritten = LastWrite(File(L"beach.bmp"));
@@ -134,23 +109,20 @@ TEST_F(WallpaperPage, AJpegIsConvertedOnceToA24BitBitmapBesideIt) {
   EXPECT_EQ(wallpapers, Lines(2, File(L"beach.bmp")));
 }
 
-TEST_F(WallpaperPage, AGreyscaleJpegGivesAnEightBitBitmapOf236Greys) {
-  WriteBytes(File(L"fog.jpeg"), Jpeg(2, {128}));
-  WriteList({File(L"fog.jpeg")});
-  Start();
-  Draw();
-  const std::string bitmap = ReadBytes(File(L"fog.bmp"));
-  ASSERT_EQ(bitmap.size(), 54u + 4u * 236u + 2u * 4u);
-  EXPECT_EQ(Field(bitmap, 28, 2), 8u);
-  EXPECT_EQ(Field(bitmap, 46, 4), 236u);
-  for (size_t at = 54; at < 54 + 4 * 236; at += 4) EXPECT_TRUE(bitmap[at] == bitmap[at + 1] && bitmap[at] == bitmap[at + 2]);
-  const size_t index = static_cast<std::uint8_t>(bitmap[54 + 4 * 236]);
-  EXPECT_NEAR(static_cast<std::uint8_t>(bitmap[54 + 4 * index]), 128, 2);
+// Colour ones in 24 bits, greyscale ones in 8 with 236 grey levels, CMYK ones combined with their black.
+TEST_F(WallpaperPage, EachKindOfJpegGivesDjpegsPixels) {
+  for (const std::string& jpeg : {MakeJpeg(7, 5, 3), MakeJpeg(5, 4, 1), MakeJpeg(6, 3, 4), MakeJpeg(9, 33, 4, true)}) {
+    WriteBytes(File(L"kind.jpg"), jpeg);
+    DrawOnly(L"kind.jpg");
+    EXPECT_TRUE(PixelsOfBitmap(ReadBytes(File(L"kind.bmp"))) == DecodeAsDjpeg(jpeg)) << jpeg.size();
+    DeleteFileW(File(L"kind.bmp").c_str());
+  }
+  EXPECT_EQ(wallpapers, Lines(4, File(L"kind.bmp")));
 }
 
 TEST_F(WallpaperPage, JpegAndJpgOfOneNameShareOneBitmap) {
-  WriteBytes(File(L"dune.jpeg"), Jpeg(2, {255, 0, 0}));
-  WriteBytes(File(L"dune.jpg"), Jpeg(2, {0, 0, 255}));
+  WriteBytes(File(L"dune.jpeg"), MakeJpeg(2, 2, 3));
+  WriteBytes(File(L"dune.jpg"), MakeJpeg(3, 2, 3));
   WriteList({File(L"dune.jpeg"), File(L"dune.jpg")});
   Start();
   Draw();
@@ -174,6 +146,38 @@ TEST_F(WallpaperPage, AJpegThatCannotBeReadIsReportedAndLeavesNoBitmap) {
     EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp"));
     form.reset();
   }
+}
+
+// The size is checked before any pixel is decoded; a claim within the limit fails where the data
+// runs out. Nothing is left behind either way.
+TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
+  const std::string jpeg = MakeJpeg(16, 16, 3);
+  const std::wstring tooLarge = L"The picture \"" + File(L"claim.jpg") + L"\" is too large to use as the wallpaper: ";
+  struct Case {
+    int width, height;
+    std::wstring error;
+  };
+  for (const auto& [width, height, error] : {Case{65500, 21858, tooLarge + L"65500 \u00D7 21858 pixels."},
+                                             Case{30000, 30000, tooLarge + L"30000 \u00D7 30000 pixels."},
+                                             Case{12000, 12000, L"JPEG error #"}}) {
+    WriteBytes(File(L"claim.jpg"), WithClaimedSize(jpeg, width, height));
+    DrawOnly(L"claim.jpg", error);
+    EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << width;
+  }
+  EXPECT_TRUE(wallpapers.empty());
+}
+
+TEST_F(WallpaperPage, ACutOffJpegLeavesNoBitmapAndConvertsOnceWhole) {
+  const std::string jpeg = MakeJpeg(64, 64, 3);
+  WriteBytes(File(L"cut.jpg"), jpeg.substr(0, jpeg.size() / 2));
+  DrawOnly(L"cut.jpg", L"JPEG error #");
+  EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp"));
+  EXPECT_TRUE(wallpapers.empty());
+
+  WriteBytes(File(L"cut.jpg"), jpeg);
+  DrawOnly(L"cut.jpg");
+  EXPECT_TRUE(PixelsOfBitmap(ReadBytes(File(L"cut.bmp"))) == DecodeAsDjpeg(jpeg));
+  EXPECT_EQ(wallpapers, Lines{File(L"cut.bmp")});
 }
 
 TEST_F(WallpaperPage, WithoutADataFolderTheEndReportsTheListFileAndCreatesNoFolder) {

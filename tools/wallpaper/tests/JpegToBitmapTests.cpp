@@ -1,0 +1,62 @@
+#include "tools/wallpaper/JpegToBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <jerror.h>
+
+#include "tools/wallpaper/tests/JpegSamples.h"
+
+namespace {
+
+// The whole bitmap file, from the JPEG served in pieces of at most 1000 bytes, as a file is read.
+std::string Convert(const std::string& jpeg) {
+  JpegToBitmap converter([&jpeg, at = size_t{0}](std::uint8_t* buffer, size_t size) mutable {
+    const size_t count = std::min({size, jpeg.size() - at, size_t{1000}});
+    std::copy_n(jpeg.data() + at, count, buffer);
+    at += count;
+    return count;
+  });
+  std::string file(converter.Layout().fileSize, '?');
+  converter.WriteBitmap([&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
+    file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
+  });
+  return file;
+}
+
+}  // namespace
+
+TEST(JpegToBitmap, EveryKindGivesDjpegsPixels) {
+  for (const std::string& jpeg : {MakeJpeg(7, 5, 3), MakeJpeg(9, 3, 3, true), MakeJpeg(21, 40, 3, false, 1),
+                                  MakeJpeg(5, 4, 1), MakeJpeg(6, 17, 1, true), MakeJpeg(6, 3, 4), MakeJpeg(3, 11, 4, true)}) {
+    const std::string bitmap = Convert(jpeg);
+    EXPECT_EQ(bitmap.size(), Field(bitmap, 2, 4));
+    EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsDjpeg(jpeg)) << jpeg.size();
+  }
+}
+
+TEST(JpegToBitmap, DamagedOrCutDataIsRefusedWithLibjpegsNumber) {
+  const std::string jpeg = MakeJpeg(16, 64, 3, false, 1), progressive = MakeJpeg(16, 16, 3, true);
+  const size_t frame = jpeg.find("\xFF\xC0"), scan = jpeg.find("\xFF\xDA"), restart = jpeg.find("\xFF\xD0", scan);
+  std::string resync = jpeg, twelveBits = jpeg;
+  resync[restart + 1] = '\xD3';
+  twelveBits[frame + 4] = 12;
+  struct Case {
+    std::string jpeg;
+    int code;
+  };
+  for (const auto& [damaged, code] :
+       {Case{jpeg.substr(0, scan + 40), JWRN_JPEG_EOF}, Case{jpeg.substr(0, jpeg.size() - 2), JWRN_JPEG_EOF},
+        Case{progressive.substr(0, progressive.size() * 3 / 4), JWRN_JPEG_EOF}, Case{resync, JWRN_MUST_RESYNC},
+        Case{jpeg.substr(0, scan) + "\x12\x34" + jpeg.substr(scan), JWRN_EXTRANEOUS_DATA},
+        Case{WithClaimedSize(progressive, 1000, 1000), JWRN_HIT_MARKER}, Case{twelveBits, JERR_BAD_PRECISION},
+        Case{"not a picture", JERR_NO_SOI}, Case{WithClaimedSize(jpeg, 0, 16), JERR_EMPTY_IMAGE}}) {
+    try {
+      Convert(damaged);
+      ADD_FAILURE() << code << " not seen";
+    } catch (const JpegError& error) {
+      EXPECT_EQ(error.Code(), code);
+    }
+  }
+}
