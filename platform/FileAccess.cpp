@@ -27,6 +27,18 @@ DWORD AccessFor(ExclusiveFile::Purpose purpose) {
 
 }  // namespace
 
+void RunWithoutFileSystemRedirection(const std::function<void()>& work) {
+  struct Redirection {
+    PVOID state = nullptr;
+    // Fails where nothing is redirected (a 64-bit program, 32-bit Windows), and changes nothing then.
+    const bool turnedOff = Wow64DisableWow64FsRedirection(&state) != FALSE;
+    ~Redirection() {
+      if (turnedOff) Wow64RevertWow64FsRedirection(state);
+    }
+  } redirection;
+  work();
+}
+
 std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder) {
   const ScopedHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,10 @@
 // The folder's path with every link on the way resolved, as "\\?\C:\..."; nothing when it cannot be
 // opened.
 std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder);
+
+// Runs the work on this thread with file-system redirection turned off and turns it back on after,
+// also when the work throws. Only a 32-bit program on 64-bit Windows is redirected.
+void RunWithoutFileSystemRedirection(const std::function<void()>& work);
 
 // A file opened without sharing and without following a link at its own name: while it is open nobody
 // else can open, rename or delete it, so what it is found to be stays true until it is closed.

@@ -32,8 +32,8 @@ CleanerSearch::CleanerSearch(CleanerFileSystem fileSystem, std::vector<ScanReque
     : fileSystem_(std::move(fileSystem)), scans_(std::move(scans)) {
   const unsigned count = std::max(checkers, 1u);
   checkersRunning_ = count;  // before any of them starts, and ends
-  threads_.emplace_back([this] { Walk(); });
-  for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { Check(); });
+  threads_.emplace_back([this] { fileSystem_.runThread([this] { Walk(); }); });
+  for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { fileSystem_.runThread([this] { Check(); }); });
 }
 
 CleanerSearch::~CleanerSearch() {

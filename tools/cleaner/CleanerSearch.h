@@ -12,6 +12,7 @@
 
 #include "platform/FileAttributeBits.h"
 #include "platform/FileIdentity.h"
+#include "platform/FolderThreads.h"
 #include "platform/WaitLock.h"
 #include "tools/cleaner/CleanerScans.h"
 
@@ -43,6 +44,8 @@ struct CleanerFileSystem {
   std::function<std::optional<FileIdentity>(const std::wstring& path, const std::wstring& finalPath,
                                             const std::optional<FileIdentity>& listed)>
       check;
+  // Runs the work of each of the search's threads.
+  FolderThreadRunner runThread = RunAsItIs;
 };
 
 // A file the cleaner may delete: the listed path, where it must still lie and what it must still be.

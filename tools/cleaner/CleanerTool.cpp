@@ -38,7 +38,8 @@ const CleanerFileSystem& SystemFileSystem() {
         const ExclusiveFile file(path, ExclusiveFile::Purpose::Check);
         if (!file.IsOpen() || file.FinalPath() != finalPath) return std::nullopt;
         return listed ? listed : file.PlainFileIdentity();
-      }};
+      },
+      RunWithoutFileSystemRedirection};
   return fileSystem;
 }
 

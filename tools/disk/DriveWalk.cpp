@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/Drives.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void ListEntries(const std::wstring& dir, const EntryVisitor& visit) {
 }  // namespace
 
 const FolderAccess& DriveFolderAccess() {
-  static const FolderAccess access{IdentifyForWalk, ListEntries};
+  static const FolderAccess access{IdentifyForWalk, ListEntries, RunWithoutFileSystemRedirection};
   return access;
 }
 

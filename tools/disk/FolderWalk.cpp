@@ -77,7 +77,7 @@ ListingCache::ListingCache(FolderAccess access, const std::wstring& root, unsign
   if (!listingAhead_) return;
   pending_.emplace(WalkPosition{}, Found{root, std::nullopt});
   try {
-    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
+    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { access_.runThread([this] { Work(); }); });
   } catch (...) {
     StopWorkers();  // the threads already started must not outlive a failed construction
     throw;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/FileAttributeBits.h"
+#include "platform/FolderThreads.h"
 #include "platform/WaitLock.h"
 
 // The largest-files search's walk of a drive, apart from the system calls it needs: depth first, each
@@ -63,6 +64,8 @@ struct FolderAccess {
   std::function<std::optional<FolderKey>(const std::wstring& dir)> identify;
   // Every entry in the file system's order; nothing when the folder cannot be listed.
   std::function<void(const std::wstring& dir, const EntryVisitor& visit)> list;
+  // Runs each listing worker's work, and the walk's when it has a thread of its own.
+  FolderThreadRunner runThread = RunAsItIs;
 };
 
 // The files and the walked sub-folders (neither hidden nor system, nor "." and "..") of a folder. A

@@ -3,7 +3,9 @@
 
 #include <commctrl.h>
 
-#include <chrono>
+#include <atomic>
+#include <exception>
+#include <thread>
 
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
@@ -19,7 +21,7 @@ namespace {
 constexpr int kShell32FindFolderClip = 150;
 constexpr int kResultsTabStop = 320;  // dialog units
 constexpr int kComboListHeight = 200;
-constexpr std::chrono::milliseconds kAnswerInterval{10};
+constexpr DWORD kAnswerIntervalMs = 10;
 
 }  // namespace
 
@@ -107,22 +109,32 @@ void DiskTool::ListSearchResults() {
   ShowWindow(LstLargest, SW_SHOW);
 }
 
+// The walk runs on a thread of its own, so that file-system redirection can be off for it alone; the
+// window answers meanwhile, and an end asked for by the user stops the walk with what it found.
 void DiskTool::SearchLargestFiles(const std::wstring& root) {
-  auto nextAnswer = std::chrono::steady_clock::time_point::min();
-  const WalkCallbacks callbacks{
-      [&] {
-        // The only time the window answers: at the first folder, then at a folder every few
-        // milliseconds. Each look at the queue is a round trip to the Wine server, which costs more
-        // than a folder's files while the workers keep the server busy.
-        if (const auto now = std::chrono::steady_clock::now(); now >= nextAnswer) {
-          ProcessPendingMessages(host_.Window());
-          nextAnswer = now + kAnswerInterval;
-        }
-        return !host_.EndRequested();  // the user is ending the program: list what was found
-      },
-      [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); },
-      [](std::int64_t size) { return WouldKeepLargestFile(size); }};
-  WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked_, callbacks);
+  std::atomic<bool> stop{false}, done{false};
+  std::exception_ptr failure;
+  const FolderAccess& access = DriveFolderAccess();
+  std::thread walk([&] {
+    try {
+      access.runThread([&] {
+        WalkFolders(root, access, SearchWorkers(), walked_,
+                    {[&stop] { return !stop; },
+                     [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); },
+                     [](std::int64_t size) { return WouldKeepLargestFile(size); }});
+      });
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    done = true;
+  });
+  while (!done) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
+    ProcessPendingMessages(host_.Window());
+    if (host_.EndRequested()) stop = true;  // the user is ending the program: list what was found
+  }
+  walk.join();
+  if (failure) std::rethrow_exception(failure);
 }
 
 void DiskTool::SaveRTAFClick() {

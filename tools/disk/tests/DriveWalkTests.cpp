@@ -5,7 +5,11 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
+#include <set>
+#include <thread>
 #include <utility>
 
 #include "utilities/LargestFiles.h"
@@ -166,3 +170,40 @@ TEST(DriveWalk, AFolderThatCannotBeListedGivesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The files a search's walk offers below `root`, by their path below it, on a thread of the walk's.
+Offers WalkedBelow(const std::wstring& root) {
+  Offers offers;
+  std::set<FolderKey> walked;
+  std::thread walk([&] {
+    DriveFolderAccess().runThread([&] {
+      WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked,
+                  {[] { return true; },
+                   [&](const std::wstring& path, std::int64_t size) { offers.emplace_back(path.substr(root.size()), size); }});
+    });
+  });
+  walk.join();
+  std::sort(offers.begin(), offers.end());
+  return offers;
+}
+
+}  // namespace
+
+// A 32-bit program on the prefix's 64-bit Windows is shown SysWOW64 under the name System32, unless the
+// walk turns the redirection off. The same folder reached through the host's drive Z: is never
+// redirected: it is the host's own listing.
+TEST(DriveWalk, TheSystemFolderIsWalkedAsItIsNotAsRedirected) {
+  wchar_t windows[MAX_PATH];
+  ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+  using ToUnix = char*(CDECL*)(const wchar_t*);
+  char* unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(windows);
+  std::wstring host = L"Z:" + std::wstring(unix, unix + strlen(unix)) + L"\\system32\\";
+  HeapFree(GetProcessHeap(), 0, unix);
+  std::replace(host.begin(), host.end(), L'/', L'\\');
+  const Offers hostFiles = WalkedBelow(host);
+  ASSERT_GT(hostFiles.size(), 100u);
+  EXPECT_EQ(WalkedBelow(std::wstring(windows) + L"\\system32\\"), hostFiles);
+}
