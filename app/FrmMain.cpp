@@ -123,12 +123,14 @@ void TFrmMain::CreateFonts() {
 void TFrmMain::WireTools() {
   // A forced shutdown never lets the window end: the list is saved first. The shutdown the user set
   // goes ahead even when the save fails, since a box would hold it up with nobody there to answer.
-  shutdown_->BeforeShutdownRequest = [this] {
-    try {
-      wallpaper_->SaveWallpaperListOnce();
-    } catch (const AppError&) {
-    }
-  };
+  shutdown_->BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
+}
+
+void TFrmMain::SaveWallpaperListSilently() {
+  try {
+    wallpaper_->SaveWallpaperListOnce();
+  } catch (const std::exception&) {
+  }
 }
 
 template <typename T>
@@ -294,7 +296,8 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ENDSESSION:
       if (!wParam) return 0;
-      RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the process may end without WM_DESTROY
+      // The process may end without WM_DESTROY; a box would hold the end of the session up.
+      SaveWallpaperListSilently();
       if (longWork_ > 0) endRequested_ = true;  // long work stops, and the program ends after it
       return 0;
     case WM_DESTROY:

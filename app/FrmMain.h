@@ -116,6 +116,8 @@ class TFrmMain : public ToolHost {
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RunHandler(const std::function<void()>& handler);
+  // For ends that nobody is there to answer a box at: a failed save is dropped.
+  void SaveWallpaperListSilently();
 
   void CreateFonts();
   void CreatePageControl();
