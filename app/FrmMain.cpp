@@ -7,6 +7,7 @@
 
 #include "app/ResourceIds.h"
 #include "platform/Fonts.h"
+#include "platform/SingleInstance.h"
 #include "platform/System.h"
 #include "tools/admin/AdminTool.h"
 #include "tools/alarm/AlarmTool.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr wchar_t kMainWindowClass[] = L"TFrmMain";
 constexpr DWORD kMainWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 // The page area inside the page control: 588 x 388 in the 598 x 418 client area.
@@ -49,7 +49,7 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
   wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kMainWindowClass;
+  wc.lpszClassName = TFrmMain::kWindowClass;
   RegisterClassExW(&wc);
 }
 
@@ -85,11 +85,12 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   Page::RegisterWindowClass(instance);
   RegisterSpeedButtonClass(instance);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  showRequestMessage_ = ShowRequestMessage();
   smallIcon_.Reset(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0)));
   CreateFonts();
   const RECT rect = CentredWindowRect();
-  handle_ = CreateWindowExW(0, kMainWindowClass, kCaption, kMainWindowStyle, rect.left, rect.top,
+  handle_ = CreateWindowExW(0, TFrmMain::kWindowClass, kCaption, kMainWindowStyle, rect.left, rect.top,
                             rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this);
   if (!handle_) throw AppError(L"The main window cannot be created");
   CreatePageControl();
@@ -113,6 +114,13 @@ TFrmMain::~TFrmMain() {
   if (IsWindow(handle_)) DestroyWindow(handle_);
 }
 
+UINT TFrmMain::ShowRequestMessage() { return RegisterWindowMessageW(L"Quoxel.ShowRequest"); }
+
+void TFrmMain::AnswerLaterStarts(const std::wstring& instanceName) {
+  instanceName_ = instanceName;
+  MarkInstanceWindow(handle_, instanceName_);
+}
+
 void TFrmMain::CreateFonts() {
   fonts_.normal = MakeFont({L"Tahoma", kFontHeight});
   fonts_.bold = MakeFont({L"Tahoma", kFontHeight, FW_BOLD});
@@ -123,12 +131,14 @@ void TFrmMain::CreateFonts() {
 void TFrmMain::WireTools() {
   // A forced shutdown never lets the window end: the list is saved first. The shutdown the user set
   // goes ahead even when the save fails, since a box would hold it up with nobody there to answer.
-  shutdown_->BeforeShutdownRequest = [this] {
-    try {
-      wallpaper_->SaveWallpaperListOnce();
-    } catch (const AppError&) {
-    }
-  };
+  shutdown_->BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
+}
+
+void TFrmMain::SaveWallpaperListSilently() {
+  try {
+    wallpaper_->SaveWallpaperListOnce();
+  } catch (const std::exception&) {
+  }
 }
 
 template <typename T>
@@ -267,6 +277,10 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     AddTrayIcon();
     return 0;
   }
+  if (message == showRequestMessage_) {
+    RunHandler([this] { Show1Click(); });
+    return 0;
+  }
   switch (message) {
     case WM_COMMAND:
       RunHandler([this, wParam] { HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
@@ -294,10 +308,12 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ENDSESSION:
       if (!wParam) return 0;
-      RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the process may end without WM_DESTROY
+      // The process may end without WM_DESTROY; a box would hold the end of the session up.
+      SaveWallpaperListSilently();
       if (longWork_ > 0) endRequested_ = true;  // long work stops, and the program ends after it
       return 0;
     case WM_DESTROY:
+      if (!instanceName_.empty()) UnmarkInstanceWindow(handle_, instanceName_);
       RunHandler([this] { FormDestroy(); });
       PostQuitMessage(0);
       return 0;

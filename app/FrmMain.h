@@ -48,6 +48,10 @@ class TFrmMain : public ToolHost {
   static constexpr int kClientWidth = 598;
   static constexpr int kClientHeight = 418;
   static constexpr wchar_t kCaption[] = L"Quoxel " QUOXEL_VERSION_TEXT;
+  static constexpr wchar_t kWindowClass[] = L"TFrmMain";
+  // What a later start of the program from the same folder posts to the running copy's window, which
+  // then shows itself as the tray menu's "Show" does.
+  static UINT ShowRequestMessage();
 
   // Builds the window with all its controls (hidden, centred on the screen) and runs FormCreate.
   // appDir: the program's folder, with its trailing separator.
@@ -58,6 +62,9 @@ class TFrmMain : public ToolHost {
   TFrmMain& operator=(const TFrmMain&) = delete;
 
   HWND Handle() const { return handle_; }
+  // Marks the window with the name of this copy (platform/SingleInstance.h), so that a later start
+  // from the same folder finds it and asks it to show itself instead of running beside it.
+  void AnswerLaterStarts(const std::wstring& instanceName);
 
   // Page control. Setting the page in code does not run TabitChange.
   int ActivePage() const;
@@ -116,6 +123,8 @@ class TFrmMain : public ToolHost {
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RunHandler(const std::function<void()>& handler);
+  // For ends that nobody is there to answer a box at: a failed save is dropped.
+  void SaveWallpaperListSilently();
 
   void CreateFonts();
   void CreatePageControl();
@@ -157,6 +166,8 @@ class TFrmMain : public ToolHost {
   RandomGenerator random_;
   // Sent to every top-level window when the shell (re)creates the taskbar.
   UINT taskbarCreatedMessage_ = 0;
+  UINT showRequestMessage_ = 0;
+  std::wstring instanceName_;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
   ScopedHook pageKeysHook_;

@@ -16,6 +16,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/Processes.cpp
   platform/Shell.cpp
   platform/Shutdown.cpp
+  platform/SingleInstance.cpp
   platform/System.cpp
   platform/SystemLibrary.cpp
   platform/TextFiles.cpp

@@ -51,6 +51,9 @@ set_tests_properties(e2e.smoke PROPERTIES TIMEOUT 120)
 add_test(NAME e2e.tray_menu_exit COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tray.sh
          $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tray)
 set_tests_properties(e2e.tray_menu_exit PROPERTIES TIMEOUT 120)
+add_test(NAME e2e.one_copy_per_folder COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/instance.sh
+         $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-instance)
+set_tests_properties(e2e.one_copy_per_folder PROPERTIES TIMEOUT 120)
 
 # The package a user downloads (scripts/package.sh), run from where it was unzipped, made again from
 # a copy of the source, and toured page by page from outside.

@@ -44,7 +44,8 @@ with system figures.
 Getting started
   Unzip this archive into any folder (your Documents, a USB stick, ...) and run
   quoxel.exe. There is nothing to install and nothing to uninstall: to remove
-  Quoxel, delete its folder.
+  Quoxel, delete its folder. Starting quoxel.exe again while it runs brings its
+  window to the front, also when it is hidden in the notification area.
 
 Where its files are
   quoxel.exe          the program

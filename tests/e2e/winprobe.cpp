@@ -2,6 +2,10 @@
 //   winprobe wait CAPTION MILLISECONDS         exit 0 once a visible top-level window has the caption,
 //                                              or a balloon notice shows it as its text
 //   winprobe close CAPTION                     ask that window to close (WM_CLOSE); exit 0 when found
+//   winprobe closeall CAPTION                  ask every top-level window with the caption to close
+//   winprobe count CAPTION                     print how many top-level windows have the caption, and
+//                                              how many of them are visible: "windows visible"
+//   winprobe trayicons                         print how many icons the notification area holds
 //   winprobe post CAPTION MESSAGE LPARAM       post a message (numbers in decimal or 0x hex)
 //   winprobe keys VK...                        type virtual keys (hex) into the foreground window
 //   winprobe type TEXT                         type the characters of TEXT into the foreground window
@@ -74,6 +78,59 @@ int Close(const wchar_t* caption) {
   HWND window = FindWindowW(nullptr, caption);
   if (!window) return 1;
   PostMessageW(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+struct CaptionCount {
+  const wchar_t* caption;
+  bool close;
+  int windows, visible;
+};
+
+BOOL CALLBACK CountCaption(HWND window, LPARAM context) {
+  auto* count = reinterpret_cast<CaptionCount*>(context);
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  if (wcscmp(text, count->caption) != 0) return TRUE;
+  ++count->windows;
+  count->visible += IsWindowVisible(window) ? 1 : 0;
+  if (count->close) PostMessageW(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+CaptionCount CountWindows(const wchar_t* caption, bool close) {
+  CaptionCount count{caption, close, 0, 0};
+  EnumWindows(CountCaption, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+int CloseAll(const wchar_t* caption) { return CountWindows(caption, true).windows > 0 ? 0 : 1; }
+
+int Count(const wchar_t* caption) {
+  const CaptionCount count = CountWindows(caption, false);
+  printf("%d %d\n", count.windows, count.visible);
+  return 0;
+}
+
+struct TipCount {
+  HWND tray;
+  int tips;
+};
+
+BOOL CALLBACK CountTrayTip(HWND window, LPARAM context) {
+  auto* count = reinterpret_cast<TipCount*>(context);
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  if (wcscmp(className, TOOLTIPS_CLASSW) == 0 && GetWindow(window, GW_OWNER) == count->tray) ++count->tips;
+  return TRUE;
+}
+
+// The Wine desktop's taskbar gives each icon of its notification area a tooltip window of its own.
+int TrayIcons() {
+  TipCount count{FindWindowW(L"Shell_TrayWnd", nullptr), 0};
+  if (!count.tray) return 1;
+  EnumWindows(CountTrayTip, reinterpret_cast<LPARAM>(&count));
+  printf("%d\n", count.tips);
   return 0;
 }
 
@@ -226,6 +283,9 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait" && argc >= 4) return Wait(argv[2], wcstoul(argv[3], nullptr, 10));
   if (command == L"close" && argc >= 3) return Close(argv[2]);
+  if (command == L"closeall" && argc >= 3) return CloseAll(argv[2]);
+  if (command == L"count" && argc >= 3) return Count(argv[2]);
+  if (command == L"trayicons") return TrayIcons();
   if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
   if (command == L"keys" && argc >= 3) return Keys(argc - 2, argv + 2);
   if (command == L"type" && argc >= 3) return Type(argv[2]);

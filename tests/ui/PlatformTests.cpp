@@ -1,10 +1,13 @@
 // The thin platform layer against the real system: pictures, files, and the real boxes.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
+#include "platform/SingleInstance.h"
 #include "platform/System.h"
 #include "platform/SystemLibrary.h"
 #include "tests/support/UiTestSupport.h"
@@ -94,6 +97,27 @@ TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
 }
 
 // Wine and Windows give a device name the attributes of a plain file, and a copy to it succeeds.
+TEST(SingleInstance, AFolderNamedInOtherLettersCaseIsTheSameFolder) {
+  const std::pair<std::wstring, std::wstring> sameFolder[] = {
+      {L"C:\\Dist\\", L"c:\\DIST"},
+      {L"Z:\\tmp\\Äöü\\", L"z:\\TMP\\äÖÜ\\"},
+      {L"C:\\Дист\\", L"c:\\дИСТ\\"},
+  };
+  for (const auto& [one, other] : sameFolder)
+    EXPECT_EQ(InstanceName(one), InstanceName(other)) << testing::PrintToString(other);
+  EXPECT_NE(InstanceName(L"C:\\Dist\\"), InstanceName(L"C:\\Dist2\\"));
+}
+
+TEST(SingleInstance, OnlyTheFirstHoldsTheLockUntilItGoes) {
+  const std::wstring name = InstanceName(L"C:\\lock-test-" + std::to_wstring(GetCurrentProcessId()));
+  auto first = std::make_unique<InstanceLock>(name);
+  EXPECT_TRUE(first->IsFirst());
+  EXPECT_FALSE(InstanceLock(name).IsFirst());
+  EXPECT_TRUE(InstanceLock(InstanceName(L"C:\\elsewhere-" + std::to_wstring(GetCurrentProcessId()))).IsFirst());
+  first.reset();
+  EXPECT_TRUE(InstanceLock(name).IsFirst());
+}
+
 TEST(Files, OnlyAFileOnTheDiskCountsAsOneAndNotADeviceUnderAFileName) {
   const std::wstring folder = ExecutableFolder();
   WriteBytes(folder + L"disk-file.1", "x");

@@ -8,6 +8,7 @@
 #include "app/FrmMain.h"
 #include "platform/System.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "tests/support/UiTestSupport.h"
 #include "utilities/Maker.h"
 
@@ -187,6 +188,23 @@ TEST_F(Tray, ClosingTheWindowRemovesTheIcon) {
   SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(CallsOf(NIM_DELETE), 1);
   EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(Tray, ALaterStartFindsTheMarkedWindowAndBringsItBackFromTheTrayOrTheTaskbar) {
+  const std::wstring name = InstanceName(L"C:\\tray-test\\");
+  EXPECT_EQ(WaitForInstanceWindow(TFrmMain::kWindowClass, name, 0), nullptr);
+  form->AnswerLaterStarts(name);
+  const HWND found = WaitForInstanceWindow(TFrmMain::kWindowClass, name, 0);
+  ASSERT_EQ(found, form->Handle());
+  EXPECT_EQ(WaitForInstanceWindow(TFrmMain::kWindowClass, InstanceName(L"C:\\other\\"), 0), nullptr);
+  for (const int hidden : {SW_HIDE, SW_MINIMIZE}) {
+    ShowWindow(found, hidden);
+    PostToInstanceWindow(found, TFrmMain::ShowRequestMessage());
+    PumpMessages();
+    EXPECT_TRUE(IsWindowVisible(found) && !IsIconic(found)) << hidden;
+  }
+  form.reset();
+  EXPECT_EQ(WaitForInstanceWindow(TFrmMain::kWindowClass, name, 0), nullptr);
 }
 
 TEST_F(Tray, TheShellsReturnAddsTheIconAgain) {

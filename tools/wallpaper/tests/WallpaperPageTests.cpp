@@ -189,6 +189,24 @@ TEST_F(WallpaperPage, WithoutADataFolderTheEndReportsTheListFileAndCreatesNoFold
   EXPECT_EQ(GetFileAttributesW(File(L"").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Nobody is there to answer a box at the end of the session, and the box would hold the end up.
+TEST_F(WallpaperPage, AFailedSaveShowsItsBoxWhenClosedButNotAtTheEndOfTheSession) {
+  const struct {
+    const char* end;
+    UINT message;
+    WPARAM wParam;
+    size_t boxes;
+  } ends[] = {{"close", WM_CLOSE, 0, 1}, {"end of the session", WM_ENDSESSION, TRUE, 0}};
+  RemoveDirectoryW(File(L"").c_str());
+  for (const auto& end : ends) {
+    Start();
+    BoxRecorder boxes;
+    SendMessageW(form->Handle(), end.message, end.wParam, 0);
+    form.reset();
+    EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.end;
+  }
+}
+
 TEST_F(WallpaperPage, AListFileThatCannotBeReadAtStartIsLeftAsItWas) {
   WriteBytes(File(L"wp.txt"), "C:\\kept.bmp\r\n");
   HANDLE lock = CreateFileW(File(L"wp.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

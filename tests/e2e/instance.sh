@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# End to end: one running copy for each program folder. Hidden in the tray, the first copy comes back
+# to the front when quoxel.exe is started again from its folder; that second start ends soon, with no
+# window or tray icon of its own, and neither reads nor writes a file of Data. A copy in another folder
+# runs beside the first.
+#   instance.sh QUOXEL WINPROBE WORK
+set -u
+exe=$1 probe=$2 root=$3
+source "$(dirname "${BASH_SOURCE[0]}")/quoxel-run.sh"
+fail() { echo "instance: $*" >&2; wine "$probe" closeall "$caption" >/dev/null 2>&1; exit 1; }
+# Waits up to 10 s for a probe's answer: "windows visible" with the caption, or the tray's icons (the
+# shell adds and removes them a moment after the program asks).
+wait_answer() {
+  for _ in $(seq 1 100); do
+    [ "$(wine "$probe" "${@:2}" | tr -d '\r')" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+wait_count() { wait_answer "$1" count "$caption"; }
+# Icons that programs run before left in the tray stay there: the count is taken from before the start.
+wait_icons() {
+  local expected=$((icons_before + $1))
+  wait_answer "$expected" trayicons || fail "${2}: the tray holds $(wine "$probe" trayicons) icons, not $expected"
+}
+# Each file of Data with its size and times of last change and last access (under relatime a read
+# moves an access time that lies days back); nothing read here, so that the times stay.
+data_state() { find "$1/Data" -type f -printf '%P %s %T@ %A@\n' | sort; }
+
+mkdir -p "$root"
+icons_before=$(wine "$probe" trayicons | tr -d '\r')
+start_quoxel "$exe" "$root/first" || exit 1
+first=$work
+wait_icons 1 "the first copy"
+wine "$probe" post "$caption" 0x401 0x201  # a left click on the tray icon hides the window
+wait_count "1 0" || fail "the window did not hide to the tray"
+
+printf 'C:\\kept.bmp\r\n' >"$first/Data/wp.txt"
+touch -a -d '3 days ago' "$first"/Data/*
+data_state "$first" >"$root/data-before"
+start=$(date +%s%N)
+(cd "$first" && wine quoxel.exe </dev/null >/dev/null 2>&1; echo $? >"$first/second-exit-code") &
+for _ in $(seq 1 100); do [ -s "$first/second-exit-code" ] && break; sleep 0.1; done
+took=$((($(date +%s%N) - start) / 1000000))
+[ -s "$first/second-exit-code" ] || fail "the second start still runs after $took ms ($(wine "$probe" count "$caption"))"
+[ "$(cat "$first/second-exit-code")" = 0 ] || fail "the second start ended with $(cat "$first/second-exit-code")"
+wait_count "1 1" || fail "the first copy's window did not come back ($(wine "$probe" count "$caption"))"
+wait_icons 1 "after the second start"
+data_state "$first" >"$root/data-after"
+cmp -s "$root/data-before" "$root/data-after" || fail "the second start touched Data: $(diff "$root/data-before" "$root/data-after")"
+[ "$(cat "$first/Data/wp.txt")" = $'C:\\kept.bmp\r' ] || fail "the wallpaper list changed: $(cat "$first/Data/wp.txt")"
+
+start_quoxel "$exe" "$root/other" >/dev/null 2>&1
+wait_count "2 2" || fail "the copy in another folder did not run beside the first"
+wait_icons 2 "two copies in two folders"
+
+wine "$probe" closeall "$caption"
+[ "$(quoxel_exit_code)" = 0 ] || fail "the copy in another folder did not end with 0"
+work=$first
+[ "$(quoxel_exit_code)" = 0 ] || fail "the first copy did not end with 0"
+echo "instance: a second start from the same folder ended in $took ms and brought the hidden window back;" \
+  "a copy in another folder ran beside it"
