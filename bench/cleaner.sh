@@ -18,9 +18,9 @@ files_per_folder=200 folders=100
 target_ratio=0.7
 run_timeout=600
 user=$(id -un)
-profiles="$WINEPREFIX/drive_c/Documents and Settings"
-temp="$profiles/$user/Local Settings/Temp"
-temp_windows="C:\\Documents and Settings\\$user\\Local Settings\\Temp"
+local_settings="$WINEPREFIX/drive_c/users/$user/Local Settings"  # below the profile folder Wine gives
+temp="$local_settings/Temp"
+temp_windows="C:\\users\\$user\\Local Settings\\Temp"
 
 fail() { echo "bench: $*" >&2; exit 1; }
 c_printf() { env LC_ALL=C printf "$@"; }
@@ -35,10 +35,10 @@ build_bench_programs() {
     -D_UNICODE -I"$repo_root" "$here/cleaner_walk.cpp" -o "$bench/cleaner_walk.exe"
 }
 
-# The profile folders belong to the tests the rest of the time: another run's are never touched.
+# The profile's Local Settings belongs to the tests the rest of the time: another run's is never touched.
 make_tree() {
-  [ ! -e "$profiles" ] || fail "$profiles exists already: remove it or use another prefix"
-  trap 'rm -rf "$profiles"; stop_display' EXIT
+  [ ! -e "$local_settings" ] || fail "$local_settings exists already: remove it or use another prefix"
+  trap 'rm -rf "$local_settings"; stop_display' EXIT
   local d
   for d in $(seq "$folders"); do
     mkdir -p "$temp/d$d"

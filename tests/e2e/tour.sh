@@ -16,10 +16,11 @@ started=$(date +%s)
 
 program=$WINEPREFIX/drive_c/quoxel-tour          # C:\quoxel-tour: the unzipped package
 files=$WINEPREFIX/drive_c/quoxel-tour-files      # C:\quoxel-tour-files: what the tools work on
-profiles=$WINEPREFIX/drive_c/"Documents and Settings"
-temp=$profiles/$(id -un)/"Local Settings"/Temp   # the Cleaner's temp folder for this user
+profile=$WINEPREFIX/drive_c/users/$(id -un)          # the user's profile folder, as Wine gives it
+temp=$profile/"Local Settings"/Temp                   # the Cleaner's temp folder for this user
+cache=$profile/AppData/Local/Microsoft/Windows/INetCache  # and the browser's cache, as the system names it
 wallpaper_before=
-made_profiles=
+made_profile=
 caption=
 
 P() { wine "$probe" "$@"; }
@@ -33,7 +34,7 @@ clean_up() {
   [ -n "$caption" ] && P close "$caption" >/dev/null 2>&1 && sleep 1
   P wallpaper "$wallpaper_before" >/dev/null 2>&1
   rm -rf "$program" "$files"
-  [ -n "$made_profiles" ] && rm -rf "$profiles"
+  [ -n "$made_profile" ] && rm -rf "$profile/Local Settings" "$cache/logo[1].gif"
 }
 trap clean_up EXIT
 
@@ -106,11 +107,11 @@ for name in beach mountain city; do echo "$name" >"$files/photos/$name.txt"; don
 convert -size 1024x768 gradient:'#1d5c8c-#8fd0e8' "$files/pictures/sky.jpg"
 convert -size 1024x768 gradient:'#2e6b2e-#c8e6a0' BMP3:"$files/pictures/meadow.bmp"
 sox -n -r 8000 -c 1 "$files/wake-up.wav" synth 1 sine 440 || fail "no sound file"
-[ -e "$profiles" ] && fail "C:\\Documents and Settings is there already: the tour makes and removes it"
-made_profiles=1
-mkdir -p "$temp/setup" "$profiles/$(id -un)/Local Settings/Temporary Internet Files"
+[ -e "$profile/Local Settings" ] && fail "the profile's Local Settings is there already: the tour makes and removes it"
+made_profile=1
+mkdir -p "$temp/setup" "$cache"
 for name in '~DF3A1C.tmp' 'setup/msi4C7E.tmp' 'setup/_is82F1.tmp' 'install.log'; do echo x >"$temp/$name"; done
-echo x >"$profiles/$(id -un)/Local Settings/Temporary Internet Files/logo[1].gif"
+echo x >"$cache/logo[1].gif"
 wallpaper_before=$(P wallpaper)
 port=$(cat "$port_file") || fail "the catalogue test server is not running"
 
@@ -144,11 +145,11 @@ page 2 "Search for unnecessary files"
 click_control "Search for unnecessary files"
 user=$(id -un)
 for name in '~DF3A1C.tmp' 'setup\\msi4C7E.tmp' 'setup\\_is82F1.tmp'; do
-  until_ok 10 shows "^item|[0-9]*|1|.*|C:\\\\Documents and Settings\\\\$user\\\\Local Settings\\\\Temp\\\\$name\$" ||
+  until_ok 10 shows "^item|[0-9]*|1|.*|C:\\\\users\\\\$user\\\\Local Settings\\\\Temp\\\\$name\$" ||
     fail "the cleaner did not list and mark $name"
 done
 shows 'install\.log' && fail "the cleaner listed install.log"
-shows 'Temporary Internet Files\\logo\[1\]\.gif$' || fail "the cleaner did not list the cache file"
+shows 'INetCache\\logo\[1\]\.gif$' || fail "the cleaner did not list the cache file"
 shot cleaner
 
 # --- Software List: the shipped catalogue, an entry, the update -----------------------------------

@@ -4,19 +4,12 @@
 
 #include "utilities/FileNames.h"
 
-namespace {
-
-std::wstring ProfileFolder(const std::wstring& userName, const std::wstring& below) {
-  return L"C:\\Documents and Settings\\" + userName + L"\\Local Settings\\" + below;
-}
-
-}  // namespace
-
-std::vector<ScanRequest> CleanerScans(const std::wstring& userName, const std::wstring& cookieFolder) {
-  std::vector<ScanRequest> scans = {
-      {ProfileFolder(userName, L"Temp"), true, {L".tmp"}},
-      {ProfileFolder(userName, L"Temporary Internet Files"), false, {kAllFiles}},
-  };
+std::vector<ScanRequest> CleanerScans(const std::wstring& profileFolder, const std::wstring& cacheFolder,
+                                      const std::wstring& cookieFolder) {
+  std::vector<ScanRequest> scans;
+  if (!profileFolder.empty())
+    scans.push_back({WithTrailingBackslash(profileFolder) + L"Local Settings\\Temp", true, {L".tmp"}});
+  if (!cacheFolder.empty()) scans.push_back({cacheFolder, false, {kAllFiles}});
   if (!cookieFolder.empty()) scans.push_back({cookieFolder, false, {L".txt"}});
   return scans;
 }

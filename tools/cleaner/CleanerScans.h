@@ -14,10 +14,12 @@ struct ScanRequest {
   std::vector<std::wstring> filter;
 };
 
-// Temporary files, the top level of the browser's cache and the cookie text files, in this order.
-// The profile folders are built from the user name; an empty cookie folder (its query failed) adds
-// no scan, since completed with a backslash it would name the root of the current drive.
-std::vector<ScanRequest> CleanerScans(const std::wstring& userName, const std::wstring& cookieFolder);
+// Temporary files below the user's profile folder, the top level of the browser's cache and the cookie
+// text files, in this order, each from the folder the system gives for the current user. A folder the
+// system could not give (empty) adds no scan: completed with a backslash it would name the root of the
+// current drive.
+std::vector<ScanRequest> CleanerScans(const std::wstring& profileFolder, const std::wstring& cacheFolder,
+                                      const std::wstring& cookieFolder);
 
 std::wstring WithTrailingBackslash(const std::wstring& folder);
 

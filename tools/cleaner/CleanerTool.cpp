@@ -65,8 +65,9 @@ void CleanerTool::BtnETFClick() {
 
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
   found_.clear();
-  const std::wstring userName = GetLoggedOnUserName();
-  found_ = SearchWhileAnswering(CleanerScans(userName, GetSpecialFolderPath(CSIDL_COOKIES)));
+  found_ = SearchWhileAnswering(CleanerScans(GetSpecialFolderPath(CSIDL_PROFILE),
+                                            GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
+                                            GetSpecialFolderPath(CSIDL_COOKIES)));
   std::vector<std::wstring> paths;
   paths.reserve(found_.size());
   for (const CleanableFile& file : found_) paths.push_back(file.path);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -18,7 +19,6 @@
 namespace {
 
 using Texts = std::vector<std::wstring>;
-constexpr wchar_t kProfiles[] = L"C:\\Documents and Settings";
 
 std::wstring UnixPath(const std::wstring& path) {
   using ToUnix = char*(CDECL*)(const wchar_t*);
@@ -47,25 +47,30 @@ void HostShell(const std::wstring& folder, const std::wstring& script) {
 
 class CleanerPage : public FormTest {
  protected:
-  // The tests own the profile folders, which may not be there before, and the cookies they make
-  // (Wine's own cookie index may be there).
+  // The tests own the profile's "Local Settings", which may not be there before, and what they make in
+  // the cache and cookie folders, which Wine has and uses too.
   void SetUp() override {
-    ASSERT_FALSE(Exists(kProfiles));
+    ASSERT_FALSE(Exists(profile));
     owned = true;
     for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     FormTest::SetUp();
   }
   void TearDown() override {
     FormTest::TearDown();
-    for (const auto& cookie : cookiesMade) DeleteFileW(cookie.c_str());
-    if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(kProfiles) + L"'");
+    for (const auto& [folder, names] : madeInShared)
+      if (!names.empty()) HostShell(folder, L"rm -rf" + names);
+    if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(profile) + L"'");
   }
   std::wstring Make(const std::wstring& folder, const std::wstring& name) {
     const std::wstring path = folder + L"\\" + name;
     SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
     WriteBytes(path, "x");
-    if (folder == cookies) cookiesMade.push_back(path);
+    MadeInShared(folder, name);
     return path;
+  }
+  // Made by a host shell in a shared folder: removed at the end with the rest.
+  void MadeInShared(const std::wstring& folder, const std::wstring& name) {
+    if (folder == cache || folder == cookies) madeInShared[folder] += L" '" + name.substr(0, name.find(L'\\')) + L"'";
   }
   Texts Click(HWND button) {
     BoxRecorder boxes;
@@ -80,11 +85,12 @@ class CleanerPage : public FormTest {
   }
   static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-  const std::wstring profile = std::wstring(kProfiles) + L"\\" + GetLoggedOnUserName() + L"\\Local Settings";
-  const std::wstring temp = profile + L"\\Temp", cache = profile + L"\\Temporary Internet Files";
+  const std::wstring profile = GetSpecialFolderPath(CSIDL_PROFILE) + L"\\Local Settings";
+  const std::wstring temp = profile + L"\\Temp";
+  const std::wstring cache = GetSpecialFolderPath(CSIDL_INTERNET_CACHE);
   const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
   bool owned = false;
-  std::vector<std::wstring> cookiesMade;
+  std::map<std::wstring, std::wstring> madeInShared;  // folder -> the names to remove, quoted
 };
 
 }  // namespace
@@ -150,7 +156,8 @@ TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   Make(profile, L"outside\\x.tmp");
   Make(temp, L"target.txt");  // not a ".tmp": its own check would race the link's for the one file
   HostShell(temp, L"ln -s ../outside/keep.tmp filelink.tmp && ln -s target.txt samefolderlink.tmp");
-  HostShell(cache, L"ln -s ../outside/keep.tmp cachefilelink.dat");
+  HostShell(cache, L"ln -s '" + UnixPath(outside) + L"' cachefilelink.dat");
+  MadeInShared(cache, L"cachefilelink.dat");
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});
   HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");

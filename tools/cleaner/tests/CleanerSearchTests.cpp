@@ -61,10 +61,23 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
 
 }  // namespace
 
-TEST(CleanerScans, AFailedCookieQueryAddsNoScanRatherThanTheDriveRoot) {
-  ASSERT_EQ(CleanerScans(L"ann", L"").size(), 2u);
-  EXPECT_EQ(CleanerScans(L"ann", L"").back().folder,
-            L"C:\\Documents and Settings\\ann\\Local Settings\\Temporary Internet Files");
+// On a standard XP profile the folders are those of "C:\Documents and Settings\<user>"; elsewhere
+// what the system gives. A folder it could not give would name the drive's root once completed.
+TEST(CleanerScans, EachScanStartsFromTheFolderTheSystemGaveAndAMissingOneAddsNoScan) {
+  const std::wstring xp = L"C:\\Documents and Settings\\ann";
+  const std::wstring xpCache = xp + L"\\Local Settings\\Temporary Internet Files";
+  const struct { std::wstring profile, cache, cookies; std::vector<std::wstring> folders; } cases[] = {
+      {xp, xpCache, xp + L"\\Cookies", {xp + L"\\Local Settings\\Temp", xpCache, xp + L"\\Cookies"}},
+      {L"D:\\Users\\ann.example\\", L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache", L"",
+       {L"D:\\Users\\ann.example\\Local Settings\\Temp",
+        L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache"}},
+      {L"", L"", L"C:\\c", {L"C:\\c"}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::wstring> folders;
+    for (const ScanRequest& scan : CleanerScans(c.profile, c.cache, c.cookies)) folders.push_back(scan.folder);
+    EXPECT_EQ(folders, c.folders) << testing::PrintToString(c.profile);
+  }
 }
 
 TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) {
