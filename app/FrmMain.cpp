@@ -47,8 +47,11 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
-  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 32, 32, 0));
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0));
+  // The icons at the system's sizes for them, which grow with the screen's DPI.
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = TFrmMain::kWindowClass;
@@ -90,8 +93,8 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   RegisterSpeedButtonClass(instance);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   showRequestMessage_ = ShowRequestMessage();
-  smallIcon_.Reset(
-      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0)));
+  smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   CreateFonts();
   const RECT rect = CentredWindowRect(dpi_);
   handle_ = CreateWindowExW(0, TFrmMain::kWindowClass, kCaption, kMainWindowStyle, rect.left, rect.top,

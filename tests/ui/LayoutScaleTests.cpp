@@ -134,3 +134,14 @@ TEST_F(LayoutScale, FontsKeepTheirSizeInPoints) {
   const LRESULT itemHeight = SendMessageW(form->Disk().LstKovot, LB_GETITEMHEIGHT, 0, 0);
   EXPECT_EQ(itemHeight, ScaleToDpi(18, dpi));
 }
+
+TEST_F(LayoutScale, TheTrayIconIsOfTheSystemsSmallIconSize) {
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(form->TrayIconData.hIcon, &info));
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYSMICON));
+}
