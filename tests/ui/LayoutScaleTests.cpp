@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 
+#include "app/ResourceIds.h"
 #include "platform/Dpi.h"
 #include "tests/support/FormTest.h"
 #include "tools/admin/AdminTool.h"
@@ -144,4 +146,29 @@ TEST_F(LayoutScale, TheTrayIconIsOfTheSystemsSmallIconSize) {
   DeleteObject(info.hbmMask);
   EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
   EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYSMICON));
+}
+
+// The program icon carries a frame drawn for each size Windows asks for between 100 and 200 %.
+TEST(ProgramIcon, HasAFrameForEachIconSizeUpTo200Percent) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  };
+#pragma pack(pop)
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDI_QUOXEL), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  ASSERT_NE(found, nullptr);
+  const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+  const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+  std::set<int> sizes;
+  for (WORD i = 0; i < count; ++i) {
+    const auto* entry = reinterpret_cast<const GroupEntry*>(group + 6 + i * sizeof(GroupEntry));
+    EXPECT_EQ(entry->width, entry->height);
+    sizes.insert(entry->width == 0 ? 256 : entry->width);
+  }
+  const int wanted[] = {16, 20, 24, 32, 40, 48, 64, 256};
+  for (const int size : wanted) EXPECT_EQ(sizes.count(size), 1u) << size << " x " << size;
 }
