@@ -19,6 +19,7 @@
 #include "tools/shutdown/ShutdownTool.h"
 #include "ui/Handlers.h"
 #include "ui/WindowObject.h"
+#include "utilities/DpiScale.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
 
@@ -26,7 +27,8 @@ namespace {
 
 constexpr DWORD kMainWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
-// The page area inside the page control: 588 x 388 in the 598 x 418 client area.
+// The page area inside the page control: 588 x 388 in the 598 x 418 client area (at 96 DPI, as every
+// length here).
 constexpr int kPageMarginSide = 5;
 constexpr int kPageMarginTop = 25;
 constexpr int kPageMarginBottom = 5;
@@ -45,8 +47,11 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
-  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 32, 32, 0));
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0));
+  // The icons at the system's sizes for them, which grow with the screen's DPI.
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = TFrmMain::kWindowClass;
@@ -54,23 +59,25 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
 }
 
 // The widest padding from kTabPaddingX down to kTabPaddingXMin with which the row of tabs, captions in
-// the font, fits the window; 0 when none does. The captions are measured once, not once per padding.
-int WidestFittingPadding(HFONT font) {
+// the font, fits the window at this DPI; 0 when none does. The captions are measured once, not once per
+// padding.
+int WidestFittingPadding(HFONT font, int dpi) {
   int captions = 0;
   for (const wchar_t* caption : kPageCaptions) captions += TextExtent(font, caption).cx;
-  const int room = TFrmMain::kClientWidth - 2 * kSelectedTabOverhang - captions;
-  const int padding = room < 0 ? 0 : std::min(kTabPaddingX, room / (2 * static_cast<int>(kPageCaptions.size())));
-  return padding >= kTabPaddingXMin ? padding : 0;
+  const int room = ScaleToDpi(TFrmMain::kClientWidth - 2 * kSelectedTabOverhang, dpi) - captions;
+  const int padding =
+      room < 0 ? 0 : std::min(ScaleToDpi(kTabPaddingX, dpi), room / (2 * static_cast<int>(kPageCaptions.size())));
+  return padding >= ScaleToDpi(kTabPaddingXMin, dpi) ? padding : 0;
 }
 
-// Where the pages lie in a page control filling a client area of this size.
-Bounds PageBounds(int clientWidth, int clientHeight) {
-  return {kPageMarginSide, kPageMarginTop, clientWidth - 2 * kPageMarginSide,
-          clientHeight - kPageMarginTop - kPageMarginBottom};
+// Where the pages lie in a page control filling a client area of this size in pixels, at this DPI.
+Bounds PageBounds(int clientWidth, int clientHeight, int dpi) {
+  const int side = ScaleToDpi(kPageMarginSide, dpi), top = ScaleToDpi(kPageMarginTop, dpi);
+  return {side, top, clientWidth - 2 * side, clientHeight - top - ScaleToDpi(kPageMarginBottom, dpi)};
 }
 
-RECT CentredWindowRect() {
-  RECT rect{0, 0, TFrmMain::kClientWidth, TFrmMain::kClientHeight};
+RECT CentredWindowRect(int dpi) {
+  RECT rect{0, 0, ScaleToDpi(TFrmMain::kClientWidth, dpi), ScaleToDpi(TFrmMain::kClientHeight, dpi)};
   AdjustWindowRectEx(&rect, kMainWindowStyle, FALSE, 0);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -86,10 +93,10 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   RegisterSpeedButtonClass(instance);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   showRequestMessage_ = ShowRequestMessage();
-  smallIcon_.Reset(
-      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON, 16, 16, 0)));
+  smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUOXEL), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   CreateFonts();
-  const RECT rect = CentredWindowRect();
+  const RECT rect = CentredWindowRect(dpi_);
   handle_ = CreateWindowExW(0, TFrmMain::kWindowClass, kCaption, kMainWindowStyle, rect.left, rect.top,
                             rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this);
   if (!handle_) throw AppError(L"The main window cannot be created");
@@ -122,10 +129,10 @@ void TFrmMain::AnswerLaterStarts(const std::wstring& instanceName) {
 }
 
 void TFrmMain::CreateFonts() {
-  fonts_.normal = MakeFont({L"Tahoma", kFontHeight});
-  fonts_.bold = MakeFont({L"Tahoma", kFontHeight, FW_BOLD});
-  fonts_.link = MakeFont({L"Tahoma", kFontHeight, FW_NORMAL, false, true});
-  versionFont_ = MakeFont({L"Tahoma", 21});
+  fonts_.normal = MakeFont({L"Tahoma", kFontHeight}, dpi_);
+  fonts_.bold = MakeFont({L"Tahoma", kFontHeight, FW_BOLD}, dpi_);
+  fonts_.link = MakeFont({L"Tahoma", kFontHeight, FW_NORMAL, false, true}, dpi_);
+  versionFont_ = MakeFont({L"Tahoma", 21}, dpi_);
 }
 
 void TFrmMain::WireTools() {
@@ -159,7 +166,8 @@ void TFrmMain::CreatePageControl() {
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
     SendMessageW(Tabit, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    pages_[i] = std::make_unique<Page>(Tabit, PageBounds(kClientWidth, kClientHeight));
+    pages_[i] = std::make_unique<Page>(
+        Tabit, PageBounds(ScaleToDpi(kClientWidth, dpi_), ScaleToDpi(kClientHeight, dpi_), dpi_));
   }
   SH1 = PageHandle(kPageHome);
   SH2 = PageHandle(kPageHardDisks);
@@ -177,10 +185,10 @@ void TFrmMain::FitTabsInOneRow() {
   // the layout was made with), first the padding and then the captions' height give way, so that all
   // nine tabs stay in one row without scroll arrows.
   for (int height = kFontHeight; height >= kSmallestTabFontHeight; --height) {
-    if (height != kFontHeight) tabFont_ = MakeFont({L"Tahoma", height});
+    if (height != kFontHeight) tabFont_ = MakeFont({L"Tahoma", height}, dpi_);
     HFONT font = height == kFontHeight ? fonts_.normal.Get() : tabFont_.Get();
-    if (const int padding = WidestFittingPadding(font)) {
-      SendMessageW(Tabit, TCM_SETPADDING, 0, MAKELPARAM(padding, kTabPaddingY));
+    if (const int padding = WidestFittingPadding(font, dpi_)) {
+      SendMessageW(Tabit, TCM_SETPADDING, 0, MAKELPARAM(padding, ScaleToDpi(kTabPaddingY, dpi_)));
       SendMessageW(Tabit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
       return;
     }
@@ -202,7 +210,7 @@ void TFrmMain::LayOutPages() {
   RECT client;
   GetClientRect(handle_, &client);
   MoveWindow(Tabit, 0, 0, client.right, client.bottom, TRUE);
-  const Bounds bounds = PageBounds(client.right, client.bottom);
+  const Bounds bounds = PageBounds(client.right, client.bottom, dpi_);
   for (const auto& page : pages_)
     MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }

@@ -10,6 +10,7 @@
 
 #include "app/Navigation.h"
 #include "app/Version.h"
+#include "platform/Dpi.h"
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/Pictures.h"
@@ -159,6 +160,8 @@ class TFrmMain : public ToolHost {
   HINSTANCE instance_;
   HWND handle_ = nullptr;
   std::wstring appDir_;
+  // The DPI the window is laid out for: the screen's, where it opens.
+  const int dpi_ = ScreenDpi();
   WindowFonts fonts_;
   ScopedFont versionFont_, tabFont_;
   ScopedBitmap logo_;

@@ -13,9 +13,11 @@ void TFrmMain::CreateHomePage() {
   logo_ = CreatePremultipliedBitmap(logo);
 
   home.AddBevel({0, 3, 585, 112}, BDR_RAISEDINNER, BF_RECT);  // Bevel1
-  home.AddPainting({166, 14, logo.width, logo.height}, [this](HDC dc, const RECT& r) {  // ImgLogo
-    DrawPicture(dc, logo_.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
-  });
+  // The picture keeps its own size; its place follows the layout.
+  home.AddPainting({166, 14, logo.width, logo.height},
+                   [this, width = logo.width, height = logo.height](HDC dc, const RECT& r) {  // ImgLogo
+                     DrawPicture(dc, logo_.Get(), r.left, r.top, width, height);
+                   });
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
   LblVersion = CreateLabel(SH1, L"" QUOXEL_VERSION_TEXT, {384, 41, 28, 25}, versionFont_.Get());
   Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, fonts_.normal.Get());

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/ResourceIds.h"
+#include "utilities/DpiScale.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void TFrmMain::CreateModuleIcons() {
   ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
   ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);
-  ListView_SetIconSpacing(Kuvakkeet, kIconSpacingX, kIconSpacingY);
+  ListView_SetIconSpacing(Kuvakkeet, ScaleToDpi(kIconSpacingX, dpi_), ScaleToDpi(kIconSpacingY, dpi_));
   for (int position = 0; position < static_cast<int>(kModuleIcons.size()); ++position) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;

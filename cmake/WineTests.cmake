@@ -34,12 +34,18 @@ quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
 quoxel_wine_test(quoxel_ui_tests
   ${QUOXEL_RESOURCES}
   ${QUOXEL_WINDOW_TESTS}
+  tests/ui/LayoutScaleTests.cpp
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp
   tests/ui/PlatformTests.cpp
   tests/ui/TextFilesTests.cpp
   tests/ui/TrayTests.cpp
 )
+
+# The layout tests again at 120, 144 and 192 DPI, in a Wine prefix of their own.
+add_test(NAME wine.layout_at_other_dpis COMMAND bash ${PROJECT_SOURCE_DIR}/tests/ui/dpi-layout.sh
+         $<TARGET_FILE:quoxel_ui_tests> $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/dpi-layout)
+set_tests_properties(wine.layout_at_other_dpis PROPERTIES TIMEOUT 180)
 
 # End to end: the real program beside a Data folder, in the Wine desktop.
 add_executable(winprobe tests/e2e/winprobe.cpp)

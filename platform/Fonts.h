@@ -3,8 +3,8 @@
 
 #include "platform/Handles.h"
 
-// What a control's font is: face, height in pixels (a character height, as the pages' tables give
-// it), weight and style.
+// What a control's font is: face, height in pixels of the 96-DPI layout (a character height, as the
+// pages' tables give it), weight and style.
 struct FontSpec {
   const wchar_t* face = L"Tahoma";
   int height = 11;
@@ -14,4 +14,5 @@ struct FontSpec {
   BYTE charset = DEFAULT_CHARSET;
 };
 
-ScopedFont MakeFont(const FontSpec& font);
+// The font for a window shown at this DPI: the same size in points on any screen.
+ScopedFont MakeFont(const FontSpec& font, int dpi);

@@ -742,9 +742,14 @@ def make_logo():
     return cv.final()
 
 
+# Program icon frames: 16, 32 and 48 for 96 DPI, 20, 24, 40 and 64 for the small and large icons at
+# 125 to 200 %, 256 for the shell's largest views.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+
+
 def make_icon_image(n):
-    """Program icon at n x n (48 and 32 from the emblem, 16 drawn on the pixel grid)."""
-    if n >= 32:
+    """Program icon at n x n (20 and up from the emblem, 16 drawn on the pixel grid)."""
+    if n >= 20:
         cv = Canvas(n, n)
         emblem(cv, 0, 0, n)
         return cv.final()
@@ -868,11 +873,12 @@ def main(argv):
         im = fn()
         icons.append(im)
         save_png(im, os.path.join(RES, "module%d.png" % i))
-    ico_images = [make_icon_image(n) for n in (16, 32, 48)]
+    ico_images = [make_icon_image(n) for n in ICON_SIZES]
     write_ico(os.path.join(RES, "quoxel.ico"), ico_images)
-    print("wrote", os.path.relpath(os.path.join(RES, "quoxel.ico"), ROOT), "16/32/48")
+    print("wrote", os.path.relpath(os.path.join(RES, "quoxel.ico"), ROOT), "/".join(map(str, ICON_SIZES)))
     if len(argv) >= 2 and argv[0] == "--preview":
-        make_preview(argv[1], logo, icons, ico_images)
+        # the sheet has room for the 96-DPI frames
+        make_preview(argv[1], logo, icons, [im for im in ico_images if im.size[0] in (16, 32, 48)])
 
 
 if __name__ == "__main__":

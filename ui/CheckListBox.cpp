@@ -69,7 +69,7 @@ HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int item
                           WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | sorted |
                               LBS_NOINTEGRALHEIGHT,
                           bounds, id, font, WS_EX_CLIENTEDGE);
-  SendMessageW(list, LB_SETITEMHEIGHT, 0, itemHeight);
+  SetItemHeight(list, LB_SETITEMHEIGHT, itemHeight);
   SetPropW(list, kCheckListMarker, reinterpret_cast<HANDLE>(1));
   listBoxProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListInput)));

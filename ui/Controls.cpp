@@ -4,8 +4,10 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "platform/Shell.h"
+#include "utilities/DpiScale.h"
 #include "utilities/WebAddress.h"
 
 namespace {
@@ -27,11 +29,14 @@ auto WithFont(HFONT font, Measure measure) {
   return measure(dc);
 }
 
-HWND CreateWith(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds b,
-                int id, DWORD exStyle) {
-  return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.left, b.top,
-                         b.width, b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+// Creates the control at bounds already in the parent's pixels, and gives it the font.
+HWND CreateAt(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds b, int id,
+              HFONT font, DWORD exStyle = 0) {
+  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.left, b.top,
+                                 b.width, b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
 }
 
 // Pressed while the left button went down on it and the pointer is still over it.
@@ -151,19 +156,25 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
+Bounds ScaledBounds(Bounds b, int dpi) {
+  // The far edges are scaled rather than the sizes, so that controls side by side stay side by side.
+  const int left = ScaleToDpi(b.left, dpi), top = ScaleToDpi(b.top, dpi);
+  return {left, top, ScaleToDpi(b.left + b.width, dpi) - left, ScaleToDpi(b.top + b.height, dpi) - top};
+}
+
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
                  int id, HFONT font, DWORD exStyle) {
-  HWND control = CreateWith(parent, windowClass, text, style, bounds, id, exStyle);
-  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
+  return CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, WindowDpi(parent)), id, font, exStyle);
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id) {
+  bounds = ScaledBounds(bounds, WindowDpi(parent));
   bounds.width = LabelWidth(font, text);
-  return CreateChild(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
+  return CreateAt(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
 }
 
 HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font) {
+  bounds = ScaledBounds(bounds, WindowDpi(parent));
   // Tall enough for every line the text wraps to in this font.
   const int height = WithFont(font, [&](HDC dc) {
     RECT needed{0, 0, bounds.width, 0};
@@ -171,7 +182,7 @@ HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HF
     return static_cast<int>(needed.bottom);
   });
   if (height > bounds.height) bounds.height = height;
-  return CreateChild(parent, L"STATIC", text, SS_LEFT, bounds, 0, font);
+  return CreateAt(parent, L"STATIC", text, SS_LEFT, bounds, 0, font);
 }
 
 void SetLabelText(HWND label, const std::wstring& text) {
@@ -181,6 +192,10 @@ void SetLabelText(HWND label, const std::wstring& text) {
   SetWindowPos(label, nullptr, 0, 0, LabelWidth(font, text), rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowTextW(label, text.c_str());
+}
+
+void SetItemHeight(HWND control, UINT setItemHeight, int height) {
+  SendMessageW(control, setItemHeight, 0, ScaleToDpi(height, WindowDpi(control)));
 }
 
 void RegisterSpeedButtonClass(HINSTANCE instance) {

@@ -11,6 +11,10 @@ struct Bounds {
   int left, top, width, height;
 };
 
+// Bounds of the 96-DPI layout on a window shown at this DPI.
+Bounds ScaledBounds(Bounds bounds, int dpi);
+
+// The create functions take their bounds in the 96-DPI layout and place the control at the parent's DPI.
 // Creates a child control and gives it the font.
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
                  int id, HFONT font, DWORD exStyle = 0);
@@ -20,6 +24,9 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
 HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font);
 // Changes a label's text and makes it as wide as the new text.
 void SetLabelText(HWND label, const std::wstring& text);
+// Sets the height of the items of a list box (LB_SETITEMHEIGHT) or of a combo box's list
+// (CB_SETITEMHEIGHT), given in the 96-DPI layout, at the control's DPI.
+void SetItemHeight(HWND control, UINT setItemHeight, int height);
 
 // A push button that never takes the keyboard focus; a click (or BM_CLICK) sends BN_CLICKED to its
 // parent like an ordinary button.

@@ -10,7 +10,7 @@ HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exSt
   const HWND list = CreateChild(parent, L"LISTBOX", L"",
                                 WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
                                 bounds, 0, font, exStyle);
-  SendMessageW(list, LB_SETITEMHEIGHT, 0, kItemHeight);
+  SetItemHeight(list, LB_SETITEMHEIGHT, kItemHeight);
   return list;
 }
 

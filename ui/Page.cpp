@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/Dpi.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
 #include "ui/WindowObject.h"
@@ -27,7 +28,8 @@ Page::Page(HWND pageControl, Bounds b) {
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(pageControl, GWLP_HINSTANCE)), this);
 }
 
-Page::Page(HWND parent, Bounds b, COLORREF background) : background_(CreateSolidBrush(background)) {
+Page::Page(HWND parent, Bounds bounds, COLORREF background) : background_(CreateSolidBrush(background)) {
+  const Bounds b = ScaledBounds(bounds, WindowDpi(parent));
   handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left,
                             b.top, b.width, b.height, parent, nullptr,
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
@@ -37,7 +39,8 @@ Page::~Page() {
   if (background_) DeleteObject(background_);
 }
 
-void Page::AddPainting(Bounds b, Painter painter) {
+void Page::AddPainting(Bounds bounds, Painter painter) {
+  const Bounds b = ScaledBounds(bounds, WindowDpi(handle_));
   paintings_.push_back({RECT{b.left, b.top, b.left + b.width, b.top + b.height}, std::move(painter)});
 }
 

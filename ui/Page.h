@@ -18,9 +18,10 @@ class Page {
   using Painter = std::function<void(HDC, const RECT&)>;
 
   static void RegisterWindowClass(HINSTANCE instance);
-  // A page of the page control, in the button-face colour, hidden until chosen, covering `bounds` of it.
+  // A page of the page control, in the button-face colour, hidden until chosen, covering `bounds` of it
+  // (in pixels: the page control's own display area).
   Page(HWND pageControl, Bounds bounds);
-  // A panel: a container at a place in its parent, with its own background colour.
+  // A panel: a container at a place in its parent (in the 96-DPI layout), with its own background colour.
   Page(HWND parent, Bounds bounds, COLORREF background);
   ~Page();
   Page(const Page&) = delete;
@@ -29,6 +30,7 @@ class Page {
   HWND Handle() const { return handle_; }
   // What labels on this container paint their background with.
   HBRUSH Background() const { return background_ ? background_ : GetSysColorBrush(COLOR_BTNFACE); }
+  // Draws on the page at the bounds (in the 96-DPI layout), scaled to the page's DPI.
   void AddPainting(Bounds bounds, Painter painter);
   // A bevel: DrawEdge's edge and border flags around the bounds.
   void AddBevel(Bounds bounds, UINT edge, UINT flags);

@@ -18,6 +18,7 @@
 #include "tools/shutdown/ShutdownTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
 #include "ui/Controls.h"
+#include "utilities/DpiScale.h"
 
 namespace {
 
@@ -296,8 +297,8 @@ TEST_F(MainWindow, ClosingEndsWithoutAQuestion) {
 }
 
 TEST(Labels, AnItalicLabelHoldsItsLastLetterWhole) {
-  const ScopedFont italic = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
+  const ScopedFont italic = MakeFont({L"Tahoma", 16, FW_NORMAL, true}, kLayoutDpi);
   EXPECT_GT(LabelWidth(italic.Get(), L"computer"), TextExtent(italic.Get(), L"computer").cx);
-  const ScopedFont upright = MakeFont({L"Tahoma", 16});
+  const ScopedFont upright = MakeFont({L"Tahoma", 16}, kLayoutDpi);
   EXPECT_EQ(LabelWidth(upright.Get(), L"computer"), TextExtent(upright.Get(), L"computer").cx);
 }

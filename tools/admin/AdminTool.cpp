@@ -2,6 +2,7 @@
 // web look-up of a process.
 #include "tools/admin/AdminTool.h"
 
+#include "platform/Dpi.h"
 #include "platform/Fonts.h"
 #include "platform/Processes.h"
 #include "platform/Shell.h"
@@ -25,7 +26,7 @@ MemoryFigures ToMemoryFigures(const MEMORYSTATUSEX& status) {
 AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND SH9 = PageHandle();
-  infoFont_ = MakeFont({L"Tahoma", 13});
+  infoFont_ = MakeFont({L"Tahoma", 13}, WindowDpi(PageHandle()));
   page.AddBevel({3, 3, 262, 166}, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);  // LstInfo's own bevel
   LstInfo = page.Bind(CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
                                   infoFont_.Get()),
@@ -33,7 +34,7 @@ AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
                         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
                         return GetSysColorBrush(COLOR_BTNFACE);
                       }));
-  SendMessageW(LstInfo, LB_SETITEMHEIGHT, 0, 16);
+  SetItemHeight(LstInfo, LB_SETITEMHEIGHT, 16);
   LstProc = page.Bind(CreateCheckListBox(SH9, {3, 194, 262, 191}, 0, font, 13),
                       OnSelect([this] { LstProcClick(); }).OnMarkChange([this] { LstProcClickCheck(); }));
   page.AddBevel({271, 3, 314, 166}, EDGE_ETCHED, BF_RECT);    // Bevel4

@@ -3,6 +3,7 @@
 
 #include "platform/Boxes.h"
 #include "platform/Clock.h"
+#include "platform/Dpi.h"
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/alarm/AlarmFile.h"
@@ -17,7 +18,7 @@ constexpr COLORREF kGreen = RGB(0, 128, 0);
 AlarmTool::AlarmTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND SH6 = PageHandle();
-  statusFont_ = MakeFont({L"Tahoma", 21});
+  statusFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
   page.BindTimer(AlarmAjastin, [this] { AlarmAjastinTimer(); });
   Lbl5 = CreateLabel(SH6, L"Notice that the Quoxel has to be running to ensure functionality of Alarm Clock.",
                      {87, 19, 412, 13}, font);

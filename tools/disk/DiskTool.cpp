@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "platform/Dpi.h"
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/System.h"
@@ -18,14 +19,14 @@ constexpr int kDriveListTabStop = 30;  // dialog units
 
 DiskTool::DiskTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
-  drivesFont_ = MakeFont({L"Lucida Sans", 16, FW_NORMAL, false, false, ANSI_CHARSET});
+  drivesFont_ = MakeFont({L"Lucida Sans", 16, FW_NORMAL, false, false, ANSI_CHARSET}, WindowDpi(PageHandle()));
   creamBrush_.Reset(CreateSolidBrush(kCream));
   Lbl11 = CreateLabel(PageHandle(), L"Click to select:", {3, 3, 69, 13}, font);
   LstKovot = page.Bind(CreateChild(PageHandle(), L"LISTBOX", L"",
                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                                    {3, 19, 278, 142}, 0, drivesFont_.Get()),
                        OnSelect([this] { LstKovotClick(); }).OnColour([this](HDC) { return creamBrush_.Get(); }));
-  SendMessageW(LstKovot, LB_SETITEMHEIGHT, 0, 18);
+  SetItemHeight(LstKovot, LB_SETITEMHEIGHT, 18);
   int tabStop = kDriveListTabStop;
   SendMessageW(LstKovot, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   CreateDriveDetails();

@@ -7,6 +7,7 @@
 #include <exception>
 #include <thread>
 
+#include "platform/Dpi.h"
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/Shell.h"
@@ -31,7 +32,7 @@ void DiskTool::CreateSearchControls() {
                                       {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
                           Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
   ShowWindow(LstLargest, SW_HIDE);
-  SendMessageW(LstLargest, LB_SETITEMHEIGHT, 0, 13);
+  SetItemHeight(LstLargest, LB_SETITEMHEIGHT, 13);
   int tabStop = kResultsTabStop;
   SendMessageW(LstLargest, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   Pop2.Reset(CreatePopupMenu());
@@ -48,7 +49,7 @@ void DiskTool::CreateSearchControls() {
   for (int count = 5; count <= 20; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
   SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
-  SendMessageW(Cbo_SC, CB_SETITEMHEIGHT, 0, 13);
+  SetItemHeight(Cbo_SC, CB_SETITEMHEIGHT, 13);
   Lbl9 = CreateLabel(PageHandle(), L"Search", {368, 117, 33, 13}, font);
   Lbl10 = CreateLabel(PageHandle(), L"largest files", {455, 117, 55, 13}, font);
   BtnKovoIsoimmat = page_.Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font),
@@ -57,7 +58,7 @@ void DiskTool::CreateSearchControls() {
 
   Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);
   ShowWindow(Anim1, SW_HIDE);
-  searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
+  searchingFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true}, WindowDpi(PageHandle()));
   LblSearching = CreateLabel(PageHandle(), L"Searching...", {239, 271, 84, 19}, searchingFont_.Get());
   ShowWindow(LblSearching, SW_HIDE);
 }

@@ -28,7 +28,7 @@ void DiskTool::CreateAlertRow() {
                                  {94, 358, 51, 21 + kComboListHeight}, 0, font),
                      OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
   SetWindowTextW(CboAD, L"C:");
-  SendMessageW(CboAD, CB_SETITEMHEIGHT, 0, 13);
+  SetItemHeight(CboAD, CB_SETITEMHEIGHT, 13);
   Lbl21 = CreateLabel(PageHandle(), L"has less space than", {151, 362, 94, 13}, font);
   Lbl22 = CreateLabel(PageHandle(), L"GB", {303, 362, 13, 13}, font);
 }

@@ -2,6 +2,7 @@
 #include "tools/renamer/RenamerTool.h"
 
 #include "platform/Boxes.h"
+#include "platform/Dpi.h"
 #include "platform/Files.h"
 #include "platform/Fonts.h"
 #include "tools/renamer/RenamePattern.h"
@@ -14,7 +15,7 @@ constexpr wchar_t kBalloonTitle[] = L"QVR";
 RenamerTool::RenamerTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND SH7 = PageHandle();
-  titleFont_ = MakeFont({L"Tahoma", 16});
+  titleFont_ = MakeFont({L"Tahoma", 16}, WindowDpi(PageHandle()));
   Lbl20 = CreateLabel(SH7, L"Rename multiple files at once", {3, 3, 208, 19}, titleFont_.Get());
   BtnAddF = page.Bind(CreateSpeedButton(SH7, L"Add Files", {3, 36, 374, 22}, 0, font), OnClick([this] { BtnAddFClick(); }));
   LstRen = page.Bind(CreateOrderedFileListBox(SH7, {5, 66, 370, 276}, font, 0), OnSelect([this] { LstRenClick(); }));

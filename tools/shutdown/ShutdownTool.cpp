@@ -3,6 +3,7 @@
 #include "tools/shutdown/ShutdownTool.h"
 
 #include "platform/Clock.h"
+#include "platform/Dpi.h"
 #include "platform/Fonts.h"
 #include "platform/Shutdown.h"
 #include "tools/shutdown/ShutdownFlags.h"
@@ -18,9 +19,9 @@ constexpr COLORREF kMaroon = RGB(128, 0, 0);
 ShutdownTool::ShutdownTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND SH8 = PageHandle();
-  titleFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true});
-  stateFont_ = MakeFont({L"Tahoma", 21});
-  platformFont_ = MakeFont({L"Tahoma", 19});
+  titleFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true}, WindowDpi(PageHandle()));
+  stateFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
+  platformFont_ = MakeFont({L"Tahoma", 19}, WindowDpi(PageHandle()));
   page.BindTimer(ShutAjastin, [this] { ShutAjastinTimer(); });
   Lbl24 = CreateLabel(SH8, L"Make a timed shutdown or reboot for your computer", {99, 27, 373, 19}, titleFont_.Get());
   Lbl6 = CreateLabel(SH8, L"Notice that the Quoxel has to be running to ensure functionality of Timed Shutdown.",

@@ -1,0 +1,174 @@
+// The window at the screen's DPI: every control at its place in the 96-DPI layout times the scale, and
+// every caption and label holding its whole text. Run at 96 DPI with the other window tests, and at
+// 120, 144 and 192 DPI in a Wine prefix of their own (tests/ui/dpi-layout.sh).
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "app/ResourceIds.h"
+#include "platform/Dpi.h"
+#include "tests/support/FormTest.h"
+#include "tools/admin/AdminTool.h"
+#include "tools/alarm/AlarmTool.h"
+#include "tools/cleaner/CleanerTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/renamer/RenamerTool.h"
+#include "tools/shutdown/ShutdownTool.h"
+#include "tools/wallpaper/WallpaperTool.h"
+#include "ui/Controls.h"
+#include "utilities/DpiScale.h"
+
+namespace {
+
+enum class Text {
+  None,     // a list, an edit, a container: what it holds scrolls
+  Caption,  // a button's caption: fits between its edges
+  Choice,   // a radio button's caption: fits beside its mark
+  Label,    // a label: as wide as its text, whatever width the layout gave
+};
+
+struct Placed {
+  const char* name;
+  HWND control;
+  Bounds layout;  // in the 96-DPI layout, in the parent's client area
+  Text text;
+};
+
+RECT InParent(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
+
+// The DPI the run was started for, when a script set the prefix's DPI.
+int RequestedDpi() {
+  const char* requested = std::getenv("QUOXEL_TEST_DPI");
+  return requested ? std::atoi(requested) : 0;
+}
+
+constexpr int kTolerance = 2;
+
+}  // namespace
+
+class LayoutScale : public FormTest {};
+
+TEST_F(LayoutScale, ControlsSitAtTheirLayoutTimesTheScaleAndHoldTheirText) {
+  const int dpi = WindowDpi(form->Handle());
+  if (const int requested = RequestedDpi()) {
+    ASSERT_EQ(dpi, requested) << "the prefix's DPI did not take";
+  }
+
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  EXPECT_NEAR(client.right, ScaleToDpi(TFrmMain::kClientWidth, dpi), kTolerance);
+  EXPECT_NEAR(client.bottom, ScaleToDpi(TFrmMain::kClientHeight, dpi), kTolerance);
+
+  DiskTool& disk = form->Disk();
+  const Placed placed[] = {
+      {"Tabit", form->Tabit, {0, 0, 598, 418}, Text::None},
+      {"Kuvakkeet", form->Kuvakkeet, {0, 137, 585, 208}, Text::None},
+      {"BtnMinTray", form->BtnMinTray, {0, 351, 585, 34}, Text::Caption},
+      {"Lbl18", form->Lbl18, {180, 80, 92, 13}, Text::Label},
+      {"Lbl1", form->Lbl1, {171, 118, 222, 13}, Text::Label},
+      {"LblVersion", form->LblVersion, {384, 41, 28, 25}, Text::Label},
+      {"LstKovot", disk.LstKovot, {3, 19, 278, 142}, Text::None},
+      {"PnlKovo", disk.PnlKovo, {287, 19, 298, 84}, Text::None},
+      {"LblKovoK", disk.LblKovoK, {8, 46, 109, 13}, Text::Label},
+      {"BtnKovoIsoimmat", disk.BtnKovoIsoimmat, {287, 136, 298, 25}, Text::Caption},
+      {"LblSearching", disk.LblSearching, {239, 271, 84, 19}, Text::Label},
+      {"Lbl21", disk.Lbl21, {151, 362, 94, 13}, Text::Label},
+      {"EditAA", disk.EditAA, {251, 358, 46, 21}, Text::None},
+      {"BtnETF", form->Cleaner().BtnETF, {0, 3, 585, 22}, Text::Caption},
+      {"LstETF", form->Cleaner().LstETF, {0, 31, 585, 326}, Text::None},
+      {"LstProc", form->Admin().LstProc, {3, 194, 262, 191}, Text::None},
+      {"BtnGInf", form->Admin().BtnGInf, {285, 265, 289, 25}, Text::Caption},
+      {"LblAlarmStatus", form->Alarm().LblAlarmStatus, {235, 80, 126, 25}, Text::Caption},
+      {"EditAlarmFile", form->Alarm().EditAlarmFile, {155, 155, 278, 21}, Text::None},
+      {"Lbl13", form->Renamer().Lbl13, {3, 350, 231, 13}, Text::Label},
+      {"BtnConv", form->Renamer().BtnConv, {383, 363, 202, 22}, Text::Caption},
+      {"Lbl24", form->Shutdown().Lbl24, {99, 27, 373, 19}, Text::Label},
+      {"Rd1", form->Shutdown().Rd1, {208, 233, 73, 17}, Text::Choice},
+      {"Rd2", form->Shutdown().Rd2, {287, 233, 57, 17}, Text::Choice},
+      {"ShutAika", form->Shutdown().ShutAika, {208, 197, 137, 21}, Text::None},
+      {"LstWP", form->Wallpaper().LstWP, {0, 63, 370, 322}, Text::None},
+      {"BtnMD2", form->Wallpaper().BtnMD2, {376, 204, 209, 22}, Text::Caption},
+  };
+  for (const Placed& p : placed) {
+    SCOPED_TRACE(std::string(p.name) + " at " + std::to_string(dpi) + " DPI");
+    ASSERT_TRUE(IsWindow(p.control));
+    const RECT rect = InParent(p.control);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_NEAR(rect.left, ScaleToDpi(p.layout.left, dpi), kTolerance);
+    EXPECT_NEAR(rect.top, ScaleToDpi(p.layout.top, dpi), kTolerance);
+    EXPECT_NEAR(height, ScaleToDpi(p.layout.height, dpi), kTolerance);
+    if (p.text != Text::Label) {
+      EXPECT_NEAR(width, ScaleToDpi(p.layout.width, dpi), kTolerance);
+    }
+
+    const std::wstring text = WindowTextOf(p.control);
+    switch (p.text) {
+      case Text::None:
+        break;
+      case Text::Caption:
+        EXPECT_LE(TextExtent(FontOf(p.control), text).cx, width);
+        break;
+      case Text::Choice:
+        EXPECT_LE(TextExtent(FontOf(p.control), text).cx + GetSystemMetrics(SM_CXMENUCHECK), width);
+        break;
+      case Text::Label:
+        EXPECT_LE(LabelWidth(FontOf(p.control), text), width);
+        break;
+    }
+  }
+}
+
+TEST_F(LayoutScale, FontsKeepTheirSizeInPoints) {
+  const int dpi = WindowDpi(form->Handle());
+  LOGFONTW font{};
+  GetObjectW(form->Fonts().normal.Get(), sizeof font, &font);
+  EXPECT_EQ(-font.lfHeight, ScaleToDpi(11, dpi));
+  const LRESULT itemHeight = SendMessageW(form->Disk().LstKovot, LB_GETITEMHEIGHT, 0, 0);
+  EXPECT_EQ(itemHeight, ScaleToDpi(18, dpi));
+}
+
+TEST_F(LayoutScale, TheTrayIconIsOfTheSystemsSmallIconSize) {
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(form->TrayIconData.hIcon, &info));
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYSMICON));
+}
+
+// The program icon carries a frame drawn for each size Windows asks for between 100 and 200 %.
+TEST(ProgramIcon, HasAFrameForEachIconSizeUpTo200Percent) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  };
+#pragma pack(pop)
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDI_QUOXEL), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  ASSERT_NE(found, nullptr);
+  const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+  const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+  std::set<int> sizes;
+  for (WORD i = 0; i < count; ++i) {
+    const auto* entry = reinterpret_cast<const GroupEntry*>(group + 6 + i * sizeof(GroupEntry));
+    EXPECT_EQ(entry->width, entry->height);
+    sizes.insert(entry->width == 0 ? 256 : entry->width);
+  }
+  const int wanted[] = {16, 20, 24, 32, 40, 48, 64, 256};
+  for (const int size : wanted) EXPECT_EQ(sizes.count(size), 1u) << size << " x " << size;
+}
