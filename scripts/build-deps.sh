@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds libpng and libjpeg-turbo for i686 Windows from Debian's source packages into the build tree.
-# The installed libraries are kept, so later builds skip this step.
+# Builds libpng and libjpeg-turbo for i686 Windows from Debian's source packages into the build tree,
+# and keeps the licence texts of the libraries the program links (zlib's too) beside them, taken from
+# the same source packages, for the package. What is there already is kept, so later builds skip it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
@@ -47,4 +48,21 @@ if [ ! -f "$prefix/lib/libjpeg.a" ]; then
   src=$(fetch_source libjpeg-turbo 'libjpeg-turbo-*')
   build_cmake "$src" "$deps/build-jpeg" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
   echo "libjpeg-turbo built into $prefix"
+fi
+
+# The licence of each library, as its source package gives it: libjpeg-turbo's with the IJG's README,
+# which its licence asks to keep. zlib for mingw (libz-mingw-w64-dev) is built from zlib's sources, so
+# its text comes from Debian's zlib source package of the same upstream version.
+licences=$prefix/share/licences
+if [ ! -f "$licences/libjpeg-turbo.txt" ] || [ ! -f "$licences/libpng.txt" ] || [ ! -f "$licences/zlib.txt" ]; then
+  rm -rf "$licences.new" && mkdir -p "$licences.new"
+  src=$(fetch_source libjpeg-turbo 'libjpeg-turbo-*')
+  { cat "$src/LICENSE.md"; echo; cat "$src/README.ijg"; } >"$licences.new/libjpeg-turbo.txt"
+  src=$(fetch_source libpng1.6 'libpng1.6-*')
+  cp "$src/LICENSE" "$licences.new/libpng.txt"
+  zlib_version=$(dpkg-query -W -f='${Version}' libz-mingw-w64-dev | sed 's/^[0-9]*://; s/[+-].*//')
+  src=$(fetch_source zlib "zlib-$zlib_version*")
+  cp "$src/LICENSE" "$licences.new/zlib.txt"
+  rm -rf "$licences" && mv "$licences.new" "$licences"
+  echo "licence texts copied into $licences"
 fi

@@ -12,9 +12,10 @@ rm -rf "$work" && mkdir -p "$work"
 export SOURCE_DATE_EPOCH=1767225600  # the copy below has no history to take the time from
 
 first=$("$repo/scripts/package.sh" --no-build "$work/first") || fail "the first package was not made"
-# The same program and data files with other times: copies.
-mkdir -p "$work/copied/win/Data"
-cp "$build_root/win/quoxel.exe" "$work/copied/win/" && cp "$build_root"/win/Data/* "$work/copied/win/Data/"
+# The same program, data files and licence texts with other times: copies.
+mkdir -p "$work/copied/win/Data" "$work/copied/deps/prefix/share/licences"
+cp "$build_root/win/quoxel.exe" "$work/copied/win/" && cp "$build_root"/win/Data/* "$work/copied/win/Data/" &&
+  cp "$build_root"/deps/prefix/share/licences/* "$work/copied/deps/prefix/share/licences/"
 second=$(QUOXEL_BUILD_DIR=$work/copied "$repo/scripts/package.sh" --no-build "$work/second") ||
   fail "the second package was not made"
 cmp "$first" "$second" || fail "two packages of the same program differ"

@@ -15,9 +15,21 @@ version=$(basename "$zip" | sed -n 's/^quoxel-\([0-9.]*\)-win32\.zip$/\1/p')
 [ -n "$version" ] || fail "the package's name $zip holds no version"
 caption="Quoxel $version"
 
-[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "quoxel.exe README.txt Data/ Data/soft.ini Data/soft.txt Data/trusted.txt " ] ||
-  fail "the package holds: $(unzip -Z1 "$zip" | tr '\n' ' ')"
+entries="quoxel.exe README.txt Data/ Data/soft.ini Data/soft.txt Data/trusted.txt"
+entries+=" licences/ licences/libjpeg-turbo.txt licences/libpng.txt licences/zlib.txt "
+[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "$entries" ] || fail "the package holds: $(unzip -Z1 "$zip" | tr '\n' ' ')"
 unzip -p "$zip" README.txt | grep -q "^Quoxel $version " || fail "README.txt does not name version $version"
+# libjpeg-turbo's licence asks the documentation for this sentence; each licence text is its library's.
+unzip -p "$zip" README.txt | grep -qF "This software is based in part on the work of the Independent JPEG Group." ||
+  fail "README.txt does not credit the Independent JPEG Group"
+for library in libjpeg-turbo libpng zlib; do
+  unzip -p "$zip" README.txt | grep -qw "$library" || fail "README.txt does not name $library"
+done
+unzip -p "$zip" licences/libjpeg-turbo.txt | grep -q "libjpeg-turbo Licenses" &&
+  unzip -p "$zip" licences/libjpeg-turbo.txt | grep -q "The Independent JPEG Group's JPEG software" ||
+  fail "licences/libjpeg-turbo.txt is not libjpeg-turbo's licence with the IJG's README"
+unzip -p "$zip" licences/libpng.txt | grep -q "PNG Reference Library License" || fail "licences/libpng.txt is not libpng's licence"
+unzip -p "$zip" licences/zlib.txt | grep -q "Jean-loup Gailly and Mark Adler" || fail "licences/zlib.txt is not zlib's licence"
 
 # The version resource says the same (its strings are UTF-16 in the program).
 resource=$(unzip -p "$zip" quoxel.exe | python3 -c '
@@ -60,7 +72,8 @@ for _ in $(seq 1 300); do [ -s "$work/exit-code" ] && break; sleep 0.1; done
 files_of_prefix >"$work/after"
 written=$(diff "$work/before" "$work/after" | sed -n 's/^> //p' | cut -f1 | sed "s|^${folder#"$WINEPREFIX/"}/||")
 [ "$written" = "Data/wp.txt" ] || fail "files written while it ran: $(echo "$written" | tr '\n' ' ')"
-for name in quoxel.exe README.txt Data/soft.ini Data/soft.txt Data/trusted.txt; do
+for name in quoxel.exe README.txt Data/soft.ini Data/soft.txt Data/trusted.txt \
+  licences/libjpeg-turbo.txt licences/libpng.txt licences/zlib.txt; do
   unzip -p "$zip" "$name" | cmp -s - "$folder/$name" || fail "$name changed"
 done
 echo "package-run: $zip ran from C:\\quoxel-package-test (version $version, $count catalogue items)," \
