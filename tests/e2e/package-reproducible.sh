@@ -22,10 +22,10 @@ same_packages() { # first list, second list, what differs
 
 first=$("$repo/scripts/package.sh" --no-build "$work/first") || fail "the first packages were not made"
 # The same programs, data files and licence texts with other times: copies.
-for part in win win64; do
-  mkdir -p "$work/copied/$part/Data"
-  cp "$build_root/$part/quoxel.exe" "$work/copied/$part/" && cp "$build_root/$part"/Data/* "$work/copied/$part/Data/" ||
-    fail "$part could not be copied"
+for folder in win win64; do
+  mkdir -p "$work/copied/$folder/Data"
+  cp "$build_root/$folder/quoxel.exe" "$work/copied/$folder/" && cp "$build_root/$folder"/Data/* "$work/copied/$folder/Data/" ||
+    fail "$folder could not be copied"
 done
 for prefix in prefix prefix-x86_64; do
   mkdir -p "$work/copied/deps/$prefix/share/licences"
