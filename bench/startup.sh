@@ -27,8 +27,9 @@ build_quoxel() {
 
 build_bench_programs() {
   timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/bare_window.cpp" -o "$bench/bare_window.exe"
-  # The same manifest as quoxel.exe's, so that both load the same common controls.
-  (cd "$repo_root" && timeout 300 i686-w64-mingw32-windres bench/tab_window.rc -O coff -o "$bench/tab_window.res")
+  # The same manifest as quoxel.exe's (the build makes it), so that both load the same common controls.
+  (cd "$repo_root" && timeout 300 i686-w64-mingw32-windres -I "$build_root/win" bench/tab_window.rc -O coff \
+    -o "$bench/tab_window.res")
   timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/tab_window.cpp" "$bench/tab_window.res" -lcomctl32 \
     -o "$bench/tab_window.exe"
   timeout 300 "$cxx" "${cxxflags[@]}" -mwindows "$here/controls_window.cpp" "$bench/tab_window.res" -lcomctl32 \

@@ -10,12 +10,19 @@ quoxel_layer_library(quoxel_app app
 )
 target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})
 
-# Resources: the manifest (version 6 common controls), the icon, the pictures and the version.
+# Resources: the manifest (version 6 common controls), the icon, the pictures and the version. The
+# manifest names the processor the program is built for: x86 or amd64.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QUOXEL_MANIFEST_ARCH amd64)
+else()
+  set(QUOXEL_MANIFEST_ARCH x86)
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/app/quoxel.manifest.in ${CMAKE_BINARY_DIR}/quoxel.manifest @ONLY)
 set(QUOXEL_RESOURCES ${PROJECT_SOURCE_DIR}/app/quoxel.rc)
 set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS
-  ${PROJECT_SOURCE_DIR}/app/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico
+  ${CMAKE_BINARY_DIR}/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico
   ${PROJECT_SOURCE_DIR}/app/res/logo.png)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR}")
 
 add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})
 target_link_libraries(quoxel PRIVATE quoxel_app)

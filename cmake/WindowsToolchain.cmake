@@ -2,7 +2,7 @@
 include(GoogleTest)
 
 set(QUOXEL_DEPS_PREFIX "${CMAKE_BINARY_DIR}/../deps/prefix" CACHE PATH "libpng and libjpeg built for mingw")
-set(QUOXEL_ZLIB /usr/i686-w64-mingw32/lib/libz.a)
+set(QUOXEL_ZLIB /usr/${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32/lib/libz.a)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
 add_library(png_static STATIC IMPORTED)

@@ -11,14 +11,14 @@ set(QUOXEL_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-test-run.sh)
 quoxel_layer_library(quoxel_test_main tests tests/support/TestMain.cpp tests/support/UiTestSupport.cpp)
 target_link_libraries(quoxel_test_main PUBLIC quoxel_app gtest)
 
-function(quoxel_wine_test name)
+function(quoxel_wine_test name label)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE quoxel_test_main)
   target_link_options(${name} PRIVATE -static)
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${QUOXEL_WINE_RUN})
   quoxel_warnings(${name})
   gtest_discover_tests(${name} TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED catalogue_server)
+                       PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED catalogue_server LABELS ${label})
 endfunction()
 
 # The catalogue update's HTTP server on 127.0.0.1; the tests read its port from catalogue-server.port.
@@ -30,8 +30,8 @@ set_tests_properties(catalogue_server.stop PROPERTIES FIXTURES_CLEANUP catalogue
 
 get_property(QUOXEL_LOGIC_TESTS GLOBAL PROPERTY QUOXEL_LOGIC_TESTS)
 get_property(QUOXEL_WINDOW_TESTS GLOBAL PROPERTY QUOXEL_WINDOW_TESTS)
-quoxel_wine_test(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
-quoxel_wine_test(quoxel_ui_tests
+quoxel_wine_test(quoxel_logic_tests logic ${QUOXEL_LOGIC_TESTS})
+quoxel_wine_test(quoxel_ui_tests window
   ${QUOXEL_RESOURCES}
   ${QUOXEL_WINDOW_TESTS}
   tests/ui/LayoutScaleTests.cpp
@@ -62,14 +62,20 @@ add_test(NAME e2e.one_copy_per_folder COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e
 set_tests_properties(e2e.one_copy_per_folder PROPERTIES TIMEOUT 120)
 
 # The package a user downloads (scripts/package.sh), run from where it was unzipped, made again from
-# a copy of the source, and toured page by page from outside.
+# a copy of the source, and toured page by page from outside: the package of this build's processor.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QUOXEL_PACKAGE_KIND win64)
+else()
+  set(QUOXEL_PACKAGE_KIND win32)
+endif()
 set(QUOXEL_E2E_ENV "QUOXEL_BUILD_DIR=${CMAKE_BINARY_DIR}/..")
 add_test(NAME e2e.package_run COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-run.sh
-         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-package)
+         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-package ${QUOXEL_PACKAGE_KIND})
 add_test(NAME e2e.package_reproducible COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-reproducible.sh
          ${CMAKE_BINARY_DIR}/e2e-reproducible)
 add_test(NAME e2e.tour COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tour.sh
-         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tour ${CMAKE_BINARY_DIR}/catalogue-server.port)
-set_tests_properties(e2e.package_run e2e.tour PROPERTIES TIMEOUT 180 ENVIRONMENT "${QUOXEL_E2E_ENV}")
-set_tests_properties(e2e.package_reproducible PROPERTIES TIMEOUT 300 ENVIRONMENT "${QUOXEL_E2E_ENV}")
+         $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tour ${CMAKE_BINARY_DIR}/catalogue-server.port
+         ${QUOXEL_PACKAGE_KIND})
+set_tests_properties(e2e.package_run e2e.tour PROPERTIES TIMEOUT 180 ENVIRONMENT "${QUOXEL_E2E_ENV}" LABELS package)
+set_tests_properties(e2e.package_reproducible PROPERTIES TIMEOUT 600 ENVIRONMENT "${QUOXEL_E2E_ENV}")
 set_tests_properties(e2e.tour PROPERTIES FIXTURES_REQUIRED catalogue_server)

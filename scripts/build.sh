@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Builds quoxel.exe and its Windows tests (after the set-up script has installed what they need).
+# Builds quoxel.exe and its Windows tests (after the set-up script has installed what they need), for
+# 32-bit Windows in build/win and for 64-bit Windows in build/win64. Arguments go to both builds.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-"$repo_root/scripts/build-deps.sh"
-cmake -S "$repo_root" -B "$build_root/win" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DQUOXEL_DEPS_PREFIX="$build_root/deps/prefix" >/dev/null
-cmake --build "$build_root/win" -j"$(nproc)" "$@"
+build() { # processor, build folder, libraries' prefix, build arguments...
+  local arch=$1 folder=$build_root/$2 prefix=$build_root/deps/$3
+  shift 3
+  "$repo_root/scripts/build-deps.sh" "$arch"
+  cmake -S "$repo_root" -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DQUOXEL_DEPS_PREFIX="$prefix" >/dev/null
+  cmake --build "$folder" -j"$(nproc)" "$@"
+}
+
+build i686 win prefix "$@"
+build x86_64 win64 prefix-x86_64 "$@"

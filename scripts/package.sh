@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the package a Windows user downloads: quoxel-<version>-win32.zip with quoxel.exe, its Data
-# folder and a README.txt, in build/package/ (or OUTPUT_FOLDER). The same commit gives the same bytes:
-# the program is built without link time or build folder in it, and every entry of the archive has the
-# commit's time, fixed attributes and a fixed place.
+# Builds the packages a Windows user downloads, in build/package/ (or OUTPUT_FOLDER), and prints their
+# paths: quoxel-<version>-win32.zip (the 32-bit program) and quoxel-<version>-win64.zip (the 64-bit
+# one), each with quoxel.exe, its Data folder, a README.txt and the licences of the libraries it
+# contains. The same commit gives the same bytes: the programs are built without link time or build
+# folder in them, and every entry of an archive has the commit's time, fixed attributes and a fixed place.
 #   scripts/package.sh [--no-setup | --no-build] [OUTPUT_FOLDER]
 #     --no-setup  build, but skip installing the packages (they are there already)
-#     --no-build  package the program already built in the build folder
+#     --no-build  package the programs already built in the build folders
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
@@ -19,8 +20,6 @@ out=${1:-$build_root/package}
 if [ "$step" = all ]; then "$here/setup.sh"; fi
 if [ "$step" != no-build ]; then "$here/build.sh" --target quoxel >/dev/null; fi
 
-exe=$build_root/win/quoxel.exe
-[ -f "$exe" ] || { echo "package: $exe is not built" >&2; exit 1; }
 # The version as app/Version.h spells it, through the same preprocessor the resource script uses.
 version=$(printf '#include "app/Version.h"\nQUOXEL_VERSION_TEXT\n' |
   i686-w64-mingw32-cpp -P -I"$repo_root" - | tr -d '" \n')
@@ -29,7 +28,6 @@ version=$(printf '#include "app/Version.h"\nQUOXEL_VERSION_TEXT\n' |
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$repo_root" log -1 --format=%ct 2>/dev/null || echo 315532800)}
 
 mkdir -p "$out"
-zip=$out/quoxel-$version-win32.zip
 readme=$(mktemp)
 trap 'rm -f "$readme"' EXIT
 cat >"$readme" <<EOF
@@ -47,12 +45,19 @@ Getting started
   Quoxel, delete its folder. Starting quoxel.exe again while it runs brings its
   window to the front, also when it is hidden in the notification area.
 
+Which download
+  quoxel-$version-win64.zip is the one for 64-bit Windows: Windows 10 and 11
+  are 64-bit on almost every PC. quoxel-$version-win32.zip is for 32-bit
+  Windows. Both hold the same tools; Settings > System > About shows which
+  system type a PC has.
+
 Where its files are
   quoxel.exe          the program
   Data\\trusted.txt    the processes you trust (ticked on "PC Administrating")
   Data\\soft.txt       the software catalogue ("Software List")
   Data\\soft.ini       the catalogue's download links
   Data\\wp.txt         your wallpaper list, written when Quoxel ends
+  licences\\           the licences of the libraries in quoxel.exe
 
 Quoxel keeps its settings only in its own Data folder: no registry entries,
 nothing in your profile. Besides that folder it changes only what you ask it
@@ -61,12 +66,25 @@ you save, the desktop wallpaper you set (a JPEG picture gets a bitmap copy
 beside it, which Windows needs for a wallpaper).
 
 "Update software-list" downloads the catalogue from https://www.quoxel.net.
+
+Libraries
+  quoxel.exe contains libjpeg-turbo (JPEG pictures), libpng (PNG pictures) and
+  zlib (compression); their licences are in the licences folder.
+  This software is based in part on the work of the Independent JPEG Group.
 EOF
 
 # The Data folder as the build made it, with the files of data/ and nothing the program wrote there.
-python3 - "$zip" "$epoch" "$exe" "$readme" "$build_root/win/Data" "$repo_root/data" <<'PY'
+package() { # zip kind (win32, win64), build folder, libraries' prefix
+  local zip=$out/quoxel-$version-$1.zip exe=$build_root/$2/quoxel.exe licences=$build_root/deps/$3/share/licences name
+  [ -f "$exe" ] || { echo "package: $exe is not built" >&2; exit 1; }
+  # The licence texts build-deps.sh keeps beside the libraries it built.
+  for name in libjpeg-turbo libpng zlib; do
+    [ -f "$licences/$name.txt" ] ||
+      { echo "package: $licences/$name.txt is missing (run scripts/build-deps.sh)" >&2; exit 1; }
+  done
+  python3 - "$zip" "$epoch" "$exe" "$readme" "$build_root/$2/Data" "$repo_root/data" "$licences" <<'PY'
 import os, sys, time, zipfile
-zip_path, epoch, exe, readme, data, shipped = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4], sys.argv[5], sys.argv[6]
+zip_path, epoch, exe, readme, data, shipped, licences = sys.argv[1], int(sys.argv[2]), *sys.argv[3:]
 # Zip times are local-free calendar fields with two-second steps, from 1980 on.
 stamp = time.gmtime(max(epoch, 315532800))[:6]
 
@@ -90,6 +108,13 @@ with zipfile.ZipFile(tmp, "w") as archive:
     for name in sorted(os.listdir(shipped)):
         with open(os.path.join(data, name), "rb") as f:
             archive.writestr(entry("Data/" + name), f.read(), compresslevel=9)
+    archive.writestr(entry("licences/", True), b"")
+    for name in ("libjpeg-turbo.txt", "libpng.txt", "zlib.txt"):
+        archive.writestr(entry("licences/" + name), windows_text(os.path.join(licences, name)), compresslevel=9)
 os.replace(tmp, zip_path)
 PY
-echo "$zip"
+  echo "$zip"
+}
+
+package win32 win prefix
+package win64 win64 prefix-x86_64

@@ -7,7 +7,7 @@ source "$here/env.sh"
 
 packages=(
   cmake make g++ googletest libgtest-dev dpkg-dev nasm clang libclang-rt-14-dev libjpeg62-turbo-dev
-  g++-mingw-w64-i686-posix mingw-w64-tools libz-mingw-w64-dev
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth imagemagick x11-utils python3
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 sox lame

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the pure logic natively under AddressSanitizer and UBSan, then the same logic, the
-# window and the end-to-end run of quoxel.exe under Wine in a private Xvfb display.
+# window and the end-to-end run of the 32-bit quoxel.exe under Wine in a private Xvfb display, and the
+# logic, the package run and the tour of the 64-bit one.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
@@ -10,8 +11,8 @@ source "$here/display.sh"
 
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
-run_ctest() { # build dir, label: the results go to a JUnit file as well
-  ctest --test-dir "$1" --output-on-failure --no-tests=error --timeout 180 --output-junit "$results/$2.xml"
+run_ctest() { # build dir, label, ctest arguments...: the results go to a JUnit file as well
+  ctest --test-dir "$1" --output-on-failure --no-tests=error --timeout 180 --output-junit "$results/$2.xml" "${@:3}"
 }
 
 echo "== Native tests (AddressSanitizer, UBSan)"
@@ -26,9 +27,11 @@ echo "== Windows build and tests under Wine"
 start_display
 wine_status=0
 run_ctest "$build_root/win" wine || wine_status=$?
+echo "== 64-bit Windows: logic tests, package run and tour under Wine"
+run_ctest "$build_root/win64" wine64 -L 'logic|package' || wine_status=$?
 
 # One closing line over both runs, from ctest's JUnit files (a run that wrote none counts as failed).
-read -r passed failed < <(python3 - "$results"/native.xml "$results"/wine.xml <<'PY'
+read -r passed failed < <(python3 - "$results"/native.xml "$results"/wine.xml "$results"/wine64.xml <<'PY'
 import sys, xml.etree.ElementTree as ET
 passed = failed = 0
 for path in sys.argv[1:]:

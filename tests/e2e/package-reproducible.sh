@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The package is the same, byte for byte, each time it is made from the same source: made twice from
-# the built program (once from copies with other file times), and made from a copy of the source built
-# afresh in another folder. The program holds no link time and no folder of the build.
+# The packages (32-bit and 64-bit) are the same, byte for byte, each time they are made from the same
+# source: made twice from the built programs (once from copies with other file times), and made from a
+# copy of the source built afresh in another folder. The programs hold no link time and no build folder.
 #   package-reproducible.sh WORK
 set -u
 work=$1
@@ -11,29 +11,49 @@ fail() { echo "package-reproducible: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work"
 export SOURCE_DATE_EPOCH=1767225600  # the copy below has no history to take the time from
 
-first=$("$repo/scripts/package.sh" --no-build "$work/first") || fail "the first package was not made"
-# The same program and data files with other times: copies.
-mkdir -p "$work/copied/win/Data"
-cp "$build_root/win/quoxel.exe" "$work/copied/win/" && cp "$build_root"/win/Data/* "$work/copied/win/Data/"
-second=$(QUOXEL_BUILD_DIR=$work/copied "$repo/scripts/package.sh" --no-build "$work/second") ||
-  fail "the second package was not made"
-cmp "$first" "$second" || fail "two packages of the same program differ"
-unzip -Z -T "$first" | grep -v '^Archive\|^Zip file\|files,' | awk '{print $7}' | sort -u | grep -qx 20260101.000000 ||
-  fail "the entries do not carry the source's time: $(unzip -Z -T "$first" | awk '{print $7}' | sort -u | tr '\n' ' ')"
+# Two lists of the same packages in the same order are the same, package by package.
+same_packages() { # first list, second list, what differs
+  local a b
+  [ "$(wc -l <<<"$1")" = 2 ] && [ "$(wc -l <<<"$2")" = 2 ] || fail "not two packages each: $1 / $2"
+  while read -r a && read -r b <&3; do
+    [ "$(basename "$a")" = "$(basename "$b")" ] && cmp "$a" "$b" || fail "$3: $(basename "$a")"
+  done <<<"$1" 3<<<"$2"
+}
 
-exe=$build_root/win/quoxel.exe
-python3 - "$exe" "$repo" "$build_root" <<'PY' || fail "the program records its build"
+first=$("$repo/scripts/package.sh" --no-build "$work/first") || fail "the first packages were not made"
+# The same programs, data files and licence texts with other times: copies.
+for folder in win win64; do
+  mkdir -p "$work/copied/$folder/Data"
+  cp "$build_root/$folder/quoxel.exe" "$work/copied/$folder/" && cp "$build_root/$folder"/Data/* "$work/copied/$folder/Data/" ||
+    fail "$folder could not be copied"
+done
+for prefix in prefix prefix-x86_64; do
+  mkdir -p "$work/copied/deps/$prefix/share/licences"
+  cp "$build_root/deps/$prefix"/share/licences/* "$work/copied/deps/$prefix/share/licences/" ||
+    fail "the licences of $prefix could not be copied"
+done
+second=$(QUOXEL_BUILD_DIR=$work/copied "$repo/scripts/package.sh" --no-build "$work/second") ||
+  fail "the second packages were not made"
+same_packages "$first" "$second" "two packages of the same program differ"
+while read -r zip; do
+  unzip -Z -T "$zip" | grep -v '^Archive\|^Zip file\|files,' | awk '{print $7}' | sort -u | grep -qx 20260101.000000 ||
+    fail "the entries do not carry the source's time: $(unzip -Z -T "$zip" | awk '{print $7}' | sort -u | tr '\n' ' ')"
+done <<<"$first"
+
+python3 - "$build_root/win/quoxel.exe" "$build_root/win64/quoxel.exe" "$repo" "$build_root" <<'PY' ||
 import struct, sys
-data = open(sys.argv[1], "rb").read()
-header = struct.unpack_from("<I", data, 0x3C)[0]
-stamp = struct.unpack_from("<I", data, header + 8)[0]
-if stamp:
-    sys.exit("the PE header holds a link time: 0x%08x" % stamp)
-for folder in sys.argv[2:]:
-    for text in (folder.encode(), folder.encode("utf-16-le")):
-        if text in data:
-            sys.exit("the program names the folder " + folder)
+for exe in sys.argv[1:3]:
+    data = open(exe, "rb").read()
+    header = struct.unpack_from("<I", data, 0x3C)[0]
+    stamp = struct.unpack_from("<I", data, header + 8)[0]
+    if stamp:
+        sys.exit("%s: the PE header holds a link time: 0x%08x" % (exe, stamp))
+    for folder in sys.argv[3:]:
+        for text in (folder.encode(), folder.encode("utf-16-le")):
+            if text in data:
+                sys.exit("%s names the folder %s" % (exe, folder))
 PY
+  fail "a program records its build"
 
 # A copy of the source in another folder, built from nothing (with the libraries already built for
 # mingw, which need no rebuilding), gives the same package.
@@ -44,6 +64,8 @@ mkdir -p "$copy/src" "$copy/build"
 ln -s "$build_root/deps" "$copy/build/deps"
 rebuilt=$(QUOXEL_BUILD_DIR=$copy/build "$copy/src/scripts/package.sh" --no-setup "$work/rebuilt" 2>"$work/rebuild.log") ||
   { tail -n 20 "$work/rebuild.log" >&2; fail "the copy did not build"; }
-cmp "$first" "$rebuilt" || fail "the package built in $copy differs from the one built in $build_root"
+same_packages "$first" "$rebuilt" "the package built in $copy differs from the one built in $build_root"
 rm -rf "$copy"
-echo "package-reproducible: $(basename "$first") is the same in three makings ($(stat -c %s "$first") bytes)"
+while read -r zip; do
+  echo "package-reproducible: $(basename "$zip") is the same in three makings ($(stat -c %s "$zip") bytes)"
+done <<<"$first"

@@ -2,22 +2,45 @@
 # End to end: the package a user downloads. Unzipped into an empty folder under the Wine prefix,
 # quoxel.exe starts from there with the version of app/Version.h in its caption, its Home page and its
 # version resource, shows the shipped catalogue, ends with 0 when closed, and has written nothing but
-# its wallpaper list, inside its Data folder.
-#   package-run.sh WINPROBE WORK
+# its wallpaper list, inside its Data folder. Its manifest names the processor the program is built for.
+#   package-run.sh WINPROBE WORK KIND    (KIND: win32 or win64, the package's last word)
 set -u
-probe=$1 work=$2
+probe=$1 work=$2 kind=$3
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 fail() { echo "package-run: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work"  # an exit code left from an earlier run would end the wait at once
 
-zip=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
-version=$(basename "$zip" | sed -n 's/^quoxel-\([0-9.]*\)-win32\.zip$/\1/p')
+zips=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
+zip=$(grep -- "-$kind\.zip\$" <<<"$zips") || fail "no $kind package among: $zips"
+version=$(basename "$zip" | sed -n "s/^quoxel-\([0-9.]*\)-$kind\.zip\$/\1/p")
 [ -n "$version" ] || fail "the package's name $zip holds no version"
 caption="Quoxel $version"
 
-[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "quoxel.exe README.txt Data/ Data/soft.ini Data/soft.txt Data/trusted.txt " ] ||
-  fail "the package holds: $(unzip -Z1 "$zip" | tr '\n' ' ')"
+entries="quoxel.exe README.txt Data/ Data/soft.ini Data/soft.txt Data/trusted.txt"
+entries+=" licences/ licences/libjpeg-turbo.txt licences/libpng.txt licences/zlib.txt "
+[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "$entries" ] || fail "the package holds: $(unzip -Z1 "$zip" | tr '\n' ' ')"
 unzip -p "$zip" README.txt | grep -q "^Quoxel $version " || fail "README.txt does not name version $version"
+# libjpeg-turbo's licence asks the documentation for this sentence; each licence text is its library's.
+unzip -p "$zip" README.txt | grep -qF "This software is based in part on the work of the Independent JPEG Group." ||
+  fail "README.txt does not credit the Independent JPEG Group"
+for library in libjpeg-turbo libpng zlib; do
+  unzip -p "$zip" README.txt | grep -qw "$library" || fail "README.txt does not name $library"
+done
+unzip -p "$zip" licences/libjpeg-turbo.txt | grep -q "libjpeg-turbo Licenses" &&
+  unzip -p "$zip" licences/libjpeg-turbo.txt | grep -q "The Independent JPEG Group's JPEG software" ||
+  fail "licences/libjpeg-turbo.txt is not libjpeg-turbo's licence with the IJG's README"
+unzip -p "$zip" licences/libpng.txt | grep -q "PNG Reference Library License" || fail "licences/libpng.txt is not libpng's licence"
+unzip -p "$zip" licences/zlib.txt | grep -q "Jean-loup Gailly and Mark Adler" || fail "licences/zlib.txt is not zlib's licence"
+
+# The program is built for the processor its package is named for, and its manifest says the same.
+architecture=$(unzip -p "$zip" quoxel.exe | python3 -c '
+import re, struct, sys
+data = sys.stdin.buffer.read()
+machine = struct.unpack_from("<H", data, struct.unpack_from("<I", data, 0x3C)[0] + 4)[0]
+named = set(re.findall(rb"processorArchitecture=\"([^\"]*)\"", data))
+print({0x14C: "win32", 0x8664: "win64"}.get(machine, hex(machine)), b" ".join(sorted(named)).decode())')
+case $kind in win32) expected="win32 x86" ;; *) expected="win64 amd64" ;; esac
+[ "$architecture" = "$expected" ] || fail "the $kind program and its manifest say: $architecture"
 
 # The version resource says the same (its strings are UTF-16 in the program).
 resource=$(unzip -p "$zip" quoxel.exe | python3 -c '
@@ -60,7 +83,8 @@ for _ in $(seq 1 300); do [ -s "$work/exit-code" ] && break; sleep 0.1; done
 files_of_prefix >"$work/after"
 written=$(diff "$work/before" "$work/after" | sed -n 's/^> //p' | cut -f1 | sed "s|^${folder#"$WINEPREFIX/"}/||")
 [ "$written" = "Data/wp.txt" ] || fail "files written while it ran: $(echo "$written" | tr '\n' ' ')"
-for name in quoxel.exe README.txt Data/soft.ini Data/soft.txt Data/trusted.txt; do
+for name in quoxel.exe README.txt Data/soft.ini Data/soft.txt Data/trusted.txt \
+  licences/libjpeg-turbo.txt licences/libpng.txt licences/zlib.txt; do
   unzip -p "$zip" "$name" | cmp -s - "$folder/$name" || fail "$name changed"
 done
 echo "package-run: $zip ran from C:\\quoxel-package-test (version $version, $count catalogue items)," \

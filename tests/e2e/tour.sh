@@ -4,12 +4,12 @@
 # renamed, the alarm and the timed shutdown armed and disarmed, two pictures added and one set as the
 # wallpaper of the prefix's own desktop, a process ticked as trusted, a catalogue entry selected and
 # the catalogue updated from the local test server. One screenshot of each page is saved.
-#   tour.sh WINPROBE WORK PORT_FILE
+#   tour.sh WINPROBE WORK PORT_FILE KIND    (KIND: win32 or win64, the package toured)
 # Screenshots go to WORK/screenshots, or to QUOXEL_TOUR_SCREENSHOTS (the README's pictures: docs/).
 # Everything it makes is under WORK and the Wine prefix, and it removes it again; the shutdown is set
 # hours ahead and disarmed seconds later.
 set -u
-probe=$1 work=$2 port_file=$3
+probe=$1 work=$2 port_file=$3 kind=$4
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 shots=${QUOXEL_TOUR_SCREENSHOTS:-$work/screenshots}
 started=$(date +%s)
@@ -99,8 +99,9 @@ open_files() {  # dialog caption, folder, names as typed into the dialog
 # --- The package, unzipped into an empty folder, and the data the tools work on -------------------
 mkdir -p "$work" "$shots"
 rm -rf "$program" "$files"
-zip=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
-version=$(basename "$zip" | sed -n 's/^quoxel-\([0-9.]*\)-win32\.zip$/\1/p')
+zips=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
+zip=$(grep -- "-$kind\.zip\$" <<<"$zips") || fail "no $kind package among: $zips"
+version=$(basename "$zip" | sed -n "s/^quoxel-\([0-9.]*\)-$kind\.zip\$/\1/p")
 mkdir -p "$program" && (cd "$program" && unzip -q "$zip")
 mkdir -p "$files/photos" "$files/pictures"
 for name in beach mountain city; do echo "$name" >"$files/photos/$name.txt"; done
