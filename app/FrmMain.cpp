@@ -113,6 +113,7 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   WireTools();
   CreateComponents();
   WatchPageKeys();
+  HideAccessKeysUntilAlt(handle_);
   FormCreate();
 }
 

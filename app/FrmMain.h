@@ -153,6 +153,8 @@ class TFrmMain : public ToolHost {
   static LRESULT CALLBACK PageKeysHook(int code, WPARAM wParam, LPARAM lParam);
   bool TakePageKey(const MSG& msg);
   bool TabPastThePage(bool backwards);
+  // Alt and a letter: a click on the button of the page in front whose access key the letter is.
+  bool PressAccessKey(wchar_t typed);
   void MovePage(int step);
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();

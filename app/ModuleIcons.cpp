@@ -31,6 +31,7 @@ void TFrmMain::CreateModuleIcons() {
       CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
                   {0, 137, 585, 208}, 0, fonts_.normal.Get()),
       OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }));
+  SetAccessibleName(Kuvakkeet, L"Modules");
   ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
   ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);

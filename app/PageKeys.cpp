@@ -1,5 +1,5 @@
-// Moving between pages from the keyboard, wherever the focus is in the window, and Tab between the
-// page control and the page in front.
+// Moving between pages from the keyboard, wherever the focus is in the window, Tab between the page
+// control and the page in front, and the access keys of the page in front.
 #include "app/FrmMain.h"
 
 namespace {
@@ -33,8 +33,11 @@ LRESULT CALLBACK TFrmMain::PageKeysHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 bool TFrmMain::TakePageKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN) return false;
   if (msg.hwnd != handle_ && !IsChild(handle_, msg.hwnd)) return false;  // not in a box or dialog
+  if (msg.message == WM_SYSKEYDOWN) ShowAccessKeys(handle_);  // from the first Alt on
+  // Alt and a letter come as the character it types, whatever the keyboard's layout.
+  if (msg.message == WM_SYSCHAR) return PressAccessKey(static_cast<wchar_t>(msg.wParam));
+  if (msg.message != WM_KEYDOWN) return false;
   if (!IsKeyDown(VK_CONTROL)) return msg.wParam == VK_TAB && !IsKeyDown(VK_MENU) && TabPastThePage(IsKeyDown(VK_SHIFT));
   int step = 0;
   if (msg.wParam == VK_TAB) step = IsKeyDown(VK_SHIFT) ? -1 : 1;
@@ -59,6 +62,15 @@ bool TFrmMain::TabPastThePage(bool backwards) {
   else if (IsWithin(backwards ? first : last, focus)) target = Tabit;
   if (!target) return false;
   SetFocus(target);
+  return true;
+}
+
+// The focus stays where it is: a speed button takes none, and an edit or list that has it never sees
+// the key. A check box or radio button takes the focus as with a click.
+bool TFrmMain::PressAccessKey(wchar_t typed) {
+  const HWND control = AccessKeyControl(PageHandle(ActivePage()), typed);
+  if (!control) return false;
+  PostMessageW(control, BM_CLICK, 0, 0);  // the press runs as an ordinary message, not inside the hook
   return true;
 }
 

@@ -1,6 +1,7 @@
 # The layers over the operating system: platform/ (thin wrappers over the Win32 API) and ui/ (generic
 # window parts: pages and their bindings, controls, the tool interface).
 quoxel_layer_library(quoxel_platform platform
+  platform/Accessible.cpp
   platform/Boxes.cpp
   platform/Clock.cpp
   platform/Dpi.cpp

@@ -1,18 +1,25 @@
 #include "ui/Controls.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <map>
+
+#include "platform/Accessible.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "platform/Shell.h"
+#include "utilities/AccessKeys.h"
 #include "utilities/DpiScale.h"
 #include "utilities/WebAddress.h"
 
 namespace {
 
 constexpr wchar_t kSpeedButtonClass[] = L"QuoxelSpeedButton";
+// Marks a top-level window whose access keys show underlined.
+constexpr wchar_t kAccessKeysShown[] = L"Quoxel.AccessKeysShown";
 
 // One memory device context for every measurement: text measures the same on it as on the screen,
 // and under Wine each screen context taken costs round trips to the Wine server and the X server.
@@ -44,6 +51,7 @@ struct SpeedButtonState {
   bool tracking = false;
   bool pointerInside = false;
   HFONT font = nullptr;
+  wchar_t accessKey = 0;
 };
 
 SpeedButtonState* StateOf(HWND button) {
@@ -70,7 +78,27 @@ void PaintSpeedButton(HWND button, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   if (pressed) OffsetRect(&rect, 1, 1);
-  DrawTextW(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  const std::wstring marked = MarkAccessKey(text, state->accessKey);
+  DrawTextW(dc, marked.c_str(), -1, &rect,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | (AccessKeysShown(button) ? 0 : DT_HIDEPREFIX));
+}
+
+// A push button named by its caption, unavailable while disabled, pressed with Alt and its key.
+AccessibleFacts SpeedButtonFacts(HWND button) {
+  const SpeedButtonState* state = StateOf(button);
+  if (!state) return {};
+  AccessibleFacts facts;
+  facts.name = WindowTextOf(button);
+  facts.role = ROLE_SYSTEM_PUSHBUTTON;
+  facts.state = (IsWindowEnabled(button) ? 0 : STATE_SYSTEM_UNAVAILABLE) |
+                (IsWindowVisible(button) ? 0 : STATE_SYSTEM_INVISIBLE) |
+                (state->tracking && state->pointerInside ? STATE_SYSTEM_PRESSED : 0);
+  if (state->accessKey) facts.keyboardShortcut = std::wstring(L"Alt+") + state->accessKey;
+  return facts;
+}
+
+bool AsksForClientObject(UINT message, LPARAM lParam) {
+  return message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT;
 }
 
 void NotifyClick(HWND button) {
@@ -136,6 +164,11 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     case WM_ENABLE:
       InvalidateRect(button, nullptr, FALSE);
       return 0;
+    case WM_GETOBJECT:
+      if (!AsksForClientObject(message, lParam)) break;
+      if (const LRESULT object = AccessibleClientObject(button, wParam, [button] { return SpeedButtonFacts(button); }))
+        return object;
+      break;
     case WM_SETTEXT: {  // a new caption is painted with the next paint, as a button's is
       const LRESULT result = DefWindowProcW(button, message, wParam, lParam);
       InvalidateRect(button, nullptr, FALSE);
@@ -209,8 +242,98 @@ void RegisterSpeedButtonClass(HINSTANCE instance) {
   RegisterClassExW(&wc);
 }
 
-HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font) {
-  return CreateChild(parent, kSpeedButtonClass, text, 0, bounds, id, font);
+HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font, wchar_t accessKey) {
+  const HWND button = CreateChild(parent, kSpeedButtonClass, text, 0, bounds, id, font);
+  if (SpeedButtonState* state = button ? StateOf(button) : nullptr) state->accessKey = accessKey;
+  return button;
+}
+
+wchar_t AccessKeyOf(HWND control) {
+  if (GetWindowLongPtrW(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SpeedButtonProc))
+    return StateOf(control)->accessKey;
+  wchar_t windowClass[16] = {};
+  GetClassNameW(control, windowClass, 16);
+  return lstrcmpiW(windowClass, WC_BUTTONW) == 0 ? MarkedAccessKey(WindowTextOf(control)) : 0;
+}
+
+HWND AccessKeyControl(HWND container, wchar_t typed) {
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (IsWindowVisible(child) && IsWindowEnabled(child) && PressesAccessKey(typed, AccessKeyOf(child))) return child;
+  return nullptr;
+}
+
+bool AccessKeysShown(HWND control) { return GetPropW(GetAncestor(control, GA_ROOT), kAccessKeysShown) != nullptr; }
+
+void ShowAccessKeys(HWND window) {
+  if (GetPropW(window, kAccessKeysShown)) return;
+  SetPropW(window, kAccessKeysShown, window);
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void HideAccessKeysUntilAlt(HWND window) {
+  BOOL alwaysShown = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+  if (alwaysShown) {
+    ShowAccessKeys(window);
+    return;
+  }
+  RemovePropW(window, kAccessKeysShown);
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
+}
+
+namespace {
+
+// Controls named by SetAccessibleName, with the window procedure each had before.
+struct NamedControl {
+  WNDPROC previous;
+  std::wstring name;
+};
+std::map<HWND, NamedControl>& NamedControls() {
+  static std::map<HWND, NamedControl> named;
+  return named;
+}
+
+// The roles that Wine's standard object gives as "client".
+std::optional<long> RoleOfClass(HWND control) {
+  wchar_t windowClass[32] = {};
+  GetClassNameW(control, windowClass, 32);
+  if (lstrcmpiW(windowClass, WC_LISTBOXW) == 0 || lstrcmpiW(windowClass, WC_LISTVIEWW) == 0) return ROLE_SYSTEM_LIST;
+  if (lstrcmpiW(windowClass, WC_TREEVIEWW) == 0) return ROLE_SYSTEM_OUTLINE;
+  if (lstrcmpiW(windowClass, WC_COMBOBOXW) == 0) return ROLE_SYSTEM_COMBOBOX;
+  return std::nullopt;
+}
+
+AccessibleFacts NamedControlFacts(HWND control) {
+  const auto found = NamedControls().find(control);
+  if (found == NamedControls().end()) return {};
+  AccessibleFacts facts;
+  facts.name = found->second.name;
+  facts.role = RoleOfClass(control);
+  return facts;
+}
+
+// Replaces the window procedure rather than subclassing through the common controls, whose every
+// message costs a round trip to the Wine server: a named list may be filled with thousands of items.
+LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto found = NamedControls().find(control);
+  const WNDPROC previous = found->second.previous;
+  if (AsksForClientObject(message, lParam)) {
+    const LRESULT object = AccessibleClientObject(control, wParam, [control] { return NamedControlFacts(control); });
+    if (object) return object;
+  } else if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    NamedControls().erase(found);
+  }
+  return CallWindowProcW(previous, control, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SetAccessibleName(HWND control, const std::wstring& name) {
+  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+  NamedControls()[control] = {previous, name};
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerWithName));
 }
 
 namespace {

@@ -29,9 +29,28 @@ void SetLabelText(HWND label, const std::wstring& text);
 void SetItemHeight(HWND control, UINT setItemHeight, int height);
 
 // A push button that never takes the keyboard focus; a click (or BM_CLICK) sends BN_CLICKED to its
-// parent like an ordinary button.
-HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font);
+// parent like an ordinary button. Its access key is a letter of its caption, underlined at the first
+// word that starts with it; the caption stays the text it is given. Screen readers are told it is a
+// push button named by its caption.
+HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int id, HFONT font, wchar_t accessKey);
 void RegisterSpeedButtonClass(HINSTANCE instance);
+
+// Access keys: a speed button's, or the letter an ordinary button's caption marks with "&" (check
+// boxes, radio buttons); 0 for none.
+wchar_t AccessKeyOf(HWND control);
+// The visible, enabled control directly in the container whose access key the typed character is.
+HWND AccessKeyControl(HWND container, wchar_t typed);
+// Access keys show underlined from the first Alt pressed in the window on, or always where the user's
+// setting asks for it. Speed buttons follow a mark on the top-level window, the system's controls its
+// keyboard-cue state (which Wine does not keep: there they always underline).
+void HideAccessKeysUntilAlt(HWND window);
+void ShowAccessKeys(HWND window);
+bool AccessKeysShown(HWND control);
+
+// The name screen readers give a control that no label made just before it names (or that Wine's
+// standard object does not name from one: lists, trees, combo boxes); lists, trees and combo boxes
+// are given their roles too, which Wine's standard object calls "client".
+void SetAccessibleName(HWND control, const std::wstring& name);
 
 // Passes each character typed into an edit (or an editable combo box's edit) through the filter
 // first; a filter that sets the character to 0 discards it.

@@ -10,10 +10,12 @@
 
 #include "tests/support/UiTestSupport.h"
 #include "tools/admin/AdminTool.h"
+#include "tools/alarm/AlarmTool.h"
 #include "tools/catalogue/CatalogueTool.h"
 #include "tools/cleaner/CleanerTool.h"
 #include "tools/disk/DiskTool.h"
 #include "tools/renamer/RenamerTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
 #include "utilities/ErrorText.h"
 #include "app/FrmMain.h"
@@ -173,7 +175,9 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
         form->Disk().CboAD}},
       {kPageCleaner, {form->Cleaner().LstETF}},
       {kPageSoftware, {form->SoftwareList().Softat}},
+      {kPageAlarm, {form->Alarm().TimeAlarm, form->Alarm().EditAlarmFile}},
       {kPageRenamer, {form->Renamer().LstRen, form->Renamer().EditRen, form->Renamer().ChkCopy}},
+      {kPageShutdown, {form->Shutdown().ShutAika, form->Shutdown().Rd1}},
       {kPageWallpaper, {form->Wallpaper().LstWP}},
       {kPageAdministration, {form->Admin().LstInfo, form->Admin().LstProc}},
   };

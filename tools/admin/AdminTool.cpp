@@ -35,16 +35,18 @@ AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
                         return GetSysColorBrush(COLOR_BTNFACE);
                       }));
   SetItemHeight(LstInfo, LB_SETITEMHEIGHT, 16);
+  SetAccessibleName(LstInfo, L"System information");
+  Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font);
   LstProc = page.Bind(CreateCheckListBox(SH9, {3, 194, 262, 191}, 0, font, 13),
                       OnSelect([this] { LstProcClick(); }).OnMarkChange([this] { LstProcClickCheck(); }));
+  SetAccessibleName(LstProc, WindowTextOf(Lbl16));
   page.AddBevel({271, 3, 314, 166}, EDGE_ETCHED, BF_RECT);    // Bevel4
   page.AddBevel({271, 194, 314, 191}, EDGE_ETCHED, BF_RECT);  // Bevel5
   Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font);
-  BtnFI = page.Bind(CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font),
+  BtnFI = page.Bind(CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font, L'F'),
                     OnClick([this] { BtnFIClick(); }));
-  Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font);
   BtnGInf = page.Bind(CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
-                                        0, font),
+                                        0, font, L'I'),
                       OnClick([this] { BtnGInfClick(); }));
   EnableWindow(BtnGInf, FALSE);
   Lbl17 = CreateWrappedLabel(SH9,

@@ -29,13 +29,14 @@ AlarmTool::AlarmTool(ToolHost& host, Page& page) : Tool(host, page) {
                                SetTextColor(dc, kGreen);
                                return HBRUSH{};
                              }));
-  Lbl4 = CreateLabel(SH6, L"Alarm audio file:", {251, 136, 77, 13}, font);
   TimeAlarm = CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0});
+  SetAccessibleName(TimeAlarm, L"Alarm time");
+  Lbl4 = CreateLabel(SH6, L"Alarm audio file:", {251, 136, 77, 13}, font);  // names the edit made after it
   EditAlarmFile = CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font,
                               WS_EX_CLIENTEDGE);
-  BtnAlarmFile = page.Bind(CreateSpeedButton(SH6, L"Select audio file", {155, 182, 278, 22}, 0, font),
+  BtnAlarmFile = page.Bind(CreateSpeedButton(SH6, L"Select audio file", {155, 182, 278, 22}, 0, font, L'S'),
                            OnClick([this] { BtnAlarmFileClick(); }));
-  BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font),
+  BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font, L'A'),
                           OnClick([this] { BtnSetAlarmClick(); }));
 }
 

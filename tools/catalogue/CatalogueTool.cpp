@@ -39,11 +39,12 @@ CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
                                  {0, 22, 161, 363}, 0, fonts.normal.Get(), WS_EX_CLIENTEDGE),
                      OnTreeSelect([this](HTREEITEM node) { SoftatChange(node); }));
   SendMessageW(Softat, TVM_SETINDENT, 19, 0);
+  SetAccessibleName(Softat, L"Software list");
   Lbl12 = CreateLabel(SH4, L"Download location:", {167, 24, 91, 13}, fonts.normal.Get());
   LblSLink = page.Bind(CreateLabel(SH4, kMakerAddress, {167, 40, 83, 13}, fonts.link.Get()),
                        LinkLabel([this] { LblSLinkClick(); }));
   BtnUpdate1 = page.Bind(CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
-                                           {167, 360, 418, 25}, 0, fonts.normal.Get()),
+                                           {167, 360, 418, 25}, 0, fonts.normal.Get(), L'U'),
                          OnClick([this] { BtnUpdate1Click(); }));
   page.BindTimer(updateTimer_, [this] { UpdateTimer(); });
 }

@@ -50,10 +50,11 @@ unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurre
 CleanerTool::CleanerTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HFONT font = host.Fonts().normal.Get();
   const HWND Sh3 = PageHandle();
-  BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font),
+  BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font, L'S'),
                      OnClick([this] { BtnETFClick(); }));
   LstETF = CreateCheckListBox(Sh3, {0, 31, 585, 326}, 0, font, 13, ItemOrder::AsAdded);
-  BtnETFFix = page.Bind(CreateSpeedButton(Sh3, L"Fix selected", {0, 363, 585, 22}, 0, font),
+  SetAccessibleName(LstETF, L"Unnecessary files");
+  BtnETFFix = page.Bind(CreateSpeedButton(Sh3, L"Fix selected", {0, 363, 585, 22}, 0, font, L'F'),
                         OnClick([this] { BtnETFFixClick(); }));
 }
 

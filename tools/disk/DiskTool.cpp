@@ -26,6 +26,7 @@ DiskTool::DiskTool(ToolHost& host, Page& page) : Tool(host, page) {
                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                                    {3, 19, 278, 142}, 0, drivesFont_.Get()),
                        OnSelect([this] { LstKovotClick(); }).OnColour([this](HDC) { return creamBrush_.Get(); }));
+  SetAccessibleName(LstKovot, WindowTextOf(Lbl11));
   SetItemHeight(LstKovot, LB_SETITEMHEIGHT, 18);
   int tabStop = kDriveListTabStop;
   SendMessageW(LstKovot, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));

@@ -31,6 +31,7 @@ void DiskTool::CreateSearchControls() {
   LstLargest = page_.Bind(CreateChild(PageHandle(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS,
                                       {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
                           Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
+  SetAccessibleName(LstLargest, L"Largest files");
   ShowWindow(LstLargest, SW_HIDE);
   SetItemHeight(LstLargest, LB_SETITEMHEIGHT, 13);
   int tabStop = kResultsTabStop;
@@ -49,10 +50,11 @@ void DiskTool::CreateSearchControls() {
   for (int count = 5; count <= 20; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
   SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
+  SetAccessibleName(Cbo_SC, L"Number of largest files");
   SetItemHeight(Cbo_SC, CB_SETITEMHEIGHT, 13);
   Lbl9 = CreateLabel(PageHandle(), L"Search", {368, 117, 33, 13}, font);
   Lbl10 = CreateLabel(PageHandle(), L"largest files", {455, 117, 55, 13}, font);
-  BtnKovoIsoimmat = page_.Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font),
+  BtnKovoIsoimmat = page_.Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font, L'S'),
                                OnClick([this] { BtnKovoIsoimmatClick(); }));
   EnableWindow(BtnKovoIsoimmat, FALSE);
 

@@ -18,7 +18,7 @@ constexpr int kComboListHeight = 120;
 void DiskTool::CreateAlertRow() {
   const HFONT font = host_.Fonts().normal.Get();
   page_.BindTimer(Ajastin3, [this] { Ajastin3Timer(); });
-  ChkSAlert = page_.Bind(CreateChild(PageHandle(), L"BUTTON", L"Alert if drive", WS_TABSTOP | BS_AUTOCHECKBOX,
+  ChkSAlert = page_.Bind(CreateChild(PageHandle(), L"BUTTON", L"&Alert if drive", WS_TABSTOP | BS_AUTOCHECKBOX,
                                      {8, 360, 80, 17}, 0, font),
                          OnClick([this] { ChkSAlertClick(); }));
   EditAA = page_.Bind(CreateChild(PageHandle(), L"EDIT", L"10.0", WS_TABSTOP | ES_AUTOHSCROLL, {251, 358, 46, 21}, 0,
@@ -28,6 +28,8 @@ void DiskTool::CreateAlertRow() {
                                  {94, 358, 51, 21 + kComboListHeight}, 0, font),
                      OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
   SetWindowTextW(CboAD, L"C:");
+  SetAccessibleName(EditAA, L"Free space alert threshold (GB)");
+  SetAccessibleName(CboAD, L"Alert drive");
   SetItemHeight(CboAD, CB_SETITEMHEIGHT, 13);
   Lbl21 = CreateLabel(PageHandle(), L"has less space than", {151, 362, 94, 13}, font);
   Lbl22 = CreateLabel(PageHandle(), L"GB", {303, 362, 13, 13}, font);

@@ -17,21 +17,26 @@ RenamerTool::RenamerTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HWND SH7 = PageHandle();
   titleFont_ = MakeFont({L"Tahoma", 16}, WindowDpi(PageHandle()));
   Lbl20 = CreateLabel(SH7, L"Rename multiple files at once", {3, 3, 208, 19}, titleFont_.Get());
-  BtnAddF = page.Bind(CreateSpeedButton(SH7, L"Add Files", {3, 36, 374, 22}, 0, font), OnClick([this] { BtnAddFClick(); }));
+  BtnAddF = page.Bind(CreateSpeedButton(SH7, L"Add Files", {3, 36, 374, 22}, 0, font, L'A'),
+                      OnClick([this] { BtnAddFClick(); }));
   LstRen = page.Bind(CreateOrderedFileListBox(SH7, {5, 66, 370, 276}, font, 0), OnSelect([this] { LstRenClick(); }));
+  SetAccessibleName(LstRen, L"Files to rename");
   page.AddBevel({3, 64, 374, 280}, BDR_SUNKENOUTER, BF_RECT | BF_FLAT);  // the list's flat bevel, a space inside
-  BtnRem1 = page.Bind(CreateSpeedButton(SH7, L"Remove selected", {383, 106, 202, 22}, 0, font),
+  BtnRem1 = page.Bind(CreateSpeedButton(SH7, L"Remove selected", {383, 106, 202, 22}, 0, font, L'R'),
                       OnClick([this] { BtnRem1Click(); }));
-  BtnMU = page.Bind(CreateSpeedButton(SH7, L"Move Up", {383, 176, 202, 22}, 0, font), OnClick([this] { BtnMUClick(); }));
-  BtnMD = page.Bind(CreateSpeedButton(SH7, L"Move Down", {384, 208, 201, 22}, 0, font), OnClick([this] { BtnMDClick(); }));
+  BtnMU = page.Bind(CreateSpeedButton(SH7, L"Move Up", {383, 176, 202, 22}, 0, font, L'U'),
+                    OnClick([this] { BtnMUClick(); }));
+  BtnMD = page.Bind(CreateSpeedButton(SH7, L"Move Down", {384, 208, 201, 22}, 0, font, L'D'),
+                    OnClick([this] { BtnMDClick(); }));
   // The pattern comes before the check box in the tab order.
   Lbl13 = CreateLabel(SH7, L"Rename selected files ( * = automatic number ):", {3, 350, 231, 13}, font);
   EditRen = page.Bind(CreateChild(SH7, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {3, 364, 374, 21}, 0, font, WS_EX_CLIENTEDGE),
                       OnChange([this] { EditRenChange(); }).OnKeyDown([this](WORD key) { EditRenKeyDown(key); }));
   AddHint(EditRen, L"For example \"C:\\picture*.jpg\"");
-  ChkCopy = CreateChild(SH7, L"BUTTON", L"Keep copy of the original files", WS_TABSTOP | BS_AUTOCHECKBOX,
+  ChkCopy = CreateChild(SH7, L"BUTTON", L"&Keep copy of the original files", WS_TABSTOP | BS_AUTOCHECKBOX,
                         {384, 344, 161, 17}, 0, font);
-  BtnConv = page.Bind(CreateSpeedButton(SH7, L"Convert!", {383, 363, 202, 22}, 0, font), OnClick([this] { BtnConvClick(); }));
+  BtnConv = page.Bind(CreateSpeedButton(SH7, L"Convert!", {383, 363, 202, 22}, 0, font, L'C'),
+                      OnClick([this] { BtnConvClick(); }));
   for (HWND button : {BtnRem1, BtnMU, BtnMD, BtnConv}) EnableWindow(button, FALSE);
 
   Avaaja2.title = L"Select files";

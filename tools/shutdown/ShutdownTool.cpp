@@ -33,11 +33,12 @@ ShutdownTool::ShutdownTool(ToolHost& host, Page& page) : Tool(host, page) {
                         return HBRUSH{};
                       }));
   ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
-  Rd1 = CreateChild(SH8, L"BUTTON", L"Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {208, 233, 73, 17}, 0,
+  SetAccessibleName(ShutAika, L"Shutdown time");
+  Rd1 = CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {208, 233, 73, 17}, 0,
                     font);
-  Rd2 = CreateChild(SH8, L"BUTTON", L"Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font);
+  Rd2 = CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font);
   SendMessageW(Rd1, BM_SETCHECK, BST_CHECKED, 0);
-  BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font),
+  BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
   Lbl7 = CreateLabel(SH8, L"Timed Shutdown works only in Windows XP, 2000 and NT!", {43, 342, 492, 23},
                      platformFont_.Get());

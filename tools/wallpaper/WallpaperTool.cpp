@@ -26,16 +26,18 @@ WallpaperTool::WallpaperTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HWND SH10 = PageHandle();
   Lbl15 = CreateLabel(SH10, L"(Tip) You can set random wallpaper from Tray Icon menu too (right click it)",
                       {3, 16, 355, 13}, font);
-  BtnAddW = page.Bind(CreateSpeedButton(SH10, L"Add Pictures", {0, 35, 370, 22}, 0, font), OnClick([this] { BtnAddWClick(); }));
+  BtnAddW = page.Bind(CreateSpeedButton(SH10, L"Add Pictures", {0, 35, 370, 22}, 0, font, L'A'),
+                      OnClick([this] { BtnAddWClick(); }));
   LstWP = page.Bind(CreateOrderedFileListBox(SH10, {0, 63, 370, 322}, font, WS_EX_CLIENTEDGE),
                     OnSelect([this] { LstWPClick(); }));
-  BtnWRem = page.Bind(CreateSpeedButton(SH10, L"Remove Selected", {376, 63, 209, 22}, 0, font),
+  SetAccessibleName(LstWP, L"Wallpaper pictures");
+  BtnWRem = page.Bind(CreateSpeedButton(SH10, L"Remove Selected", {376, 63, 209, 22}, 0, font, L'R'),
                       OnClick([this] { BtnWRemClick(); }));
-  BtnMUp2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Up", {376, 176, 209, 22}, 0, font),
+  BtnMUp2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Up", {376, 176, 209, 22}, 0, font, L'U'),
                       OnClick([this] { BtnMUp2Click(); }));
-  BtnMD2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Down", {376, 204, 209, 22}, 0, font),
+  BtnMD2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Down", {376, 204, 209, 22}, 0, font, L'D'),
                      OnClick([this] { BtnMD2Click(); }));
-  BtnRWP = page.Bind(CreateSpeedButton(SH10, L"Set random wallpaper", {376, 280, 209, 25}, 0, font),
+  BtnRWP = page.Bind(CreateSpeedButton(SH10, L"Set random wallpaper", {376, 280, 209, 25}, 0, font, L'W'),
                      OnClick([this] { BtnRWPClick(); }));
   for (HWND button : {BtnWRem, BtnMUp2, BtnMD2, BtnRWP}) EnableWindow(button, FALSE);
 
