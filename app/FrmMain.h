@@ -102,7 +102,9 @@ class TFrmMain : public ToolHost {
   void TabitChange();
   // clientPoint: where in Kuvakkeet the double-click happened.
   void KuvakkeetDblClick(POINT clientPoint);
-  void TrayIconNotify(LPARAM mouseMessage);
+  // event: the mouse message, NIN_KEYSELECT (Enter or Space on the icon) or WM_CONTEXTMENU (the menu
+  // key, Shift+F10, or after a right click).
+  void TrayIconNotify(LPARAM event);
   void Processes1Click();
   void Show1Click();
   void Hide1Click();
@@ -146,6 +148,9 @@ class TFrmMain : public ToolHost {
   void RunPageWork(int page);
   void AddTrayIcon();
   void RemoveTrayIcon();
+  // Asks the shell for the keyboard's notices of the icon; needed after each NIM_ADD and balloon.
+  void SetTrayIconVersion();
+  void ShowTrayMenu();
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
   // next or previous page, wrapping around, as a click on its tab does.
   void WatchPageKeys();
@@ -184,6 +189,8 @@ class TFrmMain : public ToolHost {
   std::unique_ptr<WallpaperTool> wallpaper_;
   std::unique_ptr<AlarmTool> alarm_;
   std::unique_ptr<ShutdownTool> shutdown_;
+  // A right click's WM_CONTEXTMENU follows its press, which has shown the tray menu already.
+  bool rightClickMenuShown_ = false;
   int longWork_ = 0;
   bool endRequested_ = false;
 };

@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
@@ -33,6 +34,12 @@ void TFrmMain::AddTrayIcon() {
   TrayIconData.hIcon = smallIcon_.Get();
   CopyCut(TrayIconData.szTip, L"Quoxel", kBalloonTextLength);
   NotifyIcon(NIM_ADD, TrayIconData);
+  SetTrayIconVersion();
+}
+
+void TFrmMain::SetTrayIconVersion() {
+  TrayIconData.uVersion = NOTIFYICON_VERSION;
+  NotifyIcon(NIM_SETVERSION, TrayIconData);
 }
 
 void TFrmMain::RemoveTrayIcon() { NotifyIcon(NIM_DELETE, TrayIconData); }
@@ -45,24 +52,37 @@ void TFrmMain::ShowTrayBalloon(const std::wstring& text, const std::wstring& tit
   CopyCut(TrayIconData.szInfoTitle, title, kBalloonTitleLength);
   TrayIconData.dwInfoFlags = NIIF_INFO;
   NotifyIcon(NIM_MODIFY, TrayIconData);
-  TrayIconData.uVersion = NOTIFYICON_VERSION;
-  NotifyIcon(NIM_SETVERSION, TrayIconData);
+  SetTrayIconVersion();
 }
 
-void TFrmMain::TrayIconNotify(LPARAM mouseMessage) {
-  if (mouseMessage == WM_LBUTTONDOWN) {
-    if (IsWindowVisible(handle_))  // a minimised window counts as visible
-      ShowWindow(handle_, SW_HIDE);
-    else
-      Show1Click();
-  } else if (mouseMessage == WM_RBUTTONDOWN) {
-    SetForegroundWindow(handle_);
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    ShowPopupMenu(Pop1.Get(), handle_, pointer);
-    // Lets the menu close properly when the user clicks elsewhere (the window may be hidden).
-    PostMessageW(handle_, WM_NULL, 0, 0);
+void TFrmMain::TrayIconNotify(LPARAM event) {
+  switch (event) {
+    case WM_LBUTTONDOWN:
+    case NIN_KEYSELECT:
+      if (IsWindowVisible(handle_))  // a minimised window counts as visible
+        ShowWindow(handle_, SW_HIDE);
+      else
+        Show1Click();
+      break;
+    case WM_RBUTTONDOWN:
+      ShowTrayMenu();
+      break;
+    case WM_RBUTTONUP:
+      rightClickMenuShown_ = true;
+      break;
+    case WM_CONTEXTMENU:
+      if (!std::exchange(rightClickMenuShown_, false)) ShowTrayMenu();
+      break;
   }
+}
+
+void TFrmMain::ShowTrayMenu() {
+  SetForegroundWindow(handle_);
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  ShowPopupMenu(Pop1.Get(), handle_, pointer);
+  // Lets the menu close properly when the user clicks elsewhere (the window may be hidden).
+  PostMessageW(handle_, WM_NULL, 0, 0);
 }
 
 void TFrmMain::Processes1Click() {

@@ -67,8 +67,8 @@ class Tray : public testing::Test {
 
 }  // namespace
 
-TEST_F(Tray, TheIconIsAddedWithTipCallbackAndIcon) {
-  ASSERT_EQ(calls.size(), 1u);
+TEST_F(Tray, TheIconIsAddedWithTipCallbackAndIconThenAsksForKeyboardNotices) {
+  ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0].message, static_cast<DWORD>(NIM_ADD));
   const NOTIFYICONDATAW& data = calls[0].data;
   EXPECT_EQ(data.cbSize, 936u);
@@ -81,21 +81,23 @@ TEST_F(Tray, TheIconIsAddedWithTipCallbackAndIcon) {
   EXPECT_STREQ(data.szInfo, L"");
   EXPECT_EQ(data.uTimeout, 0u);
   EXPECT_EQ(data.dwInfoFlags, 0u);
+  EXPECT_EQ(calls[1].message, static_cast<DWORD>(NIM_SETVERSION));
+  EXPECT_EQ(calls[1].data.uVersion, 3u);
 }
 
 TEST_F(Tray, ABalloonCutsTextAndTitleAndKeepsTheIcon) {
   const std::wstring text(300, L't'), title(70, L'T');
   form->ShowTrayBalloon(text, title);
-  ASSERT_EQ(calls.size(), 3u);
-  EXPECT_EQ(calls[1].message, static_cast<DWORD>(NIM_MODIFY));
-  const NOTIFYICONDATAW& notice = calls[1].data;
+  ASSERT_EQ(calls.size(), 4u);
+  EXPECT_EQ(calls[2].message, static_cast<DWORD>(NIM_MODIFY));
+  const NOTIFYICONDATAW& notice = calls[2].data;
   EXPECT_EQ(notice.uFlags, static_cast<UINT>(NIF_INFO));
   EXPECT_EQ(std::wstring(notice.szInfo), text.substr(0, 255));
   EXPECT_EQ(std::wstring(notice.szInfoTitle), title.substr(0, 63));
   EXPECT_EQ(notice.uTimeout, 3000u);
   EXPECT_EQ(notice.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
-  EXPECT_EQ(calls[2].message, static_cast<DWORD>(NIM_SETVERSION));
-  EXPECT_EQ(calls[2].data.uVersion, 3u);
+  EXPECT_EQ(calls[3].message, static_cast<DWORD>(NIM_SETVERSION));  // the keyboard's notices still come
+  EXPECT_EQ(calls[3].data.uVersion, 3u);
   EXPECT_EQ(form->TrayIconData.hIcon, calls[0].data.hIcon);
   EXPECT_STREQ(form->TrayIconData.szTip, L"Quoxel");
   EXPECT_EQ(form->TrayIconData.uCallbackMessage, 1025u);
@@ -211,9 +213,29 @@ TEST_F(Tray, TheShellsReturnAddsTheIconAgain) {
   form->ShowTrayBalloon(L"notice", L"title");
   SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   ASSERT_EQ(CallsOf(NIM_ADD), 2);
-  EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_ADD));
-  EXPECT_EQ(calls.back().data.uFlags, 7u);
-  EXPECT_EQ(calls.back().data.uCallbackMessage, 1025u);
+  const IconCall& added = calls[calls.size() - 2];
+  EXPECT_EQ(added.message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(added.data.uFlags, 7u);
+  EXPECT_EQ(added.data.uCallbackMessage, 1025u);
+  EXPECT_EQ(calls.back().message, static_cast<DWORD>(NIM_SETVERSION));
+}
+
+// From the icon's keyboard focus Enter or Space toggles the window as a left click does, and the
+// menu key or Shift+F10 opens the menu; the WM_CONTEXTMENU that ends a right click opens no second one.
+TEST_F(Tray, TheKeyboardTogglesTheWindowAndOpensTheMenuOnceAfterABalloonToo) {
+  form->ShowTrayBalloon(L"notice", L"title");
+  IconMouse(NIN_KEYSELECT);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  IconMouse(NIN_KEYSELECT);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  IconMouse(NIN_SELECT);  // follows a left click, which has toggled already
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  IconMouse(WM_CONTEXTMENU);
+  EXPECT_EQ(menus.size(), 1u);
+  for (UINT event : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}) IconMouse(event);
+  EXPECT_EQ(menus.size(), 2u);
+  IconMouse(WM_CONTEXTMENU);
+  EXPECT_EQ(menus.size(), 3u);
 }
 
 TEST_F(Tray, LinkLabelsOpenOnlyWebAddresses) {
