@@ -78,9 +78,10 @@ void PaintSpeedButton(HWND button, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   if (pressed) OffsetRect(&rect, 1, 1);
-  const std::wstring marked = MarkAccessKey(text, state->accessKey);
-  DrawTextW(dc, marked.c_str(), -1, &rect,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | (AccessKeysShown(button) ? 0 : DT_HIDEPREFIX));
+  // The plain caption while the keys are hidden: Wine's DrawText underlines even with DT_HIDEPREFIX.
+  const bool keyShown = AccessKeysShown(button);
+  const std::wstring caption = keyShown ? MarkAccessKey(text, state->accessKey) : std::wstring(text);
+  DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | (keyShown ? 0 : DT_NOPREFIX));
 }
 
 // A push button named by its caption, unavailable while disabled, pressed with Alt and its key.

@@ -167,6 +167,16 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
   }
 }
 
+// The underlines show from the first Alt on, or from the start where the user's setting asks for them.
+TEST_F(AccessKeys, UnderlinesShowOnceAltIsPressed) {
+  BOOL always = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+  EXPECT_EQ(AccessKeysShown(form->BtnMinTray), always != FALSE);
+  PostMessageW(form->Kuvakkeet, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+  PumpMessages();
+  EXPECT_TRUE(AccessKeysShown(form->BtnMinTray));
+}
+
 // Each page's keys differ, and every speed button has one: a push button named by its caption,
 // unavailable while disabled, with Alt and its key as its shortcut.
 TEST_F(AccessKeys, SpeedButtonsHaveKeysUniqueOnTheirPageAndReadAsPushButtons) {
