@@ -1,13 +1,9 @@
-// Every tool from the keyboard, and named for screen readers: the access keys of each page's buttons
-// and the names and roles screen readers read, through the accessibility interface.
+// Every tool from the keyboard, and named for screen readers: each page's access keys, and the names
+// and roles read through the accessibility interface.
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
 #include <gtest/gtest.h>
-
-#include <set>
-#include <string>
-#include <vector>
 
 #include "tests/support/FormTest.h"
 #include "tools/admin/AdminTool.h"
@@ -31,47 +27,32 @@ ScreenReaderView ReadAsScreenReader(HWND window) {
   IAccessible* object = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
     return view;
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    BSTR value = nullptr;
-    std::wstring read = (object->*get)(self, &value) == S_OK && value ? value : L"";
-    SysFreeString(value);
-    return read;
-  };
-  const auto number = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
-    VARIANT value{};
-    return SUCCEEDED((object->*get)(self, &value)) && value.vt == VT_I4 ? value.lVal : -1L;
-  };
-  view.name = text(&IAccessible::get_accName);
-  view.shortcut = text(&IAccessible::get_accKeyboardShortcut);
-  view.role = number(&IAccessible::get_accRole);
-  view.state = number(&IAccessible::get_accState);
+  VARIANT self{}, number{};
+  self.vt = VT_I4;  // CHILDID_SELF
+  BSTR text = nullptr;
+  if (object->get_accName(self, &text) == S_OK) view.name = text;
+  SysFreeString(std::exchange(text, nullptr));
+  if (object->get_accKeyboardShortcut(self, &text) == S_OK) view.shortcut = text;
+  SysFreeString(text);
+  if (object->get_accRole(self, &number) == S_OK) view.role = number.lVal;
+  if (object->get_accState(self, &number) == S_OK) view.state = number.lVal;
   object->Release();
   return view;
 }
 
 // Takes the clicks a page's controls report before the page runs their handlers (a search, a file
-// dialog, the wallpaper), and keeps which control reported.
-class ClickCatcher {
- public:
-  explicit ClickCatcher(HWND page) : page_(page) {
-    SetWindowSubclass(page_, Catch, 0, reinterpret_cast<DWORD_PTR>(this));
-  }
-  ~ClickCatcher() { RemoveWindowSubclass(page_, Catch, 0); }
-  ClickCatcher(const ClickCatcher&) = delete;
-  ClickCatcher& operator=(const ClickCatcher&) = delete;
-  std::vector<HWND> clicked;
+// dialog, the wallpaper), keeping which control reported.
+LRESULT CALLBACK CatchClicks(HWND page, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR clicked) {
+  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return DefSubclassProc(page, message, wParam, lParam);
+  reinterpret_cast<std::vector<HWND>*>(clicked)->push_back(reinterpret_cast<HWND>(lParam));
+  return 0;
+}
 
- private:
-  static LRESULT CALLBACK Catch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return DefSubclassProc(window, message, wParam, lParam);
-    reinterpret_cast<ClickCatcher*>(self)->clicked.push_back(reinterpret_cast<HWND>(lParam));
-    return 0;
-  }
-  HWND page_;
-};
+bool IsSpeedButton(HWND control) {
+  wchar_t windowClass[32] = {};
+  GetClassNameW(control, windowClass, 32);
+  return std::wstring(windowClass) == L"QuoxelSpeedButton";
+}
 
 class AccessKeys : public FormTest {
  protected:
@@ -83,41 +64,27 @@ class AccessKeys : public FormTest {
     FormTest::TearDown();
     CoUninitialize();
   }
-
-  // The focusable controls of the page in Tab order, and the page control.
-  std::vector<HWND> FocusPlaces(int page) {
-    std::vector<HWND> places{form->Tabit};
-    const HWND first = GetNextDlgTabItem(form->PageHandle(page), nullptr, FALSE);
-    for (HWND at = first; at && (at != first || places.size() == 1);
-         at = GetNextDlgTabItem(form->PageHandle(page), at, FALSE))
-      places.push_back(at);
-    return places;
-  }
   // Alt and the key typed where the focus is, as the keyboard's translation delivers it.
-  void TypeAltKey(wchar_t key) {
+  static void TypeAltKey(wchar_t key) {
     PostMessageW(GetFocus(), WM_SYSCHAR, towlower(key), 1 << 29);
     PumpMessages();
   }
 };
 
-bool IsSpeedButton(HWND control) {
-  wchar_t windowClass[32] = {};
-  GetClassNameW(control, windowClass, 32);
-  return std::wstring(windowClass) == L"QuoxelSpeedButton";
-}
-
 }  // namespace
 
-// Alt with the key, from each focusable control of the page, presses the button as a click does; a
-// speed button leaves the focus where it was. Disabled, or on a page not in front, it does nothing.
+// From the page control and each focusable control of its page, Alt with the key presses the button
+// as a click does; a speed button leaves the focus where it was and reads as a push button. Disabled,
+// or on a page behind, it does nothing. The underlines show from the first Alt on (or always, where
+// the user's setting asks for it).
 TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
-  struct Row {
-    int page;
-    wchar_t key;
-    HWND button;
-    const char* handler;
-  };
-  const Row rows[] = {
+  BOOL always = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+  EXPECT_EQ(AccessKeysShown(form->BtnMinTray), always != FALSE);
+  PostMessageW(form->Kuvakkeet, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+  PumpMessages();
+  EXPECT_TRUE(AccessKeysShown(form->BtnMinTray));
+  const struct { int page; wchar_t key; HWND button; const char* handler; } rows[] = {
       {kPageHome, L'M', form->BtnMinTray, "BtnMinTrayClick"},
       {kPageHardDisks, L'S', form->Disk().BtnKovoIsoimmat, "BtnKovoIsoimmatClick"},
       {kPageHardDisks, L'A', form->Disk().ChkSAlert, "ChkSAlertClick"},
@@ -130,10 +97,10 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
       {kPageRenamer, L'R', form->Renamer().BtnRem1, "BtnRem1Click"},
       {kPageRenamer, L'U', form->Renamer().BtnMU, "BtnMUClick"},
       {kPageRenamer, L'D', form->Renamer().BtnMD, "BtnMDClick"},
-      {kPageRenamer, L'K', form->Renamer().ChkCopy, "(the check box's own mark)"},
+      {kPageRenamer, L'K', form->Renamer().ChkCopy, "the check box's own mark"},
       {kPageRenamer, L'C', form->Renamer().BtnConv, "BtnConvClick"},
-      {kPageShutdown, L'S', form->Shutdown().Rd1, "(the radio button's own choice)"},
-      {kPageShutdown, L'R', form->Shutdown().Rd2, "(the radio button's own choice)"},
+      {kPageShutdown, L'S', form->Shutdown().Rd1, "the radio button's own choice"},
+      {kPageShutdown, L'R', form->Shutdown().Rd2, "the radio button's own choice"},
       {kPageShutdown, L'T', form->Shutdown().BtnShut, "BtnShutClick"},
       {kPageWallpaper, L'A', form->Wallpaper().BtnAddW, "BtnAddWClick"},
       {kPageWallpaper, L'R', form->Wallpaper().BtnWRem, "BtnWRemClick"},
@@ -143,67 +110,45 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
       {kPageAdministration, L'F', form->Admin().BtnFI, "BtnFIClick"},
       {kPageAdministration, L'I', form->Admin().BtnGInf, "BtnGInfClick"},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     form->SetActivePage(row.page);
     EnableWindow(row.button, TRUE);
-    ClickCatcher catcher(form->PageHandle(row.page));
-    for (HWND place : FocusPlaces(row.page)) {
-      SetFocus(place);
+    const HWND page = form->PageHandle(row.page);
+    std::vector<HWND> clicked;
+    SetWindowSubclass(page, CatchClicks, 0, reinterpret_cast<DWORD_PTR>(&clicked));
+    std::vector<HWND> places{form->Tabit, GetNextDlgTabItem(page, nullptr, FALSE)};  // the page control, then Tab
+    for (HWND next; (next = GetNextDlgTabItem(page, places.back(), FALSE)) != places[1];) places.push_back(next);
+    for (HWND at : places) {
+      SetFocus(at);
       const HWND focus = GetFocus();
       TypeAltKey(row.key);
-      EXPECT_EQ(catcher.clicked, std::vector<HWND>{row.button}) << row.handler << " from a " << place;
-      if (IsSpeedButton(row.button)) {
-        EXPECT_EQ(GetFocus(), focus) << row.handler;
-      }
-      catcher.clicked.clear();
+      EXPECT_EQ(clicked, std::vector<HWND>{row.button}) << row.handler;
+      EXPECT_TRUE(!IsSpeedButton(row.button) || GetFocus() == focus) << row.handler;
+      clicked.clear();
+    }
+    if (IsSpeedButton(row.button)) {
+      const ScreenReaderView view = ReadAsScreenReader(row.button);
+      EXPECT_EQ(view.name, WindowTextOf(row.button));
+      EXPECT_EQ(view.role, ROLE_SYSTEM_PUSHBUTTON);
+      EXPECT_EQ(view.shortcut, std::wstring(L"Alt+") + row.key);
+      EXPECT_EQ(view.state & STATE_SYSTEM_UNAVAILABLE, 0) << row.handler;
     }
     EnableWindow(row.button, FALSE);
+    EXPECT_TRUE(!IsSpeedButton(row.button) || ReadAsScreenReader(row.button).state & STATE_SYSTEM_UNAVAILABLE);
     TypeAltKey(row.key);
     EnableWindow(row.button, TRUE);
     form->SetActivePage(row.page == kPageHome ? kPageCleaner : kPageHome);  // neither uses the other's keys
     SetFocus(form->Tabit);
     TypeAltKey(row.key);
-    EXPECT_TRUE(catcher.clicked.empty()) << row.handler << " disabled or on a page behind";
+    EXPECT_TRUE(clicked.empty()) << row.handler << " disabled or on a page behind";
+    RemoveWindowSubclass(page, CatchClicks, 0);
   }
 }
 
-// The underlines show from the first Alt on, or from the start where the user's setting asks for them.
-TEST_F(AccessKeys, UnderlinesShowOnceAltIsPressed) {
-  BOOL always = FALSE;
-  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
-  EXPECT_EQ(AccessKeysShown(form->BtnMinTray), always != FALSE);
-  PostMessageW(form->Kuvakkeet, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
-  PumpMessages();
-  EXPECT_TRUE(AccessKeysShown(form->BtnMinTray));
-}
-
-// Each page's keys differ, and every speed button has one: a push button named by its caption,
-// unavailable while disabled, with Alt and its key as its shortcut.
-TEST_F(AccessKeys, SpeedButtonsHaveKeysUniqueOnTheirPageAndReadAsPushButtons) {
-  for (int page = 0; page < kPageCount; ++page) {
-    std::set<wchar_t> keys;
-    for (HWND child = GetWindow(form->PageHandle(page), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      const wchar_t key = AccessKeyOf(child);
-      EXPECT_TRUE(key == 0 || keys.insert(key).second) << "page " << page << " key " << char(key);
-      if (!IsSpeedButton(child)) continue;
-      EXPECT_NE(key, 0) << "page " << page;
-      const ScreenReaderView view = ReadAsScreenReader(child);
-      EXPECT_EQ(view.name, WindowTextOf(child));
-      EXPECT_EQ(view.role, ROLE_SYSTEM_PUSHBUTTON);
-      EXPECT_EQ(view.shortcut, std::wstring(L"Alt+") + key);
-      EXPECT_EQ((view.state & STATE_SYSTEM_UNAVAILABLE) != 0, !IsWindowEnabled(child));
-    }
-  }
-}
-
-// The names screen readers read for each control that can take the focus (0: the standard object's role).
+// The name and role screen readers read for each control that can take the focus (role 0: Wine's
+// standard object's, "client", for check boxes, radio buttons and time pickers).
 TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
-  const struct {
-    int page;
-    HWND control;
-    const wchar_t* name;
-    long role;
-  } rows[] = {
+  const struct { int page; HWND control; const wchar_t* name; long role; } rows[] = {
       {kPageHome, form->Kuvakkeet, L"Modules", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
@@ -228,7 +173,7 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
   for (const auto& row : rows) {
     form->SetActivePage(row.page);
     const ScreenReaderView view = ReadAsScreenReader(row.control);
-    EXPECT_EQ(view.name, row.name) << "page " << row.page;
-    EXPECT_TRUE(row.role == 0 || view.role == row.role) << "page " << row.page << " role " << view.role;
+    EXPECT_EQ(view.name, row.name);
+    EXPECT_TRUE(row.role == 0 || view.role == row.role) << "role " << view.role;
   }
 }
