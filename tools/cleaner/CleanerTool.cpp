@@ -25,10 +25,9 @@ constexpr DWORD kProgressIntervalMs = 250;
 const CleanerFileSystem& SystemFileSystem() {
   static const CleanerFileSystem fileSystem{
       [](const std::wstring& folder) -> std::optional<ResolvedFolder> {
-        const std::optional<std::wstring> path = ResolvedFolderPath(folder);
-        const std::optional<FolderIdentity> identity = IdentifyFolder(folder);
-        if (!path || !identity) return std::nullopt;
-        return ResolvedFolder{*path, identity->volume};
+        std::optional<FolderLocation> location = LocateFolder(folder);
+        if (!location) return std::nullopt;
+        return ResolvedFolder{std::move(location->path), location->volume};
       },
       [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
         ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
