@@ -70,7 +70,7 @@ void CleanerTool::BtnETFClick() {
   std::vector<std::wstring> paths;
   paths.reserve(found_.size());
   for (const CleanableFile& file : found_) paths.push_back(file.path);
-  AddCheckListItems(LstETF, paths, true);
+  AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; });
   SetWindowTextW(BtnETF, kSearchCaption);
   if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }
