@@ -367,14 +367,15 @@ std::wstring ListBoxText(HWND list, int index) {
   return text;
 }
 
-void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts, const std::function<void(int index)>& added) {
+void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
+                     const std::function<void(int index, const std::wstring& text)>& added) {
   std::size_t characters = 0;
   for (const std::wstring& text : texts) characters += text.size() + 1;
   SendMessageW(list, LB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   for (const std::wstring& text : texts) {
     const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (index >= 0 && added) added(static_cast<int>(index));
+    if (index >= 0 && added) added(static_cast<int>(index), text);
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);

@@ -63,9 +63,9 @@ void AddHint(HWND control, const std::wstring& hint);
 std::wstring ListBoxText(HWND list, int index);
 // Adds the texts to a list box in one batch: the storage reserved once and nothing drawn until the
 // last one (a visible list box redraws its scroll bar at each addition otherwise, milliseconds an item
-// under Wine). `added` is told each new item's index.
+// under Wine). `added` is told each new item's index and text.
 void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
-                     const std::function<void(int index)>& added = nullptr);
+                     const std::function<void(int index, const std::wstring& text)>& added = nullptr);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
 std::wstring WindowTextOf(HWND window);
 
