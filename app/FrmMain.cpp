@@ -216,6 +216,29 @@ void TFrmMain::LayOutPages() {
     MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }
 
+void TFrmMain::ApplyDpi(int dpi, const RECT& suggested) {
+  if (dpi != dpi_) {
+    const int fromDpi = dpi_;
+    WindowFonts previous = std::move(fonts_);
+    const ScopedFont previousVersionFont = std::move(versionFont_);
+    dpi_ = dpi;
+    CreateFonts();
+    auto fonts = std::make_unique<RescaledFonts>(fromDpi, dpi);
+    fonts->Replace(previous.normal.Get(), fonts_.normal.Get());
+    fonts->Replace(previous.bold.Get(), fonts_.bold.Get());
+    fonts->Replace(previous.link.Get(), fonts_.link.Get());
+    fonts->Replace(previousVersionFont.Get(), versionFont_.Get());
+    RelayoutForDpi(handle_, fromDpi, dpi, *fonts);
+    rescaledFonts_ = std::move(fonts);  // no control uses the fonts of the layout before any more
+    FitTabsInOneRow();
+    LoadLogo();
+    LoadModulePictures();
+  }
+  SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOutPages();
+}
+
 int TFrmMain::ActivePage() const { return static_cast<int>(SendMessageW(Tabit, TCM_GETCURSEL, 0, 0)); }
 
 void TFrmMain::SetActivePage(int index) {
@@ -312,6 +335,9 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SIZE:
       if (Tabit) LayOutPages();
       return 0;

@@ -14,6 +14,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/Pictures.h"
+#include "ui/DpiRelayout.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 #include "utilities/RandomGenerator.h"
@@ -133,7 +134,12 @@ class TFrmMain : public ToolHost {
   void CreatePageControl();
   void FitTabsInOneRow();
   void CreateHomePage();
+  void LoadLogo();
   void CreateModuleIcons();
+  // The icon view's pictures and spacing for the window's DPI.
+  void LoadModulePictures();
+  // Lays the window out again for a screen of another DPI, in the rectangle Windows suggests for it.
+  void ApplyDpi(int dpi, const RECT& suggested);
   void CreateComponents();
   // Makes a tool on its page; the tool's work runs each time the page comes to the front.
   template <typename T>
@@ -164,14 +170,19 @@ class TFrmMain : public ToolHost {
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();
 
+  static constexpr int kLinkGap = 3;  // between the Home page's label and the link that follows it
+
   HINSTANCE instance_;
   HWND handle_ = nullptr;
   std::wstring appDir_;
-  // The DPI the window is laid out for: the screen's, where it opens.
-  const int dpi_ = ScreenDpi();
+  // The DPI the window is laid out for: the screen's where it opens, then its monitor's.
+  int dpi_ = ScreenDpi();
   WindowFonts fonts_;
   ScopedFont versionFont_, tabFont_;
+  // The tools' own fonts at the DPI the window was moved to last.
+  std::unique_ptr<RescaledFonts> rescaledFonts_;
   ScopedBitmap logo_;
+  SIZE logoSize_{};
   ScopedIcon smallIcon_;
   RandomGenerator random_;
   // Sent to every top-level window when the shell (re)creates the taskbar.

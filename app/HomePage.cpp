@@ -5,27 +5,32 @@
 
 #include "app/ResourceIds.h"
 #include "app/Version.h"
+#include "utilities/DpiScale.h"
 #include "utilities/Maker.h"
 
 void TFrmMain::CreateHomePage() {
   Page& home = *pages_[kPageHome];
-  const Picture logo = LoadPngResource(instance_, IDR_LOGO);
-  logo_ = CreatePremultipliedBitmap(logo);
-
+  LoadLogo();
   home.AddBevel({0, 3, 585, 112}, BDR_RAISEDINNER, BF_RECT);  // Bevel1
-  // The picture keeps its own size; its place follows the layout.
-  home.AddPainting({166, 14, logo.width, logo.height},
-                   [this, width = logo.width, height = logo.height](HDC dc, const RECT& r) {  // ImgLogo
-                     DrawPicture(dc, logo_.Get(), r.left, r.top, width, height);
-                   });
+  // The picture of the frame for the DPI at its own size; its place follows the layout.
+  home.AddPainting({166, 14, 220, 60}, [this](HDC dc, const RECT& r) {  // ImgLogo
+    DrawPicture(dc, logo_.Get(), r.left, r.top, logoSize_.cx, logoSize_.cy);
+  });
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
   LblVersion = CreateLabel(SH1, L"" QUOXEL_VERSION_TEXT, {384, 41, 28, 25}, versionFont_.Get());
   Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, fonts_.normal.Get());
   LblLink1 = home.Bind(CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, fonts_.link.Get()),
                        LinkLabel([this] { LblLink1Click(); }));
+  KeepRightOf(LblLink1, Lbl18, kLinkGap);
   Lbl14 = CreateLabel(SH1, kMakerCredit, {208, 97, 137, 13}, fonts_.normal.Get());
   Lbl1 = CreateLabel(SH1, L"Double-click an icon to select a module:", {171, 118, 222, 13}, fonts_.bold.Get());
   BtnMinTray = home.Bind(CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, 0,
                                            fonts_.normal.Get(), L'M'),
                          OnClick([this] { BtnMinTrayClick(); }));
+}
+
+void TFrmMain::LoadLogo() {
+  const Picture logo = LoadPngResource(instance_, IDR_LOGO + PictureFrameForDpi(dpi_));
+  logo_ = CreatePremultipliedBitmap(logo);
+  logoSize_ = SIZE{logo.width, logo.height};
 }

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
-constexpr int kIconSize = 64;
 constexpr int kModulePictureCount = 8;
 // Room for each icon and its caption, so the eight icons lie in two even rows of four.
 constexpr int kIconSpacingX = 140;
@@ -18,24 +17,14 @@ constexpr int kIconSpacingY = 100;
 }  // namespace
 
 void TFrmMain::CreateModuleIcons() {
-  // One row of the eight pictures, added at once: an icon each, drawn into the list one by one, cost
-  // a tenth of the start-up.
-  std::vector<Picture> pictures;
-  for (int picture = 0; picture < kModulePictureCount; ++picture)
-    pictures.push_back(LoadPngResource(instance_, IDR_MODULE_FIRST + picture));
-  const ScopedBitmap row = CreateAlphaBitmap(JoinSideBySide(pictures));
-  Kuvakekuvat.Reset(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32, kModulePictureCount, 0));
-  ImageList_Add(Kuvakekuvat.Get(), row.Get(), nullptr);
-
   Kuvakkeet = pages_[kPageHome]->Bind(
       CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
                   {0, 137, 585, 208}, 0, fonts_.normal.Get()),
       OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }));
   SetAccessibleName(Kuvakkeet, L"Modules");
-  ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
+  LoadModulePictures();
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
   ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);
-  ListView_SetIconSpacing(Kuvakkeet, ScaleToDpi(kIconSpacingX, dpi_), ScaleToDpi(kIconSpacingY, dpi_));
   for (int position = 0; position < static_cast<int>(kModuleIcons.size()); ++position) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -44,6 +33,22 @@ void TFrmMain::CreateModuleIcons() {
     item.iImage = kModuleIcons[position].picture;
     ListView_InsertItem(Kuvakkeet, &item);
   }
+}
+
+void TFrmMain::LoadModulePictures() {
+  // One row of the eight pictures, added at once: an icon each, drawn into the list one by one, cost
+  // a tenth of the start-up.
+  std::vector<Picture> pictures;
+  const int first = IDR_MODULE_FIRST + IDR_MODULE_FRAME_STEP * PictureFrameForDpi(dpi_);
+  for (int picture = 0; picture < kModulePictureCount; ++picture)
+    pictures.push_back(LoadPngResource(instance_, first + picture));
+  const ScopedBitmap row = CreateAlphaBitmap(JoinSideBySide(pictures));
+  const int size = pictures.front().width;
+  ScopedImageList previous = std::move(Kuvakekuvat);  // the view holds on to it until given the new one
+  Kuvakekuvat.Reset(ImageList_Create(size, size, ILC_COLOR32, kModulePictureCount, 0));
+  ImageList_Add(Kuvakekuvat.Get(), row.Get(), nullptr);
+  ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
+  ListView_SetIconSpacing(Kuvakkeet, ScaleToDpi(kIconSpacingX, dpi_), ScaleToDpi(kIconSpacingY, dpi_));
 }
 
 void TFrmMain::KuvakkeetDblClick(POINT clientPoint) {

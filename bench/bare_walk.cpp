@@ -19,11 +19,18 @@
 #include <vector>
 
 #include "bench/bench_clock.h"
+#include "bench/walk.h"
 
 #include "utilities/LargestFiles.h"
 
 namespace {
 
+// The search leaves out hidden and system folders.
+bool IsSearched(const WIN32_FIND_DATAW& folder) {
+  return !(folder.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+// The walk's visitor: it keeps counts.
 struct Counts {
   unsigned long files = 0;
   unsigned long folders = 0;
@@ -33,55 +40,31 @@ struct Counts {
     folders += other.folders;
     bytes += other.bytes;
   }
+  void Listed() { ++folders; }
+  bool Enter(const WIN32_FIND_DATAW& folder) const { return IsSearched(folder); }
+  void File(const std::wstring&, const WIN32_FIND_DATAW& entry) {
+    ++files;
+    bytes += FileSize(entry);
+  }
 };
 
-bool IsSearchedFolder(const WIN32_FIND_DATAW& entry) {
-  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         !(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && !IsDotEntry(entry.cFileName);
-}
-
-// `path` ends with a backslash; it is extended in place for each sub-folder and given back unchanged.
-bool Walk(std::wstring& path, Counts& counts) {
-  const size_t length = path.size();
-  path += L'*';
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW(path.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-  path.resize(length);
-  if (listing == INVALID_HANDLE_VALUE) return false;
-  ++counts.folders;
-  do {
-    if (IsSearchedFolder(entry)) {
-      path.append(entry.cFileName).push_back(L'\\');
-      Walk(path, counts);
-      path.resize(length);
-    } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      ++counts.files;
-      counts.bytes += (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-    }
-  } while (FindNextFileW(listing, &entry));
-  FindClose(listing);
-  return true;
+// Lists `dir`: each file to `onFile`, the sub-folders the search enters to `subfolders`, in listing order.
+template <typename OnFile>
+bool ListOneLevel(const std::wstring& dir, OnFile&& onFile, std::vector<std::wstring>& subfolders) {
+  return ListFolder(dir, [&](const WIN32_FIND_DATAW& entry) {
+    if (!IsFolder(entry))
+      onFile(entry);
+    else if (IsSearched(entry))
+      subfolders.push_back(dir + entry.cFileName + L'\\');
+  });
 }
 
 // The root's files counted here, its sub-folders walked by `threads` threads, each taking the next
 // one not yet taken.
 bool WalkInThreads(const std::wstring& root, int threads, Counts& counts) {
   std::vector<std::wstring> subfolders;
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW((root + L'*').c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-  if (listing == INVALID_HANDLE_VALUE) return false;
-  ++counts.folders;
-  do {
-    if (IsSearchedFolder(entry)) {
-      subfolders.push_back(root + entry.cFileName + L'\\');
-    } else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      ++counts.files;
-      counts.bytes += (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-    }
-  } while (FindNextFileW(listing, &entry));
-  FindClose(listing);
+  if (!ListOneLevel(root, [&](const WIN32_FIND_DATAW& file) { counts.File(root, file); }, subfolders)) return false;
+  counts.Listed();
   std::atomic<size_t> next{0};
   std::vector<Counts> perThread(threads);
   std::vector<std::thread> walkers;
@@ -89,7 +72,7 @@ bool WalkInThreads(const std::wstring& root, int threads, Counts& counts) {
     walkers.emplace_back([&, t] {
       for (size_t i = next++; i < subfolders.size(); i = next++) {
         std::wstring path = subfolders[i];
-        Walk(path, perThread[t]);
+        WalkTree(path, perThread[t]);
       }
     });
   }
@@ -101,19 +84,10 @@ bool WalkInThreads(const std::wstring& root, int threads, Counts& counts) {
 // The search's offering order: a folder's files in listing order, then its sub-folders in listing order.
 bool OfferInSearchOrder(const std::wstring& dir) {
   std::vector<std::wstring> subfolders;
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW((dir + L'*').c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-  if (listing == INVALID_HANDLE_VALUE) return false;
-  do {
-    if (IsSearchedFolder(entry))
-      subfolders.push_back(dir + entry.cFileName + L'\\');
-    else if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      AddLargestFile(dir + entry.cFileName,
-                     static_cast<std::int64_t>((static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) |
-                                               entry.nFileSizeLow));
-  } while (FindNextFileW(listing, &entry));
-  FindClose(listing);
+  const auto offer = [&](const WIN32_FIND_DATAW& file) {
+    AddLargestFile(dir + file.cFileName, static_cast<std::int64_t>(FileSize(file)));
+  };
+  if (!ListOneLevel(dir, offer, subfolders)) return false;
   for (const std::wstring& subfolder : subfolders) OfferInSearchOrder(subfolder);
   return true;
 }
@@ -147,7 +121,7 @@ int wmain(int argc, wchar_t** argv) {
   if (results) return PrintResults(path, std::wcstol(argv[3], nullptr, 10));
   Counts counts;
   const double start = NowMs();
-  const bool listed = threads == 1 ? Walk(path, counts) : WalkInThreads(path, threads, counts);
+  const bool listed = threads == 1 ? WalkTree(path, counts) : WalkInThreads(path, threads, counts);
   const double elapsed = NowMs() - start;
   if (!listed) {
     std::fprintf(stderr, "bare_walk: cannot list %ls (error %lu)\n", argv[1], GetLastError());

@@ -8,8 +8,3 @@ inline double NowMs() {
   QueryPerformanceCounter(&now);
   return now.QuadPart * 1000.0 / frequency.QuadPart;
 }
-
-// "." and "..", which a walk never enters.
-inline bool IsDotEntry(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}

@@ -10,45 +10,30 @@
 #include <string>
 
 #include "bench/bench_clock.h"
+#include "bench/walk.h"
 
 namespace {
 
 bool IsTmpFile(const std::wstring& name) { return name.size() >= 4 && name.compare(name.size() - 4, 4, L".tmp") == 0; }
 
+// The walk's visitor: the cleaner's choice of folders and files, and counts.
 struct Counts {
   unsigned long files = 0;
   unsigned long opened = 0;
+  void Listed() {}
+  bool Enter(const WIN32_FIND_DATAW& folder) const {
+    return !(folder.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT));
+  }
+  void File(const std::wstring& folder, const WIN32_FIND_DATAW& entry) {
+    if (!IsTmpFile(entry.cFileName)) return;
+    ++files;
+    const HANDLE file = CreateFileW((folder + entry.cFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    ++opened;
+    CloseHandle(file);
+  }
 };
-
-// `path` ends with a backslash; it is extended in place for each sub-folder and given back unchanged.
-bool Walk(std::wstring& path, Counts& counts) {
-  const size_t length = path.size();
-  path += L'*';
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileExW(path.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-  path.resize(length);
-  if (listing == INVALID_HANDLE_VALUE) return false;
-  constexpr DWORD kLeftOut = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
-  do {
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (entry.dwFileAttributes & kLeftOut || IsDotEntry(entry.cFileName)) continue;
-      path.append(entry.cFileName).push_back(L'\\');
-      Walk(path, counts);
-      path.resize(length);
-    } else if (IsTmpFile(entry.cFileName)) {
-      ++counts.files;
-      const HANDLE file = CreateFileW((path + entry.cFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-      if (file != INVALID_HANDLE_VALUE) {
-        ++counts.opened;
-        CloseHandle(file);
-      }
-    }
-  } while (FindNextFileW(listing, &entry));
-  FindClose(listing);
-  return true;
-}
 
 }  // namespace
 
@@ -61,7 +46,7 @@ int wmain(int argc, wchar_t** argv) {
   if (path.empty() || path.back() != L'\\') path += L'\\';
   Counts counts;
   const double start = NowMs();
-  const bool listed = Walk(path, counts);
+  const bool listed = WalkTree(path, counts);
   const double elapsed = NowMs() - start;
   if (!listed) {
     std::fprintf(stderr, "cleaner_walk: cannot list %ls (error %lu)\n", argv[1], GetLastError());

@@ -33,6 +33,7 @@ quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp
   ui/CheckListBox.cpp
   ui/Controls.cpp
+  ui/DpiRelayout.cpp
   ui/Handlers.cpp
   ui/OrderedFileList.cpp
   ui/Page.cpp

@@ -19,9 +19,9 @@ else()
 endif()
 configure_file(${PROJECT_SOURCE_DIR}/app/quoxel.manifest.in ${CMAKE_BINARY_DIR}/quoxel.manifest @ONLY)
 set(QUOXEL_RESOURCES ${PROJECT_SOURCE_DIR}/app/quoxel.rc)
+file(GLOB QUOXEL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/res/*.png)
 set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_BINARY_DIR}/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico
-  ${PROJECT_SOURCE_DIR}/app/res/logo.png)
+  ${CMAKE_BINARY_DIR}/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico ${QUOXEL_PICTURES})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR}")
 
 add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})

@@ -12,6 +12,13 @@ DpiForWindow WindowDpiFunction() {
   return function;
 }
 
+using MetricsForDpi = int(WINAPI*)(int, UINT);
+
+MetricsForDpi MetricsForDpiFunction() {
+  static const MetricsForDpi function = SystemFunction<MetricsForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
+  return function;
+}
+
 }  // namespace
 
 int ScreenDpi() {
@@ -25,4 +32,9 @@ int WindowDpi(HWND window) {
   if (const DpiForWindow function = WindowDpiFunction())
     if (const UINT dpi = function(window)) return static_cast<int>(dpi);
   return ScreenDpi();
+}
+
+int SystemMetricAtDpi(int index, int dpi) {
+  if (const MetricsForDpi function = MetricsForDpiFunction()) return function(index, static_cast<UINT>(dpi));
+  return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
 }

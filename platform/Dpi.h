@@ -6,3 +6,6 @@
 int WindowDpi(HWND window);
 // The screen's DPI, for what is measured before the window exists.
 int ScreenDpi();
+// A system metric (GetSystemMetrics' index) for a window at this DPI: the system gives its own
+// metrics for its own DPI, which a window on another monitor does not have.
+int SystemMetricAtDpi(int index, int dpi);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,13 +40,14 @@ void RunWithoutFileSystemRedirection(const std::function<void()>& work) {
   work();
 }
 
-std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder) {
+std::optional<FolderLocation> LocateFolder(const std::wstring& folder) {
   const ScopedHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!handle) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!handle || !GetFileInformationByHandle(handle.Get(), &information)) return std::nullopt;
   std::wstring path = FinalPathOf(handle.Get());
   if (path.empty()) return std::nullopt;
-  return path;
+  return FolderLocation{std::move(path), information.dwVolumeSerialNumber};
 }
 
 ExclusiveFile::ExclusiveFile(const std::wstring& path, Purpose purpose)

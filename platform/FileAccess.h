@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,9 +9,14 @@
 
 // What a path is and what its attributes and sharing allow, for code that deletes files.
 
-// The folder's path with every link on the way resolved, as "\\?\C:\..."; nothing when it cannot be
-// opened.
-std::optional<std::wstring> ResolvedFolderPath(const std::wstring& folder);
+// Where a folder lies: its path with every link on the way resolved, as "\\?\C:\...", and the serial
+// number of its volume, both told by one open of the folder.
+struct FolderLocation {
+  std::wstring path;
+  std::uint32_t volume;
+};
+// Nothing when the folder cannot be opened.
+std::optional<FolderLocation> LocateFolder(const std::wstring& folder);
 
 // Runs the work on this thread with file-system redirection turned off and turns it back on after,
 // also when the work throws. Only a 32-bit program on 64-bit Windows is redirected.

@@ -7,3 +7,11 @@ ScopedFont MakeFont(const FontSpec& font, int dpi) {
                                 FALSE, font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, font.face));
 }
+
+ScopedFont RescaledFont(HFONT font, int fromDpi, int toDpi) {
+  LOGFONTW description{};
+  GetObjectW(font, sizeof description, &description);
+  description.lfHeight = ScaleToDpi(LayoutLength(description.lfHeight, fromDpi), toDpi);
+  description.lfWidth = ScaleToDpi(LayoutLength(description.lfWidth, fromDpi), toDpi);
+  return ScopedFont(CreateFontIndirectW(&description));
+}

@@ -16,3 +16,5 @@ struct FontSpec {
 
 // The font for a window shown at this DPI: the same size in points on any screen.
 ScopedFont MakeFont(const FontSpec& font, int dpi);
+// The same font for a window moved from one DPI to another: its height follows the DPI.
+ScopedFont RescaledFont(HFONT font, int fromDpi, int toDpi);

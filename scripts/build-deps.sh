@@ -15,7 +15,7 @@ case $arch in
 esac
 deps=$build_root/deps
 prefix=$deps/prefix$suffix
-toolchain=$repo_root/cmake/mingw-$arch.cmake
+toolchain=$repo_root/cmake/mingw.cmake
 zlib=/usr/$arch-w64-mingw32/lib/libz.a
 mkdir -p "$deps/src"
 
@@ -39,8 +39,8 @@ fetch_source() { # package, directory glob
 build_cmake() { # source dir, build dir, options...
   local src=$1 bld=$2
   shift 2
-  cmake -S "$src" -B "$bld" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$bld.log" 2>&1 &&
+  cmake -S "$src" -B "$bld" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUOXEL_PROCESSOR="$arch" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$bld.log" 2>&1 &&
     cmake --build "$bld" -j"$(nproc)" >>"$bld.log" 2>&1 &&
     cmake --install "$bld" >>"$bld.log" 2>&1 || { tail -n 30 "$bld.log" >&2; exit 1; }
 }

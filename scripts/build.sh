@@ -8,8 +8,8 @@ build() { # processor, build folder, libraries' prefix, build arguments...
   local arch=$1 folder=$build_root/$2 prefix=$build_root/deps/$3
   shift 3
   "$repo_root/scripts/build-deps.sh" "$arch"
-  cmake -S "$repo_root" -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DQUOXEL_DEPS_PREFIX="$prefix" >/dev/null
+  cmake -S "$repo_root" -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw.cmake" \
+    -DQUOXEL_PROCESSOR="$arch" -DCMAKE_BUILD_TYPE=Release -DQUOXEL_DEPS_PREFIX="$prefix" >/dev/null
   cmake --build "$folder" -j"$(nproc)" "$@"
 }
 

@@ -2,7 +2,9 @@
 """Draw Quoxel's pictures: the logo, the eight module icons and the program icon.
 
 Everything is drawn from code at 4x size and scaled down with LANCZOS, so the
-output is anti-aliased and the same on every run.
+output is anti-aliased and the same on every run. The logo and the module icons
+are drawn for screens at 100, 125, 150 and 200 % (logo.png, logo-125.png, ...):
+the same drawing in the same final-pixel coordinates, supersampled at 4x the zoom.
 
     /usr/bin/python3 scripts/make-pictures.py            # writes app/res/*
     /usr/bin/python3 scripts/make-pictures.py --preview /tmp/pictures-preview.png
@@ -18,7 +20,10 @@ import sys
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
-S = 4  # supersampling factor
+SUPERSAMPLING = 4
+ZOOM = 1.0  # the screen scale a picture is drawn for
+S = SUPERSAMPLING  # canvas pixels per final pixel of the 100 % drawing: SUPERSAMPLING x ZOOM
+ZOOMS = {100: 1.0, 125: 1.25, 150: 1.5, 200: 2.0}  # percent -> zoom
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -143,7 +148,7 @@ def scale_mask(m, k):
 
 class Canvas:
     def __init__(self, w, h):
-        self.w, self.h = w, h
+        self.w, self.h = round(w * ZOOM), round(h * ZOOM)
         self.size = (w * S, h * S)
         self.img = Image.new("RGBA", self.size, (0, 0, 0, 0))
 
@@ -864,15 +869,28 @@ def make_preview(path, logo, icons, ico_images):
     print("wrote preview", path)
 
 
+def zoomed(percent, draw):
+    """What draw() makes for a screen at percent %: every canvas ZOOM times larger, drawn as at 100 %."""
+    global ZOOM, S
+    ZOOM, S = ZOOMS[percent], int(SUPERSAMPLING * ZOOMS[percent])
+    try:
+        return draw()
+    finally:
+        ZOOM, S = 1.0, SUPERSAMPLING
+
+
+def picture_name(stem, percent):
+    return "%s.png" % stem if percent == 100 else "%s-%d.png" % (stem, percent)
+
+
 def main(argv):
     os.makedirs(RES, exist_ok=True)
+    for percent in ZOOMS:
+        save_png(zoomed(percent, make_logo), os.path.join(RES, picture_name("logo", percent)))
+        for i, fn in enumerate(MODULES):
+            save_png(zoomed(percent, fn), os.path.join(RES, picture_name("module%d" % i, percent)))
     logo = make_logo()
-    save_png(logo, os.path.join(RES, "logo.png"))
-    icons = []
-    for i, fn in enumerate(MODULES):
-        im = fn()
-        icons.append(im)
-        save_png(im, os.path.join(RES, "module%d.png" % i))
+    icons = [fn() for fn in MODULES]
     ico_images = [make_icon_image(n) for n in ICON_SIZES]
     write_ico(os.path.join(RES, "quoxel.ico"), ico_images)
     print("wrote", os.path.relpath(os.path.join(RES, "quoxel.ico"), ROOT), "/".join(map(str, ICON_SIZES)))

@@ -76,12 +76,12 @@ HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int item
   return list;
 }
 
-int AddCheckListItem(HWND list, const std::wstring& text) {
-  return static_cast<int>(SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts, bool checked) {
-  AddListBoxItems(list, texts, [list, checked](int index) { SendMessageW(list, LB_SETITEMDATA, index, checked); });
+void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts,
+                       const std::function<bool(const std::wstring& text)>& isChecked) {
+  // The index is where the item went, the list being sorted or not; the mark follows the item after.
+  AddListBoxItems(list, texts, [list, &isChecked](int index, const std::wstring& text) {
+    SendMessageW(list, LB_SETITEMDATA, index, isChecked(text) ? 1 : 0);
+  });
 }
 
 bool IsItemChecked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,10 @@ enum class ItemOrder { Alphabetical, AsAdded };
 
 HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight,
                         ItemOrder order = ItemOrder::Alphabetical);
-int AddCheckListItem(HWND list, const std::wstring& text);
-// Adds the items with one mark, in one batch: the list is drawn once at the end, not at each item.
-void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts, bool checked);
+// Adds the items in one batch, each marked when `isChecked` says so: the list is drawn once at the end,
+// not at each item.
+void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts,
+                       const std::function<bool(const std::wstring& text)>& isChecked);
 bool IsItemChecked(HWND list, int index);
 void SetItemChecked(HWND list, int index, bool checked);
 bool IsCheckListBox(HWND window);

@@ -5,6 +5,7 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <algorithm>
 #include <map>
 
 #include "platform/Accessible.h"
@@ -20,6 +21,19 @@ namespace {
 constexpr wchar_t kSpeedButtonClass[] = L"QuoxelSpeedButton";
 // Marks a top-level window whose access keys show underlined.
 constexpr wchar_t kAccessKeysShown[] = L"Quoxel.AccessKeysShown";
+constexpr int kChoiceCaptionGap = 4;  // between a check box's mark and its caption, as the system draws it
+
+// What a control keeps of the layout where a rule may move it or widen it, to place it again when the
+// window is laid out for another DPI (KeepRightOf, WidenChoiceToItsCaption).
+constexpr wchar_t kKeptRightOf[] = L"Quoxel.KeptRightOf";
+constexpr wchar_t kKeptGap[] = L"Quoxel.KeptGap";
+constexpr wchar_t kLayoutLeft[] = L"Quoxel.LayoutLeft";
+constexpr wchar_t kLayoutWidth[] = L"Quoxel.LayoutWidth";
+
+HANDLE PropValue(int value) { return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(value)); }
+int IntProp(HWND control, const wchar_t* name) {
+  return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(control, name)));
+}
 
 // One memory device context for every measurement: text measures the same on it as on the screen,
 // and under Wine each screen context taken costs round trips to the Wine server and the X server.
@@ -198,7 +212,31 @@ Bounds ScaledBounds(Bounds b, int dpi) {
 
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
                  int id, HFONT font, DWORD exStyle) {
-  return CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, WindowDpi(parent)), id, font, exStyle);
+  const HWND control =
+      CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, WindowDpi(parent)), id, font, exStyle);
+  WidenChoiceToItsCaption(control, WindowDpi(parent));
+  return control;
+}
+
+void WidenChoiceToItsCaption(HWND control, int dpi) {
+  wchar_t className[16] = L"";
+  GetClassNameW(control, className, 16);
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  const bool choice = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                      type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+  if (lstrcmpiW(className, L"BUTTON") != 0 || !choice) return;
+  RECT rect;
+  GetWindowRect(control, &rect);
+  if (!GetPropW(control, kLayoutWidth))  // made just now: its width is the layout's
+    SetPropW(control, kLayoutWidth, PropValue(LayoutLength(rect.right - rect.left, dpi)));
+  int width = ScaleToDpi(IntProp(control, kLayoutWidth), dpi);
+  if (dpi != kLayoutDpi) {  // the layout was drawn and checked at 96 DPI
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    width = std::max(width, SystemMetricAtDpi(SM_CXMENUCHECK, dpi) + ScaleToDpi(kChoiceCaptionGap, dpi) +
+                                static_cast<int>(TextExtent(font, CaptionAsShown(WindowTextOf(control))).cx));
+  }
+  if (width != rect.right - rect.left)
+    SetWindowPos(control, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id) {
@@ -207,16 +245,53 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
   return CreateAt(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
 }
 
-HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font) {
-  bounds = ScaledBounds(bounds, WindowDpi(parent));
-  // Tall enough for every line the text wraps to in this font.
-  const int height = WithFont(font, [&](HDC dc) {
-    RECT needed{0, 0, bounds.width, 0};
+int WrappedTextHeight(HFONT font, const std::wstring& text, int width) {
+  return WithFont(font, [&](HDC dc) {
+    RECT needed{0, 0, width, 0};
     DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
     return static_cast<int>(needed.bottom);
   });
-  if (height > bounds.height) bounds.height = height;
+}
+
+HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font) {
+  bounds = ScaledBounds(bounds, WindowDpi(parent));
+  // Tall enough for every line the text wraps to in this font.
+  if (const int height = WrappedTextHeight(font, text, bounds.width); height > bounds.height) bounds.height = height;
   return CreateAt(parent, L"STATIC", text, SS_LEFT, bounds, 0, font);
+}
+
+namespace {
+
+RECT RectInParent(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void MoveRightOf(HWND control, HWND before, int gap, int layoutLeft, int dpi) {
+  const RECT rect = RectInParent(control);
+  int left = ScaleToDpi(layoutLeft, dpi);
+  if (dpi != kLayoutDpi)  // the layout was drawn and checked at 96 DPI
+    left = std::max(left, static_cast<int>(RectInParent(before).right) + ScaleToDpi(gap, dpi));
+  if (left != rect.left)
+    SetWindowPos(control, nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void KeepRightOf(HWND control, HWND before, int gap) {
+  const int layoutLeft = LayoutLength(RectInParent(control).left, WindowDpi(control));
+  SetPropW(control, kKeptRightOf, before);
+  SetPropW(control, kKeptGap, PropValue(gap));
+  SetPropW(control, kLayoutLeft, PropValue(layoutLeft));
+  MoveRightOf(control, before, gap, layoutLeft, WindowDpi(control));
+}
+
+void KeepRightOfAgain(HWND control, int dpi) {
+  const HWND before = static_cast<HWND>(GetPropW(control, kKeptRightOf));
+  if (!before) return;
+  MoveRightOf(control, before, IntProp(control, kKeptGap), IntProp(control, kLayoutLeft), dpi);
 }
 
 void SetLabelText(HWND label, const std::wstring& text) {
@@ -415,14 +490,15 @@ std::wstring ListBoxText(HWND list, int index) {
   return text;
 }
 
-void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts, const std::function<void(int index)>& added) {
+void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
+                     const std::function<void(int index, const std::wstring& text)>& added) {
   std::size_t characters = 0;
   for (const std::wstring& text : texts) characters += text.size() + 1;
   SendMessageW(list, LB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   for (const std::wstring& text : texts) {
     const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (index >= 0 && added) added(static_cast<int>(index));
+    if (index >= 0 && added) added(static_cast<int>(index), text);
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);

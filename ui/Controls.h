@@ -18,10 +18,21 @@ Bounds ScaledBounds(Bounds bounds, int dpi);
 // Creates a child control and gives it the font.
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
                  int id, HFONT font, DWORD exStyle = 0);
-// A label is as wide as its text, whatever width it was laid out with, so no font cuts it short.
+// Makes a check box or radio button wide enough for its mark and its whole caption in its font, at
+// least as wide as it is (a font at another scale may need more room than the layout gave), on a window
+// at this DPI. At 96 DPI, the scale the layout was drawn and checked at, it is left as it is; so it is
+// by KeepRightOf.
+void WidenChoiceToItsCaption(HWND control, int dpi);
+// A label is as wide as its text, whatever width it was laid out with, so no font cuts it short. Its
+// SS_NOTIFY style marks it as such when the window is laid out again for another DPI.
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id = 0);
 // A label of fixed width whose text wraps onto further lines.
 HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font);
+// Moves the control right, where need be, so that it starts a gap (in the 96-DPI layout) after `before`
+// ends: a label grown with its font would otherwise run under the control beside it. The control keeps
+// the rule, and its place in the layout, for KeepRightOfAgain once the window is laid out anew.
+void KeepRightOf(HWND control, HWND before, int gap);
+void KeepRightOfAgain(HWND control, int dpi);
 // Changes a label's text and makes it as wide as the new text.
 void SetLabelText(HWND label, const std::wstring& text);
 // Sets the height of the items of a list box (LB_SETITEMHEIGHT) or of a combo box's list
@@ -71,9 +82,9 @@ void AddHint(HWND control, const std::wstring& hint);
 std::wstring ListBoxText(HWND list, int index);
 // Adds the texts to a list box in one batch: the storage reserved once and nothing drawn until the
 // last one (a visible list box redraws its scroll bar at each addition otherwise, milliseconds an item
-// under Wine). `added` is told each new item's index.
+// under Wine). `added` is told each new item's index and text.
 void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
-                     const std::function<void(int index)>& added = nullptr);
+                     const std::function<void(int index, const std::wstring& text)>& added = nullptr);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
 std::wstring WindowTextOf(HWND window);
 
@@ -82,3 +93,5 @@ SIZE TextExtent(HFONT font, const std::wstring& text);
 // The width a label needs for its text: the extent, and the part of an italic last letter beyond it.
 int LabelWidth(HFONT font, const std::wstring& text);
 int AverageCharWidth(HFONT font);
+// The height a text needs in the font when it wraps at the width.
+int WrappedTextHeight(HFONT font, const std::wstring& text, int width);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <iterator>
+
 #include "platform/Dpi.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
@@ -39,9 +41,28 @@ Page::~Page() {
   if (background_) DeleteObject(background_);
 }
 
+namespace {
+
+RECT RectAtDpi(Bounds layout, int dpi) {
+  const Bounds b = ScaledBounds(layout, dpi);
+  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
+}
+
+}  // namespace
+
+Page* Page::FromWindow(HWND window) {
+  wchar_t className[std::size(kPageClass) + 1] = L"";
+  GetClassNameW(window, className, static_cast<int>(std::size(className)));
+  if (lstrcmpW(className, kPageClass) != 0) return nullptr;
+  return reinterpret_cast<Page*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 void Page::AddPainting(Bounds bounds, Painter painter) {
-  const Bounds b = ScaledBounds(bounds, WindowDpi(handle_));
-  paintings_.push_back({RECT{b.left, b.top, b.left + b.width, b.top + b.height}, std::move(painter)});
+  paintings_.push_back({bounds, RectAtDpi(bounds, WindowDpi(handle_)), std::move(painter)});
+}
+
+void Page::RescalePaintings(int dpi) {
+  for (Painting& painting : paintings_) painting.rect = RectAtDpi(painting.layout, dpi);
 }
 
 void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {

@@ -27,6 +27,9 @@ class Page {
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
+  // The page or panel that is this window, if it is one.
+  static Page* FromWindow(HWND window);
+
   HWND Handle() const { return handle_; }
   // What labels on this container paint their background with.
   HBRUSH Background() const { return background_ ? background_ : GetSysColorBrush(COLOR_BTNFACE); }
@@ -34,6 +37,8 @@ class Page {
   void AddPainting(Bounds bounds, Painter painter);
   // A bevel: DrawEdge's edge and border flags around the bounds.
   void AddBevel(Bounds bounds, UINT edge, UINT flags);
+  // Places the paintings for the window shown at another DPI.
+  void RescalePaintings(int dpi);
 
   // Keeps the control's binding; returns the control.
   HWND Bind(HWND control, Binding binding);
@@ -54,7 +59,8 @@ class Page {
   void Paint(HDC dc) const;
 
   struct Painting {
-    RECT rect;
+    Bounds layout;  // in the 96-DPI layout
+    RECT rect;      // at the page's DPI
     Painter painter;
   };
   HWND handle_ = nullptr;

@@ -28,6 +28,15 @@ wchar_t MarkedAccessKey(const std::wstring& caption) {
   return 0;
 }
 
+std::wstring CaptionAsShown(const std::wstring& caption) {
+  std::wstring shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;  // the mark goes; of "&&" one stays
+    shown += caption[i];
+  }
+  return shown;
+}
+
 bool PressesAccessKey(wchar_t typed, wchar_t key) { return key != 0 && Upper(typed) == Upper(key); }
 
 std::wstring MarkAccessKey(const std::wstring& text, wchar_t key) {

@@ -6,6 +6,9 @@
 // The key a caption marks, in upper case; 0 when it marks none.
 wchar_t MarkedAccessKey(const std::wstring& caption);
 
+// The caption as it is shown: without its mark, an ampersand for each "&&".
+std::wstring CaptionAsShown(const std::wstring& caption);
+
 // Whether a typed character presses the access key, in either letter case. No character presses key 0.
 bool PressesAccessKey(wchar_t typed, wchar_t key);
 

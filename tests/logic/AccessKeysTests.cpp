@@ -6,6 +6,7 @@ TEST(AccessKeys, ACaptionMarksTheLetterAfterTheFirstSingleAmpersandPressedInEith
   const std::pair<const wchar_t*, wchar_t> cases[] = {
       {L"&Alert if drive", L'A'}, {L"Salt && &pepper", L'P'}, {L"Salt && pepper", 0}, {L"Ends with &", 0}};
   for (const auto& [caption, key] : cases) EXPECT_EQ(MarkedAccessKey(caption), key) << caption;
+  EXPECT_EQ(CaptionAsShown(L"Salt && &pepper"), L"Salt & pepper");
   EXPECT_TRUE(PressesAccessKey(L's', L'S'));
   EXPECT_FALSE(PressesAccessKey(L'a', L'S'));
   EXPECT_FALSE(PressesAccessKey(0, 0));

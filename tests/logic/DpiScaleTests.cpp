@@ -30,3 +30,25 @@ TEST(DpiScale, TheLargestLengthsDoNotOverflow) {
   EXPECT_EQ(ScaleToDpi(INT_MAX / 2, 192), INT_MAX - 1);
   EXPECT_EQ(ScaleToDpi(INT_MIN / 2, 192), INT_MIN);
 }
+
+TEST(DpiScale, AScreenTakesThePictureFrameNearestItsScale) {
+  struct Case {
+    int dpi, frame;
+  };
+  const Case cases[] = {
+      {96, 0},  {72, 0},  {107, 0}, {108, 1},  // 108 lies halfway: the larger frame
+      {120, 1}, {132, 2}, {144, 2}, {168, 3},  // 175 % is as near 150 as 200 %
+      {192, 3}, {288, 3}, {0, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PictureFrameForDpi(c.dpi), c.frame) << c.dpi << " DPI";
+}
+
+// A window moved to a screen of another DPI is laid out again from the lengths its controls were
+// scaled from: at 96 DPI and above every length comes back as it was.
+TEST(DpiScale, ScaledLengthsGiveBackTheLayoutsLengths) {
+  const int dpis[] = {96, 110, 120, 144, 168, 192, 240, 288};
+  for (const int dpi : dpis)
+    for (int length = -600; length <= 1200; ++length)
+      ASSERT_EQ(LayoutLength(ScaleToDpi(length, dpi), dpi), length) << length << " at " << dpi << " DPI";
+  EXPECT_EQ(LayoutLength(42, 0), 42);
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The window's layout at 120, 144 and 192 DPI: the layout tests run in a Wine prefix of their own whose
-# DPI (LogPixels) is set before each run; at 144 DPI the program itself is also started and its Home
-# page photographed (WORK/home-144.png).
+# DPI (LogPixels) is set before each run; at 144 DPI the program itself is also started and each of its
+# pages photographed (WORK/page<N>-144.png, Home first).
 # Arguments: the window-test program, quoxel.exe, winprobe.exe, a work folder.
 set -u
 tests=$1
@@ -31,7 +31,11 @@ for dpi in 120 144 192; do
     source "$here/../e2e/quoxel-run.sh"
     if start_quoxel "$2" "$work/quoxel-144"; then
       sleep 1
-      import -window root "$work/home-144.png" && echo "dpi-layout: screenshot $work/home-144.png"
+      for page in 0 1 2 3 4 5 6 7 8; do
+        [ "$page" = 0 ] || wine "$probe" tab "$caption" "$page"
+        sleep 1
+        import -window root "$work/page$page-144.png" && echo "dpi-layout: screenshot $work/page$page-144.png"
+      done
       wine "$probe" close "$caption"
       [ "$(quoxel_exit_code)" = 0 ] || { echo "dpi-layout: quoxel.exe did not end cleanly at 144 DPI" >&2; status=1; }
     else

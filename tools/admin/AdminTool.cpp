@@ -2,6 +2,8 @@
 // web look-up of a process.
 #include "tools/admin/AdminTool.h"
 
+#include <algorithm>
+
 #include "platform/Dpi.h"
 #include "platform/Fonts.h"
 #include "platform/Processes.h"
@@ -77,19 +79,15 @@ void AdminTool::RefreshAdminTab() {
   SendMessageW(LstProc, LB_RESETCONTENT, 0, 0);
   EnableWindow(BtnGInf, FALSE);
   const std::vector<std::wstring> trusted = LoadTrustedList();
-  for (const std::wstring& name : RunningProcessNames()) AddProcessName(name);
-  // The list keeps its items sorted by itself; mark them in that order.
-  const int count = static_cast<int>(SendMessageW(LstProc, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i)
-    if (ContainsName(trusted, ListBoxText(LstProc, i), EqualIgnoringCase)) SetItemChecked(LstProc, i, true);
+  std::vector<std::wstring> names = RunningProcessNames();
+  const auto unlisted = [](const std::wstring& name) { return !IsListedProcessName(name); };
+  names.erase(std::remove_if(names.begin(), names.end(), unlisted), names.end());
+  AddCheckListItems(LstProc, names,
+                    [&trusted](const std::wstring& name) { return ContainsName(trusted, name, EqualIgnoringCase); });
 
   const auto lines = SystemInfoLines(ToMemoryFigures(MemoryStatus()), EstimateCpuClock(), UserDecimalSeparator());
   for (const std::wstring& line : lines)
     SendMessageW(LstInfo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-}
-
-void AdminTool::AddProcessName(const std::wstring& name) {
-  if (IsListedProcessName(name)) AddCheckListItem(LstProc, name);
 }
 
 void AdminTool::LstProcClickCheck() {

@@ -21,7 +21,6 @@ class AdminTool : public Tool {
 
   // Handlers.
   void RefreshAdminTab();
-  void AddProcessName(const std::wstring& name);
   void LstProcClickCheck();
   void LstProcClick();
   double EstimateCpuClock();

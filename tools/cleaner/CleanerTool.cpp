@@ -25,10 +25,9 @@ constexpr DWORD kProgressIntervalMs = 250;
 const CleanerFileSystem& SystemFileSystem() {
   static const CleanerFileSystem fileSystem{
       [](const std::wstring& folder) -> std::optional<ResolvedFolder> {
-        const std::optional<std::wstring> path = ResolvedFolderPath(folder);
-        const std::optional<FolderIdentity> identity = IdentifyFolder(folder);
-        if (!path || !identity) return std::nullopt;
-        return ResolvedFolder{*path, identity->volume};
+        std::optional<FolderLocation> location = LocateFolder(folder);
+        if (!location) return std::nullopt;
+        return ResolvedFolder{std::move(location->path), location->volume};
       },
       [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
         ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
@@ -72,7 +71,7 @@ void CleanerTool::BtnETFClick() {
   std::vector<std::wstring> paths;
   paths.reserve(found_.size());
   for (const CleanableFile& file : found_) paths.push_back(file.path);
-  AddCheckListItems(LstETF, paths, true);
+  AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; });
   SetWindowTextW(BtnETF, kSearchCaption);
   if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }

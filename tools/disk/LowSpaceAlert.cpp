@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kComboListHeight = 120;
 
+constexpr int kLabelGap = 3;
+
 }  // namespace
 
 void DiskTool::CreateAlertRow() {
@@ -33,6 +35,9 @@ void DiskTool::CreateAlertRow() {
   SetItemHeight(CboAD, CB_SETITEMHEIGHT, 13);
   Lbl21 = CreateLabel(PageHandle(), L"has less space than", {151, 362, 94, 13}, font);
   Lbl22 = CreateLabel(PageHandle(), L"GB", {303, 362, 13, 13}, font);
+  // The threshold and its unit give way to a label grown beyond its place with a larger font.
+  KeepRightOf(EditAA, Lbl21, kLabelGap);
+  KeepRightOf(Lbl22, EditAA, kLabelGap);
 }
 
 void DiskTool::SetAlertDefaults() {

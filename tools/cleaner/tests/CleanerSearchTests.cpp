@@ -46,6 +46,14 @@ struct FakeDisk {
               return listed ? listed : FileIdentity{8, std::hash<std::wstring>()(actual)};
             }};
   }
+
+  // The identity the listing gave, on the scanned folder's volume (7), else the opened file's.
+  FileIdentity IdentityOf(const CleanableFile& file) const {
+    const size_t name = file.path.rfind(L'\\') + 1;
+    for (const FakeEntry& entry : folders.at(file.path.substr(0, name)))
+      if (entry.name == file.path.substr(name) && entry.fileId != 0) return {7, entry.fileId};
+    return {8, std::hash<std::wstring>()(file.finalPath)};
+  }
 };
 
 Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned checkers = 4) {
@@ -54,7 +62,7 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
   Paths paths;
   for (const CleanableFile& file : search.Results()) {
     paths.push_back(file.path);
-    EXPECT_EQ(file.identity, (FileIdentity{8, std::hash<std::wstring>()(file.finalPath)})) << file.path;
+    EXPECT_EQ(file.identity, disk.IdentityOf(file)) << file.path;
   }
   return paths;
 }
@@ -90,18 +98,21 @@ TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) 
   for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
 }
 
+// A scanned folder that cannot be opened adds nothing; a file listed with its identity keeps it.
 TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan) {
   FakeDisk disk;
   disk.resolved = {{L"C:\\T", L"\\\\?\\C:\\T"}, {L"C:\\C\\", L"\\\\?\\D:\\cache"}};
-  disk.folders[L"C:\\T\\"] = {{L"s", kDir}, {L"a.tmp", kFile}, {L"u", kDir}, {L"b.tmp", kFile}};
+  disk.folders[L"C:\\T\\"] = {{L"s", kDir}, {L"a.tmp", kFile}, {L"u", kDir}, {L"b.tmp", kFile, 41}};
   disk.folders[L"C:\\T\\s\\"] = {{L"deep", kDir}, {L"c.tmp", kFile}};
   disk.folders[L"C:\\T\\s\\deep\\"] = {{L"d.tmp", kFile}};
   disk.folders[L"C:\\T\\u\\"] = {{L"e.tmp", kFile}};
   disk.folders[L"C:\\C\\"] = {{L"page", kFile}, {L"sub", kDir}};
   disk.folders[L"C:\\C\\sub\\"] = {{L"not-walked", kFile}};
+  disk.folders[L"C:\\closed\\"] = {{L"a.tmp", kFile}};
   const Paths expected = {L"C:\\T\\a.tmp",         L"C:\\T\\b.tmp", L"C:\\T\\s\\c.tmp", L"C:\\T\\s\\deep\\d.tmp",
                           L"C:\\T\\u\\e.tmp",      L"C:\\C\\page"};
-  const std::vector<ScanRequest> scans = {{L"C:\\T", true, {L".tmp"}}, {L"C:\\C\\", false, {kAllFiles}}};
+  const std::vector<ScanRequest> scans = {
+      {L"C:\\T", true, {L".tmp"}}, {L"C:\\closed", true, {L".tmp"}}, {L"C:\\C\\", false, {kAllFiles}}};
   EXPECT_EQ(Search(disk, scans, 1), expected);
   for (int round = 0; round < 20; ++round) ASSERT_EQ(Search(disk, scans, 4), expected) << "round " << round;
 }
@@ -127,24 +138,6 @@ TEST(CleanerSearch, LeavesOutWhatIsNotAPlainFileFoundWhereItLies) {
   disk.inUse = {L"C:\\T\\busy.tmp"};
   EXPECT_EQ(Search(disk, {{L"C:\\T", true, {L".tmp"}}}),
             (Paths{L"C:\\T\\kept.tmp", L"C:\\T\\a-folder.tmp\\inside.tmp"}));
-}
-
-TEST(CleanerSearch, AFileKeepsTheIdentityItsListingGaveOnTheScannedFoldersVolume) {
-  FakeDisk disk;
-  disk.resolved = {{L"C:\\T", L"C:\\T"}};
-  disk.folders[L"C:\\T\\"] = {{L"a.tmp", kFile, 41}, {L"b.tmp", kFile}};
-  CleanerSearch search(disk.Access(), {{L"C:\\T", true, {L".tmp"}}}, 2);
-  while (!search.Ended()) std::this_thread::yield();
-  const std::vector<CleanableFile> files = search.Results();
-  ASSERT_EQ(files.size(), 2u);
-  EXPECT_EQ(files[0].identity, (FileIdentity{7, 41}));
-  EXPECT_EQ(files[1].identity, (FileIdentity{8, std::hash<std::wstring>()(L"C:\\T\\b.tmp")})) << "asked when not listed";
-}
-
-TEST(CleanerSearch, AScannedFolderThatCannotBeOpenedAddsNothing) {
-  FakeDisk disk;
-  disk.folders[L"C:\\T\\"] = {{L"a.tmp", kFile}};
-  EXPECT_EQ(Search(disk, {{L"C:\\T", true, {L".tmp"}}}), Paths{});
 }
 
 TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {

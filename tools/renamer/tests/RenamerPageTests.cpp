@@ -36,18 +36,14 @@ class RenamerPage : public FormTest {
   ScratchDataFolder data{L"renamer-test"};
 };
 
-TEST_F(RenamerPage, EachPatternCheckShowsItsMessageAndChangesNothing) {
+// Every check and its message are PatternProblem's own tests; here the folder check asks the disk: a
+// missing folder is refused, an existing one passes on to the next check.
+TEST_F(RenamerPage, APatternProblemIsShownAndChangesNothing) {
   WriteBytes(File(L"a.txt"), "a");
   AddFiles({L"a.txt"});
   for (const auto& [pattern, message] : std::vector<std::pair<std::wstring, std::wstring>>{
-           {L"C:\\pics.old\\holiday*", L"Please enter an extension for the file(s) (for example \".jpg\")"},
-           {L"holiday*.jpg", L"You did not give a folder in the filename!"},
            {L"C:\\nothere\\a*b*.jpg", L"The Directory \"C:\\nothere\\\" does not exist!"},
-           {File(L"a*b*.jpg"), L"Use only one asterisk (*)!"},
-           {File(L"holiday.jpg"), L"Use asterisk (*) to indicate index-number!"},
-           {File(L"x*. "), L"Windows drops an extension made only of dots and spaces: please enter another one "
-                           L"(for example \".jpg\")"},
-           {File(L"NUL.*"), L"\"NUL.1\" is the name of a device in Windows, not of a file: please choose another name!"}}) {
+           {File(L"a*b*.jpg"), L"Use only one asterisk (*)!"}}) {
     SetPattern(pattern);
     const auto boxes = Convert();
     ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(pattern);

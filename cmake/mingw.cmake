@@ -1,0 +1,23 @@
+# Windows build with mingw-w64 (posix thread model), run through Wine. The processor is given at the
+# first configure, -DQUOXEL_PROCESSOR=i686 (32-bit, the default) or x86_64 (64-bit).
+if(NOT QUOXEL_PROCESSOR)
+  set(QUOXEL_PROCESSOR i686)
+endif()
+if(NOT QUOXEL_PROCESSOR MATCHES "^(i686|x86_64)$")
+  message(FATAL_ERROR "QUOXEL_PROCESSOR is i686 or x86_64, not '${QUOXEL_PROCESSOR}'")
+endif()
+# CMake reads this file again in each check project it makes, where the cache is not seen.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUOXEL_PROCESSOR)
+
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${QUOXEL_PROCESSOR})
+set(TOOLCHAIN_PREFIX ${QUOXEL_PROCESSOR}-w64-mingw32)
+set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
