@@ -29,11 +29,11 @@ ScreenReaderView ReadAsScreenReader(HWND window) {
     return view;
   VARIANT self{}, number{};
   self.vt = VT_I4;  // CHILDID_SELF
-  BSTR text = nullptr;
-  if (object->get_accName(self, &text) == S_OK) view.name = text;
-  SysFreeString(std::exchange(text, nullptr));
-  if (object->get_accKeyboardShortcut(self, &text) == S_OK) view.shortcut = text;
-  SysFreeString(text);
+  BSTR name = nullptr, shortcut = nullptr;
+  if (object->get_accName(self, &name) == S_OK) view.name = name;
+  if (object->get_accKeyboardShortcut(self, &shortcut) == S_OK) view.shortcut = shortcut;
+  SysFreeString(name);
+  SysFreeString(shortcut);
   if (object->get_accRole(self, &number) == S_OK) view.role = number.lVal;
   if (object->get_accState(self, &number) == S_OK) view.state = number.lVal;
   object->Release();
@@ -54,22 +54,13 @@ bool IsSpeedButton(HWND control) {
   return std::wstring(windowClass) == L"QuoxelSpeedButton";
 }
 
-class AccessKeys : public FormTest {
- protected:
-  void SetUp() override {
-    CoInitialize(nullptr);
-    FormTest::SetUp();
-  }
-  void TearDown() override {
-    FormTest::TearDown();
-    CoUninitialize();
-  }
-  // Alt and the key typed where the focus is, as the keyboard's translation delivers it.
-  static void TypeAltKey(wchar_t key) {
-    PostMessageW(GetFocus(), WM_SYSCHAR, towlower(key), 1 << 29);
-    PumpMessages();
-  }
-};
+// Alt and the key typed where the focus is, as the keyboard's translation delivers it.
+void TypeAltKey(wchar_t key) {
+  PostMessageW(GetFocus(), WM_SYSCHAR, towlower(key), 1 << 29);
+  PumpMessages();
+}
+
+using AccessKeys = FormTest;
 
 }  // namespace
 
@@ -78,6 +69,7 @@ class AccessKeys : public FormTest {
 // or on a page behind, it does nothing. The underlines show from the first Alt on (or always, where
 // the user's setting asks for it).
 TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
+  CoInitialize(nullptr);  // for the accessibility interface, in this test's thread
   BOOL always = FALSE;
   SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
   EXPECT_EQ(AccessKeysShown(form->BtnMinTray), always != FALSE);
@@ -148,6 +140,7 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
 // The name and role screen readers read for each control that can take the focus (role 0: Wine's
 // standard object's, "client", for check boxes, radio buttons and time pickers).
 TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
+  CoInitialize(nullptr);
   const struct { int page; HWND control; const wchar_t* name; long role; } rows[] = {
       {kPageHome, form->Kuvakkeet, L"Modules", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
