@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <cassert>
 #include <iterator>
 
 #include "platform/Dpi.h"
@@ -37,10 +38,6 @@ Page::Page(HWND parent, Bounds bounds, COLORREF background) : background_(Create
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
 }
 
-Page::~Page() {
-  if (background_) DeleteObject(background_);
-}
-
 namespace {
 
 RECT RectAtDpi(Bounds layout, int dpi) {
@@ -73,6 +70,7 @@ void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {
 }
 
 HWND Page::Bind(HWND control, Binding binding) {
+  assert(bindings_.count(control) == 0 && "a control is bound once: a second binding would replace the first");
   if (binding.keyFilter) SetKeyFilter(control, binding.keyFilter);
   if (binding.keyDown)
     SetKeyDownAction(control, [this, action = binding.keyDown](WORD key) { Run([&action, key] { action(key); }); });
@@ -167,7 +165,7 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         at = POINT{0, 0};
         ClientToScreen(control, &at);
       }
-      binding->contextMenu(at);
+      Run([&binding, at] { binding->contextMenu(at); });
       return 0;
     }
     case WM_SETCURSOR: {

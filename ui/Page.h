@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/Handles.h"
 #include "platform/WindowTimer.h"
 #include "ui/Binding.h"
 #include "ui/Controls.h"
@@ -23,7 +24,6 @@ class Page {
   Page(HWND pageControl, Bounds bounds);
   // A panel: a container at a place in its parent (in the 96-DPI layout), with its own background colour.
   Page(HWND parent, Bounds bounds, COLORREF background);
-  ~Page();
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
@@ -32,7 +32,7 @@ class Page {
 
   HWND Handle() const { return handle_; }
   // What labels on this container paint their background with.
-  HBRUSH Background() const { return background_ ? background_ : GetSysColorBrush(COLOR_BTNFACE); }
+  HBRUSH Background() const { return background_ ? background_.Get() : GetSysColorBrush(COLOR_BTNFACE); }
   // Draws on the page at the bounds (in the 96-DPI layout), scaled to the page's DPI.
   void AddPainting(Bounds bounds, Painter painter);
   // A bevel: DrawEdge's edge and border flags around the bounds.
@@ -40,7 +40,7 @@ class Page {
   // Places the paintings for the window shown at another DPI.
   void RescalePaintings(int dpi);
 
-  // Keeps the control's binding; returns the control.
+  // Keeps the control's binding (a control is bound once); returns the control.
   HWND Bind(HWND control, Binding binding);
   // Runs the timer on this page; each of its events calls the handler.
   void BindTimer(WindowTimer& timer, Binding::Action handler);
@@ -64,7 +64,7 @@ class Page {
     Painter painter;
   };
   HWND handle_ = nullptr;
-  HBRUSH background_ = nullptr;
+  ScopedBrush background_;
   std::vector<Painting> paintings_;
   std::map<HWND, Binding> bindings_;
   std::map<UINT_PTR, Binding::Action> timers_;

@@ -204,3 +204,14 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
     EXPECT_TRUE(focus == controls.back() || IsChild(controls.back(), focus)) << "page " << page;
   }
 }
+
+// A context menu's handler runs under the same guard as every other handler.
+TEST_F(Navigation, AnErrorInAContextMenuHandlerIsShownAndTheProgramGoesOn) {
+  Page panel(form->SH1, {0, 0, 40, 20}, RGB(255, 255, 255));
+  const HWND control = panel.Bind(CreateLabel(panel.Handle(), L"x", {0, 0, 10, 10}, form->Fonts().normal.Get()),
+                                  Binding().OnContextMenu([](POINT) { throw AppError(L"Cannot show the menu"); }));
+  BoxRecorder boxes;
+  SendMessageW(panel.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), -1);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, L"Cannot show the menu.");
+}

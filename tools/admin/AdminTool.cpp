@@ -85,9 +85,8 @@ void AdminTool::RefreshAdminTab() {
   AddCheckListItems(LstProc, names,
                     [&trusted](const std::wstring& name) { return ContainsName(trusted, name, EqualIgnoringCase); });
 
-  const auto lines = SystemInfoLines(ToMemoryFigures(MemoryStatus()), EstimateCpuClock(), UserDecimalSeparator());
-  for (const std::wstring& line : lines)
-    SendMessageW(LstInfo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  AddListBoxItems(LstInfo,
+                  SystemInfoLines(ToMemoryFigures(MemoryStatus()), EstimateCpuClock(), UserDecimalSeparator()));
 }
 
 void AdminTool::LstProcClickCheck() {
