@@ -103,6 +103,8 @@ class TFrmMain : public ToolHost {
   void TabitChange();
   // clientPoint: where in Kuvakkeet the double-click happened.
   void KuvakkeetDblClick(POINT clientPoint);
+  // Enter on the icon view, or a double-click on an icon: the selected icon's page comes to the front.
+  void OpenSelectedModule();
   // event: the mouse message, NIN_KEYSELECT (Enter or Space on the icon) or WM_CONTEXTMENU (the menu
   // key, Shift+F10, or after a right click).
   void TrayIconNotify(LPARAM event);

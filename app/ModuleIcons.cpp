@@ -20,7 +20,9 @@ void TFrmMain::CreateModuleIcons() {
   Kuvakkeet = pages_[kPageHome]->Bind(
       CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
                   {0, 137, 585, 208}, 0, fonts_.normal.Get()),
-      OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }));
+      OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }).OnKeyDown([this](WORD key) {
+        if (key == VK_RETURN) OpenSelectedModule();
+      }));
   SetAccessibleName(Kuvakkeet, L"Modules");
   LoadModulePictures();
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
@@ -57,7 +59,10 @@ void TFrmMain::KuvakkeetDblClick(POINT clientPoint) {
   ListView_HitTest(Kuvakkeet, &hit);
   // Only a double-click on an item itself (its picture, caption or state picture) opens a page.
   const bool onItem = (hit.flags & LVHT_ONITEM) != 0 && (hit.flags & ~LVHT_ONITEM) == 0;
-  if (!onItem) return;
+  if (onItem) OpenSelectedModule();
+}
+
+void TFrmMain::OpenSelectedModule() {
   const int selected = ListView_GetNextItem(Kuvakkeet, -1, LVNI_SELECTED);
   if (selected < 0) return;
   SetActivePage(PageOfModuleIcon(selected));

@@ -66,6 +66,18 @@ TEST_F(Navigation, EachIconOpensThePageAfterItsPosition) {
   }
 }
 
+// Enter on the icon view opens the selected icon's page, through the window's dialog keys as typed.
+TEST_F(Navigation, EnterOnTheIconViewOpensTheSelectedIconsPage) {
+  SetFocus(form->Kuvakkeet);
+  ListView_SetItemState(form->Kuvakkeet, 4, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  PostMessageW(form->Kuvakkeet, WM_KEYDOWN, VK_RETURN, 0);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))  // as the program's loop hands keys out
+    if (!IsDialogMessageW(form->Handle(), &msg)) DispatchMessageW(&msg);
+  EXPECT_EQ(form->ActivePage(), kPageRenamer);
+  EXPECT_EQ(work[kPageRenamer], 1);
+}
+
 TEST_F(Navigation, TheLastIconRefreshesTheAdministrationPageOnce) {
   DoubleClick(form->Kuvakkeet, IconCentre(7));
   EXPECT_EQ(form->ActivePage(), kPageAdministration);
