@@ -18,7 +18,7 @@ void TFrmMain::CreateHomePage() {
   });
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
   LblVersion = CreateLabel(SH1, L"" QUOXEL_VERSION_TEXT, {384, 41, 28, 25}, versionFont_.Get());
-  Lbl18 = CreateLabel(SH1, L"Check for updates:", {180, 80, 92, 13}, fonts_.normal.Get());
+  Lbl18 = CreateLabel(SH1, L"Check for &updates:", {180, 80, 92, 13}, fonts_.normal.Get());
   LblLink1 = home.Bind(CreateLabel(SH1, kMakerAddress, {278, 80, 83, 13}, fonts_.link.Get()),
                        LinkLabel([this] { LblLink1Click(); }));
   KeepRightOf(LblLink1, Lbl18, kLinkGap);

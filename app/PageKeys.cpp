@@ -11,6 +11,12 @@ bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
 
 bool IsWithin(HWND control, HWND window) { return window && (window == control || IsChild(control, window)); }
 
+bool IsLabel(HWND control) {
+  wchar_t windowClass[16] = {};
+  GetClassNameW(control, windowClass, 16);
+  return lstrcmpiW(windowClass, L"STATIC") == 0;
+}
+
 }  // namespace
 
 void TFrmMain::WatchPageKeys() {
@@ -68,9 +74,17 @@ bool TFrmMain::TabPastThePage(bool backwards) {
 // The focus stays where it is: a speed button takes none, and an edit or list that has it never sees
 // the key. A check box or radio button takes the focus as with a click.
 bool TFrmMain::PressAccessKey(wchar_t typed) {
-  const HWND control = AccessKeyControl(PageHandle(ActivePage()), typed);
+  HWND control = AccessKeyControl(PageHandle(ActivePage()), typed);
   if (!control) return false;
-  PostMessageW(control, BM_CLICK, 0, 0);  // the press runs as an ordinary message, not inside the hook
+  // The press runs as an ordinary message, not inside the hook. A label's key clicks the link after it.
+  if (IsLabel(control)) {
+    control = GetWindow(control, GW_HWNDNEXT);
+    if (!control || !IsLabel(control) || !IsWindowEnabled(control)) return true;
+    PostMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(control));
+  } else {
+    PostMessageW(control, BM_CLICK, 0, 0);
+  }
   return true;
 }
 

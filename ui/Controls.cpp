@@ -240,9 +240,22 @@ void WidenChoiceToItsCaption(HWND control, int dpi) {
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT font, int id) {
-  bounds = ScaledBounds(bounds, WindowDpi(parent));
-  bounds.width = LabelWidth(font, text);
-  return CreateAt(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY, bounds, id, font);
+  // Only a label made with an access key's mark reads "&" as one; any other shows its text as it is.
+  const DWORD prefix = MarkedAccessKey(text) ? 0 : SS_NOPREFIX;
+  const HWND label = CreateAt(parent, L"STATIC", text, SS_LEFT | SS_NOTIFY | prefix,
+                              ScaledBounds(bounds, WindowDpi(parent)), id, font);
+  FitLabelToItsText(label);
+  return label;
+}
+
+void FitLabelToItsText(HWND label) {
+  RECT rect;
+  GetWindowRect(label, &rect);
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+  const std::wstring text = WindowTextOf(label);
+  const bool marked = !(GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX);
+  SetWindowPos(label, nullptr, 0, 0, LabelWidth(font, marked ? CaptionAsShown(text) : text), rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int WrappedTextHeight(HFONT font, const std::wstring& text, int width) {
@@ -295,12 +308,8 @@ void KeepRightOfAgain(HWND control, int dpi) {
 }
 
 void SetLabelText(HWND label, const std::wstring& text) {
-  RECT rect;
-  GetWindowRect(label, &rect);
-  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  SetWindowPos(label, nullptr, 0, 0, LabelWidth(font, text), rect.bottom - rect.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowTextW(label, text.c_str());
+  FitLabelToItsText(label);
 }
 
 void SetItemHeight(HWND control, UINT setItemHeight, int height) {
@@ -329,7 +338,9 @@ wchar_t AccessKeyOf(HWND control) {
     return StateOf(control)->accessKey;
   wchar_t windowClass[16] = {};
   GetClassNameW(control, windowClass, 16);
-  return lstrcmpiW(windowClass, WC_BUTTONW) == 0 ? MarkedAccessKey(WindowTextOf(control)) : 0;
+  const bool marks = lstrcmpiW(windowClass, WC_BUTTONW) == 0 ||
+                     (lstrcmpiW(windowClass, WC_STATICW) == 0 && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
+  return marks ? MarkedAccessKey(WindowTextOf(control)) : 0;
 }
 
 HWND AccessKeyControl(HWND container, wchar_t typed) {

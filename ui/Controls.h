@@ -33,6 +33,8 @@ HWND CreateWrappedLabel(HWND parent, const std::wstring& text, Bounds bounds, HF
 // the rule, and its place in the layout, for KeepRightOfAgain once the window is laid out anew.
 void KeepRightOf(HWND control, HWND before, int gap);
 void KeepRightOfAgain(HWND control, int dpi);
+// Makes a label as wide as the text it shows (without its access key's mark) in its font.
+void FitLabelToItsText(HWND label);
 // Changes a label's text and makes it as wide as the new text.
 void SetLabelText(HWND label, const std::wstring& text);
 // Sets the height of the items of a list box (LB_SETITEMHEIGHT) or of a combo box's list
@@ -47,7 +49,7 @@ HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int
 void RegisterSpeedButtonClass(HINSTANCE instance);
 
 // Access keys: a speed button's, or the letter an ordinary button's caption marks with "&" (check
-// boxes, radio buttons); 0 for none.
+// boxes, radio buttons) or a label's text does (its key acts on the control made after it); 0 for none.
 wchar_t AccessKeyOf(HWND control);
 // The visible, enabled control directly in the container whose access key the typed character is.
 HWND AccessKeyControl(HWND container, wchar_t typed);

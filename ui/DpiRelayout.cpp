@@ -49,15 +49,14 @@ void MoveToNewScale(HWND window, const Relayout& relayout) {
   const int left = Rescaled(old.left, relayout), top = Rescaled(old.top, relayout);
   int width = Rescaled(old.right, relayout) - left;
   int height = Rescaled(old.bottom, relayout) - top;
-  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-  if (IsClass(window, L"STATIC")) {
-    const std::wstring text = WindowTextOf(window);
-    if (GetWindowLongW(window, GWL_STYLE) & SS_NOTIFY)  // a label as wide as its text (CreateLabel)
-      width = LabelWidth(font, text);
-    else if (const int needed = WrappedTextHeight(font, text, width); needed > height)
-      height = needed;
+  const bool label = IsClass(window, L"STATIC");
+  const bool fitsItsText = label && (GetWindowLongW(window, GWL_STYLE) & SS_NOTIFY);  // made by CreateLabel
+  if (label && !fitsItsText) {
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    if (const int needed = WrappedTextHeight(font, WindowTextOf(window), width); needed > height) height = needed;
   }
   SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (fitsItsText) FitLabelToItsText(window);
   WidenChoiceToItsCaption(window, relayout.toDpi);
 }
 

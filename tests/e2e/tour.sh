@@ -154,7 +154,7 @@ shows 'INetCache\\logo\[1\]\.gif$' || fail "the cleaner did not list the cache f
 shot cleaner
 
 # --- Software List: the shipped catalogue, an entry, the update -----------------------------------
-page 3 "Download location:"
+page 3 "&Download location:"
 lines=$(grep -c '[^[:space:]]' "$program/Data/soft.txt")
 shows "^count|$lines\$" || fail "the tree does not hold the $lines entries of the shipped soft.txt"
 IFS='|' read -r l t r b <<<"$(dump | grep -m1 '^SysTreeView32|' | cut -d'|' -f2-5)"

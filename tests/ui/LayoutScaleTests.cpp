@@ -181,7 +181,7 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
         EXPECT_LE(TextExtent(FontOf(p.control), text).cx + CheckMarkWidth(dpi), width);
         break;
       case Text::Label:
-        EXPECT_LE(LabelWidth(FontOf(p.control), text), width);
+        EXPECT_LE(LabelWidth(FontOf(p.control), CaptionAsShown(text)), width);
         if (!drawnScale) {
           EXPECT_EQ(SiblingOver(p.control), nullptr) << "a control covers or touches the label";
         }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/FrmMain.h"
+#include "utilities/AccessKeys.h"
 #include "app/ResourceIds.h"
 #include "platform/Pictures.h"
 #include "platform/Fonts.h"
@@ -53,7 +54,7 @@ void ExpectLabelAt(HWND label, int left, int top, int height) {
   EXPECT_EQ(b.top, top) << testing::PrintToString(WindowTextOf(label));
   EXPECT_EQ(b.bottom, height) << testing::PrintToString(WindowTextOf(label));
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  EXPECT_GE(b.right, TextExtent(font, WindowTextOf(label)).cx) << testing::PrintToString(WindowTextOf(label));
+  EXPECT_GE(b.right, TextExtent(font, CaptionAsShown(WindowTextOf(label))).cx) << testing::PrintToString(WindowTextOf(label));
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -151,7 +152,7 @@ TEST_F(MainWindow, PagesOffer588By388AndOnlyHomeIsShownAtStart) {
 TEST_F(MainWindow, HomePageControlsStandWhereTheyBelong) {
   EXPECT_EQ(WindowTextOf(form->LblVersion), L"1.0");
   ExpectLabelAt(form->LblVersion, 384, 41, 25);
-  EXPECT_EQ(WindowTextOf(form->Lbl18), L"Check for updates:");
+  EXPECT_EQ(WindowTextOf(form->Lbl18), L"Check for &updates:");  // shown as "Check for updates:"
   ExpectLabelAt(form->Lbl18, 180, 80, 13);
   EXPECT_EQ(WindowTextOf(form->LblLink1).rfind(L"https://", 0), 0u);
   ExpectLabelAt(form->LblLink1, 278, 80, 13);

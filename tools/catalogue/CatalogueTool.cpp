@@ -40,7 +40,7 @@ CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
                      OnTreeSelect([this](HTREEITEM node) { SoftatChange(node); }));
   SendMessageW(Softat, TVM_SETINDENT, 19, 0);
   SetAccessibleName(Softat, L"Software list");
-  Lbl12 = CreateLabel(SH4, L"Download location:", {167, 24, 91, 13}, fonts.normal.Get());
+  Lbl12 = CreateLabel(SH4, L"&Download location:", {167, 24, 91, 13}, fonts.normal.Get());
   LblSLink = page.Bind(CreateLabel(SH4, kMakerAddress, {167, 40, 83, 13}, fonts.link.Get()),
                        LinkLabel([this] { LblSLinkClick(); }));
   BtnUpdate1 = page.Bind(CreateSpeedButton(SH4, L"Update software-list (Needs working Internet-connection)",
