@@ -204,7 +204,6 @@ void TFrmMain::CreateComponents() {
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdShow1, L"Show");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdHide1, L"Hide");
   AppendMenuW(Pop1.Get(), MF_STRING, kCmdExit1, L"Exit");
-
 }
 
 void TFrmMain::LayOutPages() {
@@ -282,11 +281,21 @@ void TFrmMain::FormDestroy() {
 void TFrmMain::HandleCommand(int id, int code) {
   if (code != 0) return;  // the tray menu's items report code 0
   switch (id) {
-    case kCmdProcesses1: Processes1Click(); break;
-    case kCmdSetanewrandomwallpaper1: wallpaper_->Setanewrandomwallpaper1Click(); break;
-    case kCmdShow1: Show1Click(); break;
-    case kCmdHide1: Hide1Click(); break;
-    case kCmdExit1: Exit1Click(); break;
+    case kCmdProcesses1:
+      Processes1Click();
+      break;
+    case kCmdSetanewrandomwallpaper1:
+      wallpaper_->Setanewrandomwallpaper1Click();
+      break;
+    case kCmdShow1:
+      Show1Click();
+      break;
+    case kCmdHide1:
+      Hide1Click();
+      break;
+    case kCmdExit1:
+      Exit1Click();
+      break;
   }
 }
 

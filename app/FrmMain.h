@@ -87,8 +87,8 @@ class TFrmMain : public ToolHost {
 
   // Controls.
   HWND Tabit = nullptr;
-  HWND SH1 = nullptr, SH2 = nullptr, Sh3 = nullptr, SH4 = nullptr, SH6 = nullptr, SH7 = nullptr,
-       SH8 = nullptr, SH10 = nullptr, SH9 = nullptr;
+  HWND SH1 = nullptr, SH2 = nullptr, Sh3 = nullptr, SH4 = nullptr, SH6 = nullptr, SH7 = nullptr, SH8 = nullptr,
+       SH10 = nullptr, SH9 = nullptr;
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
 

@@ -24,9 +24,9 @@ void TFrmMain::CreateHomePage() {
   KeepRightOf(LblLink1, Lbl18, kLinkGap);
   Lbl14 = CreateLabel(SH1, kMakerCredit, {208, 97, 137, 13}, fonts_.normal.Get());
   Lbl1 = CreateLabel(SH1, L"Double-click an icon to select a module:", {171, 118, 222, 13}, fonts_.bold.Get());
-  BtnMinTray = home.Bind(CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, 0,
-                                           fonts_.normal.Get(), L'M'),
-                         OnClick([this] { BtnMinTrayClick(); }));
+  BtnMinTray = home.Bind(
+      CreateSpeedButton(SH1, L"Minimize Quoxel in system tray", {0, 351, 585, 34}, 0, fonts_.normal.Get(), L'M'),
+      OnClick([this] { BtnMinTrayClick(); }));
 }
 
 void TFrmMain::LoadLogo() {

@@ -17,8 +17,8 @@ enum PageIndex : int {
 constexpr int kPageCount = 9;
 
 constexpr std::array<const wchar_t*, kPageCount> kPageCaptions = {
-    L"Home",        L"Hard Disk Drives", L"Cleaner",           L"Software List",    L"Alarm Clock",
-    L"File Renamer", L"Timed Shutdown",  L"Wallpaper changer", L"PC Administrating"};
+    L"Home",         L"Hard Disk Drives", L"Cleaner",           L"Software List",    L"Alarm Clock",
+    L"File Renamer", L"Timed Shutdown",   L"Wallpaper changer", L"PC Administrating"};
 
 struct ModuleIcon {
   const wchar_t* caption;

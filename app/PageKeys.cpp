@@ -40,7 +40,7 @@ LRESULT CALLBACK TFrmMain::PageKeysHook(int code, WPARAM wParam, LPARAM lParam) 
 
 bool TFrmMain::TakePageKey(const MSG& msg) {
   if (msg.hwnd != handle_ && !IsChild(handle_, msg.hwnd)) return false;  // not in a box or dialog
-  if (msg.message == WM_SYSKEYDOWN) ShowAccessKeys(handle_);  // from the first Alt on
+  if (msg.message == WM_SYSKEYDOWN) ShowAccessKeys(handle_);             // from the first Alt on
   // Alt and a letter come as the character it types, whatever the keyboard's layout.
   if (msg.message == WM_SYSCHAR) return PressAccessKey(static_cast<wchar_t>(msg.wParam));
   if (msg.message != WM_KEYDOWN) return false;
@@ -64,8 +64,10 @@ bool TFrmMain::TabPastThePage(bool backwards) {
   const HWND last = GetNextDlgTabItem(page, first, TRUE);
   const HWND focus = GetFocus();
   HWND target = nullptr;
-  if (backwards && focus == Tabit) target = last;
-  else if (IsWithin(backwards ? first : last, focus)) target = Tabit;
+  if (backwards && focus == Tabit)
+    target = last;
+  else if (IsWithin(backwards ? first : last, focus))
+    target = Tabit;
   if (!target) return false;
   SetFocus(target);
   return true;

@@ -63,7 +63,9 @@ bool ListOneLevel(const std::wstring& dir, OnFile&& onFile, std::vector<std::wst
 // one not yet taken.
 bool WalkInThreads(const std::wstring& root, int threads, Counts& counts) {
   std::vector<std::wstring> subfolders;
-  if (!ListOneLevel(root, [&](const WIN32_FIND_DATAW& file) { counts.File(root, file); }, subfolders)) return false;
+  if (!ListOneLevel(
+          root, [&](const WIN32_FIND_DATAW& file) { counts.File(root, file); }, subfolders))
+    return false;
   counts.Listed();
   std::atomic<size_t> next{0};
   std::vector<Counts> perThread(threads);
@@ -127,7 +129,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "bare_walk: cannot list %ls (error %lu)\n", argv[1], GetLastError());
     return 1;
   }
-  std::printf("walk_ms %.3f\nfiles %lu folders %lu bytes %llu\n", elapsed, counts.files, counts.folders,
-              counts.bytes);
+  std::printf("walk_ms %.3f\nfiles %lu folders %lu bytes %llu\n", elapsed, counts.files, counts.folders, counts.bytes);
   return 0;
 }

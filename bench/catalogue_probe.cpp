@@ -32,8 +32,7 @@ namespace {
 
 constexpr wchar_t kBareClass[] = L"BareCatalogueWindow";
 // The same tree view as Quoxel's: styles, size, font and indent (tools/catalogue/CataloguePage.cpp).
-constexpr DWORD kTreeStyle =
-    WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT;
+constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT;
 constexpr int kTreeWidth = 161, kTreeHeight = 363, kTreeIndent = 19, kFontHeight = 11;
 
 struct Line {
@@ -112,13 +111,13 @@ HWND CreateBareWindow() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kBareClass;
   RegisterClassExW(&wc);
-  return CreateWindowExW(0, kBareClass, L"Bare Catalogue", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
-                         450, nullptr, nullptr, wc.hInstance, nullptr);
+  return CreateWindowExW(0, kBareClass, L"Bare Catalogue", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 450,
+                         nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 HWND CreateBareTree(HWND parent, HFONT font) {
-  HWND tree = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", kTreeStyle, 0, 22, kTreeWidth, kTreeHeight,
-                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND tree = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", kTreeStyle, 0, 22, kTreeWidth, kTreeHeight, parent,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(tree, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageW(tree, TVM_SETINDENT, kTreeIndent, 0);
   return tree;

@@ -61,8 +61,8 @@ void AddControls(HWND window, HINSTANCE instance) {
   for (const Kind& kind : kKinds) {
     for (int i = 0; i < kind.count; ++i, ++made) {
       HWND page = pages[made % baseline::kTabs];
-      HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, L"Caption", WS_CHILD | WS_VISIBLE | kind.style,
-                                     10, (made * 23) % 300, 150, kind.height, page, nullptr, instance, nullptr);
+      HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, L"Caption", WS_CHILD | WS_VISIBLE | kind.style, 10,
+                                     (made * 23) % 300, 150, kind.height, page, nullptr, instance, nullptr);
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     }
   }

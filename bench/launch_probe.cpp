@@ -182,8 +182,8 @@ bool MeasureOnce(const Program& program, Sample& sample) {
 }
 
 void PrintSample(int run, const Program& program, const Sample& sample) {
-  std::printf("%5d  %-16s %10.1f %13.0f %17.0f%s\n", run, program.name.c_str(), sample.startupMs,
-              sample.privateKiB, sample.workingSetKiB, sample.killed ? "  killed: no exit 10 s after WM_CLOSE" : "");
+  std::printf("%5d  %-16s %10.1f %13.0f %17.0f%s\n", run, program.name.c_str(), sample.startupMs, sample.privateKiB,
+              sample.workingSetKiB, sample.killed ? "  killed: no exit 10 s after WM_CLOSE" : "");
   std::fflush(stdout);
 }
 
@@ -286,9 +286,10 @@ int wmain(int argc, wchar_t** argv) {
                  kMaxRuns, kMaxPrograms);
     return 2;
   }
-  std::printf("Start-up: process creation to visible window. Memory: after %.1f s idle. Run 0 is a warm-up, "
-              "not counted.\n\n  run  program          start-up ms   private KiB   working set KiB\n",
-              kIdleMs / 1000.0);
+  std::printf(
+      "Start-up: process creation to visible window. Memory: after %.1f s idle. Run 0 is a warm-up, "
+      "not counted.\n\n  run  program          start-up ms   private KiB   working set KiB\n",
+      kIdleMs / 1000.0);
   std::vector<Samples> samples;
   if (!WarmUp(programs) || !MeasureAll(programs, runs, samples)) return 1;
   PrintSummary(programs, samples, runs);

@@ -10,8 +10,7 @@ constexpr wchar_t kApplicationTitle[] = L"Quoxel";
 BoxAnswerer g_answerer;
 HHOOK g_confirmationHook = nullptr;
 
-LRESULT CALLBACK EscapeAnswersNo(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR) {
+LRESULT CALLBACK EscapeAnswersNo(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   // A Yes/No message box ignores Esc; here Esc (and the close command) mean No.
   if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
     EndDialog(box, IDNO);
@@ -40,15 +39,12 @@ int Show(HWND owner, BoxKind kind, const std::wstring& text, const wchar_t* capt
 
 void SetBoxAnswerer(BoxAnswerer answerer) { g_answerer = std::move(answerer); }
 
-void ShowNotice(HWND owner, const std::wstring& text) {
-  Show(owner, BoxKind::Notice, text, kApplicationTitle, MB_OK);
-}
+void ShowNotice(HWND owner, const std::wstring& text) { Show(owner, BoxKind::Notice, text, kApplicationTitle, MB_OK); }
 
 bool Confirm(HWND owner, const std::wstring& question) {
   if (!g_answerer)
     g_confirmationHook = SetWindowsHookExW(WH_CBT, WatchForConfirmationBox, nullptr, GetCurrentThreadId());
-  return Show(owner, BoxKind::Confirmation, question, L"Confirm",
-              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
+  return Show(owner, BoxKind::Confirmation, question, L"Confirm", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
 }
 
 void ShowErrorBox(HWND owner, const std::wstring& message) {

@@ -37,8 +37,7 @@ ScopedFindHandle OpenListing(const std::wstring& pattern, WIN32_FIND_DATAW& firs
 
 }  // namespace
 
-void ForEachDirectoryEntry(const std::wstring& pattern,
-                           const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+void ForEachDirectoryEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
   WIN32_FIND_DATAW entry;
   ScopedFindHandle listing = OpenListing(pattern, entry);
   if (!listing) return;
@@ -70,8 +69,9 @@ void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const 
 }
 
 std::optional<FolderIdentity> IdentifyFolder(const std::wstring& path) {
-  ScopedHandle folder(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  ScopedHandle folder(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   BY_HANDLE_FILE_INFORMATION information;
   if (!folder || !GetFileInformationByHandle(folder.Get(), &information)) return std::nullopt;
   return FolderIdentity{information.dwVolumeSerialNumber,

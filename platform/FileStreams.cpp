@@ -56,7 +56,8 @@ void FileBeside::WriteAt(std::uint64_t offset, const void* bytes, std::size_t si
   at.Offset = static_cast<DWORD>(offset);
   at.OffsetHigh = static_cast<DWORD>(offset >> 32);
   DWORD written = 0;
-  if (!WriteFile(file_.Get(), bytes, static_cast<DWORD>(size), &written, &at)) ThrowCannotCreate(target_, GetLastError());
+  if (!WriteFile(file_.Get(), bytes, static_cast<DWORD>(size), &written, &at))
+    ThrowCannotCreate(target_, GetLastError());
   if (written != size) ThrowCannotCreate(target_, ERROR_HANDLE_DISK_FULL);
 }
 

@@ -3,8 +3,8 @@
 #include "utilities/DpiScale.h"
 
 ScopedFont MakeFont(const FontSpec& font, int dpi) {
-  return ScopedFont(CreateFontW(-ScaleToDpi(font.height, dpi), 0, 0, 0, font.weight, font.italic, font.underline,
-                                FALSE, font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+  return ScopedFont(CreateFontW(-ScaleToDpi(font.height, dpi), 0, 0, 0, font.weight, font.italic, font.underline, FALSE,
+                                font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, font.face));
 }
 

@@ -22,8 +22,7 @@ constexpr int kMostRedirects = 5;
 // The URL library, loaded with the first download.
 struct WinInet {
   decltype(&InternetOpenW) open = SystemFunction<decltype(&InternetOpenW)>(L"wininet.dll", "InternetOpenW");
-  decltype(&InternetOpenUrlW) openUrl =
-      SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
+  decltype(&InternetOpenUrlW) openUrl = SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
   decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
   decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
   decltype(&InternetCombineUrlW) combineUrl =
@@ -54,7 +53,9 @@ bool QueryNumber(HINTERNET request, DWORD what, DWORD& value) {
   return Inet().queryInfo(request, what | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr);
 }
 
-bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
+bool IsRedirect(DWORD status) {
+  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
 
 // The address a redirect leads to, resolved against the address that answered with it; empty when
 // there is none or it is not a web address.

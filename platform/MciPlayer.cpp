@@ -39,8 +39,7 @@ void MciPlayer::Open(const std::wstring& path) {
   const std::wstring name = NameMciCanOpen(path);
   MCI_OPEN_PARMSW open{};
   open.lpstrElementName = name.c_str();
-  const MCIERROR error =
-      mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open));
+  const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open));
   if (error) throw AppError(MciErrorText(error));
   device_ = open.wDeviceID;
 }

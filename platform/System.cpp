@@ -27,8 +27,8 @@ wchar_t UserDecimalSeparator() {
 
 std::wstring SystemErrorText(DWORD code) {
   wchar_t text[512] = {};
-  const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                      text, 512, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, 512, nullptr);
   std::wstring reason(text, length);
   reason.erase(reason.find_last_not_of(L" \t\r\n") + 1);
   return reason.empty() ? L"System error " + std::to_wstring(code) : reason;

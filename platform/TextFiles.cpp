@@ -53,7 +53,8 @@ class FilesAside {
       const std::wstring& target = files_[i].first;
       if (!FileExists(target)) continue;
       const std::wstring aside = target + L".old";
-      if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowCannotCreate(target, GetLastError());
+      if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        ThrowCannotCreate(target, GetLastError());
       asides_[i] = aside;
     }
   }

@@ -8,9 +8,8 @@ Binding OnTreeSelect(std::function<void(HTREEITEM)> action) {
 
 Binding OnItemDoubleClick(std::function<void(POINT)> action) {
   // The double-click's own position: the pointer may have moved on by the time it is handled.
-  return Binding().OnNotify(NM_DBLCLK, [action](const NMHDR& header) {
-    action(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
-  });
+  return Binding().OnNotify(
+      NM_DBLCLK, [action](const NMHDR& header) { action(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction); });
 }
 
 Binding LinkLabel(Binding::Action click) {

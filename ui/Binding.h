@@ -17,10 +17,10 @@ struct Binding {
   // Returns the brush the control paints its background with; may set the colours of the DC.
   using Colour = std::function<HBRUSH(HDC)>;
 
-  Action click;      // a button's or a notifying label's click
-  Action select;     // a list box's selection change
-  Action markChange; // a check-list box's mark change
-  Action change;     // an edit's text change
+  Action click;                                              // a button's or a notifying label's click
+  Action select;                                             // a list box's selection change
+  Action markChange;                                         // a check-list box's mark change
+  Action change;                                             // an edit's text change
   std::vector<std::pair<UINT, Notification>> notifications;  // by notification code
   Colour colour;
   std::function<void(POINT screenPoint)> contextMenu;
@@ -28,19 +28,46 @@ struct Binding {
   KeyDownAction keyDown;
   bool handCursor = false;
 
-  Binding& OnClick(Action action) { click = std::move(action); return *this; }
-  Binding& OnSelect(Action action) { select = std::move(action); return *this; }
-  Binding& OnMarkChange(Action action) { markChange = std::move(action); return *this; }
-  Binding& OnChange(Action action) { change = std::move(action); return *this; }
-  Binding& OnKeyDown(KeyDownAction action) { keyDown = std::move(action); return *this; }
+  Binding& OnClick(Action action) {
+    click = std::move(action);
+    return *this;
+  }
+  Binding& OnSelect(Action action) {
+    select = std::move(action);
+    return *this;
+  }
+  Binding& OnMarkChange(Action action) {
+    markChange = std::move(action);
+    return *this;
+  }
+  Binding& OnChange(Action action) {
+    change = std::move(action);
+    return *this;
+  }
+  Binding& OnKeyDown(KeyDownAction action) {
+    keyDown = std::move(action);
+    return *this;
+  }
   Binding& OnNotify(UINT code, Notification action) {
     notifications.emplace_back(code, std::move(action));
     return *this;
   }
-  Binding& OnColour(Colour paint) { colour = std::move(paint); return *this; }
-  Binding& OnContextMenu(std::function<void(POINT)> show) { contextMenu = std::move(show); return *this; }
-  Binding& OnKey(KeyFilter filter) { keyFilter = std::move(filter); return *this; }
-  Binding& WithHandCursor() { handCursor = true; return *this; }
+  Binding& OnColour(Colour paint) {
+    colour = std::move(paint);
+    return *this;
+  }
+  Binding& OnContextMenu(std::function<void(POINT)> show) {
+    contextMenu = std::move(show);
+    return *this;
+  }
+  Binding& OnKey(KeyFilter filter) {
+    keyFilter = std::move(filter);
+    return *this;
+  }
+  Binding& WithHandCursor() {
+    handCursor = true;
+    return *this;
+  }
 };
 
 inline Binding OnClick(Binding::Action action) { return Binding().OnClick(std::move(action)); }

@@ -65,14 +65,14 @@ void DrawCheckBox(HWND list, HDC dc, RECT box, bool checked) {
 
 HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int itemHeight, ItemOrder order) {
   const DWORD sorted = order == ItemOrder::Alphabetical ? LBS_SORT : 0;
-  HWND list = CreateChild(parent, L"LISTBOX", L"",
-                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | sorted |
-                              LBS_NOINTEGRALHEIGHT,
-                          bounds, id, font, WS_EX_CLIENTEDGE);
+  HWND list = CreateChild(
+      parent, L"LISTBOX", L"",
+      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | sorted | LBS_NOINTEGRALHEIGHT,
+      bounds, id, font, WS_EX_CLIENTEDGE);
   SetItemHeight(list, LB_SETITEMHEIGHT, itemHeight);
   SetPropW(list, kCheckListMarker, reinterpret_cast<HANDLE>(1));
-  listBoxProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListInput)));
+  listBoxProcedure =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListInput)));
   return list;
 }
 

@@ -210,8 +210,8 @@ Bounds ScaledBounds(Bounds b, int dpi) {
   return {left, top, ScaleToDpi(b.left + b.width, dpi) - left, ScaleToDpi(b.top + b.height, dpi) - top};
 }
 
-HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
-                 int id, HFONT font, DWORD exStyle) {
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds, int id,
+                 HFONT font, DWORD exStyle) {
   const HWND control =
       CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, WindowDpi(parent)), id, font, exStyle);
   WidenChoiceToItsCaption(control, WindowDpi(parent));
@@ -480,9 +480,9 @@ void SetKeyDownAction(HWND edit, KeyDownAction action) {
 
 void AddHint(HWND control, const std::wstring& hint) {
   // Owned by the control's parent, the tooltip goes when the page goes.
-  const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(control), nullptr,
-                                       nullptr, nullptr);
+  const HWND tooltip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, GetParent(control), nullptr, nullptr, nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V1_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

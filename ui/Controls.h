@@ -16,8 +16,8 @@ Bounds ScaledBounds(Bounds bounds, int dpi);
 
 // The create functions take their bounds in the 96-DPI layout and place the control at the parent's DPI.
 // Creates a child control and gives it the font.
-HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds,
-                 int id, HFONT font, DWORD exStyle = 0);
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds, int id,
+                 HFONT font, DWORD exStyle = 0);
 // Makes a check box or radio button wide enough for its mark and its whole caption in its font, at
 // least as wide as it is (a font at another scale may need more room than the layout gave), on a window
 // at this DPI. At 96 DPI, the scale the layout was drawn and checked at, it is left as it is; so it is

@@ -78,8 +78,7 @@ BOOL CALLBACK RelayoutOne(HWND window, LPARAM relayoutPointer) {
   const LRESULT oldItemHeight = itemHeight.get ? SendMessageW(window, itemHeight.get, 0, 0) : 0;
   if (const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)))
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(relayout.fonts.For(font)), FALSE);
-  if (oldItemHeight > 0)
-    SendMessageW(window, itemHeight.set, 0, Rescaled(static_cast<int>(oldItemHeight), relayout));
+  if (oldItemHeight > 0) SendMessageW(window, itemHeight.set, 0, Rescaled(static_cast<int>(oldItemHeight), relayout));
   MoveToNewScale(window, relayout);
   if (Page* page = Page::FromWindow(window)) page->RescalePaintings(relayout.toDpi);
   return TRUE;

@@ -8,8 +8,8 @@ constexpr int kItemHeight = 13;
 
 HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle) {
   const HWND list = CreateChild(parent, L"LISTBOX", L"",
-                                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
-                                bounds, 0, font, exStyle);
+                                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, bounds,
+                                0, font, exStyle);
   SetItemHeight(list, LB_SETITEMHEIGHT, kItemHeight);
   return list;
 }
@@ -49,13 +49,13 @@ void OrderedFileList::EnableButtons(bool remove, bool move) {
 
 void OrderedFileList::SelectionChanged() {
   const int current = static_cast<int>(SendMessageW(list_, LB_GETCARETINDEX, 0, 0));
-  const ListButtonStates states =
-      ListButtonStatesFor(Count(), current, static_cast<int>(SelectedPositions().size()));
+  const ListButtonStates states = ListButtonStatesFor(Count(), current, static_cast<int>(SelectedPositions().size()));
   EnableButtons(states.remove, states.move);
 }
 
 void OrderedFileList::RemoveSelected() {
-  for (int position : PositionsToRemove(Entries(), SelectedPositions())) SendMessageW(list_, LB_DELETESTRING, position, 0);
+  for (int position : PositionsToRemove(Entries(), SelectedPositions()))
+    SendMessageW(list_, LB_DELETESTRING, position, 0);
   EnableButtons(false, false);
 }
 

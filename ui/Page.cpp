@@ -103,10 +103,18 @@ void Page::OnCommand(WPARAM wParam, HWND control) {
   const Binding* binding = BindingOf(control);
   if (!binding) return;
   switch (HIWORD(wParam)) {
-    case BN_CLICKED: Run(binding->click); break;  // also a notifying label's STN_CLICKED
-    case LBN_SELCHANGE: Run(binding->select); break;
-    case EN_CHANGE: Run(binding->change); break;
-    case kCheckListMarkChanged: Run(binding->markChange); break;
+    case BN_CLICKED:
+      Run(binding->click);
+      break;  // also a notifying label's STN_CLICKED
+    case LBN_SELCHANGE:
+      Run(binding->select);
+      break;
+    case EN_CHANGE:
+      Run(binding->change);
+      break;
+    case kCheckListMarkChanged:
+      Run(binding->markChange);
+      break;
   }
 }
 

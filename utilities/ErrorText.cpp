@@ -2,8 +2,7 @@
 
 #include <new>
 
-AppError::AppError(std::wstring message)
-    : std::runtime_error("application error"), message_(std::move(message)) {}
+AppError::AppError(std::wstring message) : std::runtime_error("application error"), message_(std::move(message)) {}
 
 std::wstring ErrorBoxText(const std::wstring& message) {
   if (!message.empty() && message.back() > L'.') return message + L".";

@@ -30,8 +30,7 @@ std::string RoundToHundredths(const DecimalDigits& d) {
   const int kept = d.pointPosition + 2;  // digits that stay: integer part and two decimals
   if (kept < 0) return "0";
   std::string hundredths;
-  for (int i = 0; i < kept; ++i)
-    hundredths.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0');
+  for (int i = 0; i < kept; ++i) hundredths.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0');
   const bool roundUp = kept < static_cast<int>(d.digits.size()) && d.digits[kept] >= '5';
   if (roundUp) {
     int i = static_cast<int>(hundredths.size()) - 1;
@@ -57,8 +56,7 @@ std::wstring FormatFixed2(long double value, int minIntegerDigits, wchar_t decim
   std::string hundredths = RoundToHundredths(ToDecimalDigits(std::fabs(value)));
   const bool negative = value < 0 && hundredths != "0";
   const int minDigits = (minIntegerDigits < 1 ? 1 : minIntegerDigits) + 2;
-  if (static_cast<int>(hundredths.size()) < minDigits)
-    hundredths.insert(0, minDigits - hundredths.size(), '0');
+  if (static_cast<int>(hundredths.size()) < minDigits) hundredths.insert(0, minDigits - hundredths.size(), '0');
 
   std::wstring text;
   if (negative) text.push_back(L'-');

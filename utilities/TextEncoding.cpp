@@ -9,10 +9,7 @@ constexpr char32_t kReplacement = 0xFFFD;
 unsigned ByteAt(const std::string& bytes, size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
 // wchar_t is signed and 32 bits wide on the host, unsigned and 16 bits on Windows.
-char32_t CodeUnitAt(const std::wstring& text, size_t i) {
-  return static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
-}
-
+char32_t CodeUnitAt(const std::wstring& text, size_t i) { return static_cast<std::make_unsigned_t<wchar_t>>(text[i]); }
 
 struct Utf8Lead {
   int length;  // bytes in the sequence, 0 when this byte cannot start one
@@ -62,8 +59,8 @@ void AppendUtf16(std::wstring& text, char32_t codePoint) {
 char32_t NextUtf16CodePoint(const std::wstring& text, size_t& i) {
   const char32_t unit = CodeUnitAt(text, i++);
   if (unit < 0xD800 || (unit > 0xDFFF && unit <= 0xFFFF)) return unit;
-  const bool pairFollows = unit <= 0xDBFF && i < text.size() && CodeUnitAt(text, i) >= 0xDC00 &&
-                           CodeUnitAt(text, i) <= 0xDFFF;
+  const bool pairFollows =
+      unit <= 0xDBFF && i < text.size() && CodeUnitAt(text, i) >= 0xDC00 && CodeUnitAt(text, i) <= 0xDFFF;
   if (!pairFollows) return kReplacement;
   return 0x10000 + ((unit - 0xD800) << 10) + (CodeUnitAt(text, i++) - 0xDC00);
 }

@@ -9,9 +9,7 @@ constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-bool StartsWith(const std::string& bytes, std::string_view mark) {
-  return bytes.compare(0, mark.size(), mark) == 0;
-}
+bool StartsWith(const std::string& bytes, std::string_view mark) { return bytes.compare(0, mark.size(), mark) == 0; }
 
 bool StartsWithByteOrderMark(const std::string& bytes) {
   return StartsWith(bytes, kUtf16LeMark) || StartsWith(bytes, kUtf16BeMark) || StartsWith(bytes, kUtf8Mark);
@@ -32,7 +30,8 @@ bool HasLoneSurrogate(const std::wstring& text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const unsigned unit = static_cast<unsigned>(text[i]) & 0xFFFF;
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
-        (static_cast<unsigned>(text[i + 1]) & 0xFFFF) >= 0xDC00 && (static_cast<unsigned>(text[i + 1]) & 0xFFFF) <= 0xDFFF)
+        (static_cast<unsigned>(text[i + 1]) & 0xFFFF) >= 0xDC00 &&
+        (static_cast<unsigned>(text[i + 1]) & 0xFFFF) <= 0xDFFF)
       ++i;  // a pair
     else if (unit >= 0xD800 && unit <= 0xDFFF)
       return true;
@@ -65,7 +64,6 @@ DecodedText Decode(const std::string& bytes, const AnsiDecoder& ansi) {
   if (LooksLikeUtf16(bytes, true)) return DecodeUtf16(bytes, true);
   return {ansi(bytes), true};
 }
-
 
 std::vector<std::wstring> SplitLines(const std::wstring& text) {
   std::vector<std::wstring> lines;

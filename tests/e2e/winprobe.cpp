@@ -226,7 +226,8 @@ BOOL CALLBACK DumpControl(HWND control, LPARAM) {
   GetWindowRect(control, &r);
   printf("%s|%ld|%ld|%ld|%ld|%s\n", Utf8(className).c_str(), r.left, r.top, r.right, r.bottom, Utf8(text).c_str());
   if (_wcsicmp(className, L"ListBox") == 0) DumpListItems(control);
-  if (_wcsicmp(className, WC_TREEVIEWW) == 0) printf("count|%d\n", static_cast<int>(SendMessageW(control, TVM_GETCOUNT, 0, 0)));
+  if (_wcsicmp(className, WC_TREEVIEWW) == 0)
+    printf("count|%d\n", static_cast<int>(SendMessageW(control, TVM_GETCOUNT, 0, 0)));
   return TRUE;
 }
 
@@ -258,7 +259,8 @@ int Tab(const wchar_t* caption, int index) {
 
 // Has every window drawn anew, as after an exposure: under Wine a new wallpaper paints over them all.
 BOOL CALLBACK RepaintWindow(HWND window, LPARAM) {
-  if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (IsWindowVisible(window))
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return TRUE;
 }
 
@@ -269,7 +271,8 @@ int Repaint() {
 }
 
 int Wallpaper(const wchar_t* path) {
-  if (path) return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, const_cast<wchar_t*>(path), SPIF_SENDWININICHANGE) ? 0 : 1;
+  if (path)
+    return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, const_cast<wchar_t*>(path), SPIF_SENDWININICHANGE) ? 0 : 1;
   wchar_t current[MAX_PATH] = {};
   if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, current, 0)) return 1;
   printf("%s\n", Utf8(current).c_str());

@@ -6,9 +6,13 @@ TEST(BitmapFile, RowsArePaddedToFourBytesAndStoredBottomUp) {
   struct Case {
     std::uint32_t width, bits, colours, stride, pixelOffset;
   };
-  for (const auto& [width, bits, colours, stride, pixelOffset] :
-       {Case{1, 24, 0, 4, 54}, {2, 24, 0, 8, 54}, {3, 24, 0, 12, 54}, {4, 24, 0, 12, 54}, {1, 8, 236, 4, 998},
-        {4, 8, 236, 4, 998}, {5, 8, 236, 8, 998}}) {
+  for (const auto& [width, bits, colours, stride, pixelOffset] : {Case{1, 24, 0, 4, 54},
+                                                                  {2, 24, 0, 8, 54},
+                                                                  {3, 24, 0, 12, 54},
+                                                                  {4, 24, 0, 12, 54},
+                                                                  {1, 8, 236, 4, 998},
+                                                                  {4, 8, 236, 4, 998},
+                                                                  {5, 8, 236, 8, 998}}) {
     const auto layout = PlanBitmapFile(width, 3, bits, colours);
     EXPECT_EQ(layout->stride, stride) << width << " " << bits;
     EXPECT_EQ(layout->fileSize, pixelOffset + 3 * stride);
@@ -34,9 +38,13 @@ TEST(BitmapFile, SizesBeyondOneGibibyteAreRefusedWithoutWrapping) {
   };
   // 4 × 89478480 at 24 bits is 54 + 12 × 89478480 = 2^30 - 10 bytes; one row more passes the limit.
   for (const auto& [width, height, bits, colours, fits] :
-       {Case{4, 89478480, 24, 0, true}, {4, 89478481, 24, 0, false}, {32768, 32768, 8, 236, false},
+       {Case{4, 89478480, 24, 0, true},
+        {4, 89478481, 24, 0, false},
+        {32768, 32768, 8, 236, false},
         {65500, 21858, 24, 0, false},  // 4 295 097 054 bytes: 129 758 in 32 bits
-        {0xFFFFFFFF, 0xFFFFFFFF, 24, 0, false}, {0, 5, 24, 0, false}, {5, 0, 24, 0, false}})
+        {0xFFFFFFFF, 0xFFFFFFFF, 24, 0, false},
+        {0, 5, 24, 0, false},
+        {5, 0, 24, 0, false}})
     EXPECT_EQ(PlanBitmapFile(width, height, bits, colours).has_value(), fits) << width << " x " << height;
   EXPECT_EQ(PlanBitmapFile(4, 89478480, 24, 0)->fileSize, kBitmapFileLimit - 10);
 }

@@ -17,5 +17,6 @@ TEST(DataFile, JoinsTheProgramFolderWithOneSeparator) {
       {L"Z:/tmp/dist/", L"Z:/tmp/dist/Data\\wp.txt"},
       {L"C:\\", L"C:\\Data\\wp.txt"},
   };
-  for (const auto& [folder, path] : cases) EXPECT_EQ(DataFile(folder, L"wp.txt"), path) << testing::PrintToString(folder);
+  for (const auto& [folder, path] : cases)
+    EXPECT_EQ(DataFile(folder, L"wp.txt"), path) << testing::PrintToString(folder);
 }

@@ -7,12 +7,9 @@
 TEST(InstanceName, OneFolderWrittenInItsUsualFormsGivesOneName) {
   const std::wstring longFolder = L"C:\\" + std::wstring(300, L'X') + L"\\DIST";
   const std::pair<std::wstring, std::wstring> sameFolder[] = {
-      {L"C:\\DIST\\", L"C:\\DIST"},
-      {L"C:\\DIST\\", L"C:/DIST/"},
-      {L"C:\\DIST\\", L"\\\\?\\C:\\DIST\\"},
-      {L"\\\\SERVER\\SHARE\\DIST\\", L"\\\\?\\UNC\\SERVER\\SHARE\\DIST"},
-      {L"C:\\ÄÖ\\ДИСТ\\", L"C:\\ÄÖ\\ДИСТ"},
-      {L"C:\\\U0001F600\\", L"C:\\\U0001F600"},
+      {L"C:\\DIST\\", L"C:\\DIST"},          {L"C:\\DIST\\", L"C:/DIST/"},
+      {L"C:\\DIST\\", L"\\\\?\\C:\\DIST\\"}, {L"\\\\SERVER\\SHARE\\DIST\\", L"\\\\?\\UNC\\SERVER\\SHARE\\DIST"},
+      {L"C:\\ÄÖ\\ДИСТ\\", L"C:\\ÄÖ\\ДИСТ"},  {L"C:\\\U0001F600\\", L"C:\\\U0001F600"},
       {longFolder + L"\\", longFolder},
   };
   for (const auto& [one, other] : sameFolder)

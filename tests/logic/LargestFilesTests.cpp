@@ -103,8 +103,8 @@ TEST_F(LargestFiles, SizeTextsChangeUnitAtEachBoundary) {
   const struct {
     std::int64_t bytes;
     const wchar_t* text;
-  } cases[] = {{1073741824, L"1.00 GB"}, {1073741823, L"1024.00 MB"}, {1048576, L"1.00 MB"},
-               {1048575, L"1024.00 kB"}, {512, L"0.50 kB"},         {0, L"0.00 kB"},
+  } cases[] = {{1073741824, L"1.00 GB"},         {1073741823, L"1024.00 MB"}, {1048576, L"1.00 MB"},
+               {1048575, L"1024.00 kB"},         {512, L"0.50 kB"},           {0, L"0.00 kB"},
                {3298534883328LL, L"3072.00 GB"}, {1536, L"1.50 kB"}};
   for (const auto& c : cases) {
     ResetLargestFiles();

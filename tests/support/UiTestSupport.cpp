@@ -15,9 +15,8 @@
 
 void InstallTestGuards() {
   SetNotifyIconTaker([](DWORD, const NOTIFYICONDATAW&) {});
-  SetBrowserOpener([](const std::wstring& address) {
-    ADD_FAILURE() << "unexpected browser: " << testing::PrintToString(address);
-  });
+  SetBrowserOpener(
+      [](const std::wstring& address) { ADD_FAILURE() << "unexpected browser: " << testing::PrintToString(address); });
   SetPopupMenuChooser([](HMENU, POINT) -> UINT {
     ADD_FAILURE() << "unexpected popup menu";
     return 0;
@@ -30,9 +29,8 @@ void InstallTestGuards() {
     ADD_FAILURE() << "unexpected file dialog: " << testing::PrintToString(dialog.title);
     return std::nullopt;
   });
-  SetWallpaperSetter([](const std::wstring& path) {
-    ADD_FAILURE() << "unexpected wallpaper: " << testing::PrintToString(path);
-  });
+  SetWallpaperSetter(
+      [](const std::wstring& path) { ADD_FAILURE() << "unexpected wallpaper: " << testing::PrintToString(path); });
   SetProgramStarter([](const std::wstring& program, const std::wstring&, int) {
     ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
   });

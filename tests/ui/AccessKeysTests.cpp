@@ -84,7 +84,12 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
   PostMessageW(form->Kuvakkeet, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
   PumpMessages();
   EXPECT_TRUE(AccessKeysShown(form->BtnMinTray));
-  const struct { int page; wchar_t key; HWND button; const char* handler; } rows[] = {
+  const struct {
+    int page;
+    wchar_t key;
+    HWND button;
+    const char* handler;
+  } rows[] = {
       {kPageHome, L'M', form->BtnMinTray, "BtnMinTrayClick"},
       {kPageHome, L'U', form->LblLink1, "LblLink1Click (the key of the label before it)"},
       {kPageHardDisks, L'S', form->Disk().BtnKovoIsoimmat, "BtnKovoIsoimmatClick"},
@@ -153,7 +158,12 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
 // standard object's, "client", for check boxes, radio buttons and time pickers).
 TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
   CoInitialize(nullptr);
-  const struct { int page; HWND control; const wchar_t* name; long role; } rows[] = {
+  const struct {
+    int page;
+    HWND control;
+    const wchar_t* name;
+    long role;
+  } rows[] = {
       {kPageHome, form->Kuvakkeet, L"Modules", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},

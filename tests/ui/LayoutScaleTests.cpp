@@ -42,7 +42,6 @@ struct Placed {
   bool givesWay = false;
 };
 
-
 RECT InParent(HWND control) {
   RECT rect;
   GetWindowRect(control, &rect);

@@ -54,7 +54,8 @@ void ExpectLabelAt(HWND label, int left, int top, int height) {
   EXPECT_EQ(b.top, top) << testing::PrintToString(WindowTextOf(label));
   EXPECT_EQ(b.bottom, height) << testing::PrintToString(WindowTextOf(label));
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  EXPECT_GE(b.right, TextExtent(font, CaptionAsShown(WindowTextOf(label))).cx) << testing::PrintToString(WindowTextOf(label));
+  EXPECT_GE(b.right, TextExtent(font, CaptionAsShown(WindowTextOf(label))).cx)
+      << testing::PrintToString(WindowTextOf(label));
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -113,8 +114,8 @@ TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise
 }
 
 TEST_F(MainWindow, ShowsTheNinePagesInOrderInOneRow) {
-  const wchar_t* expected[] = {L"Home",          L"Hard Disk Drives", L"Cleaner",
-                               L"Software List", L"Alarm Clock",      L"File Renamer",
+  const wchar_t* expected[] = {L"Home",           L"Hard Disk Drives",  L"Cleaner",
+                               L"Software List",  L"Alarm Clock",       L"File Renamer",
                                L"Timed Shutdown", L"Wallpaper changer", L"PC Administrating"};
   ASSERT_EQ(SendMessageW(form->Tabit, TCM_GETITEMCOUNT, 0, 0), 9);
   for (int i = 0; i < 9; ++i) {
@@ -229,8 +230,8 @@ TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {
   const struct {
     const wchar_t* caption;
     int picture;
-  } expected[] = {{L"Hard Disk Drives", 0}, {L"Cleaner", 1},        {L"Software List", 2},
-                  {L"Alarm Clock", 4},      {L"File Renamer", 3},   {L"Timed Shutdown", 6},
+  } expected[] = {{L"Hard Disk Drives", 0},  {L"Cleaner", 1},          {L"Software List", 2},
+                  {L"Alarm Clock", 4},       {L"File Renamer", 3},     {L"Timed Shutdown", 6},
                   {L"Wallpaper Changer", 7}, {L"PC Administrating", 5}};
   ASSERT_EQ(ListView_GetItemCount(form->Kuvakkeet), 8);
   for (int i = 0; i < 8; ++i) {

@@ -183,8 +183,7 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
   const std::pair<int, std::vector<HWND>> pages[] = {
       {kPageHome, {form->Kuvakkeet}},
       {kPageHardDisks,
-       {form->Disk().LstKovot, form->Disk().Cbo_SC, form->Disk().ChkSAlert, form->Disk().EditAA,
-        form->Disk().CboAD}},
+       {form->Disk().LstKovot, form->Disk().Cbo_SC, form->Disk().ChkSAlert, form->Disk().EditAA, form->Disk().CboAD}},
       {kPageCleaner, {form->Cleaner().LstETF}},
       {kPageSoftware, {form->SoftwareList().Softat}},
       {kPageAlarm, {form->Alarm().TimeAlarm, form->Alarm().EditAlarmFile}},

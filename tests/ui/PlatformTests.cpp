@@ -75,7 +75,7 @@ TEST(Pictures, JoinedPicturesLieSideBySideTopsAlignedTheRestClear) {
   const Picture joined = JoinSideBySide({wide, tall});
   EXPECT_EQ(joined.width, 3);
   EXPECT_EQ(joined.height, 2);
-  EXPECT_EQ(joined.pixels, (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,  //
+  EXPECT_EQ(joined.pixels, (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9,  10, 11, 12,  //
                                                       0, 0, 0, 0, 0, 0, 0, 0, 13, 14, 15, 16}));
 }
 
@@ -122,8 +122,8 @@ TEST(Files, OnlyAFileOnTheDiskCountsAsOneAndNotADeviceUnderAFileName) {
   const std::wstring folder = ExecutableFolder();
   WriteBytes(folder + L"disk-file.1", "x");
   const std::pair<std::wstring, bool> cases[] = {
-      {folder + L"disk-file.1", true}, {folder, false}, {folder + L"no such file.1", false},
-      {folder + L"NUL.1", false}, {folder + L"nul.txt", false}, {L"NUL", false},
+      {folder + L"disk-file.1", true}, {folder, false}, {folder + L"no such file.1", false}, {folder + L"NUL.1", false},
+      {folder + L"nul.txt", false},    {L"NUL", false},
   };
   for (const auto& [path, isFile] : cases) EXPECT_EQ(IsDiskFile(path), isFile) << testing::PrintToString(path);
   DeleteFileW((folder + L"disk-file.1").c_str());

@@ -274,8 +274,8 @@ BOOL CALLBACK FindBalloon(HWND window, LPARAM context) {
   GetClassNameW(window, className, 32);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (IsWindowVisible(window) && std::wstring(className) == L"tooltips_class32" &&
-      process != GetCurrentProcessId() && TipText(window) == search->text) {
+  if (IsWindowVisible(window) && std::wstring(className) == L"tooltips_class32" && process != GetCurrentProcessId() &&
+      TipText(window) == search->text) {
     search->found = true;
     return FALSE;
   }

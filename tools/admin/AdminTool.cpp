@@ -30,12 +30,12 @@ AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
   const HWND SH9 = PageHandle();
   infoFont_ = MakeFont({L"Tahoma", 13}, WindowDpi(PageHandle()));
   page.AddBevel({3, 3, 262, 166}, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);  // LstInfo's own bevel
-  LstInfo = page.Bind(CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0,
-                                  infoFont_.Get()),
-                      OnColour([](HDC dc) {
-                        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-                        return GetSysColorBrush(COLOR_BTNFACE);
-                      }));
+  LstInfo = page.Bind(
+      CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0, infoFont_.Get()),
+      OnColour([](HDC dc) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+      }));
   SetItemHeight(LstInfo, LB_SETITEMHEIGHT, 16);
   SetAccessibleName(LstInfo, L"System information");
   Lbl16 = CreateLabel(SH9, L"Running processes:", {3, 175, 94, 13}, font);
@@ -47,9 +47,9 @@ AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
   Lbl23 = CreateLabel(SH9, L"Problems with Internet connection?", {344, 64, 169, 13}, font);
   BtnFI = page.Bind(CreateSpeedButton(SH9, L"Quoxel can try to fix it", {343, 83, 170, 30}, 0, font, L'F'),
                     OnClick([this] { BtnFIClick(); }));
-  BtnGInf = page.Bind(CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25},
-                                        0, font, L'I'),
-                      OnClick([this] { BtnGInfClick(); }));
+  BtnGInf = page.Bind(
+      CreateSpeedButton(SH9, L"Info of the Selected Process (Opens Web Browser)", {285, 265, 289, 25}, 0, font, L'I'),
+      OnClick([this] { BtnGInfClick(); }));
   EnableWindow(BtnGInf, FALSE);
   Lbl17 = CreateWrappedLabel(SH9,
                              L"Automatically checked processes are generally thought to be safe. Mark applications "
@@ -109,8 +109,8 @@ void AdminTool::LstProcClickCheck() {
 }
 
 void AdminTool::LstProcClick() {
-  const bool anySelected = SendMessageW(LstProc, LB_GETCOUNT, 0, 0) > 0 &&
-                           SendMessageW(LstProc, LB_GETCURSEL, 0, 0) != LB_ERR;
+  const bool anySelected =
+      SendMessageW(LstProc, LB_GETCOUNT, 0, 0) > 0 && SendMessageW(LstProc, LB_GETCURSEL, 0, 0) != LB_ERR;
   EnableWindow(BtnGInf, anySelected);
 }
 

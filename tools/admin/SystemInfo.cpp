@@ -27,6 +27,4 @@ std::vector<std::wstring> SystemInfoLines(const MemoryFigures& memory, double cl
   };
 }
 
-double ClockFromTicks(std::uint64_t ticksInHalfASecond) {
-  return static_cast<double>(ticksInHalfASecond) / 500000.0;
-}
+double ClockFromTicks(std::uint64_t ticksInHalfASecond) { return static_cast<double>(ticksInHalfASecond) / 500000.0; }

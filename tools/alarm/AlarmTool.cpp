@@ -23,17 +23,17 @@ AlarmTool::AlarmTool(ToolHost& host, Page& page) : Tool(host, page) {
   Lbl5 = CreateLabel(SH6, L"Notice that the Quoxel has to be running to ensure functionality of Alarm Clock.",
                      {87, 19, 412, 13}, font);
   page.AddBevel({87, 55, 412, 274}, EDGE_ETCHED, BF_RECT);  // Bevel2
-  LblAlarmStatus = page.Bind(CreateChild(SH6, L"STATIC", L"Alarm is OFF", SS_LEFT, {235, 80, 126, 25}, 0,
-                                         statusFont_.Get()),
-                             OnColour([](HDC dc) {
-                               SetTextColor(dc, kGreen);
-                               return HBRUSH{};
-                             }));
+  LblAlarmStatus =
+      page.Bind(CreateChild(SH6, L"STATIC", L"Alarm is OFF", SS_LEFT, {235, 80, 126, 25}, 0, statusFont_.Get()),
+                OnColour([](HDC dc) {
+                  SetTextColor(dc, kGreen);
+                  return HBRUSH{};
+                }));
   TimeAlarm = CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0});
   SetAccessibleName(TimeAlarm, L"Alarm time");
   Lbl4 = CreateLabel(SH6, L"Alarm audio file:", {251, 136, 77, 13}, font);  // names the edit made after it
-  EditAlarmFile = CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font,
-                              WS_EX_CLIENTEDGE);
+  EditAlarmFile =
+      CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font, WS_EX_CLIENTEDGE);
   BtnAlarmFile = page.Bind(CreateSpeedButton(SH6, L"Select audio file", {155, 182, 278, 22}, 0, font, L'S'),
                            OnClick([this] { BtnAlarmFileClick(); }));
   BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font, L'A'),

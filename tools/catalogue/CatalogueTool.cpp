@@ -62,8 +62,8 @@ void CatalogueTool::FillCatalogueTree(const Catalogue& catalogue) {
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT;
     insert.item.pszText = const_cast<wchar_t*>(node.caption.c_str());
-    items.push_back(reinterpret_cast<HTREEITEM>(
-        SendMessageW(Softat, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))));
+    items.push_back(
+        reinterpret_cast<HTREEITEM>(SendMessageW(Softat, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))));
   }
   SendMessageW(Softat, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Softat, nullptr, TRUE);

@@ -102,8 +102,8 @@ std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, con
     // Below the scanned folder only plain folders are walked: the files lie on its volume.
     std::optional<FileIdentity> listed;
     if (entry.fileId != 0) listed = FileIdentity{resolved.volume, entry.fileId};
-    files.push_back({dir + std::wstring(entry.name), ExpectedFinalPath(resolved.path, below), matches, listed,
-                     std::nullopt});
+    files.push_back(
+        {dir + std::wstring(entry.name), ExpectedFinalPath(resolved.path, below), matches, listed, std::nullopt});
   });
   Offer(std::move(files));
   return subfolders;

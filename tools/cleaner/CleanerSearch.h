@@ -97,7 +97,7 @@ class CleanerSearch {
   const CleanerFileSystem fileSystem_;
   const std::vector<ScanRequest> scans_;
   std::atomic<bool> stopping_{false};
-  WaitLock lock_;  // guards what follows; notified whenever it changes
+  WaitLock lock_;                     // guards what follows; notified whenever it changes
   std::deque<Candidate> candidates_;  // a candidate stays where it is while others are added
   std::size_t nextToCheck_ = 0;
   std::size_t found_ = 0;

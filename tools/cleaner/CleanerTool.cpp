@@ -65,9 +65,9 @@ void CleanerTool::BtnETFClick() {
 
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
   found_.clear();
-  found_ = SearchWhileAnswering(CleanerScans(GetSpecialFolderPath(CSIDL_PROFILE),
-                                            GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
-                                            GetSpecialFolderPath(CSIDL_COOKIES)));
+  found_ =
+      SearchWhileAnswering(CleanerScans(GetSpecialFolderPath(CSIDL_PROFILE), GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
+                                        GetSpecialFolderPath(CSIDL_COOKIES)));
   std::vector<std::wstring> paths;
   paths.reserve(found_.size());
   for (const CleanableFile& file : found_) paths.push_back(file.path);
@@ -105,7 +105,8 @@ void CleanerTool::BtnETFFixClick() {
     if (IsItemChecked(LstETF, i) && FixFile(found_[static_cast<std::size_t>(i)], inUse)) ++fixed;
   ShowNotice(host_.Window(), std::to_wstring(fixed) + L" files fixed.");
   if (inUse)
-    ShowNotice(host_.Window(), L"Some of the files could not be fixed because they are in use by the operating system.");
+    ShowNotice(host_.Window(),
+               L"Some of the files could not be fixed because they are in use by the operating system.");
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
   found_.clear();
 }

@@ -22,8 +22,7 @@ enum class ArmingDecision {
   RefuseNotANumber,  // say so: the periodic check could never read it, or it is out of range
   RefuseNoDrive,     // say so: there is no drive letter to watch
 };
-ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstring& driveText,
-                            wchar_t decimalSeparator);
+ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstring& driveText, wchar_t decimalSeparator);
 
 // Strictly less free space than the threshold: equal is enough.
 inline bool IsBelowThreshold(long double freeGiB, long double threshold) { return threshold > freeGiB; }

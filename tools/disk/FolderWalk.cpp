@@ -56,8 +56,8 @@ void Walk(ListingCache& cache, const WalkPosition& position, const std::wstring&
 
 void WalkListing::Add(std::wstring_view name, std::int64_t size, bool isFolder,
                       const std::optional<FolderKey>& identity) {
-  entries.push_back({static_cast<std::uint32_t>(names.size()), static_cast<std::uint32_t>(name.size()), size, isFolder,
-                     identity});
+  entries.push_back(
+      {static_cast<std::uint32_t>(names.size()), static_cast<std::uint32_t>(name.size()), size, isFolder, identity});
   names.append(name);
 }
 

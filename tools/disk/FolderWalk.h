@@ -121,7 +121,7 @@ class ListingCache {
 
   const FolderAccess access_;
   const bool listingAhead_;
-  WaitLock lock_;  // guards what follows; notified whenever it changes
+  WaitLock lock_;                          // guards what follows; notified whenever it changes
   std::map<WalkPosition, Found> pending_;  // found, not yet listed
   std::set<WalkPosition> listing_;         // being listed by a worker
   std::map<WalkPosition, Ready> ready_;    // listed, waiting for the walk

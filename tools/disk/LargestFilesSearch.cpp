@@ -121,10 +121,10 @@ void DiskTool::SearchLargestFiles(const std::wstring& root) {
   std::thread walk([&] {
     try {
       access.runThread([&] {
-        WalkFolders(root, access, SearchWorkers(), walked_,
-                    {[&stop] { return !stop; },
-                     [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); },
-                     [](std::int64_t size) { return WouldKeepLargestFile(size); }});
+        WalkFolders(
+            root, access, SearchWorkers(), walked_,
+            {[&stop] { return !stop; }, [](const std::wstring& path, std::int64_t size) { AddLargestFile(path, size); },
+             [](std::int64_t size) { return WouldKeepLargestFile(size); }});
       });
     } catch (...) {
       failure = std::current_exception();

@@ -20,9 +20,9 @@ constexpr int kLabelGap = 3;
 void DiskTool::CreateAlertRow() {
   const HFONT font = host_.Fonts().normal.Get();
   page_.BindTimer(Ajastin3, [this] { Ajastin3Timer(); });
-  ChkSAlert = page_.Bind(CreateChild(PageHandle(), L"BUTTON", L"&Alert if drive", WS_TABSTOP | BS_AUTOCHECKBOX,
-                                     {8, 360, 80, 17}, 0, font),
-                         OnClick([this] { ChkSAlertClick(); }));
+  ChkSAlert = page_.Bind(
+      CreateChild(PageHandle(), L"BUTTON", L"&Alert if drive", WS_TABSTOP | BS_AUTOCHECKBOX, {8, 360, 80, 17}, 0, font),
+      OnClick([this] { ChkSAlertClick(); }));
   EditAA = page_.Bind(CreateChild(PageHandle(), L"EDIT", L"10.0", WS_TABSTOP | ES_AUTOHSCROLL, {251, 358, 46, 21}, 0,
                                   font, WS_EX_CLIENTEDGE),
                       OnKey([this](wchar_t& key) { EditAAKeyPress(key); }));
@@ -68,7 +68,8 @@ void DiskTool::ChkSAlertClick() {
       case ArmingDecision::UntickSilently:
         break;
       case ArmingDecision::RefuseNotANumber:
-        ShowNotice(host_.Window(), std::wstring(L"The alert needs a number of gigabytes, such as 10") + separator + L"0.");
+        ShowNotice(host_.Window(),
+                   std::wstring(L"The alert needs a number of gigabytes, such as 10") + separator + L"0.");
         break;
       case ArmingDecision::RefuseNoDrive:
         ShowNotice(host_.Window(), L"Choose the drive to watch first.");

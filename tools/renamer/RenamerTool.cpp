@@ -30,8 +30,9 @@ RenamerTool::RenamerTool(ToolHost& host, Page& page) : Tool(host, page) {
                     OnClick([this] { BtnMDClick(); }));
   // The pattern comes before the check box in the tab order.
   Lbl13 = CreateLabel(SH7, L"Rename selected files ( * = automatic number ):", {3, 350, 231, 13}, font);
-  EditRen = page.Bind(CreateChild(SH7, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {3, 364, 374, 21}, 0, font, WS_EX_CLIENTEDGE),
-                      OnChange([this] { EditRenChange(); }).OnKeyDown([this](WORD key) { EditRenKeyDown(key); }));
+  EditRen = page.Bind(
+      CreateChild(SH7, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {3, 364, 374, 21}, 0, font, WS_EX_CLIENTEDGE),
+      OnChange([this] { EditRenChange(); }).OnKeyDown([this](WORD key) { EditRenKeyDown(key); }));
   AddHint(EditRen, L"For example \"C:\\picture*.jpg\"");
   ChkCopy = CreateChild(SH7, L"BUTTON", L"&Keep copy of the original files", WS_TABSTOP | BS_AUTOCHECKBOX,
                         {384, 344, 161, 17}, 0, font);

@@ -127,7 +127,8 @@ struct JpegToBitmap::Decoder {
   std::vector<JOCTET> buffer;
 };
 
-JpegToBitmap::JpegToBitmap(JpegReader read, std::uint64_t limit) : decoder_(std::make_unique<Decoder>(std::move(read))) {
+JpegToBitmap::JpegToBitmap(JpegReader read, std::uint64_t limit)
+    : decoder_(std::make_unique<Decoder>(std::move(read))) {
   jpeg_decompress_struct& info = decoder_->info;
   decoder_->Guarded([&info] {
     jpeg_read_header(&info, TRUE);
@@ -135,7 +136,8 @@ JpegToBitmap::JpegToBitmap(JpegReader read, std::uint64_t limit) : decoder_(std:
     jpeg_calc_output_dimensions(&info);
   });
   const bool grey = info.quantize_colors;
-  const auto layout = PlanBitmapFile(info.output_width, info.output_height, grey ? 8 : 24, grey ? kGreyLevels : 0, limit);
+  const auto layout =
+      PlanBitmapFile(info.output_width, info.output_height, grey ? 8 : 24, grey ? kGreyLevels : 0, limit);
   if (!layout) throw PictureTooLarge(info.image_width, info.image_height);
   layout_ = *layout;
 }

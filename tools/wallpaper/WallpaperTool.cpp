@@ -15,8 +15,8 @@
 namespace {
 
 std::wstring TooLargeMessage(const std::wstring& jpegPath, const PictureTooLarge& picture) {
-  return L"The picture \"" + jpegPath + L"\" is too large to use as the wallpaper: " + std::to_wstring(picture.Width()) +
-         L" \u00D7 " + std::to_wstring(picture.Height()) + L" pixels.";
+  return L"The picture \"" + jpegPath + L"\" is too large to use as the wallpaper: " +
+         std::to_wstring(picture.Width()) + L" \u00D7 " + std::to_wstring(picture.Height()) + L" pixels.";
 }
 
 }  // namespace

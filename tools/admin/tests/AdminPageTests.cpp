@@ -60,9 +60,9 @@ TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   EXPECT_GE(IndexOf(L"services.exe"), 0);
   EXPECT_GE(IndexOf(L"quoxel_ui_tests.exe"), 0);
   for (size_t i = 1; i < processes.size(); ++i)
-    EXPECT_LE(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, processes[i - 1].c_str(), -1,
-                             processes[i].c_str(), -1),
-              CSTR_EQUAL);
+    EXPECT_LE(
+        CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, processes[i - 1].c_str(), -1, processes[i].c_str(), -1),
+        CSTR_EQUAL);
   for (const auto& name : processes) {
     EXPECT_NE(name, L"System");
     EXPECT_NE(name, L"[System Process]");
@@ -138,8 +138,9 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
     if (c.after.empty()) {
       EXPECT_EQ(ReadBytes(TrustedFile()), c.before);
       ASSERT_EQ(boxes.Calls().size(), 1u);
-      EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() + L"\\Data\\trusted.txt\". Part of its text "
-                                       L"cannot be read, so it is left as it is.");
+      EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() +
+                                           L"\\Data\\trusted.txt\". Part of its text "
+                                           L"cannot be read, so it is left as it is.");
       EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
     } else {
       EXPECT_EQ(ReadBytes(TrustedFile()), c.after) << testing::PrintToString(c.before);

@@ -22,10 +22,11 @@ using Names = std::vector<std::wstring>;
 
 TEST(SystemInfoLines, ShowsTheNineLinesInWholeMegabytes) {
   const MemoryFigures memory{37, 16ULL * 1024 * kMB, 5 * kMB + kMB - 1, 20ULL * 1024 * kMB + 7, 123 * kMB};
-  const std::vector<std::wstring> expected = {
-      L"Memory load: 37%",  L"---------------",          L"Total RAM: 16384 MB", L"Available RAM: 5 MB",
-      L"Page file: 20480 MB", L"Available page file: 123 MB", L"---------------",
-      L"Processor clock rate: 2394.56 MHz", L"(ESTIMATION)"};
+  const std::vector<std::wstring> expected = {L"Memory load: 37%",    L"---------------",
+                                              L"Total RAM: 16384 MB", L"Available RAM: 5 MB",
+                                              L"Page file: 20480 MB", L"Available page file: 123 MB",
+                                              L"---------------",     L"Processor clock rate: 2394.56 MHz",
+                                              L"(ESTIMATION)"};
   EXPECT_EQ(SystemInfoLines(memory, 2394.5625, L'.'), expected);
 }
 

@@ -75,7 +75,9 @@ TEST_F(AlarmPage, RefusesWhatItCannotPlayAndStaysOff) {
     ASSERT_EQ(boxes.Calls().size(), 1u) << testing::PrintToString(file);
     EXPECT_EQ(boxes.Calls()[0].kind, notice ? BoxKind::Notice : BoxKind::Error);
     EXPECT_FALSE(boxes.Calls()[0].text.empty());
-    if (notice) { EXPECT_EQ(boxes.Calls()[0].text, notice); }
+    if (notice) {
+      EXPECT_EQ(boxes.Calls()[0].text, notice);
+    }
     ExpectSwitch(false, L"Alarm is OFF");
   }
 }
@@ -86,7 +88,8 @@ TEST_F(AlarmPage, PlaysWavAndMp3AndWakesOnceAtTheSetMinute) {
   // Names outside the ANSI code page, which the wave-audio device cannot find by themselves.
   const wchar_t* cyrillic = L"\u0411\u0443\u0434\u0438\u043B\u044C\u043D\u0438\u043A.wav";
   const wchar_t* emoji = L"alarm \U0001F514.wav";
-  for (const wchar_t* copy : {cyrillic, emoji}) CopyFileW(Beside(L"alarm-tone.wav").c_str(), Beside(copy).c_str(), FALSE);
+  for (const wchar_t* copy : {cyrillic, emoji})
+    CopyFileW(Beside(L"alarm-tone.wav").c_str(), Beside(copy).c_str(), FALSE);
   for (const wchar_t* sound : {L"alarm-tone.wav", L"alarm-tone.mp3", cyrillic, emoji}) {
     balloons.clear();
     now.minute = 29;

@@ -72,37 +72,38 @@ class CataloguePage : public FormTest {
 
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
   std::wstring File(const wchar_t* name) const { return data.File(name); }
-  std::wstring Server(const wchar_t* testCase) const {
-    return L"http://127.0.0.1:" + ServerPort() + L"/" + testCase;
-  }
+  std::wstring Server(const wchar_t* testCase) const { return L"http://127.0.0.1:" + ServerPort() + L"/" + testCase; }
 
   // Captions of the tree, depth first, each indented by a tab per level.
   Lines Tree() {
     Lines lines;
-    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0, lines);
+    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0,
+            lines);
     return lines;
   }
   void Collect(HTREEITEM item, int depth, Lines& lines) {
-    for (; item; item = reinterpret_cast<HTREEITEM>(
-                     SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM,
+                                                                 TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       lines.push_back(std::wstring(depth, L'\t') + Caption(item));
-      Collect(reinterpret_cast<HTREEITEM>(
-                  SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+      Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                       reinterpret_cast<LPARAM>(item))),
               depth + 1, lines);
     }
   }
   std::wstring Caption(HTREEITEM item) { return TreeItemText(form->SoftwareList().Softat, item); }
   HTREEITEM Find(const std::wstring& caption) {
     HTREEITEM found = nullptr;
-    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), caption, found);
+    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
+           caption, found);
     return found;
   }
   void FindIn(HTREEITEM item, const std::wstring& caption, HTREEITEM& found) {
-    for (; item && !found; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM,
-                                                                           TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+    for (; item && !found;
+         item = reinterpret_cast<HTREEITEM>(
+             SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       if (Caption(item) == caption) found = item;
-      FindIn(reinterpret_cast<HTREEITEM>(
-                 SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+      FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                      reinterpret_cast<LPARAM>(item))),
              caption, found);
     }
   }
@@ -152,11 +153,14 @@ TEST_F(CataloguePage, LoadsTheTreeAndShowsTheMakersAddressFirst) {
 
 TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
   Select(L"Editor");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/old-editor") << "key and section case ignored";
+  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/old-editor")
+      << "key and section case ignored";
   RECT rect;
   GetClientRect(form->SoftwareList().LblSLink, &rect);
-  EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->SoftwareList().LblSLink, WM_GETFONT, 0, 0)),
-                                   WindowTextOf(form->SoftwareList().LblSLink)).cx)
+  EXPECT_GE(rect.right,
+            TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->SoftwareList().LblSLink, WM_GETFONT, 0, 0)),
+                       WindowTextOf(form->SoftwareList().LblSLink))
+                .cx)
       << "the label sizes itself to its text";
   Select(L"Viewer");
   EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/viewer") << "blanks and quotes dropped";

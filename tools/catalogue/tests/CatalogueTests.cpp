@@ -69,9 +69,16 @@ TEST(Catalogue, EmptyAndBlankLinesAreNodesWithoutCaption) {
 TEST(Catalogue, ReadsEveryEncodingOfTheListFormat) {
   const auto ansi = [](const std::string& bytes) { return Latin1(bytes); };
   const Lines expected = {L"Caf\u00e9", L"\tK\u00e4se"};
-  EXPECT_EQ(DecodeTextList("\xEF\xBB\xBF" "Caf\xC3\xA9\r\n\tK\xC3\xA4se", ansi), expected);
+  EXPECT_EQ(DecodeTextList("\xEF\xBB\xBF"
+                           "Caf\xC3\xA9\r\n\tK\xC3\xA4se",
+                           ansi),
+            expected);
   EXPECT_EQ(DecodeTextList("Caf\xE9\n\tK\xE4se\n", ansi), expected);
-  EXPECT_EQ(DecodeTextList(std::string("\xFF\xFE" "C\0a\0f\0\xE9\0\r\0\n\0\t\0K\0\xE4\0s\0e\0", 24), ansi), expected);
+  EXPECT_EQ(DecodeTextList(std::string("\xFF\xFE"
+                                       "C\0a\0f\0\xE9\0\r\0\n\0\t\0K\0\xE4\0s\0e\0",
+                                       24),
+                           ansi),
+            expected);
   EXPECT_EQ(DecodeTextList(std::string("\xFE\xFF\0C\0a\0f\0\xE9\0\r\0\t\0K\0\xE4\0s\0e", 22), ansi), expected);
   EXPECT_EQ(Shape(ParseCatalogue(DecodeTextList("Caf\xE9\n\tK\xE4se", ansi))).size(), 2u);
 }

@@ -37,7 +37,8 @@ void HostShell(const std::wstring& folder, const std::wstring& script) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup, &process));
+  ASSERT_TRUE(
+      CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, 0, 0, nullptr, nullptr, &startup, &process));
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   for (int waited = 0; ReadBytes(status).empty() && waited < 60000; waited += 20) Sleep(20);
@@ -124,8 +125,9 @@ TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUs
   ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   EXPECT_EQ(Click(form->Cleaner().BtnETFFix),
-            (Texts{L"1 files fixed.", L"Some of the files could not be fixed because they are in use by the "
-                                      L"operating system."}));
+            (Texts{L"1 files fixed.",
+                   L"Some of the files could not be fixed because they are in use by the "
+                   L"operating system."}));
   EXPECT_TRUE(!Exists(readOnly) && Exists(unchecked) && Exists(held));
   EXPECT_EQ(ListItems(form->Cleaner().LstETF), Texts{});
 }

@@ -74,9 +74,14 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
 TEST(CleanerScans, EachScanStartsFromTheFolderTheSystemGaveAndAMissingOneAddsNoScan) {
   const std::wstring xp = L"C:\\Documents and Settings\\ann";
   const std::wstring xpCache = xp + L"\\Local Settings\\Temporary Internet Files";
-  const struct { std::wstring profile, cache, cookies; std::vector<std::wstring> folders; } cases[] = {
+  const struct {
+    std::wstring profile, cache, cookies;
+    std::vector<std::wstring> folders;
+  } cases[] = {
       {xp, xpCache, xp + L"\\Cookies", {xp + L"\\Local Settings\\Temp", xpCache, xp + L"\\Cookies"}},
-      {L"D:\\Users\\ann.example\\", L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache", L"",
+      {L"D:\\Users\\ann.example\\",
+       L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache",
+       L"",
        {L"D:\\Users\\ann.example\\Local Settings\\Temp",
         L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache"}},
       {L"", L"", L"C:\\c", {L"C:\\c"}},
@@ -90,10 +95,16 @@ TEST(CleanerScans, EachScanStartsFromTheFolderTheSystemGaveAndAMissingOneAddsNoS
 
 TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) {
   const std::vector<std::wstring> tmpAndAll = {L".tmp", kAllFiles};
-  const struct { const wchar_t* name; std::vector<std::wstring> filter; int matches; } cases[] = {
-      {L"a.tmp", {L".tmp"}, 1},   {L"a.TMP", {L".tmp"}, 0},     {L"a.tmp.bak", {L".tmp"}, 0},
-      {L".tmp", {L".tmp"}, 1},    {L"a", {kAllFiles}, 1},        {L"a.tmp", tmpAndAll, 2},
-      {L"a.txt", tmpAndAll, 1},   {L"a.tmp", {L".tmp", L".tmp"}, 2}, {L"tmp", {L".tmp"}, 0},
+  const struct {
+    const wchar_t* name;
+    std::vector<std::wstring> filter;
+    int matches;
+  } cases[] = {
+      {L"a.tmp", {L".tmp"}, 1},     {L"a.TMP", {L".tmp"}, 0},
+      {L"a.tmp.bak", {L".tmp"}, 0}, {L".tmp", {L".tmp"}, 1},
+      {L"a", {kAllFiles}, 1},       {L"a.tmp", tmpAndAll, 2},
+      {L"a.txt", tmpAndAll, 1},     {L"a.tmp", {L".tmp", L".tmp"}, 2},
+      {L"tmp", {L".tmp"}, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
 }
@@ -109,8 +120,8 @@ TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan
   disk.folders[L"C:\\C\\"] = {{L"page", kFile}, {L"sub", kDir}};
   disk.folders[L"C:\\C\\sub\\"] = {{L"not-walked", kFile}};
   disk.folders[L"C:\\closed\\"] = {{L"a.tmp", kFile}};
-  const Paths expected = {L"C:\\T\\a.tmp",         L"C:\\T\\b.tmp", L"C:\\T\\s\\c.tmp", L"C:\\T\\s\\deep\\d.tmp",
-                          L"C:\\T\\u\\e.tmp",      L"C:\\C\\page"};
+  const Paths expected = {L"C:\\T\\a.tmp",          L"C:\\T\\b.tmp",    L"C:\\T\\s\\c.tmp",
+                          L"C:\\T\\s\\deep\\d.tmp", L"C:\\T\\u\\e.tmp", L"C:\\C\\page"};
   const std::vector<ScanRequest> scans = {
       {L"C:\\T", true, {L".tmp"}}, {L"C:\\closed", true, {L".tmp"}}, {L"C:\\C\\", false, {kAllFiles}}};
   EXPECT_EQ(Search(disk, scans, 1), expected);

@@ -52,7 +52,6 @@ class DiskPage : public FormTest {
     PumpMessages();
   }
   bool AlertChecked() { return SendMessageW(form->Disk().ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 };
 
 const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", L"Q:\\under.bin\t 1024.00 MB",
@@ -89,8 +88,8 @@ TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
   for (HWND label : {form->Disk().LblFreeS, form->Disk().LblSpaceU, form->Disk().LblKovoK, form->Disk().LblDS}) {
     RECT rect;
     GetClientRect(label, &rect);
-    EXPECT_GE(rect.right, TextExtent(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
-                                     WindowTextOf(label)).cx);
+    EXPECT_GE(rect.right,
+              TextExtent(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), WindowTextOf(label)).cx);
   }
 }
 
@@ -119,8 +118,9 @@ TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
   PickDrive(L'Q');
   Search(12);
   Lines expected = kTopFive;
-  for (const wchar_t* line : {L"Q:\\kb.bin\t 1024.00 kB", L"Q:\\half.bin\t 0.50 kB", L"Q:\\sub\\small.bin\t 0.10 kB",
-                              L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
+  for (const wchar_t* line :
+       {L"Q:\\kb.bin\t 1024.00 kB", L"Q:\\half.bin\t 0.50 kB", L"Q:\\sub\\small.bin\t 0.10 kB",
+        L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
     expected.push_back(line);
   EXPECT_EQ(ListItems(form->Disk().LstLargest), expected);
 }
@@ -219,8 +219,10 @@ TEST_F(DiskPage, SavesTheResultLinesWithCrLfAfterAskingAboutOverwriting) {
     askedAboutOverwriting = dialog.overwritePrompt && dialog.kind == FileDialog::Kind::Save;
     return std::vector<std::wstring>{path};
   });
-  SetPopupMenuChooser([this](HMENU menu, POINT) -> UINT { return menu == form->Disk().Pop2.Get() ? DiskTool::kCmdSaveRTAF : 0; });
-  PostMessageW(form->Disk().LstLargest, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Disk().LstLargest), MAKELPARAM(10, 10));
+  SetPopupMenuChooser(
+      [this](HMENU menu, POINT) -> UINT { return menu == form->Disk().Pop2.Get() ? DiskTool::kCmdSaveRTAF : 0; });
+  PostMessageW(form->Disk().LstLargest, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Disk().LstLargest),
+               MAKELPARAM(10, 10));
   PumpMessages();
   EXPECT_TRUE(askedAboutOverwriting);
   const std::string bytes = ReadBytes(path);

@@ -99,7 +99,8 @@ void PlainWalk(const std::wstring& dir, Offers& offers) {
     const std::wstring name = entry.cFileName;
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
       offers.emplace_back(dir + name, static_cast<std::int64_t>(entry.nFileSizeLow));
-    else if (!(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && name != L"." && name != L"..")
+    else if (!(entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) && name != L"." &&
+             name != L"..")
       subfolders.push_back(name);
   } while (FindNextFileW(listing, &entry));
   FindClose(listing);
@@ -112,7 +113,8 @@ Offers PlainOffers(const std::wstring& root) {
   return offers;
 }
 
-Offers SearchOffers(const std::wstring& root, const std::function<void(int)>& atFolder = [](int) {}) {
+Offers SearchOffers(
+    const std::wstring& root, const std::function<void(int)>& atFolder = [](int) {}) {
   Offers offers;
   std::set<FolderKey> walked;
   int reached = 0;
@@ -131,7 +133,8 @@ std::vector<std::wstring> ResultLines(const Offers& offers) {
   for (const auto& [path, size] : offers) AddLargestFile(path, size);
   SortLargestFiles();
   std::vector<std::wstring> lines;
-  for (int i = 1; i <= LargestFilesCount; ++i) lines.push_back(SortedLargestFile(i).path + L"\t " + FormatFileSize(i, L'.'));
+  for (int i = 1; i <= LargestFilesCount; ++i)
+    lines.push_back(SortedLargestFile(i).path + L"\t " + FormatFileSize(i, L'.'));
   return lines;
 }
 
@@ -179,9 +182,10 @@ Offers WalkedBelow(const std::wstring& root) {
   std::set<FolderKey> walked;
   std::thread walk([&] {
     DriveFolderAccess().runThread([&] {
-      WalkFolders(root, DriveFolderAccess(), SearchWorkers(), walked,
-                  {[] { return true; },
-                   [&](const std::wstring& path, std::int64_t size) { offers.emplace_back(path.substr(root.size()), size); }});
+      WalkFolders(
+          root, DriveFolderAccess(), SearchWorkers(), walked,
+          {[] { return true; },
+           [&](const std::wstring& path, std::int64_t size) { offers.emplace_back(path.substr(root.size()), size); }});
     });
   });
   walk.join();
@@ -198,8 +202,8 @@ TEST(DriveWalk, TheSystemFolderIsWalkedAsItIsNotAsRedirected) {
   wchar_t windows[MAX_PATH];
   ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
   using ToUnix = char*(CDECL*)(const wchar_t*);
-  char* unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(windows);
+  char* unix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(windows);
   std::wstring host = L"Z:" + std::wstring(unix, unix + strlen(unix)) + L"\\system32\\";
   HeapFree(GetProcessHeap(), 0, unix);
   std::replace(host.begin(), host.end(), L'/', L'\\');

@@ -91,7 +91,7 @@ struct TreeShape {
   int maxFilesPerFolder;
   int distinctSizes;  // few sizes: many equal sizes compete for the last places
   double hiddenShare;
-  int links;  // as Wine shows them (the target's identifier), as junctions (their own) or as mounts (unmarked)
+  int links;        // as Wine shows them (the target's identifier), as junctions (their own) or as mounts (unmarked)
   int chainDepth;   // a chain of single folders hung under a random folder
   bool unlistable;  // one folder cannot be listed
   bool fileIds = true;  // false: the listings give no identifiers, as on some file systems
@@ -122,9 +122,9 @@ std::unique_ptr<FakeDrive> MakeDrive(const TreeShape& shape, unsigned seed) {
   for (int i = 0; i < shape.links; ++i) {
     const int target = below(total);
     const int kind = below(3);
-    drive->Folder(below(total)).entries.push_back(
-        {L"link" + std::to_wstring(i), kAttributeDirectory | (kind < 2 ? kAttributeReparsePoint : 0), 0, target,
-         kind == 1 ? 1000000u + i : FolderId(target)});
+    drive->Folder(below(total))
+        .entries.push_back({L"link" + std::to_wstring(i), kAttributeDirectory | (kind < 2 ? kAttributeReparsePoint : 0),
+                            0, target, kind == 1 ? 1000000u + i : FolderId(target)});
   }
   if (shape.unlistable && total > 1) drive->Folder(1 + below(total - 1)).listable = false;
   if (!shape.fileIds)
@@ -198,7 +198,8 @@ TEST(FolderWalk, ListsTheSameResultLinesAsTheSingleThreadWalk) {
       const auto drive = MakeDrive(shape, seed);
       const Offers expected = ReferenceOffers(*drive);
       for (unsigned workers : {0u, 1u, 2u, 4u}) {
-        SCOPED_TRACE(std::string(shape.what) + ", seed " + std::to_string(seed) + ", workers " + std::to_string(workers));
+        SCOPED_TRACE(std::string(shape.what) + ", seed " + std::to_string(seed) + ", workers " +
+                     std::to_string(workers));
         const Offers offers = WalkWithWorkers(*drive, workers);
         ASSERT_EQ(offers, expected) << "the same files in the same order";
         for (int count : {5, 20}) EXPECT_EQ(ResultLines(offers, count), ResultLines(expected, count));
@@ -249,8 +250,8 @@ TEST(FolderWalk, ListsAheadOfTheWalkWithinTheCaps) {
     for (int i = 0; i < drive->Size(); ++i)
       for (int f = 0; f < ahead.filesPerFolder; ++f) drive->Folder(i).entries.push_back({L"f", 0, 1, -1, 0});
     constexpr unsigned kWorkers = 2;
-    const int foldersCap = static_cast<int>(std::min(ListingCache::kMaxFoldersAhead,
-                                                     ListingCache::kMaxEntriesAhead / std::max(1, ahead.filesPerFolder) + 1));
+    const int foldersCap = static_cast<int>(std::min(
+        ListingCache::kMaxFoldersAhead, ListingCache::kMaxEntriesAhead / std::max(1, ahead.filesPerFolder) + 1));
     int taken = -1, mostAhead = 0;
     std::set<FolderKey> walked;
     WalkFolders(L"R:\\", drive->Access(), kWorkers, walked,

@@ -44,14 +44,15 @@ TEST(PatternProblem, TellsTheFirstCheckThePatternFails) {
       {L"C:\\rt\\aux .*", Device(L"aux .1")},
       {L"C:\\rt\\prn.tar.*", Device(L"prn.tar.1")},
       {L"C:\\rt\\COM\u00B9.*", Device(L"COM\u00B9.1")},
-      {L"C:\\rt/nul.*", Device(L"nul.1")},  // Windows takes "/" for a separator too
+      {L"C:\\rt/nul.*", Device(L"nul.1")},   // Windows takes "/" for a separator too
       {L"C:\\rt\\COM1*.txt", std::nullopt},  // COM11, COM12: no devices
       {L"C:\\rt\\NUL*.txt", std::nullopt},
       {L"C:\\rt\\xNUL.*", std::nullopt},
       {L"C:\\rt\\COM0.*", std::nullopt},
       {L"C:\\rt\\CONSOLE*.txt", std::nullopt},
   };
-  for (const auto& [pattern, problem] : cases) EXPECT_EQ(ProblemOf(pattern), problem) << testing::PrintToString(pattern);
+  for (const auto& [pattern, problem] : cases)
+    EXPECT_EQ(ProblemOf(pattern), problem) << testing::PrintToString(pattern);
 }
 
 TEST(NumberedPath, PutsTheNumberInPlaceOfTheAsteriskWithoutPadding) {

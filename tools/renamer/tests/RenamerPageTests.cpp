@@ -83,10 +83,10 @@ TEST_F(RenamerPage, EntriesThatCannotTakeTheirNameStayListedAndAreCounted) {
     std::string x1, x2;
     Lines left;
   };
-  for (const Case& c : {Case{{L"a.txt", L"x1.jpg"}, false, "", "x1", {L"a.txt"}},
-                        Case{{L"a.txt", L"x1.jpg"}, true, "x1", "x1", {L"a.txt"}},
-                        Case{{L"a.txt", L"a.txt"}, false, "a", "", {L"a.txt"}},
-                        Case{{L"a.txt", L"a.txt"}, true, "a", "a", {}}}) {
+  for (const Case& c :
+       {Case{{L"a.txt", L"x1.jpg"}, false, "", "x1", {L"a.txt"}},
+        Case{{L"a.txt", L"x1.jpg"}, true, "x1", "x1", {L"a.txt"}},
+        Case{{L"a.txt", L"a.txt"}, false, "a", "", {L"a.txt"}}, Case{{L"a.txt", L"a.txt"}, true, "a", "a", {}}}) {
     WriteBytes(File(L"a.txt"), "a");
     if (c.list[1] == L"x1.jpg") WriteBytes(File(L"x1.jpg"), "x1");
     SendMessageW(Renamer().LstRen, LB_RESETCONTENT, 0, 0);
@@ -99,8 +99,8 @@ TEST_F(RenamerPage, EntriesThatCannotTakeTheirNameStayListedAndAreCounted) {
     for (const std::wstring& name : c.left) left.push_back(File(name));
     EXPECT_EQ(Entries(), left);
     EXPECT_EQ(Pattern(), left.empty() ? L"" : File(L"x*.jpg"));
-    EXPECT_EQ(balloons.back().first, left.empty() ? L"Files renamed!"
-                                                  : L"1 of 2 files renamed. The files left in the list were not renamed.");
+    EXPECT_EQ(balloons.back().first,
+              left.empty() ? L"Files renamed!" : L"1 of 2 files renamed. The files left in the list were not renamed.");
     for (const wchar_t* name : {L"a.txt", L"x1.jpg", L"x2.jpg"}) DeleteFileW(File(name).c_str());
   }
 }

@@ -66,12 +66,15 @@ inline Pixels DecodeAsDjpeg(const std::string& jpeg) {
     std::string& row = pixels.rows.emplace_back();
     for (const JSAMPLE* p = out; p < out + line.size(); p += info.output_components) {
       if (info.output_components == 1) row += static_cast<char>(p[0]);
-      if (info.output_components == 3) row += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
+      if (info.output_components == 3)
+        row += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
       if (info.output_components == 4)
-        for (int ink : {2, 1, 0}) row += static_cast<char>(static_cast<std::uint8_t>(static_cast<double>(p[ink]) * p[3] / 255.0 + 0.5));
+        for (int ink : {2, 1, 0})
+          row += static_cast<char>(static_cast<std::uint8_t>(static_cast<double>(p[ink]) * p[3] / 255.0 + 0.5));
     }
   }
-  for (int i = 0; info.quantize_colors && i < info.actual_number_of_colors; ++i) pixels.greys += static_cast<char>(info.colormap[0][i]);
+  for (int i = 0; info.quantize_colors && i < info.actual_number_of_colors; ++i)
+    pixels.greys += static_cast<char>(info.colormap[0][i]);
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return pixels;

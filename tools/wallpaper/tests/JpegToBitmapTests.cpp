@@ -28,8 +28,9 @@ std::string Convert(const std::string& jpeg) {
 }  // namespace
 
 TEST(JpegToBitmap, EveryKindGivesDjpegsPixels) {
-  for (const std::string& jpeg : {MakeJpeg(7, 5, 3), MakeJpeg(9, 3, 3, true), MakeJpeg(21, 40, 3, false, 1),
-                                  MakeJpeg(5, 4, 1), MakeJpeg(6, 17, 1, true), MakeJpeg(6, 3, 4), MakeJpeg(3, 11, 4, true)}) {
+  for (const std::string& jpeg :
+       {MakeJpeg(7, 5, 3), MakeJpeg(9, 3, 3, true), MakeJpeg(21, 40, 3, false, 1), MakeJpeg(5, 4, 1),
+        MakeJpeg(6, 17, 1, true), MakeJpeg(6, 3, 4), MakeJpeg(3, 11, 4, true)}) {
     const std::string bitmap = Convert(jpeg);
     EXPECT_EQ(bitmap.size(), Field(bitmap, 2, 4));
     EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsDjpeg(jpeg)) << jpeg.size();
