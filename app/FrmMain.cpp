@@ -170,15 +170,6 @@ void TFrmMain::CreatePageControl() {
     pages_[i] = std::make_unique<Page>(
         Tabit, PageBounds(ScaleToDpi(kClientWidth, dpi_), ScaleToDpi(kClientHeight, dpi_), dpi_));
   }
-  SH1 = PageHandle(kPageHome);
-  SH2 = PageHandle(kPageHardDisks);
-  Sh3 = PageHandle(kPageCleaner);
-  SH4 = PageHandle(kPageSoftware);
-  SH6 = PageHandle(kPageAlarm);
-  SH7 = PageHandle(kPageRenamer);
-  SH8 = PageHandle(kPageShutdown);
-  SH10 = PageHandle(kPageWallpaper);
-  SH9 = PageHandle(kPageAdministration);
 }
 
 void TFrmMain::FitTabsInOneRow() {
@@ -198,12 +189,16 @@ void TFrmMain::FitTabsInOneRow() {
 
 void TFrmMain::CreateComponents() {
   Pop1.Reset(CreatePopupMenu());
-  AppendMenuW(Pop1.Get(), MF_STRING, kCmdProcesses1, L"Windows Processes");
-  AppendMenuW(Pop1.Get(), MF_STRING, kCmdSetanewrandomwallpaper1, L"Random Wallpaper");
+  const auto item = [this](UINT command, const wchar_t* text, Binding::Action handler) {
+    AppendMenuW(Pop1.Get(), MF_STRING, command, text);
+    trayCommands_.Bind(command, std::move(handler));
+  };
+  item(kCmdProcesses1, L"Windows Processes", [this] { Processes1Click(); });
+  item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper", [this] { wallpaper_->Setanewrandomwallpaper1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(Pop1.Get(), MF_STRING, kCmdShow1, L"Show");
-  AppendMenuW(Pop1.Get(), MF_STRING, kCmdHide1, L"Hide");
-  AppendMenuW(Pop1.Get(), MF_STRING, kCmdExit1, L"Exit");
+  item(kCmdShow1, L"Show", [this] { Show1Click(); });
+  item(kCmdHide1, L"Hide", [this] { Hide1Click(); });
+  item(kCmdExit1, L"Exit", [this] { Exit1Click(); });
 }
 
 void TFrmMain::LayOutPages() {
@@ -278,27 +273,6 @@ void TFrmMain::FormDestroy() {
   RemoveTrayIcon();
 }
 
-void TFrmMain::HandleCommand(int id, int code) {
-  if (code != 0) return;  // the tray menu's items report code 0
-  switch (id) {
-    case kCmdProcesses1:
-      Processes1Click();
-      break;
-    case kCmdSetanewrandomwallpaper1:
-      wallpaper_->Setanewrandomwallpaper1Click();
-      break;
-    case kCmdShow1:
-      Show1Click();
-      break;
-    case kCmdHide1:
-      Hide1Click();
-      break;
-    case kCmdExit1:
-      Exit1Click();
-      break;
-  }
-}
-
 void TFrmMain::EndProgram() {
   if (longWork_ > 0)
     endRequested_ = true;
@@ -323,8 +297,8 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (message) {
-    case WM_COMMAND:
-      RunHandler([this, wParam] { HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
+    case WM_COMMAND:  // the tray menu's
+      if (const Binding::Action* handler = trayCommands_.Of(wParam, lParam)) RunHandler(*handler);
       return 0;
     case WM_CLOSE:
       EndProgram();

@@ -87,14 +87,12 @@ class TFrmMain : public ToolHost {
 
   // Controls.
   HWND Tabit = nullptr;
-  HWND SH1 = nullptr, SH2 = nullptr, Sh3 = nullptr, SH4 = nullptr, SH6 = nullptr, SH7 = nullptr, SH8 = nullptr,
-       SH10 = nullptr, SH9 = nullptr;
   HWND LblVersion = nullptr, Lbl18 = nullptr, LblLink1 = nullptr, Lbl14 = nullptr, Lbl1 = nullptr;
   HWND Kuvakkeet = nullptr, BtnMinTray = nullptr;
 
   // Non-visual components.
   ScopedImageList Kuvakekuvat;
-  ScopedMenu Pop1;
+  ScopedMenu Pop1;  // the tray menu, its items bound to their handlers in trayCommands_
 
   // State.
   NOTIFYICONDATAW TrayIconData{};
@@ -152,7 +150,6 @@ class TFrmMain : public ToolHost {
   void ShowOnlyActivePage();
   void FormCreate();
   void FormDestroy();
-  void HandleCommand(int id, int code);
   void RunPageWork(int page);
   void AddTrayIcon();
   void RemoveTrayIcon();
@@ -194,6 +191,7 @@ class TFrmMain : public ToolHost {
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
   ScopedHook pageKeysHook_;
+  MenuCommands trayCommands_;
   std::unique_ptr<DiskTool> disk_;
   std::unique_ptr<CleanerTool> cleaner_;
   std::unique_ptr<CatalogueTool> softwareList_;

@@ -10,6 +10,7 @@
 
 void TFrmMain::CreateHomePage() {
   Page& home = *pages_[kPageHome];
+  const HWND SH1 = home.Handle();
   LoadLogo();
   home.AddBevel({0, 3, 585, 112}, BDR_RAISEDINNER, BF_RECT);  // Bevel1
   // The picture of the frame for the DPI at its own size; its place follows the layout.

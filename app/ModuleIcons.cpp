@@ -18,8 +18,8 @@ constexpr int kIconSpacingY = 100;
 
 void TFrmMain::CreateModuleIcons() {
   Kuvakkeet = pages_[kPageHome]->Bind(
-      CreateChild(SH1, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE, {0, 137, 585, 208},
-                  0, fonts_.normal.Get()),
+      CreateChild(PageHandle(kPageHome), WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
+                  {0, 137, 585, 208}, 0, fonts_.normal.Get()),
       OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }).OnKeyDown([this](WORD key) {
         if (key == VK_RETURN) OpenSelectedModule();
       }));

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -81,3 +82,18 @@ Binding OnTreeSelect(std::function<void(HTREEITEM)> action);
 Binding OnItemDoubleClick(std::function<void(POINT clientPoint)> action);
 // A link label: blue text, the hand pointer, and the click.
 Binding LinkLabel(Binding::Action click);
+
+// The commands of the popup menus a window shows, each bound to its handler where its item is made.
+class MenuCommands {
+ public:
+  void Bind(UINT command, Binding::Action handler) { handlers_[command] = std::move(handler); }
+  // The handler a WM_COMMAND runs when it is a menu's command (no control, code 0); null otherwise.
+  const Binding::Action* Of(WPARAM wParam, LPARAM lParam) const {
+    if (lParam != 0 || HIWORD(wParam) != 0) return nullptr;
+    const auto found = handlers_.find(LOWORD(wParam));
+    return found == handlers_.end() ? nullptr : &found->second;
+  }
+
+ private:
+  std::map<UINT, Binding::Action> handlers_;
+};

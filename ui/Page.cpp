@@ -83,7 +83,7 @@ void Page::BindTimer(WindowTimer& timer, Binding::Action handler) {
   timers_[timer.Id()] = std::move(handler);
 }
 
-void Page::BindMenuCommand(UINT command, Binding::Action handler) { menuCommands_[command] = std::move(handler); }
+void Page::BindMenuCommand(UINT command, Binding::Action handler) { menuCommands_.Bind(command, std::move(handler)); }
 
 const Binding* Page::BindingOf(HWND control) const {
   const auto found = bindings_.find(control);
@@ -96,8 +96,7 @@ void Page::Run(const Binding::Action& handler) const {
 
 void Page::OnCommand(WPARAM wParam, HWND control) {
   if (!control) {  // a popup menu's command
-    const auto found = menuCommands_.find(LOWORD(wParam));
-    if (found != menuCommands_.end() && HIWORD(wParam) == 0) Run(found->second);
+    if (const Binding::Action* handler = menuCommands_.Of(wParam, 0)) Run(*handler);
     return;
   }
   const Binding* binding = BindingOf(control);

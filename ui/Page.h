@@ -68,5 +68,5 @@ class Page {
   std::vector<Painting> paintings_;
   std::map<HWND, Binding> bindings_;
   std::map<UINT_PTR, Binding::Action> timers_;
-  std::map<UINT, Binding::Action> menuCommands_;
+  MenuCommands menuCommands_;
 };

@@ -62,7 +62,7 @@ TEST_F(Navigation, EachIconOpensThePageAfterItsPosition) {
     DoubleClick(form->Kuvakkeet, IconCentre(position));
     EXPECT_EQ(form->ActivePage(), expectedPage[position]) << "icon " << position;
     EXPECT_TRUE(IsWindowVisible(form->PageHandle(expectedPage[position]))) << "icon " << position;
-    EXPECT_FALSE(IsWindowVisible(form->SH1)) << "icon " << position;
+    EXPECT_FALSE(IsWindowVisible(form->PageHandle(kPageHome))) << "icon " << position;
   }
 }
 
@@ -110,7 +110,7 @@ TEST_F(Navigation, TheDoubleClickCountsWhereItHappenedNotWhereThePointerIsNow) {
 TEST_F(Navigation, PickingATabRunsItsPageWorkEachTime) {
   ClickTab(kPageHardDisks);
   EXPECT_EQ(form->ActivePage(), kPageHardDisks);
-  EXPECT_TRUE(IsWindowVisible(form->SH2));
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageHardDisks)));
   EXPECT_EQ(work[kPageHardDisks], 1);
   ClickTab(kPageCleaner);
   ClickTab(kPageHardDisks);
@@ -123,7 +123,7 @@ TEST_F(Navigation, SettingThePageInCodeRunsNoPageWork) {
   form->SetActivePage(kPageAdministration);
   form->SetActivePage(kPageHardDisks);
   EXPECT_EQ(form->ActivePage(), kPageHardDisks);
-  EXPECT_TRUE(IsWindowVisible(form->SH2));
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageHardDisks)));
   for (int page = 0; page < kPageCount; ++page) EXPECT_EQ(work[page], 0) << "page " << page;
 }
 
@@ -218,7 +218,7 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
 
 // A context menu's handler runs under the same guard as every other handler.
 TEST_F(Navigation, AnErrorInAContextMenuHandlerIsShownAndTheProgramGoesOn) {
-  Page panel(form->SH1, {0, 0, 40, 20}, RGB(255, 255, 255));
+  Page panel(form->PageHandle(kPageHome), {0, 0, 40, 20}, RGB(255, 255, 255));
   const HWND control = panel.Bind(CreateLabel(panel.Handle(), L"x", {0, 0, 10, 10}, form->Fonts().normal.Get()),
                                   Binding().OnContextMenu([](POINT) { throw AppError(L"Cannot show the menu"); }));
   BoxRecorder boxes;

@@ -153,7 +153,7 @@ TEST_F(Tray, WindowsProcessesRefreshesOnceAndShowsTheAdministrationPage) {
   Command(kCmdProcesses1);
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(form->ActivePage(), kPageAdministration);
-  EXPECT_TRUE(IsWindowVisible(form->SH9));
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageAdministration)));
   EXPECT_EQ(work[kPageAdministration], 1);
 }
 

@@ -28,7 +28,7 @@ class AlarmPage : public FormTest {
   }
   void TickAt(int minute) {
     now.minute = minute;
-    SendMessageW(form->SH6, WM_TIMER, AlarmTool::kTimerAlarm, 0);
+    SendMessageW(form->PageHandle(kPageAlarm), WM_TIMER, AlarmTool::kTimerAlarm, 0);
   }
   bool Playing() {
     MCI_STATUS_PARMS status{0, 0, MCI_STATUS_MODE, 0};

@@ -261,7 +261,7 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
   EXPECT_FALSE(IsWindowEnabled(form->Disk().EditAA));
   EXPECT_EQ(form->Disk().AlertDrive, L'Q');
   SendMessageW(form->Disk().CboAD, CB_SETCURSEL, 0, 0);  // a later choice does not change the watched drive
-  SendMessageW(form->SH2, WM_TIMER, DiskTool::kTimerLowSpace, 0);
+  SendMessageW(form->PageHandle(kPageHardDisks), WM_TIMER, DiskTool::kTimerLowSpace, 0);
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"Your hard drive Q has space less than 99999999 GB available!");
   EXPECT_EQ(balloons[0].second, L"Hard Disk Drive Space Alert");
@@ -274,7 +274,7 @@ TEST_F(DiskPage, NoWarningWhileTheDriveHasAtLeastTheThreshold) {
   SetWindowTextW(form->Disk().EditAA, L"0");
   ClickAlert();
   ASSERT_TRUE(form->Disk().Ajastin3.Enabled());
-  SendMessageW(form->SH2, WM_TIMER, DiskTool::kTimerLowSpace, 0);
+  SendMessageW(form->PageHandle(kPageHardDisks), WM_TIMER, DiskTool::kTimerLowSpace, 0);
   EXPECT_TRUE(balloons.empty());
 }
 

@@ -29,7 +29,7 @@ class ShutdownPage : public FormTest {
   }
   void TickAt(int hour, int minute) {
     now.hour = hour, now.minute = minute;
-    SendMessageW(form->SH8, WM_TIMER, ShutdownTool::kTimerShutdown, 0);
+    SendMessageW(form->PageHandle(kPageShutdown), WM_TIMER, ShutdownTool::kTimerShutdown, 0);
   }
 
   LocalTime now{2026, 12, 7, 22, 59, 40, 0};
@@ -49,7 +49,7 @@ TEST_F(ShutdownPage, ToggleArmsAndDisarmsWithItsLabelInItsColour) {
     EXPECT_EQ(IsWindowEnabled(Shutdown().ShutAika) == FALSE, armed);
     EXPECT_EQ(WindowTextOf(Shutdown().LblShut), armed ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
     const auto label = reinterpret_cast<LPARAM>(Shutdown().LblShut);
-    SendMessageW(form->SH8, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), label);
+    SendMessageW(form->PageHandle(kPageShutdown), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), label);
     EXPECT_EQ(GetTextColor(dc), armed ? RGB(0, 128, 0) : RGB(128, 0, 0));
     Click(Shutdown().BtnShut);
   }
