@@ -287,8 +287,8 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   std::printf(
-      "Start-up: process creation to visible window. Memory: after %.1f s idle. Run 0 is a warm-up, "
-      "not counted.\n\n  run  program          start-up ms   private KiB   working set KiB\n",
+      "Start-up: process creation to the window painted and answering. Memory: after %.1f s idle. Run 0 is "
+      "a warm-up, not counted.\n\n  run  program          start-up ms   private KiB   working set KiB\n",
       kIdleMs / 1000.0);
   std::vector<Samples> samples;
   if (!WarmUp(programs) || !MeasureAll(programs, runs, samples)) return 1;

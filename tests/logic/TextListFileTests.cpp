@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// The byte strings below are laid out by hand, a file's mark beside its text: not reformatted.
+// clang-format off
+
 using namespace std::string_literals;
 using Lines = std::vector<std::wstring>;
 
@@ -38,39 +41,25 @@ std::string Encode(const Lines& lines) { return EncodeTextList(lines, Latin1Enco
 }  // namespace
 
 TEST(DecodeTextList, TheByteOrderMarkChoosesTheEncoding) {
-  EXPECT_EQ(Decode("\xFF\xFE"
-                   "a\0\x16\x04\r\0\n\0"s),
-            (Lines{L"a\u0416"}));
-  EXPECT_EQ(Decode("\xFE\xFF"
-                   "\0a\x04\x16\0\r\0\n"s),
-            (Lines{L"a\u0416"}));
-  EXPECT_EQ(Decode("\xEF\xBB\xBF"
-                   "a\xD0\x96\r\n"),
-            (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("\xFF\xFE" "a\0\x16\x04\r\0\n\0"s), (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\x04\x16\0\r\0\n"s), (Lines{L"a\u0416"}));
+  EXPECT_EQ(Decode("\xEF\xBB\xBF" "a\xD0\x96\r\n"), (Lines{L"a\u0416"}));
   EXPECT_EQ(Decode("a\xD0\x96\r\n"), (Lines{L"a\x00D0\x0096"})) << "no mark: the ANSI code page";
   EXPECT_EQ(Decode("\xFF\xFE"), Lines{});
   EXPECT_EQ(Decode("\xEF\xBB\xBF"), Lines{});
 }
 
 TEST(DecodeTextList, DropsAnOddTrailingByteOfUtf16) {
-  EXPECT_EQ(Decode("\xFF\xFE"
-                   "a\0b"s),
-            (Lines{L"a"}));
-  EXPECT_EQ(Decode("\xFE\xFF"
-                   "\0a\0"s),
-            (Lines{L"a"}));
-  EXPECT_EQ(Decode("\xFF\xFE"
-                   "x"),
-            Lines{});
+  EXPECT_EQ(Decode("\xFF\xFE" "a\0b"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\0"s), (Lines{L"a"}));
+  EXPECT_EQ(Decode("\xFF\xFE" "x"), Lines{});
 }
 
 TEST(DecodeTextList, CutsAtEachKindOfLineEnd) {
   EXPECT_EQ(Decode("a\r\nb\rc\nd"), (Lines{L"a", L"b", L"c", L"d"}));
   EXPECT_EQ(Decode("a\n\rb"), (Lines{L"a", L"", L"b"})) << "LF CR is two line ends";
   EXPECT_EQ(Decode("a\r\r\nb"), (Lines{L"a", L"", L"b"}));
-  EXPECT_EQ(Decode("\xFE\xFF"
-                   "\0a\0\r\0b\0\n"s),
-            (Lines{L"a", L"b"}));
+  EXPECT_EQ(Decode("\xFE\xFF" "\0a\0\r\0b\0\n"s), (Lines{L"a", L"b"}));
 }
 
 TEST(DecodeTextList, TheLastLineEndIsOptionalAndAddsNoLine) {
@@ -96,45 +85,17 @@ TEST(DecodeTextList, LosesNoLineToANulOrAMissingMarkAndTellsWhatCannotBeWrittenA
       {"a\r\nb\0c\r\nd"s, {L"a", L"bc", L"d"}, true},  // a stray NUL is dropped, its line kept
       {"a\r\n\0\r\nb"s, {L"a", L"", L"b"}, true},
       {"\0a"s, {L"a"}, true},
-      {"\xFF\xFE"
-       "a\0\0\0b\0"s,
-       {L"ab"},
-       true},
-      {"\xEF\xBB\xBF"
-       "a\0b"s,
-       {L"ab"},
-       true},
+      {"\xFF\xFE" "a\0\0\0b\0"s, {L"ab"}, true},
+      {"\xEF\xBB\xBF" "a\0b"s, {L"ab"}, true},
       {"E\0x\0.\0e\0x\0e\0\r\0\n\0s\0v\0c\0\xE9\0"s, {L"Ex.exe", L"svc\u00E9"}, true},  // UTF-16 LE without a mark
-      {"\0E\0x\0\r\0\n\0s"s, {L"Ex", L"s"}, true},                                      // and BE
-      {"\xEF\xBB\xBF"
-       "a\xC3"s,
-       {L"a\uFFFD"},
-       false},  // broken UTF-8
-      {"\xFF\xFE"
-       "a\0b"s,
-       {L"a"},
-       false},  // an odd last byte
-      {"\xFF\xFE"
-       "\x3D\xD8"
-       "a\0"s,
-       {std::wstring(1, static_cast<wchar_t>(0xD83D)) + L"a"},
-       false},  // half a pair
-      {"\xFF\xFE"
-       "\x00\xDC\x00\xD8"s,
-       {Units({0xDC00, 0xD800})},
-       false},  // a pair in the wrong order
-      {"\xFF\xFE"
-       "\x00\xDC\x00\xDC"s,
-       {Units({0xDC00, 0xDC00})},
-       false},  // two low halves
-      {"\xEF\xBB\xBF"
-       "\xF0\x80\x80\x80"s,
-       {L"\uFFFD\uFFFD\uFFFD\uFFFD"},
-       false},  // overlong 4-byte UTF-8
-      {"\xEF\xBB\xBF"
-       "a\xF0\x8F\xBF\xBF"s,
-       {L"a\uFFFD\uFFFD\uFFFD\uFFFD"},
-       false},                    // overlong, one below U+10000
+      {"\0E\0x\0\r\0\n\0s"s, {L"Ex", L"s"}, true},                                     // and BE
+      {"\xEF\xBB\xBF" "a\xC3"s, {L"a\uFFFD"}, false},                                   // broken UTF-8
+      {"\xFF\xFE" "a\0b"s, {L"a"}, false},                                              // an odd last byte
+      {"\xFF\xFE" "\x3D\xD8" "a\0"s, {std::wstring(1, static_cast<wchar_t>(0xD83D)) + L"a"}, false},  // half a pair
+      {"\xFF\xFE" "\x00\xDC\x00\xD8"s, {Units({0xDC00, 0xD800})}, false},        // a pair in the wrong order
+      {"\xFF\xFE" "\x00\xDC\x00\xDC"s, {Units({0xDC00, 0xDC00})}, false},        // two low halves
+      {"\xEF\xBB\xBF" "\xF0\x80\x80\x80"s, {L"\uFFFD\uFFFD\uFFFD\uFFFD"}, false},   // overlong 4-byte UTF-8
+      {"\xEF\xBB\xBF" "a\xF0\x8F\xBF\xBF"s, {L"a\uFFFD\uFFFD\uFFFD\uFFFD"}, false},  // overlong, one below U+10000
       {"\0\0\0\0\0"s, {}, true},  // only NULs: no UTF-16 (its odd byte would be lost) but ANSI, every NUL dropped
   };
   for (const Case& c : cases) {
@@ -150,14 +111,8 @@ TEST(Utf8ToUtf16, DecodesEverySequenceLength) {
 }
 
 TEST(Utf8ToUtf16, EachBrokenPartBecomesOneReplacementCharacter) {
-  EXPECT_EQ(Utf8ToUtf16("a\x80"
-                        "b"),
-            L"a\uFFFDb")
-      << "continuation byte without a lead";
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82"
-                        "A"),
-            L"\uFFFDA")
-      << "sequence cut short";
+  EXPECT_EQ(Utf8ToUtf16("a\x80" "b"), L"a\uFFFDb") << "continuation byte without a lead";
+  EXPECT_EQ(Utf8ToUtf16("\xE2\x82" "A"), L"\uFFFDA") << "sequence cut short";
   EXPECT_EQ(Utf8ToUtf16("x\xF0\x9F\x98"), L"x\uFFFD") << "cut short by the end of the text";
   EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), L"\uFFFD\uFFFD") << "overlong";
   EXPECT_EQ(Utf8ToUtf16("\xE0\x80\xAF"), L"\uFFFD\uFFFD\uFFFD") << "overlong";
@@ -170,9 +125,7 @@ TEST(Utf8ToUtf16, EachBrokenPartBecomesOneReplacementCharacter) {
 }
 
 TEST(DecodeTextList, InvalidUtf8AfterItsMarkStillGivesTheLines) {
-  EXPECT_EQ(Decode("\xEF\xBB\xBF"
-                   "ok\r\nbad\xFF\r\n\xE2\x82\r\n"),
-            (Lines{L"ok", L"bad\uFFFD", L"\uFFFD"}));
+  EXPECT_EQ(Decode("\xEF\xBB\xBF" "ok\r\nbad\xFF\r\n\xE2\x82\r\n"), (Lines{L"ok", L"bad\uFFFD", L"\uFFFD"}));
 }
 
 TEST(EncodeTextList, WritesAnsiBytesWithCrLfWhenEveryCharacterFits) {
@@ -188,8 +141,7 @@ TEST(EncodeTextList, FallsBackToUtf8WithItsMarkForTheWholeFile) {
   const Lines lines{L"plain", L"\u0416\u0443\u043A", L"\u65E5\u672C", L"smile \xD83D\xDE00"};
   const std::string bytes = Encode(lines);
   EXPECT_EQ(bytes,
-            "\xEF\xBB\xBF"
-            "plain\r\n\xD0\x96\xD1\x83\xD0\xBA\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n"
+            "\xEF\xBB\xBF" "plain\r\n\xD0\x96\xD1\x83\xD0\xBA\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n"
             "smile \xF0\x9F\x98\x80\r\n");
   EXPECT_EQ(Decode(bytes), lines);
 }
@@ -213,7 +165,6 @@ TEST(Utf16ToUtf8, PairsBecomeFourBytesAndLoneSurrogatesTheReplacement) {
 }
 
 TEST(EncodeTextList, ALoneSurrogateIsWrittenAsTheReplacementCharacter) {
-  EXPECT_EQ(Encode({L"x\xDC00"}),
-            "\xEF\xBB\xBF"
-            "x\xEF\xBF\xBD\r\n");
+  EXPECT_EQ(Encode({L"x\xDC00"}), "\xEF\xBB\xBF" "x\xEF\xBF\xBD\r\n");
 }
+// clang-format on

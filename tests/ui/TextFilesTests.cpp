@@ -9,6 +9,9 @@
 #include "tests/support/UiTestSupport.h"
 #include "utilities/ErrorText.h"
 
+// The byte strings below are laid out by hand, a file's mark beside its text: not reformatted.
+// clang-format off
+
 using namespace std::string_literals;
 using Lines = std::vector<std::wstring>;
 
@@ -59,30 +62,22 @@ TEST_F(TextFiles, WritesExactAnsiBytesWithCrLfAndReadsThemBack) {
   ASSERT_EQ(GetACP(), 1252u);
   const Lines lines{L"caf\u00E9 \u20AC5", L"", L"C:\\Pictures\\sea.jpg"};
   WriteTextListFile(list_, lines);
-  EXPECT_EQ(ReadBytes(list_),
-            "caf\xE9 \x80"
-            "5\r\n\r\nC:\\Pictures\\sea.jpg\r\n");
+  EXPECT_EQ(ReadBytes(list_), "caf\xE9 \x80" "5\r\n\r\nC:\\Pictures\\sea.jpg\r\n");
   EXPECT_EQ(ReadTextListFile(list_), lines);
 }
 
 TEST_F(TextFiles, CharactersOutsideTheCodePageTurnTheWholeFileIntoUtf8) {
   const Lines lines{L"plain", L"\u0416\u0443\u043A"};
   WriteTextListFile(list_, lines);
-  EXPECT_EQ(ReadBytes(list_),
-            "\xEF\xBB\xBF"
-            "plain\r\n\xD0\x96\xD1\x83\xD0\xBA\r\n");
+  EXPECT_EQ(ReadBytes(list_), "\xEF\xBB\xBF" "plain\r\n\xD0\x96\xD1\x83\xD0\xBA\r\n");
   EXPECT_EQ(ReadTextListFile(list_), lines);
 
   WriteTextListFile(list_, {L"\u0100bc"});  // would be "Abc" by the code page's best fit
-  EXPECT_EQ(ReadBytes(list_),
-            "\xEF\xBB\xBF\xC4\x80"
-            "bc\r\n");
+  EXPECT_EQ(ReadBytes(list_), "\xEF\xBB\xBF\xC4\x80" "bc\r\n");
 }
 
 TEST_F(TextFiles, ReadsUtf16WithItsMarkAndAnsiWithTheCodePage) {
-  WriteBytes(list_,
-             "\xFF\xFE"
-             "a\0\x16\x04\r\0\n\0b\0"s);
+  WriteBytes(list_, "\xFF\xFE" "a\0\x16\x04\r\0\n\0b\0"s);
   EXPECT_EQ(ReadTextListFile(list_), (Lines{L"a\u0416", L"b"}));
   WriteBytes(list_, "\x80 caf\xE9\nx");
   EXPECT_EQ(ReadTextListFile(list_), (Lines{L"\u20AC caf\u00E9", L"x"}));
@@ -123,3 +118,4 @@ TEST_F(TextFiles, ATargetHeldOpenWithoutSharingKeepsItsOldContent) {
   EXPECT_EQ(ReadBytes(list_), "old\r\n");
   EXPECT_EQ(NamesIn(folder_), Lines{L"list.txt"});
 }
+// clang-format on
