@@ -2,20 +2,23 @@
 
 #include <cstdlib>
 
+namespace {
+
+// The quotient rounded to the nearest whole number, a half away from zero, as MulDiv rounds.
+int DivideRounded(long long numerator, int denominator) {
+  const long long magnitude = (numerator < 0 ? -numerator : numerator) + denominator / 2;
+  const long long quotient = magnitude / denominator;
+  return static_cast<int>(numerator < 0 ? -quotient : quotient);
+}
+
+}  // namespace
+
 int ScaleToDpi(int length, int dpi) {
-  if (dpi <= 0) return length;
-  const long long product = static_cast<long long>(length) * dpi;
-  const long long magnitude = (product < 0 ? -product : product) + kLayoutDpi / 2;
-  const long long scaled = magnitude / kLayoutDpi;
-  return static_cast<int>(product < 0 ? -scaled : scaled);
+  return dpi <= 0 ? length : DivideRounded(static_cast<long long>(length) * dpi, kLayoutDpi);
 }
 
 int LayoutLength(int pixels, int dpi) {
-  if (dpi <= 0) return pixels;
-  const long long product = static_cast<long long>(pixels) * kLayoutDpi;
-  const long long magnitude = (product < 0 ? -product : product) + dpi / 2;
-  const long long length = magnitude / dpi;
-  return static_cast<int>(product < 0 ? -length : length);
+  return dpi <= 0 ? pixels : DivideRounded(static_cast<long long>(pixels) * kLayoutDpi, dpi);
 }
 
 int PictureFrameForDpi(int dpi) {
