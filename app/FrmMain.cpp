@@ -9,14 +9,6 @@
 #include "platform/Fonts.h"
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
-#include "tools/admin/AdminTool.h"
-#include "tools/alarm/AlarmTool.h"
-#include "tools/catalogue/CatalogueTool.h"
-#include "tools/cleaner/CleanerTool.h"
-#include "tools/disk/DiskTool.h"
-#include "tools/renamer/RenamerTool.h"
-#include "tools/wallpaper/WallpaperTool.h"
-#include "tools/shutdown/ShutdownTool.h"
 #include "ui/Handlers.h"
 #include "ui/WindowObject.h"
 #include "utilities/DpiScale.h"
@@ -63,10 +55,9 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC proc) {
 // padding.
 int WidestFittingPadding(HFONT font, int dpi) {
   int captions = 0;
-  for (const wchar_t* caption : kPageCaptions) captions += TextExtent(font, caption).cx;
+  for (int page = 0; page < kPageCount; ++page) captions += TextExtent(font, PageCaption(page)).cx;
   const int room = ScaleToDpi(TFrmMain::kClientWidth - 2 * kSelectedTabOverhang, dpi) - captions;
-  const int padding =
-      room < 0 ? 0 : std::min(ScaleToDpi(kTabPaddingX, dpi), room / (2 * static_cast<int>(kPageCaptions.size())));
+  const int padding = room < 0 ? 0 : std::min(ScaleToDpi(kTabPaddingX, dpi), room / (2 * kPageCount));
   return padding >= ScaleToDpi(kTabPaddingXMin, dpi) ? padding : 0;
 }
 
@@ -102,14 +93,7 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   if (!handle_) throw AppError(L"The main window cannot be created");
   CreatePageControl();
   CreateHomePage();
-  disk_ = AddTool<DiskTool>(kPageHardDisks);
-  cleaner_ = AddTool<CleanerTool>(kPageCleaner);
-  softwareList_ = AddTool<CatalogueTool>(kPageSoftware);
-  admin_ = AddTool<AdminTool>(kPageAdministration);
-  alarm_ = AddTool<AlarmTool>(kPageAlarm);
-  renamer_ = AddTool<RenamerTool>(kPageRenamer);
-  wallpaper_ = AddTool<WallpaperTool>(kPageWallpaper);
-  shutdown_ = AddTool<ShutdownTool>(kPageShutdown);
+  CreateTools();
   WireTools();
   CreateComponents();
   WatchPageKeys();
@@ -139,21 +123,21 @@ void TFrmMain::CreateFonts() {
 void TFrmMain::WireTools() {
   // A forced shutdown never lets the window end: the list is saved first. The shutdown the user set
   // goes ahead even when the save fails, since a box would hold it up with nobody there to answer.
-  shutdown_->BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
+  Shutdown().BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
 }
 
 void TFrmMain::SaveWallpaperListSilently() {
   try {
-    wallpaper_->SaveWallpaperListOnce();
+    Wallpaper().SaveWallpaperListOnce();
   } catch (const std::exception&) {
   }
 }
 
-template <typename T>
-std::unique_ptr<T> TFrmMain::AddTool(int page) {
-  auto tool = std::make_unique<T>(*this, *pages_[page]);
-  SetPageWork(page, [tool = tool.get()] { tool->PageShown(); });
-  return tool;
+void TFrmMain::CreateTools() {
+  for (int page = kPageHome + 1; page < kPageCount; ++page) {
+    Tool& tool = *(tools_[ToolOfPage(page)] = kTools[ToolOfPage(page)].make(*this, *pages_[page]));
+    SetPageWork(page, [&tool] { tool.PageShown(); });
+  }
 }
 
 void TFrmMain::CreatePageControl() {
@@ -165,7 +149,7 @@ void TFrmMain::CreatePageControl() {
   for (int i = 0; i < kPageCount; ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
+    item.pszText = const_cast<wchar_t*>(PageCaption(i));
     SendMessageW(Tabit, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     pages_[i] = std::make_unique<Page>(
         Tabit, PageBounds(ScaleToDpi(kClientWidth, dpi_), ScaleToDpi(kClientHeight, dpi_), dpi_));
@@ -194,7 +178,7 @@ void TFrmMain::CreateComponents() {
     trayCommands_.Bind(command, std::move(handler));
   };
   item(kCmdProcesses1, L"Windows Processes", [this] { Processes1Click(); });
-  item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper", [this] { wallpaper_->Setanewrandomwallpaper1Click(); });
+  item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper", [this] { Wallpaper().Setanewrandomwallpaper1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
   item(kCmdShow1, L"Show", [this] { Show1Click(); });
   item(kCmdHide1, L"Hide", [this] { Hide1Click(); });
@@ -257,19 +241,19 @@ void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 
 void TFrmMain::FormCreate() {
   random_.Seed(HighResolutionSeed());
-  disk_->SetAlertDefaults();
-  wallpaper_->LoadWallpaperList();
-  softwareList_->LoadSoftwareList();
+  Disk().SetAlertDefaults();
+  Wallpaper().LoadWallpaperList();
+  SoftwareList().LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
-  alarm_->DisarmAlarm();
-  shutdown_->DisarmShutdown();
+  Alarm().DisarmAlarm();
+  Shutdown().DisarmShutdown();
   AddTrayIcon();
 }
 
 void TFrmMain::FormDestroy() {
-  softwareList_->FreeLinkReader();
-  RunHandler([this] { wallpaper_->SaveWallpaperListOnce(); });  // the icon goes even when saving fails
+  SoftwareList().FreeLinkReader();
+  RunHandler([this] { Wallpaper().SaveWallpaperListOnce(); });  // the icon goes even when saving fails
   RemoveTrayIcon();
 }
 

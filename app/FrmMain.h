@@ -19,15 +19,6 @@
 #include "ui/Tool.h"
 #include "utilities/RandomGenerator.h"
 
-class AdminTool;
-class AlarmTool;
-class CatalogueTool;
-class CleanerTool;
-class DiskTool;
-class RenamerTool;
-class WallpaperTool;
-class ShutdownTool;
-
 // Command ids of the tray menu.
 enum CommandId : int {
   kCmdProcesses1 = 1001,
@@ -76,14 +67,14 @@ class TFrmMain : public ToolHost {
   void SetPageWork(int page, std::function<void()> work);
 
   // The tools.
-  DiskTool& Disk() { return *disk_; }
-  CleanerTool& Cleaner() { return *cleaner_; }
-  CatalogueTool& SoftwareList() { return *softwareList_; }
-  AdminTool& Admin() { return *admin_; }
-  RenamerTool& Renamer() { return *renamer_; }
-  WallpaperTool& Wallpaper() { return *wallpaper_; }
-  AlarmTool& Alarm() { return *alarm_; }
-  ShutdownTool& Shutdown() { return *shutdown_; }
+  DiskTool& Disk() { return ToolOn<DiskTool>(kPageHardDisks); }
+  CleanerTool& Cleaner() { return ToolOn<CleanerTool>(kPageCleaner); }
+  CatalogueTool& SoftwareList() { return ToolOn<CatalogueTool>(kPageSoftware); }
+  AdminTool& Admin() { return ToolOn<AdminTool>(kPageAdministration); }
+  RenamerTool& Renamer() { return ToolOn<RenamerTool>(kPageRenamer); }
+  WallpaperTool& Wallpaper() { return ToolOn<WallpaperTool>(kPageWallpaper); }
+  AlarmTool& Alarm() { return ToolOn<AlarmTool>(kPageAlarm); }
+  ShutdownTool& Shutdown() { return ToolOn<ShutdownTool>(kPageShutdown); }
 
   // Controls.
   HWND Tabit = nullptr;
@@ -141,9 +132,13 @@ class TFrmMain : public ToolHost {
   // Lays the window out again for a screen of another DPI, in the rectangle Windows suggests for it.
   void ApplyDpi(int dpi, const RECT& suggested);
   void CreateComponents();
-  // Makes a tool on its page; the tool's work runs each time the page comes to the front.
+  // Makes each tool of the table on its page; a tool's work runs each time its page comes to the front.
+  void CreateTools();
+  // The tool on the page, as the class its row makes.
   template <typename T>
-  std::unique_ptr<T> AddTool(int page);
+  T& ToolOn(int page) {
+    return static_cast<T&>(*tools_[ToolOfPage(page)]);
+  }
   // What one tool asks of another.
   void WireTools();
   void LayOutPages();
@@ -190,16 +185,9 @@ class TFrmMain : public ToolHost {
   std::wstring instanceName_;
   std::array<std::unique_ptr<Page>, kPageCount> pages_;
   std::array<std::function<void()>, kPageCount> pageWork_;
+  std::array<std::unique_ptr<Tool>, kTools.size()> tools_;
   ScopedHook pageKeysHook_;
   MenuCommands trayCommands_;
-  std::unique_ptr<DiskTool> disk_;
-  std::unique_ptr<CleanerTool> cleaner_;
-  std::unique_ptr<CatalogueTool> softwareList_;
-  std::unique_ptr<AdminTool> admin_;
-  std::unique_ptr<RenamerTool> renamer_;
-  std::unique_ptr<WallpaperTool> wallpaper_;
-  std::unique_ptr<AlarmTool> alarm_;
-  std::unique_ptr<ShutdownTool> shutdown_;
   // A right click's WM_CONTEXTMENU follows its press, which has shown the tray menu already.
   bool rightClickMenuShown_ = false;
   int longWork_ = 0;

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
-constexpr int kModulePictureCount = 8;
+constexpr int kModulePictureCount = static_cast<int>(kTools.size());
 // Room for each icon and its caption, so the eight icons lie in two even rows of four.
 constexpr int kIconSpacingX = 140;
 constexpr int kIconSpacingY = 100;
@@ -27,12 +27,12 @@ void TFrmMain::CreateModuleIcons() {
   LoadModulePictures();
   ListView_SetBkColor(Kuvakkeet, kSkyBlue);
   ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);
-  for (int position = 0; position < static_cast<int>(kModuleIcons.size()); ++position) {
+  for (int position = 0; position < static_cast<int>(kTools.size()); ++position) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = position;
-    item.pszText = const_cast<wchar_t*>(kModuleIcons[position].caption);
-    item.iImage = kModuleIcons[position].picture;
+    item.pszText = const_cast<wchar_t*>(kTools[position].icon);
+    item.iImage = kTools[position].picture;
     ListView_InsertItem(Kuvakkeet, &item);
   }
 }

@@ -113,19 +113,16 @@ TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise
   EnumChildWindows(form->Handle(), Check::Each, reinterpret_cast<LPARAM>(form.get()));
 }
 
-TEST_F(MainWindow, ShowsTheNinePagesInOrderInOneRow) {
-  const wchar_t* expected[] = {L"Home",           L"Hard Disk Drives",  L"Cleaner",
-                               L"Software List",  L"Alarm Clock",       L"File Renamer",
-                               L"Timed Shutdown", L"Wallpaper changer", L"PC Administrating"};
-  ASSERT_EQ(SendMessageW(form->Tabit, TCM_GETITEMCOUNT, 0, 0), 9);
-  for (int i = 0; i < 9; ++i) {
+TEST_F(MainWindow, ShowsHomeAndEachToolsPageInOrderInOneRow) {
+  ASSERT_EQ(SendMessageW(form->Tabit, TCM_GETITEMCOUNT, 0, 0), kPageCount);
+  for (int i = 0; i < kPageCount; ++i) {
     wchar_t text[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text;
     item.cchTextMax = 64;
     SendMessageW(form->Tabit, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    EXPECT_STREQ(text, expected[i]) << "tab " << i;
+    EXPECT_STREQ(text, PageCaption(i)) << "tab " << i;
   }
   EXPECT_EQ(SendMessageW(form->Tabit, TCM_GETROWCOUNT, 0, 0), 1);
   RECT last;
@@ -187,13 +184,13 @@ TEST_F(MainWindow, IconViewIsFlatSkyBlueWithEightLargeIcons) {
   ImageList_GetIconSize(pictures, &width, &height);
   EXPECT_EQ(width, 64);
   EXPECT_EQ(height, 64);
-  EXPECT_EQ(ImageList_GetImageCount(pictures), 8);
+  EXPECT_EQ(ImageList_GetImageCount(pictures), static_cast<int>(kTools.size()));
 }
 
 // Each image of the list is its module picture: in its place in the row, with its transparency.
 TEST_F(MainWindow, EachIconDrawsItsPictureBlendedOverTheIconView) {
   const COLORREF sky = RGB(166, 202, 240);
-  for (int index = 0; index < 8; ++index) {
+  for (int index = 0; index < static_cast<int>(kTools.size()); ++index) {
     const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE_FIRST + index);
     void* bits = nullptr;
     BITMAPINFO info{};
@@ -225,14 +222,8 @@ TEST_F(MainWindow, EachIconDrawsItsPictureBlendedOverTheIconView) {
 }
 
 TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {
-  const struct {
-    const wchar_t* caption;
-    int picture;
-  } expected[] = {{L"Hard Disk Drives", 0},  {L"Cleaner", 1},          {L"Software List", 2},
-                  {L"Alarm Clock", 4},       {L"File Renamer", 3},     {L"Timed Shutdown", 6},
-                  {L"Wallpaper Changer", 7}, {L"PC Administrating", 5}};
-  ASSERT_EQ(ListView_GetItemCount(form->Kuvakkeet), 8);
-  for (int i = 0; i < 8; ++i) {
+  ASSERT_EQ(ListView_GetItemCount(form->Kuvakkeet), static_cast<int>(kTools.size()));
+  for (int i = 0; i < static_cast<int>(kTools.size()); ++i) {
     wchar_t text[64] = {};
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -240,8 +231,8 @@ TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {
     item.pszText = text;
     item.cchTextMax = 64;
     ListView_GetItem(form->Kuvakkeet, &item);
-    EXPECT_STREQ(text, expected[i].caption) << "icon " << i;
-    EXPECT_EQ(item.iImage, expected[i].picture) << "icon " << i;
+    EXPECT_STREQ(text, kTools[i].icon) << "icon " << i;
+    EXPECT_EQ(item.iImage, kTools[i].picture) << "icon " << i;
   }
 }
 

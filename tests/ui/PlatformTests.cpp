@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "app/Navigation.h"
 #include "app/ResourceIds.h"
+#include "utilities/DpiScale.h"
 #include "platform/Boxes.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
@@ -37,11 +39,16 @@ TEST(Pictures, TheLogoDecodesTo220By60WithTransparency) {
   EXPECT_TRUE(clear && solid) << "the logo needs transparent and opaque pixels";
 }
 
-TEST(Pictures, EveryModulePictureIs64By64) {
-  for (int i = 0; i < 8; ++i) {
-    const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE_FIRST + i);
-    EXPECT_EQ(picture.width, 64) << i;
-    EXPECT_EQ(picture.height, 64) << i;
+// Each tool's picture is drawn for 100, 125, 150 and 200 %: 64, 80, 96 and 128 pixels square.
+TEST(Pictures, EveryModulePictureHasAFrameForEachScale) {
+  const int sizes[kPictureFrameCount] = {64, 80, 96, 128};
+  for (int frame = 0; frame < kPictureFrameCount; ++frame) {
+    for (int i = 0; i < static_cast<int>(kTools.size()); ++i) {
+      const int id = IDR_MODULE_FIRST + IDR_MODULE_FRAME_STEP * frame + i;
+      const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), id);
+      EXPECT_EQ(picture.width, sizes[frame]) << id;
+      EXPECT_EQ(picture.height, sizes[frame]) << id;
+    }
   }
 }
 
