@@ -11,11 +11,7 @@ bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
 
 bool IsWithin(HWND control, HWND window) { return window && (window == control || IsChild(control, window)); }
 
-bool IsLabel(HWND control) {
-  wchar_t windowClass[16] = {};
-  GetClassNameW(control, windowClass, 16);
-  return lstrcmpiW(windowClass, L"STATIC") == 0;
-}
+bool IsLabel(HWND control) { return IsWindowOfClass(control, WC_STATICW); }
 
 }  // namespace
 

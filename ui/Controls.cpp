@@ -6,6 +6,7 @@
 #include <vssym32.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 
 #include "platform/Accessible.h"
@@ -210,21 +211,34 @@ Bounds ScaledBounds(Bounds b, int dpi) {
   return {left, top, ScaleToDpi(b.left + b.width, dpi) - left, ScaleToDpi(b.top + b.height, dpi) - top};
 }
 
+bool IsWindowOfClass(HWND window, const wchar_t* windowClass) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
+  return lstrcmpiW(name, windowClass) == 0;
+}
+
+namespace {
+
+bool IsChoice(const wchar_t* windowClass, DWORD style) {
+  const DWORD type = style & BS_TYPEMASK;
+  return lstrcmpiW(windowClass, WC_BUTTONW) == 0 &&
+         (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ||
+          type == BS_3STATE || type == BS_AUTO3STATE);
+}
+
+}  // namespace
+
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds, int id,
                  HFONT font, DWORD exStyle) {
-  const HWND control =
-      CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, WindowDpi(parent)), id, font, exStyle);
-  WidenChoiceToItsCaption(control, WindowDpi(parent));
+  const int dpi = WindowDpi(parent);
+  const HWND control = CreateAt(parent, windowClass, text, style, ScaledBounds(bounds, dpi), id, font, exStyle);
+  // Only a check box or radio button is measured, so that making the other controls asks nothing more.
+  if (IsChoice(windowClass, style)) WidenChoiceToItsCaption(control, dpi);
   return control;
 }
 
 void WidenChoiceToItsCaption(HWND control, int dpi) {
-  wchar_t className[16] = L"";
-  GetClassNameW(control, className, 16);
-  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-  const bool choice = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-                      type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
-  if (lstrcmpiW(className, L"BUTTON") != 0 || !choice) return;
+  if (!IsWindowOfClass(control, WC_BUTTONW) || !IsChoice(WC_BUTTONW, GetWindowLongW(control, GWL_STYLE))) return;
   RECT rect;
   GetWindowRect(control, &rect);
   if (!GetPropW(control, kLayoutWidth))  // made just now: its width is the layout's
@@ -336,10 +350,8 @@ HWND CreateSpeedButton(HWND parent, const std::wstring& text, Bounds bounds, int
 wchar_t AccessKeyOf(HWND control) {
   if (GetWindowLongPtrW(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SpeedButtonProc))
     return StateOf(control)->accessKey;
-  wchar_t windowClass[16] = {};
-  GetClassNameW(control, windowClass, 16);
-  const bool marks = lstrcmpiW(windowClass, WC_BUTTONW) == 0 ||
-                     (lstrcmpiW(windowClass, WC_STATICW) == 0 && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
+  const bool marks = IsWindowOfClass(control, WC_BUTTONW) ||
+                     (IsWindowOfClass(control, WC_STATICW) && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
   return marks ? MarkedAccessKey(WindowTextOf(control)) : 0;
 }
 
@@ -383,11 +395,9 @@ std::map<HWND, NamedControl>& NamedControls() {
 
 // The roles that Wine's standard object gives as "client".
 std::optional<long> RoleOfClass(HWND control) {
-  wchar_t windowClass[32] = {};
-  GetClassNameW(control, windowClass, 32);
-  if (lstrcmpiW(windowClass, WC_LISTBOXW) == 0 || lstrcmpiW(windowClass, WC_LISTVIEWW) == 0) return ROLE_SYSTEM_LIST;
-  if (lstrcmpiW(windowClass, WC_TREEVIEWW) == 0) return ROLE_SYSTEM_OUTLINE;
-  if (lstrcmpiW(windowClass, WC_COMBOBOXW) == 0) return ROLE_SYSTEM_COMBOBOX;
+  if (IsWindowOfClass(control, WC_LISTBOXW) || IsWindowOfClass(control, WC_LISTVIEWW)) return ROLE_SYSTEM_LIST;
+  if (IsWindowOfClass(control, WC_TREEVIEWW)) return ROLE_SYSTEM_OUTLINE;
+  if (IsWindowOfClass(control, WC_COMBOBOXW)) return ROLE_SYSTEM_COMBOBOX;
   return std::nullopt;
 }
 

@@ -18,6 +18,8 @@ Bounds ScaledBounds(Bounds bounds, int dpi);
 // Creates a child control and gives it the font.
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, Bounds bounds, int id,
                  HFONT font, DWORD exStyle = 0);
+// Whether the window is of the class (compared as Windows compares class names, ignoring case).
+bool IsWindowOfClass(HWND window, const wchar_t* windowClass);
 // Makes a check box or radio button wide enough for its mark and its whole caption in its font, at
 // least as wide as it is (a font at another scale may need more room than the layout gave), on a window
 // at this DPI. At 96 DPI, the scale the layout was drawn and checked at, it is left as it is; so it is

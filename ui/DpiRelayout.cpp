@@ -24,12 +24,6 @@ struct Relayout {
   RescaledFonts& fonts;
 };
 
-bool IsClass(HWND window, const wchar_t* name) {
-  wchar_t className[64] = L"";
-  GetClassNameW(window, className, 64);
-  return lstrcmpiW(className, name) == 0;
-}
-
 int Rescaled(int pixels, const Relayout& relayout) {
   return ScaleToDpi(LayoutLength(pixels, relayout.fromDpi), relayout.toDpi);
 }
@@ -37,7 +31,7 @@ int Rescaled(int pixels, const Relayout& relayout) {
 // The window's rectangle in its parent; a combo box's with its list dropped, the height it was made with.
 RECT PlaceInParent(HWND window) {
   RECT rect;
-  const bool combo = IsClass(window, WC_COMBOBOXW);
+  const bool combo = IsWindowOfClass(window, WC_COMBOBOXW);
   if (!combo || !SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect)))
     GetWindowRect(window, &rect);
   MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
@@ -49,7 +43,7 @@ void MoveToNewScale(HWND window, const Relayout& relayout) {
   const int left = Rescaled(old.left, relayout), top = Rescaled(old.top, relayout);
   int width = Rescaled(old.right, relayout) - left;
   int height = Rescaled(old.bottom, relayout) - top;
-  const bool label = IsClass(window, L"STATIC");
+  const bool label = IsWindowOfClass(window, L"STATIC");
   const bool fitsItsText = label && (GetWindowLongW(window, GWL_STYLE) & SS_NOTIFY);  // made by CreateLabel
   if (label && !fitsItsText) {
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
@@ -66,8 +60,8 @@ struct ItemHeightMessages {
 };
 
 ItemHeightMessages ItemHeightMessagesOf(HWND window) {
-  if (IsClass(window, WC_LISTBOXW)) return {LB_GETITEMHEIGHT, LB_SETITEMHEIGHT};
-  if (IsClass(window, WC_COMBOBOXW)) return {CB_GETITEMHEIGHT, CB_SETITEMHEIGHT};
+  if (IsWindowOfClass(window, WC_LISTBOXW)) return {LB_GETITEMHEIGHT, LB_SETITEMHEIGHT};
+  if (IsWindowOfClass(window, WC_COMBOBOXW)) return {CB_GETITEMHEIGHT, CB_SETITEMHEIGHT};
   return {};
 }
 

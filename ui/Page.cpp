@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <cassert>
-#include <iterator>
 
 #include "platform/Dpi.h"
 #include "ui/CheckListBox.h"
@@ -48,9 +47,7 @@ RECT RectAtDpi(Bounds layout, int dpi) {
 }  // namespace
 
 Page* Page::FromWindow(HWND window) {
-  wchar_t className[std::size(kPageClass) + 1] = L"";
-  GetClassNameW(window, className, static_cast<int>(std::size(className)));
-  if (lstrcmpW(className, kPageClass) != 0) return nullptr;
+  if (!IsWindowOfClass(window, kPageClass)) return nullptr;
   return reinterpret_cast<Page*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
