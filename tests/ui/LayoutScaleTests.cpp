@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "app/ResourceIds.h"
 #include "platform/Dpi.h"
@@ -90,17 +91,23 @@ TEST_F(LayoutScale, ControlsSitAtTheirLayoutTimesTheScaleAndHoldTheirText) {
   ExpectLayoutAt(dpi);
 }
 
-// Moved to a screen of another DPI and back, the window is laid out for each, fonts and pictures too.
-TEST_F(LayoutScale, AMoveToAScreenOfAnotherDpiLaysTheWindowOutAgain) {
+// Fonts keep their size in points and pictures take the frame for the scale: at the screen's DPI, then
+// moved to a screen of another DPI and back, where the window is laid out again for each.
+TEST_F(LayoutScale, FontsItemHeightsAndPicturesFollowTheScaleAlsoAfterAMove) {
   const int startDpi = WindowDpi(form->Handle());
   const int otherDpi = startDpi == 96 ? 144 : 96;
-  for (const int dpi : {otherDpi, startDpi}) {
-    SCOPED_TRACE("moved to " + std::to_string(dpi) + " DPI");
-    RECT suggested{0, 0, ScaleToDpi(TFrmMain::kClientWidth, dpi), ScaleToDpi(TFrmMain::kClientHeight, dpi)};
-    AdjustWindowRectEx(&suggested, GetWindowLongW(form->Handle(), GWL_STYLE), FALSE, 0);
-    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    ExpectLayoutAt(dpi);
+  int laidOutFor = startDpi;
+  for (const int dpi : {startDpi, otherDpi, startDpi}) {
+    SCOPED_TRACE("at " + std::to_string(dpi) + " DPI");
+    if (dpi != std::exchange(laidOutFor, dpi)) {
+      RECT suggested{0, 0, ScaleToDpi(TFrmMain::kClientWidth, dpi), ScaleToDpi(TFrmMain::kClientHeight, dpi)};
+      AdjustWindowRectEx(&suggested, GetWindowLongW(form->Handle(), GWL_STYLE), FALSE, 0);
+      SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      ExpectLayoutAt(dpi);
+    }
     LOGFONTW font{};
+    GetObjectW(form->Fonts().normal.Get(), sizeof font, &font);
+    EXPECT_EQ(-font.lfHeight, ScaleToDpi(11, dpi));
     GetObjectW(FontOf(form->Disk().LstKovot), sizeof font, &font);
     EXPECT_EQ(-font.lfHeight, ScaleToDpi(16, dpi));
     EXPECT_EQ(SendMessageW(form->Disk().LstKovot, LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(18, dpi));
@@ -187,15 +194,6 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
         break;
     }
   }
-}
-
-TEST_F(LayoutScale, FontsKeepTheirSizeInPoints) {
-  const int dpi = WindowDpi(form->Handle());
-  LOGFONTW font{};
-  GetObjectW(form->Fonts().normal.Get(), sizeof font, &font);
-  EXPECT_EQ(-font.lfHeight, ScaleToDpi(11, dpi));
-  const LRESULT itemHeight = SendMessageW(form->Disk().LstKovot, LB_GETITEMHEIGHT, 0, 0);
-  EXPECT_EQ(itemHeight, ScaleToDpi(18, dpi));
 }
 
 TEST_F(LayoutScale, TheTrayIconIsOfTheSystemsSmallIconSize) {
