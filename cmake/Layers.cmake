@@ -7,19 +7,30 @@ function(quoxel_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# Gives the target the include root of the layer: links to that layer's folder and every folder below.
-function(quoxel_layer target layer)
-  set(root ${CMAKE_BINARY_DIR}/layers/${layer})
+# Gives the target the include root `name`: links to the given folders of the source tree under their
+# own paths, and to nothing else.
+function(quoxel_include_root target name)
+  set(root ${CMAKE_BINARY_DIR}/layers/${name})
   if(NOT EXISTS ${root})
-    file(MAKE_DIRECTORY ${root})
-    foreach(folder ${QUOXEL_LAYERS})
+    foreach(folder ${ARGN})
+      get_filename_component(parent ${root}/${folder} DIRECTORY)
+      file(MAKE_DIRECTORY ${parent})
       file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
-      if(folder STREQUAL layer)
-        break()
-      endif()
     endforeach()
   endif()
   target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
+# Gives the target the include root of the layer: that layer's folder and every folder below.
+function(quoxel_layer target layer)
+  set(folders)
+  foreach(folder ${QUOXEL_LAYERS})
+    list(APPEND folders ${folder})
+    if(folder STREQUAL layer)
+      break()
+    endif()
+  endforeach()
+  quoxel_include_root(${target} ${layer} ${folders})
 endfunction()
 
 # A static library of one layer, with the warnings as errors.
@@ -29,23 +40,11 @@ function(quoxel_layer_library name layer)
   quoxel_warnings(${name})
 endfunction()
 
-# Gives a tool's target the include root of its own: the layers below tools/ and, of tools/, its own
-# folder alone, so that one tool cannot include another.
-function(quoxel_tool_layer target tool)
-  set(root ${CMAKE_BINARY_DIR}/layers/tools-${tool})
-  if(NOT EXISTS ${root})
-    file(MAKE_DIRECTORY ${root}/tools)
-    foreach(folder utilities platform ui)
-      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
-    endforeach()
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/tools/${tool} ${root}/tools/${tool} SYMBOLIC)
-  endif()
-  target_include_directories(${target} PUBLIC ${root})
-endfunction()
-
+# A static library of one tool: it sees the layers below tools/ and, of tools/, its own folder alone, so
+# that one tool cannot include another.
 function(quoxel_tool_library name tool)
   add_library(${name} STATIC ${ARGN})
-  quoxel_tool_layer(${name} ${tool})
+  quoxel_include_root(${name} tools-${tool} utilities platform ui tools/${tool})
   quoxel_warnings(${name})
 endfunction()
 
