@@ -135,9 +135,31 @@ void TFrmMain::SaveWallpaperListSilently() {
 
 void TFrmMain::CreateTools() {
   for (int page = kPageHome + 1; page < kPageCount; ++page) {
-    Tool& tool = *(tools_[ToolOfPage(page)] = kTools[ToolOfPage(page)].make(*this, *pages_[page]));
+    Tool& tool = *(tools_[ToolOfPage(page)] = kTools[ToolOfPage(page)].make(*this));
     SetPageWork(page, [&tool] { tool.PageShown(); });
   }
+}
+
+Page& TFrmMain::MakePage(int page) {
+  if (pages_[page]) return *pages_[page];
+  RECT client;
+  GetClientRect(handle_, &client);
+  pages_[page] = std::make_unique<Page>(Tabit, PageBounds(client.right, client.bottom, dpi_));
+  tools_[ToolOfPage(page)]->MakeControls(*pages_[page]);
+  FollowWindowDpi(pages_[page]->Handle());
+  return *pages_[page];
+}
+
+// Controls are made at the DPI the system gives their window. Where the main window was laid out for
+// another one since (it follows WM_DPICHANGED, which not every system's window DPI does), they follow
+// it too; the shared fonts are the window's already.
+void TFrmMain::FollowWindowDpi(HWND page) {
+  const int madeAt = WindowDpi(page);
+  if (madeAt == dpi_) return;
+  auto fonts = std::make_unique<RescaledFonts>(madeAt, dpi_);
+  for (const ScopedFont* font : {&fonts_.normal, &fonts_.bold, &fonts_.link}) fonts->Replace(font->Get(), font->Get());
+  RelayoutForDpi(page, madeAt, dpi_, *fonts);
+  pageFonts_.push_back(std::move(fonts));
 }
 
 void TFrmMain::CreatePageControl() {
@@ -151,9 +173,9 @@ void TFrmMain::CreatePageControl() {
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(PageCaption(i));
     SendMessageW(Tabit, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    pages_[i] = std::make_unique<Page>(
-        Tabit, PageBounds(ScaleToDpi(kClientWidth, dpi_), ScaleToDpi(kClientHeight, dpi_), dpi_));
   }
+  pages_[kPageHome] =
+      std::make_unique<Page>(Tabit, PageBounds(ScaleToDpi(kClientWidth, dpi_), ScaleToDpi(kClientHeight, dpi_), dpi_));
 }
 
 void TFrmMain::FitTabsInOneRow() {
@@ -191,7 +213,7 @@ void TFrmMain::LayOutPages() {
   MoveWindow(Tabit, 0, 0, client.right, client.bottom, TRUE);
   const Bounds bounds = PageBounds(client.right, client.bottom, dpi_);
   for (const auto& page : pages_)
-    MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    if (page) MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }
 
 void TFrmMain::ApplyDpi(int dpi, const RECT& suggested) {
@@ -208,6 +230,7 @@ void TFrmMain::ApplyDpi(int dpi, const RECT& suggested) {
     fonts->Replace(previousVersionFont.Get(), versionFont_.Get());
     RelayoutForDpi(handle_, fromDpi, dpi, *fonts);
     rescaledFonts_ = std::move(fonts);  // no control uses the fonts of the layout before any more
+    pageFonts_.clear();
     FitTabsInOneRow();
     LoadLogo();
     LoadModulePictures();
@@ -227,8 +250,8 @@ void TFrmMain::SetActivePage(int index) {
 void TFrmMain::ShowOnlyActivePage() {
   const int active = ActivePage();
   for (int i = 0; i < kPageCount; ++i)
-    if (i != active) ShowWindow(pages_[i]->Handle(), SW_HIDE);
-  if (active >= 0) ShowWindow(pages_[active]->Handle(), SW_SHOW);
+    if (i != active && pages_[i]) ShowWindow(pages_[i]->Handle(), SW_HIDE);
+  if (active >= 0) ShowWindow(MakePage(active).Handle(), SW_SHOW);
 }
 
 void TFrmMain::SetPageWork(int page, std::function<void()> work) { pageWork_[page] = std::move(work); }

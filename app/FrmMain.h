@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Navigation.h"
 #include "app/Version.h"
@@ -46,7 +47,8 @@ class TFrmMain : public ToolHost {
   // then shows itself as the tray menu's "Show" does.
   static UINT ShowRequestMessage();
 
-  // Builds the window with all its controls (hidden, centred on the screen) and runs FormCreate.
+  // Builds the window with the Home page (hidden, centred on the screen) and runs FormCreate. The
+  // tools' pages are made when first shown.
   // appDir: the program's folder, with its trailing separator.
   TFrmMain(HINSTANCE instance, std::wstring appDir);
   // Destroys the window if it still exists.
@@ -59,14 +61,15 @@ class TFrmMain : public ToolHost {
   // from the same folder finds it and asks it to show itself instead of running beside it.
   void AnswerLaterStarts(const std::wstring& instanceName);
 
-  // Page control. Setting the page in code does not run TabitChange.
+  // Page control. Setting the page in code makes it if needed but does not run TabitChange.
   int ActivePage() const;
   void SetActivePage(int index);
-  HWND PageHandle(int index) const { return pages_[index]->Handle(); }
+  // Null for a page not shown yet.
+  HWND PageHandle(int index) const { return pages_[index] ? pages_[index]->Handle() : nullptr; }
   // Work done each time a page comes to the front (a tool's page starts with the tool's).
   void SetPageWork(int page, std::function<void()> work);
 
-  // The tools.
+  // The tools. A tool's controls exist once its page has been shown.
   DiskTool& Disk() { return ToolOn<DiskTool>(kPageHardDisks); }
   CleanerTool& Cleaner() { return ToolOn<CleanerTool>(kPageCleaner); }
   CatalogueTool& SoftwareList() { return ToolOn<CatalogueTool>(kPageSoftware); }
@@ -132,8 +135,11 @@ class TFrmMain : public ToolHost {
   // Lays the window out again for a screen of another DPI, in the rectangle Windows suggests for it.
   void ApplyDpi(int dpi, const RECT& suggested);
   void CreateComponents();
-  // Makes each tool of the table on its page; a tool's work runs each time its page comes to the front.
+  // Makes each tool of the table; a tool's work runs each time its page comes to the front.
   void CreateTools();
+  // The page, made with its tool's controls when asked for the first time.
+  Page& MakePage(int page);
+  void FollowWindowDpi(HWND page);
   // The tool on the page, as the class its row makes.
   template <typename T>
   T& ToolOn(int page) {
@@ -175,6 +181,8 @@ class TFrmMain : public ToolHost {
   ScopedFont versionFont_, tabFont_;
   // The tools' own fonts at the DPI the window was moved to last.
   std::unique_ptr<RescaledFonts> rescaledFonts_;
+  // The fonts of pages made since at the DPI the window was moved to.
+  std::vector<std::unique_ptr<RescaledFonts>> pageFonts_;
   ScopedBitmap logo_;
   SIZE logoSize_{};
   ScopedIcon smallIcon_;

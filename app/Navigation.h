@@ -18,12 +18,12 @@ struct ToolRow {
   const wchar_t* tab;   // the page's tab
   const wchar_t* icon;  // the caption of its icon on the Home page
   int picture;          // the number of its picture: the pictures are numbered by what they show
-  std::unique_ptr<Tool> (*make)(ToolHost& host, Page& page);
+  std::unique_ptr<Tool> (*make)(ToolHost& host);
 };
 
 template <typename T>
-std::unique_ptr<Tool> MakeTool(ToolHost& host, Page& page) {
-  return std::make_unique<T>(host, page);
+std::unique_ptr<Tool> MakeTool(ToolHost& host) {
+  return std::make_unique<T>(host);
 }
 
 inline constexpr std::array<ToolRow, 8> kTools = {{

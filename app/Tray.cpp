@@ -86,6 +86,7 @@ void TFrmMain::ShowTrayMenu() {
 }
 
 void TFrmMain::Processes1Click() {
+  MakePage(kPageAdministration);
   RunPageWork(kPageAdministration);
   ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
   SetActivePage(kPageAdministration);

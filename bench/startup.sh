@@ -4,8 +4,9 @@
 # the floor of a tabbed program of this kind, which the targets are against), a bare Win32 window, and
 # the nine-tab window with a page on each tab and Quoxel's controls on them, by kind and number, without
 # any logic (controls_window: what the controls alone cost). Builds them and a Windows-side probe,
-# which runs each program several times and prints every run, the medians and the ratios. A benchmark, not a test: it exits 0 whenever it could
-# measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99).
+# which runs each program several times and prints every run, the medians and the ratios. Then times
+# the making of each tool's page when it is first shown (page_probe). A benchmark, not a test: it exits
+# 0 whenever it could measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../scripts/env.sh"
@@ -21,8 +22,8 @@ fail() { echo "bench: $*" >&2; exit 1; }
 # The build's own output only matters when it fails.
 build_quoxel() {
   local log=$bench/build.log
-  timeout 1800 "$repo_root/scripts/build.sh" --target quoxel >"$log" 2>&1 ||
-    { tail -n 30 "$log" >&2; fail "building quoxel.exe failed (log: $log)"; }
+  timeout 1800 "$repo_root/scripts/build.sh" --target quoxel page_probe >"$log" 2>&1 ||
+    { tail -n 30 "$log" >&2; fail "building quoxel.exe or the page probe failed (log: $log)"; }
 }
 
 build_bench_programs() {
@@ -66,3 +67,8 @@ timeout $(((runs + 1) * 4 * 52 + 60)) wine "$bench/launch_probe.exe" "$runs" \
   "$(windows_path "$bench/bare_window.exe")" "Bare Window" \
   "$(windows_path "$bench/controls_window.exe")" "Controls Window" </dev/null || status=$?
 [ "$status" -eq 0 ] || fail "could not measure (launch_probe ended with $status)"
+
+echo
+echo "Each tool's page made when first shown (page_probe: the controls, without the page's own work), $runs runs"
+timeout $(((runs + 1) * 60 + 60)) wine "$build_root/win/page_probe.exe" "$runs" "$(windows_path "$work")" </dev/null ||
+  fail "could not measure the pages (page_probe ended with $?)"

@@ -35,6 +35,7 @@ quoxel_wine_test(quoxel_ui_tests window
   ${QUOXEL_RESOURCES}
   ${QUOXEL_WINDOW_TESTS}
   tests/ui/AccessKeysTests.cpp
+  tests/ui/FirstShowTests.cpp
   tests/ui/LayoutScaleTests.cpp
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp

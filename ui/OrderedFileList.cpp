@@ -1,5 +1,7 @@
 #include "ui/OrderedFileList.h"
 
+#include <utility>
+
 #include "utilities/OrderedList.h"
 
 namespace {
@@ -14,15 +16,30 @@ HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exSt
   return list;
 }
 
-int OrderedFileList::Count() const { return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)); }
+void OrderedFileList::Show(HWND list, HWND removeButton, HWND upButton, HWND downButton) {
+  list_ = list;
+  removeButton_ = removeButton;
+  upButton_ = upButton;
+  downButton_ = downButton;
+  SetEntries(std::exchange(kept_, {}));
+}
+
+int OrderedFileList::Count() const {
+  return list_ ? static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)) : static_cast<int>(kept_.size());
+}
 
 std::vector<std::wstring> OrderedFileList::Entries() const {
+  if (!list_) return kept_;
   std::vector<std::wstring> entries;
   for (int i = 0; i < Count(); ++i) entries.push_back(ListBoxText(list_, i));
   return entries;
 }
 
 void OrderedFileList::SetEntries(const std::vector<std::wstring>& entries) {
+  if (!list_) {
+    kept_ = entries;
+    return;
+  }
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
   AddListBoxItems(list_, entries);
   EnableButtons(false, false);

@@ -12,11 +12,12 @@
 // makes the controls and binds their handlers; this does the list's part of the work.
 HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle);
 
+// Until its page's controls are made, the list keeps its entries itself.
 class OrderedFileList {
  public:
-  OrderedFileList() = default;
-  OrderedFileList(HWND list, HWND removeButton, HWND upButton, HWND downButton)
-      : list_(list), removeButton_(removeButton), upButton_(upButton), downButton_(downButton) {}
+  // Puts the entries kept so far into the list box, which holds them from then on; the three buttons
+  // start disabled, with nothing selected.
+  void Show(HWND list, HWND removeButton, HWND upButton, HWND downButton);
 
   int Count() const;
   std::vector<std::wstring> Entries() const;
@@ -37,4 +38,5 @@ class OrderedFileList {
   void EnableButtons(bool remove, bool move);
 
   HWND list_ = nullptr, removeButton_ = nullptr, upButton_ = nullptr, downButton_ = nullptr;
+  std::vector<std::wstring> kept_;  // the entries while there is no list box
 };

@@ -59,20 +59,28 @@ class RunningFlag {
   bool& running_;
 };
 
-// A tool of the main window: it makes its controls on its page and handles them.
+// A tool of the main window. It exists from the start with the data the program reads then; its
+// controls are made on its page when the page is first shown, and show that data.
 class Tool {
  public:
-  Tool(ToolHost& host, Page& page) : host_(host), page_(page) {}
+  explicit Tool(ToolHost& host) : host_(host) {}
   virtual ~Tool() = default;
   Tool(const Tool&) = delete;
   Tool& operator=(const Tool&) = delete;
 
-  // Work done each time the tool's page comes to the front.
+  // Makes the controls on the page, which holds them from then on; once.
+  void MakeControls(Page& page) {
+    page_ = &page;
+    CreateControls(page);
+  }
+  bool HasControls() const { return page_ != nullptr; }
+  // Work done each time the tool's page comes to the front, after its controls are made.
   virtual void PageShown() {}
 
  protected:
-  HWND PageHandle() const { return page_.Handle(); }
+  virtual void CreateControls(Page& page) = 0;
+  HWND PageHandle() const { return page_->Handle(); }
 
   ToolHost& host_;
-  Page& page_;
+  Page* page_ = nullptr;  // until the controls are made
 };

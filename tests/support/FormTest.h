@@ -24,6 +24,12 @@ class FormTest : public testing::Test {
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
     PumpMessages();
   }
+  // Brings the page to the front as a user does, by its tab; its controls are made when first shown.
+  void ShowPage(int page) { ClickTab(form->Tabit, page); }
+  // Shows each page in turn, then Home again: for tests that go through the controls of every page.
+  void ShowEveryPage() {
+    for (int page = kPageCount - 1; page >= kPageHome; --page) ShowPage(page);
+  }
   // The folder the window takes as the program's, with the Data folder below it.
   virtual std::wstring ProgramFolder() const { return ExecutableFolder(); }
   void TearDown() override {

@@ -68,7 +68,13 @@ bool UsesKey(HWND page, wchar_t key) {
   return false;
 }
 
-using AccessKeys = FormTest;
+class AccessKeys : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ShowEveryPage();
+  }
+};
 
 }  // namespace
 

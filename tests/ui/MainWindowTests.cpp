@@ -132,16 +132,22 @@ TEST_F(MainWindow, ShowsHomeAndEachToolsPageInOrderInOneRow) {
   EXPECT_TRUE(!arrows || !IsWindowVisible(arrows)) << "no scroll arrows";
 }
 
-TEST_F(MainWindow, PagesOffer588By388AndOnlyHomeIsShownAtStart) {
+TEST_F(MainWindow, OnlyHomeIsMadeAtStartAndEachPageOffers588By388AloneWhenShown) {
   EXPECT_EQ(form->ActivePage(), kPageHome);
   EXPECT_EQ(ChildBounds(form->Tabit).right, 598);
   EXPECT_EQ(ChildBounds(form->Tabit).bottom, 418);
-  for (int i = 0; i < kPageCount; ++i) {
+  for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(form->PageHandle(i) != nullptr, i == kPageHome) << "page " << i;
+  for (int i = kPageCount - 1; i >= 0; --i) {
+    form->SetActivePage(i);
     RECT client;
     GetClientRect(form->PageHandle(i), &client);
     EXPECT_EQ(client.right, 588) << "page " << i;
     EXPECT_EQ(client.bottom, 388) << "page " << i;
-    EXPECT_EQ(IsWindowVisible(form->PageHandle(i)) != 0, i == kPageHome) << "page " << i;
+    for (int j = 0; j < kPageCount; ++j) {
+      if (form->PageHandle(j)) {
+        EXPECT_EQ(IsWindowVisible(form->PageHandle(j)) != 0, i == j) << "page " << j << " with page " << i << " shown";
+      }
+    }
   }
 }
 
@@ -244,6 +250,7 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   EXPECT_EQ(MenuText(form->Pop1.Get(), 3), L"Show");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 4), L"Hide");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 5), L"Exit");
+  form->SetActivePage(kPageHardDisks);  // the page's menu is made with its controls
   ASSERT_EQ(GetMenuItemCount(form->Disk().Pop2.Get()), 1);
   EXPECT_EQ(MenuText(form->Disk().Pop2.Get(), 0), L"Save results to a file");
 

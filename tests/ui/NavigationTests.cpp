@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -179,17 +180,33 @@ TEST_F(Navigation, ControlKeysMoveBetweenPagesFromAnyControl) {
 
 // Tab goes from the page control through each page's controls in their order, and back to it.
 TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
-  const std::pair<int, std::vector<HWND>> pages[] = {
-      {kPageHome, {form->Kuvakkeet}},
+  TFrmMain& f = *form;  // each page's controls, read once the page is shown
+  const std::pair<int, std::function<std::vector<HWND>()>> pages[] = {
+      {kPageHome, [&f] { return std::vector<HWND>{f.Kuvakkeet}; }},
       {kPageHardDisks,
-       {form->Disk().LstKovot, form->Disk().Cbo_SC, form->Disk().ChkSAlert, form->Disk().EditAA, form->Disk().CboAD}},
-      {kPageCleaner, {form->Cleaner().LstETF}},
-      {kPageSoftware, {form->SoftwareList().Softat}},
-      {kPageAlarm, {form->Alarm().TimeAlarm, form->Alarm().EditAlarmFile}},
-      {kPageRenamer, {form->Renamer().LstRen, form->Renamer().EditRen, form->Renamer().ChkCopy}},
-      {kPageShutdown, {form->Shutdown().ShutAika, form->Shutdown().Rd1}},
-      {kPageWallpaper, {form->Wallpaper().LstWP}},
-      {kPageAdministration, {form->Admin().LstInfo, form->Admin().LstProc}},
+       [&f] {
+         return std::vector<HWND>{f.Disk().LstKovot, f.Disk().Cbo_SC, f.Disk().ChkSAlert, f.Disk().EditAA,
+                                  f.Disk().CboAD};
+       }},
+      {kPageCleaner, [&f] { return std::vector<HWND>{f.Cleaner().LstETF}; }},
+      {kPageSoftware, [&f] { return std::vector<HWND>{f.SoftwareList().Softat}; }},
+      {kPageAlarm,
+       [&f] {
+         return std::vector<HWND>{f.Alarm().TimeAlarm, f.Alarm().EditAlarmFile};
+       }},
+      {kPageRenamer,
+       [&f] {
+         return std::vector<HWND>{f.Renamer().LstRen, f.Renamer().EditRen, f.Renamer().ChkCopy};
+       }},
+      {kPageShutdown,
+       [&f] {
+         return std::vector<HWND>{f.Shutdown().ShutAika, f.Shutdown().Rd1};
+       }},
+      {kPageWallpaper, [&f] { return std::vector<HWND>{f.Wallpaper().LstWP}; }},
+      {kPageAdministration,
+       [&f] {
+         return std::vector<HWND>{f.Admin().LstInfo, f.Admin().LstProc};
+       }},
   };
   const auto press = [](HWND at, bool shift) {
     BYTE keys[256] = {};
@@ -202,8 +219,9 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
     SetKeyboardState(keys);
     return GetFocus();
   };
-  for (const auto& [page, controls] : pages) {
+  for (const auto& [page, controlsOfPage] : pages) {
     form->SetActivePage(page);
+    const std::vector<HWND> controls = controlsOfPage();
     std::vector<HWND> visited{GetNextDlgTabItem(form->Handle(), form->Tabit, FALSE)};
     while (visited.size() < controls.size())
       visited.push_back(GetNextDlgTabItem(form->Handle(), visited.back(), FALSE));

@@ -25,8 +25,10 @@ MemoryFigures ToMemoryFigures(const MEMORYSTATUSEX& status) {
 
 }  // namespace
 
-AdminTool::AdminTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+AdminTool::AdminTool(ToolHost& host) : Tool(host) {}
+
+void AdminTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND SH9 = PageHandle();
   infoFont_ = MakeFont({L"Tahoma", 13}, WindowDpi(PageHandle()));
   page.AddBevel({3, 3, 262, 166}, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT | BF_SOFT);  // LstInfo's own bevel

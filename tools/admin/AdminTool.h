@@ -12,7 +12,7 @@
 // figures, the web look-up of a process, and the repair of the internet connection.
 class AdminTool : public Tool {
  public:
-  AdminTool(ToolHost& host, Page& page);
+  explicit AdminTool(ToolHost& host);
   void PageShown() override { RefreshAdminTab(); }
 
   // Controls.
@@ -28,6 +28,7 @@ class AdminTool : public Tool {
   void BtnFIClick();
 
  private:
+  void CreateControls(Page& page) override;
   std::wstring TrustedFilePath() const;
   std::vector<std::wstring> LoadTrustedList() const;
   // The list to change and write back; refused when the file cannot be written back whole.

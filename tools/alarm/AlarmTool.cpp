@@ -15,8 +15,10 @@ constexpr COLORREF kGreen = RGB(0, 128, 0);
 
 }  // namespace
 
-AlarmTool::AlarmTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+AlarmTool::AlarmTool(ToolHost& host) : Tool(host) {}
+
+void AlarmTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND SH6 = PageHandle();
   statusFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
   page.BindTimer(AlarmAjastin, [this] { AlarmAjastinTimer(); });

@@ -14,7 +14,7 @@ class AlarmTool : public Tool {
  public:
   static constexpr UINT_PTR kTimerAlarm = 1;
 
-  AlarmTool(ToolHost& host, Page& page);
+  explicit AlarmTool(ToolHost& host);
   // The alarm's starting state, set while the program starts.
   void DisarmAlarm();
 
@@ -33,6 +33,7 @@ class AlarmTool : public Tool {
   void AlarmAjastinTimer();
 
  private:
+  void CreateControls(Page& page) override;
   void SwitchOn();
   void SwitchOff();
   void ShowSwitch();

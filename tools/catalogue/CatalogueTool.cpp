@@ -4,7 +4,6 @@
 
 #include "platform/System.h"
 #include "platform/TextFiles.h"
-#include "tools/catalogue/Catalogue.h"
 #include "ui/Handlers.h"
 #include "utilities/DataFiles.h"
 #include "utilities/ErrorText.h"
@@ -28,8 +27,10 @@ AppError NotASoftwareList(const std::wstring& address) {
 
 }  // namespace
 
-CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const WindowFonts& fonts = host.Fonts();
+CatalogueTool::CatalogueTool(ToolHost& host) : Tool(host) {}
+
+void CatalogueTool::CreateControls(Page& page) {
+  const WindowFonts& fonts = host_.Fonts();
   const HWND SH4 = PageHandle();
   Lbl8 = CreateLabel(SH4,
                      L"Need a specific program? Before you Google, check out the software-list that Quoxel "
@@ -47,11 +48,13 @@ CatalogueTool::CatalogueTool(ToolHost& host, Page& page) : Tool(host, page) {
                                            {167, 360, 418, 25}, 0, fonts.normal.Get(), L'U'),
                          OnClick([this] { BtnUpdate1Click(); }));
   page.BindTimer(updateTimer_, [this] { UpdateTimer(); });
+  FillCatalogueTree();
 }
 
 std::wstring CatalogueTool::DataFile(const wchar_t* name) const { return ::DataFile(host_.AppDir(), name); }
 
-void CatalogueTool::FillCatalogueTree(const Catalogue& catalogue) {
+void CatalogueTool::FillCatalogueTree() {
+  const Catalogue& catalogue = catalogue_;
   SendMessageW(Softat, WM_SETREDRAW, FALSE, 0);
   SendMessageW(Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   std::vector<HTREEITEM> items;
@@ -70,9 +73,8 @@ void CatalogueTool::FillCatalogueTree(const Catalogue& catalogue) {
 }
 
 void CatalogueTool::LoadCatalogueFile(const std::wstring& path) {
-  const Catalogue catalogue = ParseCatalogue(ReadTextListFile(path));
-  FillCatalogueTree(catalogue);
-  if (catalogue.error) throw AppError(*catalogue.error);
+  catalogue_ = ParseCatalogue(ReadTextListFile(path));
+  if (catalogue_.error) throw AppError(*catalogue_.error);
 }
 
 void CatalogueTool::LoadSoftwareList() {
@@ -128,7 +130,8 @@ void CatalogueTool::TakeCatalogue(const BackgroundDownload& download) {
 void CatalogueTool::TakeLinks(const BackgroundDownload& download) {
   if (!HasLinkSection(DecodeListFileText(download.Body()))) throw NotASoftwareList(download.Address());
   WriteFilesTogether({{DataFile(L"soft.txt"), newCatalogue_}, {DataFile(L"soft.ini"), download.Body()}});
-  FillCatalogueTree(ParseCatalogue(DecodeListFileLines(newCatalogue_)));
+  catalogue_ = ParseCatalogue(DecodeListFileLines(newCatalogue_));
+  FillCatalogueTree();
   SoftIni = std::make_unique<IniFileReader>(DataFile(L"soft.ini"));
   host_.ShowTrayBalloon(L"\"Software List\"-module updated successfully!", L"Update");
 }

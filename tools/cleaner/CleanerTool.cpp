@@ -46,8 +46,10 @@ unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurre
 
 }  // namespace
 
-CleanerTool::CleanerTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+CleanerTool::CleanerTool(ToolHost& host) : Tool(host) {}
+
+void CleanerTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND Sh3 = PageHandle();
   BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font, L'S'),
                      OnClick([this] { BtnETFClick(); }));

@@ -12,7 +12,7 @@
 // current user, lists them checked, and deletes the checked ones on request.
 class CleanerTool : public Tool {
  public:
-  CleanerTool(ToolHost& host, Page& page);
+  explicit CleanerTool(ToolHost& host);
 
   // Controls.
   HWND BtnETF = nullptr, LstETF = nullptr, BtnETFFix = nullptr;
@@ -22,6 +22,7 @@ class CleanerTool : public Tool {
   void BtnETFFixClick();
 
  private:
+  void CreateControls(Page& page) override;
   // Runs the search on its threads while the window answers; closing the window or the end of the
   // session stops it, and what was found so far is listed.
   std::vector<CleanableFile> SearchWhileAnswering(std::vector<ScanRequest> scans);

@@ -17,8 +17,10 @@ constexpr int kDriveListTabStop = 30;  // dialog units
 
 }  // namespace
 
-DiskTool::DiskTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+DiskTool::DiskTool(ToolHost& host) : Tool(host) {}
+
+void DiskTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   drivesFont_ = MakeFont({L"Lucida Sans", 16, FW_NORMAL, false, false, ANSI_CHARSET}, WindowDpi(PageHandle()));
   creamBrush_.Reset(CreateSolidBrush(kCream));
   Lbl11 = CreateLabel(PageHandle(), L"Click to select:", {3, 3, 69, 13}, font);

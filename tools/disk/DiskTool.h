@@ -21,12 +21,12 @@ class DiskTool : public Tool {
   static constexpr UINT kCmdSaveRTAF = 100;
   static constexpr UINT_PTR kTimerLowSpace = 1;
 
-  DiskTool(ToolHost& host, Page& page);
+  explicit DiskTool(ToolHost& host);
   void PageShown() override {
     OpenSearchClip();
     FillDriveList();
   }
-  // The alert's starting state, set while the program starts.
+  // The alert's starting state, set while the program starts; the threshold's edit shows it when made.
   void SetAlertDefaults();
 
   // Controls.
@@ -55,6 +55,7 @@ class DiskTool : public Tool {
   void Ajastin3Timer();
 
  private:
+  void CreateControls(Page& page) override;
   void CreateDriveDetails();
   void CreateSearchControls();
   void CreateAlertRow();
@@ -65,6 +66,7 @@ class DiskTool : public Tool {
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
 
+  std::wstring alertThreshold_ = L"10.0";  // until the program's start sets it in the user's format
   ScopedFont drivesFont_, searchingFont_;
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;

@@ -28,9 +28,9 @@ constexpr DWORD kAnswerIntervalMs = 10;
 
 void DiskTool::CreateSearchControls() {
   const HFONT font = host_.Fonts().normal.Get();
-  LstLargest = page_.Bind(CreateChild(PageHandle(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS,
-                                      {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
-                          Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
+  LstLargest = page_->Bind(CreateChild(PageHandle(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS,
+                                       {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
+                           Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
   SetAccessibleName(LstLargest, L"Largest files");
   ShowWindow(LstLargest, SW_HIDE);
   SetItemHeight(LstLargest, LB_SETITEMHEIGHT, 13);
@@ -38,15 +38,15 @@ void DiskTool::CreateSearchControls() {
   SendMessageW(LstLargest, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   Pop2.Reset(CreatePopupMenu());
   AppendMenuW(Pop2.Get(), MF_STRING, kCmdSaveRTAF, L"Save results to a file");
-  page_.BindMenuCommand(kCmdSaveRTAF, [this] { SaveRTAFClick(); });
+  page_->BindMenuCommand(kCmdSaveRTAF, [this] { SaveRTAFClick(); });
   Save1.kind = FileDialog::Kind::Save;
   Save1.filter = L"Text File (*.txt)|*.txt";
   Save1.defaultExtension = L".txt";
   Save1.overwritePrompt = true;  // the results file may replace another: ask first
 
-  Cbo_SC = page_.Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                  {407, 109, 42, 21 + kComboListHeight}, 0, font),
-                      OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }));
+  Cbo_SC = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                                   {407, 109, 42, 21 + kComboListHeight}, 0, font),
+                       OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }));
   for (int count = 5; count <= 20; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
   SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
@@ -54,8 +54,8 @@ void DiskTool::CreateSearchControls() {
   SetItemHeight(Cbo_SC, CB_SETITEMHEIGHT, 13);
   Lbl9 = CreateLabel(PageHandle(), L"Search", {368, 117, 33, 13}, font);
   Lbl10 = CreateLabel(PageHandle(), L"largest files", {455, 117, 55, 13}, font);
-  BtnKovoIsoimmat = page_.Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font, L'S'),
-                               OnClick([this] { BtnKovoIsoimmatClick(); }));
+  BtnKovoIsoimmat = page_->Bind(CreateSpeedButton(PageHandle(), L"Search!", {287, 136, 298, 25}, 0, font, L'S'),
+                                OnClick([this] { BtnKovoIsoimmatClick(); }));
   EnableWindow(BtnKovoIsoimmat, FALSE);
 
   Anim1 = CreateChild(PageHandle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {239, 215, 80, 50}, 0, nullptr);

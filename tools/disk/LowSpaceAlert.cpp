@@ -19,16 +19,16 @@ constexpr int kLabelGap = 3;
 
 void DiskTool::CreateAlertRow() {
   const HFONT font = host_.Fonts().normal.Get();
-  page_.BindTimer(Ajastin3, [this] { Ajastin3Timer(); });
-  ChkSAlert = page_.Bind(
+  page_->BindTimer(Ajastin3, [this] { Ajastin3Timer(); });
+  ChkSAlert = page_->Bind(
       CreateChild(PageHandle(), L"BUTTON", L"&Alert if drive", WS_TABSTOP | BS_AUTOCHECKBOX, {8, 360, 80, 17}, 0, font),
       OnClick([this] { ChkSAlertClick(); }));
-  EditAA = page_.Bind(CreateChild(PageHandle(), L"EDIT", L"10.0", WS_TABSTOP | ES_AUTOHSCROLL, {251, 358, 46, 21}, 0,
-                                  font, WS_EX_CLIENTEDGE),
-                      OnKey([this](wchar_t& key) { EditAAKeyPress(key); }));
-  CboAD = page_.Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"C:", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                 {94, 358, 51, 21 + kComboListHeight}, 0, font),
-                     OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
+  EditAA = page_->Bind(CreateChild(PageHandle(), L"EDIT", alertThreshold_.c_str(), WS_TABSTOP | ES_AUTOHSCROLL,
+                                   {251, 358, 46, 21}, 0, font, WS_EX_CLIENTEDGE),
+                       OnKey([this](wchar_t& key) { EditAAKeyPress(key); }));
+  CboAD = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"C:", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                                  {94, 358, 51, 21 + kComboListHeight}, 0, font),
+                      OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
   SetWindowTextW(CboAD, L"C:");
   SetAccessibleName(EditAA, L"Free space alert threshold (GB)");
   SetAccessibleName(CboAD, L"Alert drive");
@@ -42,7 +42,7 @@ void DiskTool::CreateAlertRow() {
 
 void DiskTool::SetAlertDefaults() {
   AlertDrive = L'C';
-  SetWindowTextW(EditAA, (std::wstring(L"10") + UserDecimalSeparator() + L"0").c_str());
+  alertThreshold_ = std::wstring(L"10") + UserDecimalSeparator() + L"0";
 }
 
 void DiskTool::EditAAKeyPress(wchar_t& key) {

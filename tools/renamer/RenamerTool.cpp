@@ -12,8 +12,15 @@ namespace {
 constexpr wchar_t kBalloonTitle[] = L"QVR";
 }  // namespace
 
-RenamerTool::RenamerTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+RenamerTool::RenamerTool(ToolHost& host) : Tool(host) {
+  Avaaja2.title = L"Select files";
+  Avaaja2.filter = L"Any file (*.*)|*.*";
+  Avaaja2.defaultExtension = L".*";
+  Avaaja2.multiSelect = true;
+}
+
+void RenamerTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND SH7 = PageHandle();
   titleFont_ = MakeFont({L"Tahoma", 16}, WindowDpi(PageHandle()));
   Lbl20 = CreateLabel(SH7, L"Rename multiple files at once", {3, 3, 208, 19}, titleFont_.Get());
@@ -39,12 +46,7 @@ RenamerTool::RenamerTool(ToolHost& host, Page& page) : Tool(host, page) {
   BtnConv = page.Bind(CreateSpeedButton(SH7, L"Convert!", {383, 363, 202, 22}, 0, font, L'C'),
                       OnClick([this] { BtnConvClick(); }));
   for (HWND button : {BtnRem1, BtnMU, BtnMD, BtnConv}) EnableWindow(button, FALSE);
-
-  Avaaja2.title = L"Select files";
-  Avaaja2.filter = L"Any file (*.*)|*.*";
-  Avaaja2.defaultExtension = L".*";
-  Avaaja2.multiSelect = true;
-  files_ = OrderedFileList(LstRen, BtnRem1, BtnMU, BtnMD);
+  files_.Show(LstRen, BtnRem1, BtnMU, BtnMD);
 }
 
 std::wstring RenamerTool::Pattern() const { return WindowTextOf(EditRen); }

@@ -11,7 +11,7 @@
 // each file's position in the list; moved there, or copied with the originals kept.
 class RenamerTool : public Tool {
  public:
-  RenamerTool(ToolHost& host, Page& page);
+  explicit RenamerTool(ToolHost& host);
 
   // Controls.
   HWND Lbl20 = nullptr, BtnAddF = nullptr, LstRen = nullptr, BtnRem1 = nullptr, BtnMU = nullptr, BtnMD = nullptr;
@@ -30,6 +30,7 @@ class RenamerTool : public Tool {
   void BtnConvClick();
 
  private:
+  void CreateControls(Page& page) override;
   void ApplyConvertRule();
   std::wstring Pattern() const;
   void SetPattern(const std::wstring& pattern);

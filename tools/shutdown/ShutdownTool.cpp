@@ -16,8 +16,10 @@ constexpr COLORREF kMaroon = RGB(128, 0, 0);
 
 }  // namespace
 
-ShutdownTool::ShutdownTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+ShutdownTool::ShutdownTool(ToolHost& host) : Tool(host) {}
+
+void ShutdownTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND SH8 = PageHandle();
   titleFont_ = MakeFont({L"Tahoma", 16, FW_NORMAL, true}, WindowDpi(PageHandle()));
   stateFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));

@@ -14,7 +14,7 @@ class ShutdownTool : public Tool {
  public:
   static constexpr UINT_PTR kTimerShutdown = 1;
 
-  ShutdownTool(ToolHost& host, Page& page);
+  explicit ShutdownTool(ToolHost& host);
   // The shutdown's starting state, set while the program starts.
   void DisarmShutdown();
 
@@ -33,6 +33,7 @@ class ShutdownTool : public Tool {
   void ShutAjastinTimer();
 
  private:
+  void CreateControls(Page& page) override;
   ScopedFont titleFont_, stateFont_, platformFont_;
   DailyMinuteTrigger trigger_{60000};
 };

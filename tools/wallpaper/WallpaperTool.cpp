@@ -21,8 +21,13 @@ std::wstring TooLargeMessage(const std::wstring& jpegPath, const PictureTooLarge
 
 }  // namespace
 
-WallpaperTool::WallpaperTool(ToolHost& host, Page& page) : Tool(host, page) {
-  const HFONT font = host.Fonts().normal.Get();
+WallpaperTool::WallpaperTool(ToolHost& host) : Tool(host) {
+  Avaaja3.filter = L"Pictures|*.bmp;*.jpg;*.jpeg";
+  Avaaja3.multiSelect = true;
+}
+
+void WallpaperTool::CreateControls(Page& page) {
+  const HFONT font = host_.Fonts().normal.Get();
   const HWND SH10 = PageHandle();
   Lbl15 = CreateLabel(SH10, L"(Tip) You can set random wallpaper from Tray Icon menu too (right click it)",
                       {3, 16, 355, 13}, font);
@@ -40,10 +45,8 @@ WallpaperTool::WallpaperTool(ToolHost& host, Page& page) : Tool(host, page) {
   BtnRWP = page.Bind(CreateSpeedButton(SH10, L"Set random wallpaper", {376, 280, 209, 25}, 0, font, L'W'),
                      OnClick([this] { BtnRWPClick(); }));
   for (HWND button : {BtnWRem, BtnMUp2, BtnMD2, BtnRWP}) EnableWindow(button, FALSE);
-
-  Avaaja3.filter = L"Pictures|*.bmp;*.jpg;*.jpeg";
-  Avaaja3.multiSelect = true;
-  pictures_ = OrderedFileList(LstWP, BtnWRem, BtnMUp2, BtnMD2);
+  pictures_.Show(LstWP, BtnWRem, BtnMUp2, BtnMD2);
+  ApplyRandomWallpaperRule();
 }
 
 std::wstring WallpaperTool::ListFile() const { return DataFile(host_.AppDir(), L"wp.txt"); }
@@ -63,7 +66,6 @@ void WallpaperTool::LoadWallpaperList() {
       throw;
     }
   });
-  ApplyRandomWallpaperRule();
 }
 
 void WallpaperTool::SaveWallpaperListOnce() {
@@ -97,9 +99,8 @@ void WallpaperTool::BtnRWPClick() {
   SetDesktopWallpaper(picture);
 }
 
-void WallpaperTool::Setanewrandomwallpaper1Click() {
-  if (IsWindowEnabled(BtnRWP)) BtnRWPClick();
-}
+// As the button, which is enabled while there are pictures: the page need not have been made.
+void WallpaperTool::Setanewrandomwallpaper1Click() { BtnRWPClick(); }
 
 std::wstring WallpaperTool::BitmapFor(const std::wstring& picture, const wchar_t* jpegExtension) {
   if (FileExtension(picture) != jpegExtension) return picture;

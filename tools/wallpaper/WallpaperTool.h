@@ -12,7 +12,7 @@
 // the desktop wallpaper; a JPEG is converted once to a bitmap beside it, which is used from then on.
 class WallpaperTool : public Tool {
  public:
-  WallpaperTool(ToolHost& host, Page& page);
+  explicit WallpaperTool(ToolHost& host);
 
   // Controls.
   HWND Lbl15 = nullptr, BtnAddW = nullptr, LstWP = nullptr, BtnWRem = nullptr, BtnMUp2 = nullptr, BtnMD2 = nullptr;
@@ -20,8 +20,9 @@ class WallpaperTool : public Tool {
   // Non-visual components.
   FileDialog Avaaja3;
 
-  // Loads the list from Data\wp.txt when the file exists, as the program starts. A file that is there
-  // but cannot be read is reported and then left alone at the end, so that its entries survive.
+  // Loads the list from Data\wp.txt when the file exists, as the program starts; the page's list shows
+  // it when made. A file that is there but cannot be read is reported and then left alone at the end, so that its
+  // entries survive.
   void LoadWallpaperList();
   // Saves the list to Data\wp.txt, as the program or the Windows session ends; the first call saves,
   // later ones do nothing.
@@ -37,6 +38,7 @@ class WallpaperTool : public Tool {
   void Setanewrandomwallpaper1Click();
 
  private:
+  void CreateControls(Page& page) override;
   std::wstring ListFile() const;
   void ApplyRandomWallpaperRule();
   // The bitmap to show for the picture: for the JPEG extension given, the ".bmp" beside it, made now

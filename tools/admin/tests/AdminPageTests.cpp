@@ -132,7 +132,7 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
   };
   for (const Case& c : cases) {
     WriteBytes(TrustedFile(), c.before);
-    form->Admin().RefreshAdminTab();
+    Refresh();
     BoxRecorder boxes;
     ClickBox(IndexOf(L"explorer.exe"));
     if (c.after.empty()) {

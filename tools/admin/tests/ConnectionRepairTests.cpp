@@ -66,7 +66,10 @@ TEST_F(ConnectionRepair, AnEndAskedForDuringTheStepsStopsThemAndEndsTheProgram) 
     WPARAM wParam;
   } ends[] = {{WM_CLOSE, 0}, {WM_COMMAND, kCmdExit1}};  // the close box, the tray's Exit
   for (const auto& end : ends) {
-    if (!form) form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+    if (!form) {
+      form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+      form->SetActivePage(kPageAdministration);
+    }
     started.clear(), waits.clear();
     duringFirstWait = [this, end] { PostMessageW(form->Handle(), end.message, end.wParam, 0); };
     BoxRecorder boxes({IDYES});

@@ -18,6 +18,7 @@ class AlarmPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
+    ShowPage(kPageAlarm);
     SetClockReader([this] { return now; });
   }
   AlarmTool& Alarm() { return form->Alarm(); }

@@ -58,12 +58,16 @@ std::wstring ServerPort() {
 
 class CataloguePage : public FormTest {
  protected:
+  // The catalogue loads as the window is built.
   void SetUp() override {
-    FormTest::SetUp();
-    ClickTab(form->Tabit, kPageSoftware);
     WriteBytes(File(L"soft.txt"), kCatalogue);
     WriteBytes(File(L"soft.ini"), kLinks);
-    form->SoftwareList().LoadSoftwareList();
+    Start();
+  }
+  void Start() {
+    form.reset();
+    FormTest::SetUp();
+    ShowPage(kPageSoftware);
   }
   void TearDown() override {
     FormTest::TearDown();
@@ -174,7 +178,7 @@ TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
 TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
   WriteBytes(File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n\t\tChess\r\nLater\r\n");
   BoxRecorder boxes;
-  form->SoftwareList().LoadSoftwareList();
+  Start();
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].text, L"Invalid level (2) for item \"Chess\"");

@@ -55,6 +55,7 @@ class CleanerPage : public FormTest {
     owned = true;
     for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     FormTest::SetUp();
+    ShowPage(kPageCleaner);
   }
   void TearDown() override {
     FormTest::TearDown();

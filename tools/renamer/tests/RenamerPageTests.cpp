@@ -13,6 +13,10 @@ using Balloons = std::vector<std::pair<std::wstring, std::wstring>>;
 
 class RenamerPage : public FormTest {
  protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ShowPage(kPageRenamer);
+  }
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
   RenamerTool& Renamer() { return form->Renamer(); }
   std::wstring File(const std::wstring& name) const { return data.File(name); }

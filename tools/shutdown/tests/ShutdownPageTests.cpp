@@ -15,6 +15,7 @@ class ShutdownPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
+    ShowPage(kPageShutdown);
     SetClockReader([this] { return now; });
     SetExitWindowsTaker([this](UINT flags, bool privileged) {
       requests.push_back(std::to_wstring(flags) + (privileged ? L" privileged" : L""));

@@ -22,9 +22,10 @@ class WallpaperPage : public FormTest {
  protected:
   // Each test prepares its files first: the list loads as the window is built.
   void SetUp() override {}
-  void Start() {
+  void Start(bool showPage = true) {
     FormTest::SetUp();
     SetWallpaperSetter([this](const std::wstring& path) { wallpapers.push_back(path); });
+    if (showPage) ShowPage(kPageWallpaper);
   }
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
   WallpaperTool& Wallpaper() { return form->Wallpaper(); }
@@ -71,23 +72,25 @@ class WallpaperPage : public FormTest {
   Lines wallpapers;
 };
 
-TEST_F(WallpaperPage, TheListFileLoadsWithoutAFinalLineEndAndIsSavedWithOne) {
+TEST_F(WallpaperPage, TheListFileLoadsWithoutAFinalLineEndAndIsSavedWithOneWithThePageNeverMade) {
   WriteBytes(File(L"wp.txt"), "C:\\a.bmp\r\nC:\\b.jpg");
+  Start(false);
+  form.reset();
+  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\a.bmp\r\nC:\\b.jpg\r\n");
   Start();
   EXPECT_EQ(ListItems(Wallpaper().LstWP), (Lines{L"C:\\a.bmp", L"C:\\b.jpg"}));
   EXPECT_TRUE(IsWindowEnabled(Wallpaper().BtnRWP));
-  form.reset();
-  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\a.bmp\r\nC:\\b.jpg\r\n");
 }
 
-TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheButtonOrTheTrayWithThePageNeverVisited) {
+TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheTrayWithThePageNeverMadeOrTheButton) {
   WriteList({File(L"only.bmp")});
-  Start();
-  Draw(10);
+  Start(false);
   PostMessageW(form->Handle(), WM_COMMAND, kCmdSetanewrandomwallpaper1, 0);
   PumpMessages();
+  EXPECT_EQ(form->PageHandle(kPageWallpaper), nullptr);
+  ShowPage(kPageWallpaper);
+  Draw(10);
   EXPECT_EQ(wallpapers, Lines(11, File(L"only.bmp")));
-  EXPECT_NE(form->ActivePage(), kPageWallpaper);
 }
 
 TEST_F(WallpaperPage, AJpegIsConvertedOnceToABitmapBesideIt) {
