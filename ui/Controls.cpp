@@ -262,15 +262,20 @@ HWND CreateLabel(HWND parent, const std::wstring& text, Bounds bounds, HFONT fon
   return label;
 }
 
-void FitLabelToItsText(HWND label) {
+namespace {
+
+void FitLabelToText(HWND label, const std::wstring& text) {
   RECT rect;
   GetWindowRect(label, &rect);
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
-  const std::wstring text = WindowTextOf(label);
   const bool marked = !(GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX);
   SetWindowPos(label, nullptr, 0, 0, LabelWidth(font, marked ? CaptionAsShown(text) : text), rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+}  // namespace
+
+void FitLabelToItsText(HWND label) { FitLabelToText(label, WindowTextOf(label)); }
 
 int WrappedTextHeight(HFONT font, const std::wstring& text, int width) {
   return WithFont(font, [&](HDC dc) {
@@ -321,9 +326,11 @@ void KeepRightOfAgain(HWND control, int dpi) {
   MoveRightOf(control, before, IntProp(control, kKeptGap), IntProp(control, kLayoutLeft), dpi);
 }
 
+// Sized first: a label may paint its new text at once, wrapped in the width it has then, and a later
+// widening repaints only the part it adds.
 void SetLabelText(HWND label, const std::wstring& text) {
+  FitLabelToText(label, text);
   SetWindowTextW(label, text.c_str());
-  FitLabelToItsText(label);
 }
 
 void SetItemHeight(HWND control, UINT setItemHeight, int height) {

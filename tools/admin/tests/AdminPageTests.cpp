@@ -130,9 +130,10 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
       {"s\0v\0c\0h\0o\0s\0t\0.\0e\0x\0e\0\r\0\n\0E\0\r\0\n\0"s, "svchost.exe\r\nE\r\nexplorer.exe\r\n"},
       {"\xEF\xBB\xBFservices.exe\r\ncaf\xC3.exe\r\n"s, ""},
   };
+  Refresh();
   for (const Case& c : cases) {
     WriteBytes(TrustedFile(), c.before);
-    Refresh();
+    form->Admin().RefreshAdminTab();
     BoxRecorder boxes;
     ClickBox(IndexOf(L"explorer.exe"));
     if (c.after.empty()) {

@@ -227,7 +227,10 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
     std::size_t boxes;  // the tray's Exit asks first
   } ends[] = {{WM_CLOSE, 0, 0}, {WM_COMMAND, kCmdExit1, 1}, {WM_ENDSESSION, TRUE, 0}};
   for (const auto& end : ends) {
-    if (!form) form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+    if (!form) {
+      form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+      ShowPage(kPageCleaner);
+    }
     BoxRecorder boxes({IDYES});
     const DWORD start = GetTickCount();
     SearchWith(end.message, end.wParam, form->Handle());
