@@ -94,6 +94,13 @@ void DoubleClick(HWND window, POINT at) {
   PumpMessages();
 }
 
+POINT IconCentre(HWND listView, int position) {
+  RECT rect{};
+  rect.left = LVIR_ICON;
+  SendMessageW(listView, LVM_GETITEMRECT, position, reinterpret_cast<LPARAM>(&rect));
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 void Click(HWND window) {
   RECT client;
   GetClientRect(window, &client);

@@ -34,6 +34,8 @@ void PumpMessages();
 // A click on a tab of a tab control, and a double-click, as the mouse makes them (posted, then delivered).
 void ClickTab(HWND tabControl, int index);
 void DoubleClick(HWND window, POINT at);
+// The middle of the icon at a position of a list view in icon mode, in its client area.
+POINT IconCentre(HWND listView, int position);
 // A click in the middle of a window.
 void Click(HWND window);
 // A click on a list box's item, `x` pixels from its left edge.

@@ -43,7 +43,7 @@ class FirstShow : public FormTest {
         break;
       case Way::Icon:
         form->SetActivePage(kPageHome);
-        DoubleClick(form->Kuvakkeet, IconCentre(page - 1));
+        DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, page - 1));
         break;
       case Way::CtrlTab:
         ASSERT_EQ(form->ActivePage(), page - 1);
@@ -55,12 +55,6 @@ class FirstShow : public FormTest {
         PumpMessages();
         break;
     }
-  }
-  POINT IconCentre(int position) {
-    RECT rect{};
-    rect.left = LVIR_ICON;
-    SendMessageW(form->Kuvakkeet, LVM_GETITEMRECT, position, reinterpret_cast<LPARAM>(&rect));
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   }
   void PressCtrlTab() {
     BYTE keys[256] = {};

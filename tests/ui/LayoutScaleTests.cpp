@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <utility>
 
 #include "app/ResourceIds.h"
 #include "platform/Dpi.h"

@@ -33,13 +33,6 @@ class Navigation : public testing::Test {
     for (int page = 0; page < kPageCount; ++page) form->SetPageWork(page, [this, page] { ++work[page]; });
   }
 
-  POINT IconCentre(int position) {
-    RECT rect{};
-    rect.left = LVIR_ICON;
-    SendMessageW(form->Kuvakkeet, LVM_GETITEMRECT, position, reinterpret_cast<LPARAM>(&rect));
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  }
-
   // A free spot of the icon view's background, below and right of every icon.
   POINT Background() {
     RECT client;
@@ -59,7 +52,7 @@ class Navigation : public testing::Test {
 TEST_F(Navigation, EachIconOpensThePageAfterItsPosition) {
   for (int position = 0; position < static_cast<int>(kTools.size()); ++position) {
     form->SetActivePage(kPageHome);
-    DoubleClick(form->Kuvakkeet, IconCentre(position));
+    DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, position));
     EXPECT_EQ(form->ActivePage(), position + 1) << "icon " << position;
     EXPECT_TRUE(IsWindowVisible(form->PageHandle(position + 1))) << "icon " << position;
     EXPECT_FALSE(IsWindowVisible(form->PageHandle(kPageHome))) << "icon " << position;
@@ -79,7 +72,7 @@ TEST_F(Navigation, EnterOnTheIconViewOpensTheSelectedIconsPage) {
 }
 
 TEST_F(Navigation, TheLastIconRefreshesTheAdministrationPageOnce) {
-  DoubleClick(form->Kuvakkeet, IconCentre(7));
+  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, 7));
   EXPECT_EQ(form->ActivePage(), kPageAdministration);
   EXPECT_EQ(work[kPageAdministration], 1);
   EXPECT_EQ(work[kPageHardDisks], 0);
@@ -96,11 +89,11 @@ TEST_F(Navigation, TheDoubleClickCountsWhereItHappenedNotWhereThePointerIsNow) {
   POINT background = Background();
   ClientToScreen(form->Kuvakkeet, &background);
   SetCursorPos(background.x, background.y);
-  DoubleClick(form->Kuvakkeet, IconCentre(5));
+  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, 5));
   EXPECT_EQ(form->ActivePage(), kPageShutdown);
 
   form->SetActivePage(kPageHome);
-  POINT icon = IconCentre(3);
+  POINT icon = IconCentre(form->Kuvakkeet, 3);
   ClientToScreen(form->Kuvakkeet, &icon);
   SetCursorPos(icon.x, icon.y);
   DoubleClick(form->Kuvakkeet, Background());
