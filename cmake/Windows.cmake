@@ -25,9 +25,9 @@ quoxel_layer_library(quoxel_platform platform
   platform/UserFolders.cpp
   platform/Wallpaper.cpp
 )
-# The URL library (wininet) is loaded when first used (SystemLibrary).
+# The URL library (wininet) and the multimedia one (winmm) are loaded when first used (SystemLibrary).
 target_link_libraries(quoxel_platform PUBLIC quoxel_platform_logic png_static comctl32 uxtheme gdi32 user32 shell32
-  uuid winmm advapi32)
+  uuid advapi32)
 
 quoxel_layer_library(quoxel_ui ui
   ui/Binding.cpp

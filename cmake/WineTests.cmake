@@ -43,8 +43,8 @@ quoxel_wine_test(quoxel_ui_tests window
   tests/ui/TextFilesTests.cpp
   tests/ui/TrayTests.cpp
 )
-# The window tests read names and roles as screen readers do.
-target_link_libraries(quoxel_ui_tests PRIVATE oleacc oleaut32 ole32)
+# The window tests read names and roles as screen readers do, and ask the alarm's device its state.
+target_link_libraries(quoxel_ui_tests PRIVATE oleacc oleaut32 ole32 winmm)
 
 # The layout tests again at 120, 144 and 192 DPI, in a Wine prefix of their own.
 add_test(NAME wine.layout_at_other_dpis COMMAND bash ${PROJECT_SOURCE_DIR}/tests/ui/dpi-layout.sh

@@ -1,12 +1,23 @@
 #include "platform/MciPlayer.h"
 
+#include "platform/SystemLibrary.h"
 #include "utilities/ErrorText.h"
 
 namespace {
 
+// The multimedia library is loaded when the alarm first needs it, not with the program.
+MCIERROR SendCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+  using Function = MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
+  static const Function function = SystemFunction<Function>(L"winmm.dll", "mciSendCommandW");
+  if (!function) throw AppError(L"The multimedia library of the system cannot be loaded");
+  return function(device, message, flags, parameters);
+}
+
 std::wstring MciErrorText(MCIERROR error) {
+  using Function = BOOL(WINAPI*)(MCIERROR, LPWSTR, UINT);
+  static const Function function = SystemFunction<Function>(L"winmm.dll", "mciGetErrorStringW");
   wchar_t text[MAXERRORLENGTH] = {};
-  if (mciGetErrorStringW(error, text, MAXERRORLENGTH) && text[0]) return text;
+  if (function && function(error, text, MAXERRORLENGTH) && text[0]) return text;
   return L"Unknown error code";
 }
 
@@ -39,7 +50,7 @@ void MciPlayer::Open(const std::wstring& path) {
   const std::wstring name = NameMciCanOpen(path);
   MCI_OPEN_PARMSW open{};
   open.lpstrElementName = name.c_str();
-  const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open));
+  const MCIERROR error = SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open));
   if (error) throw AppError(MciErrorText(error));
   device_ = open.wDeviceID;
 }
@@ -51,26 +62,26 @@ void MciPlayer::RequireOpen() const {
 DWORD MciPlayer::Status(DWORD item) const {
   MCI_STATUS_PARMS status{};
   status.dwItem = item;
-  mciSendCommandW(device_, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&status));
+  SendCommand(device_, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&status));
   return static_cast<DWORD>(status.dwReturn);
 }
 
 bool MciPlayer::Play(HWND notifyWindow) {
   RequireOpen();
   if (Status(MCI_STATUS_POSITION) == Status(MCI_STATUS_LENGTH))
-    mciSendCommandW(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, 0);
+    SendCommand(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, 0);
   MCI_PLAY_PARMS play{};
   play.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow);
-  return mciSendCommandW(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0;
+  return SendCommand(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0;
 }
 
 void MciPlayer::Stop() {
   RequireOpen();
-  mciSendCommandW(device_, MCI_STOP, MCI_WAIT, 0);
+  SendCommand(device_, MCI_STOP, MCI_WAIT, 0);
 }
 
 void MciPlayer::Close() {
   if (!IsOpen()) return;
-  mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, 0);
+  SendCommand(device_, MCI_CLOSE, MCI_WAIT, 0);
   device_ = 0;
 }
