@@ -73,7 +73,6 @@ class Tool {
     page_ = &page;
     CreateControls(page);
   }
-  bool HasControls() const { return page_ != nullptr; }
   // Work done each time the tool's page comes to the front, after its controls are made.
   virtual void PageShown() {}
 

@@ -54,12 +54,11 @@ void CatalogueTool::CreateControls(Page& page) {
 std::wstring CatalogueTool::DataFile(const wchar_t* name) const { return ::DataFile(host_.AppDir(), name); }
 
 void CatalogueTool::FillCatalogueTree() {
-  const Catalogue& catalogue = catalogue_;
   SendMessageW(Softat, WM_SETREDRAW, FALSE, 0);
   SendMessageW(Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   std::vector<HTREEITEM> items;
-  items.reserve(catalogue.nodes.size());
-  for (const CatalogueNode& node : catalogue.nodes) {
+  items.reserve(catalogue_.nodes.size());
+  for (const CatalogueNode& node : catalogue_.nodes) {
     TVINSERTSTRUCTW insert{};
     insert.hParent = node.parent < 0 ? TVI_ROOT : items[static_cast<size_t>(node.parent)];
     insert.hInsertAfter = TVI_LAST;
