@@ -29,44 +29,24 @@ struct Binding {
   KeyDownAction keyDown;
   bool handCursor = false;
 
-  Binding& OnClick(Action action) {
-    click = std::move(action);
-    return *this;
-  }
-  Binding& OnSelect(Action action) {
-    select = std::move(action);
-    return *this;
-  }
-  Binding& OnMarkChange(Action action) {
-    markChange = std::move(action);
-    return *this;
-  }
-  Binding& OnChange(Action action) {
-    change = std::move(action);
-    return *this;
-  }
-  Binding& OnKeyDown(KeyDownAction action) {
-    keyDown = std::move(action);
-    return *this;
-  }
+  Binding& OnClick(Action action) { return Set(&Binding::click, std::move(action)); }
+  Binding& OnSelect(Action action) { return Set(&Binding::select, std::move(action)); }
+  Binding& OnMarkChange(Action action) { return Set(&Binding::markChange, std::move(action)); }
+  Binding& OnChange(Action action) { return Set(&Binding::change, std::move(action)); }
+  Binding& OnKeyDown(KeyDownAction action) { return Set(&Binding::keyDown, std::move(action)); }
   Binding& OnNotify(UINT code, Notification action) {
     notifications.emplace_back(code, std::move(action));
     return *this;
   }
-  Binding& OnColour(Colour paint) {
-    colour = std::move(paint);
-    return *this;
-  }
-  Binding& OnContextMenu(std::function<void(POINT)> show) {
-    contextMenu = std::move(show);
-    return *this;
-  }
-  Binding& OnKey(KeyFilter filter) {
-    keyFilter = std::move(filter);
-    return *this;
-  }
-  Binding& WithHandCursor() {
-    handCursor = true;
+  Binding& OnColour(Colour paint) { return Set(&Binding::colour, std::move(paint)); }
+  Binding& OnContextMenu(std::function<void(POINT)> show) { return Set(&Binding::contextMenu, std::move(show)); }
+  Binding& OnKey(KeyFilter filter) { return Set(&Binding::keyFilter, std::move(filter)); }
+  Binding& WithHandCursor() { return Set(&Binding::handCursor, true); }
+
+ private:
+  template <typename T>
+  Binding& Set(T Binding::*member, T value) {
+    this->*member = std::move(value);
     return *this;
   }
 };

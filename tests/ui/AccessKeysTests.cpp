@@ -49,11 +49,7 @@ LRESULT CALLBACK CatchClicks(HWND page, UINT message, WPARAM wParam, LPARAM lPar
   return 0;
 }
 
-bool IsSpeedButton(HWND control) {
-  wchar_t windowClass[32] = {};
-  GetClassNameW(control, windowClass, 32);
-  return std::wstring(windowClass) == L"QuoxelSpeedButton";
-}
+bool IsSpeedButton(HWND control) { return IsWindowOfClass(control, L"QuoxelSpeedButton"); }
 
 // Alt and the key typed where the focus is, as the keyboard's translation delivers it.
 void TypeAltKey(wchar_t key) {

@@ -164,9 +164,7 @@ KeyPlan g_plan;
 UINT_PTR g_timer = 0;
 
 BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (IsWindowVisible(window) && std::wstring(className) == L"#32770" && WindowTextOf(window) == g_plan.caption) {
+  if (IsWindowVisible(window) && IsWindowOfClass(window, L"#32770") && WindowTextOf(window) == g_plan.caption) {
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
   }

@@ -270,11 +270,9 @@ std::wstring TipText(HWND tip) {
 
 BOOL CALLBACK FindBalloon(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<BalloonSearch*>(context);
-  wchar_t className[32] = {};
-  GetClassNameW(window, className, 32);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (IsWindowVisible(window) && std::wstring(className) == L"tooltips_class32" && process != GetCurrentProcessId() &&
+  if (IsWindowVisible(window) && IsWindowOfClass(window, TOOLTIPS_CLASSW) && process != GetCurrentProcessId() &&
       TipText(window) == search->text) {
     search->found = true;
     return FALSE;
