@@ -94,6 +94,17 @@ void DoubleClick(HWND window, POINT at) {
   PumpMessages();
 }
 
+void PressWithCtrl(HWND window, WPARAM key, bool shift) {
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(window, WM_KEYDOWN, key, 0);
+  PumpMessages();
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 POINT IconCentre(HWND listView, int position) {
   RECT rect{};
   rect.left = LVIR_ICON;

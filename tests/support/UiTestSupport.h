@@ -34,6 +34,8 @@ void PumpMessages();
 // A click on a tab of a tab control, and a double-click, as the mouse makes them (posted, then delivered).
 void ClickTab(HWND tabControl, int index);
 void DoubleClick(HWND window, POINT at);
+// A key typed with Ctrl (and Shift) held down, posted to the window and delivered.
+void PressWithCtrl(HWND window, WPARAM key, bool shift = false);
 // The middle of the icon at a position of a list view in icon mode, in its client area.
 POINT IconCentre(HWND listView, int position);
 // A click in the middle of a window.

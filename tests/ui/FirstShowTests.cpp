@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Processes.h"
 #include "platform/System.h"
 #include "tests/support/FormTest.h"
 
@@ -20,22 +19,12 @@ enum class Way { Tab, Icon, CtrlTab, TrayMenu };
 
 class FirstShow : public FormTest {
  protected:
+  // The data is read as each way's window is built.
   void SetUp() override {
-    SetTickCounter([] { return 1200000000ULL; });  // the process page's clock without its half-second wait
     WriteBytes(data.File(L"wp.txt"), "C:\\sea.bmp\r\nC:\\hill.jpg\r\n");
     WriteBytes(data.File(L"soft.txt"), "Tools\r\n\tEditor\r\nGames\r\n");
-    FormTest::SetUp();
-  }
-  void TearDown() override {
-    FormTest::TearDown();
-    SetTickCounter(nullptr);
   }
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
-
-  void Restart() {
-    form.reset();
-    FormTest::SetUp();
-  }
   void BringForward(int page, Way way) {
     switch (way) {
       case Way::Tab:
@@ -47,7 +36,7 @@ class FirstShow : public FormTest {
         break;
       case Way::CtrlTab:
         ASSERT_EQ(form->ActivePage(), page - 1);
-        PressCtrlTab();
+        PressWithCtrl(form->Tabit, VK_TAB);
         break;
       case Way::TrayMenu:
         ASSERT_EQ(page, kPageAdministration) << "the tray menu opens that page only";
@@ -55,15 +44,6 @@ class FirstShow : public FormTest {
         PumpMessages();
         break;
     }
-  }
-  void PressCtrlTab() {
-    BYTE keys[256] = {};
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageW(form->Tabit, WM_KEYDOWN, VK_TAB, 0);
-    PumpMessages();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
   }
 
   ScratchDataFolder data{L"first-show"};
@@ -73,23 +53,22 @@ class FirstShow : public FormTest {
 
 TEST_F(FirstShow, EachPageIsMadeWhenFirstBroughtForwardAndShowsTheDataReadAtStart) {
   const std::wstring threshold = std::wstring(L"10") + UserDecimalSeparator() + L"0";
-  TFrmMain* f = nullptr;  // the window of the way being tried
   const std::function<void()> showsStartData[kPageCount] = {
       nullptr,
       [&] {
-        EXPECT_EQ(WindowTextOf(f->Disk().EditAA), threshold);
-        EXPECT_FALSE(ListItems(f->Disk().LstKovot).empty()) << "the page's work ran";
+        EXPECT_EQ(WindowTextOf(form->Disk().EditAA), threshold);
+        EXPECT_FALSE(ListItems(form->Disk().LstKovot).empty()) << "the page's work ran";
       },
-      [&] { EXPECT_TRUE(IsWindowVisible(f->Cleaner().BtnETF)); },
-      [&] { EXPECT_EQ(SendMessageW(f->SoftwareList().Softat, TVM_GETCOUNT, 0, 0), 3); },
-      [&] { EXPECT_EQ(WindowTextOf(f->Alarm().LblAlarmStatus), L"Alarm is OFF"); },
-      [&] { EXPECT_FALSE(IsWindowEnabled(f->Renamer().BtnConv)); },
-      [&] { EXPECT_EQ(WindowTextOf(f->Shutdown().LblShut), L"Timed Shutdown is disabled."); },
+      [&] { EXPECT_TRUE(IsWindowVisible(form->Cleaner().BtnETF)); },
+      [&] { EXPECT_EQ(SendMessageW(form->SoftwareList().Softat, TVM_GETCOUNT, 0, 0), 3); },
+      [&] { EXPECT_EQ(WindowTextOf(form->Alarm().LblAlarmStatus), L"Alarm is OFF"); },
+      [&] { EXPECT_FALSE(IsWindowEnabled(form->Renamer().BtnConv)); },
+      [&] { EXPECT_EQ(WindowTextOf(form->Shutdown().LblShut), L"Timed Shutdown is disabled."); },
       [&] {
-        EXPECT_EQ(ListItems(f->Wallpaper().LstWP), (Lines{L"C:\\sea.bmp", L"C:\\hill.jpg"}));
-        EXPECT_TRUE(IsWindowEnabled(f->Wallpaper().BtnRWP));
+        EXPECT_EQ(ListItems(form->Wallpaper().LstWP), (Lines{L"C:\\sea.bmp", L"C:\\hill.jpg"}));
+        EXPECT_TRUE(IsWindowEnabled(form->Wallpaper().BtnRWP));
       },
-      [&] { EXPECT_FALSE(ListItems(f->Admin().LstProc).empty()) << "the page's work ran"; },
+      [&] { EXPECT_FALSE(ListItems(form->Admin().LstProc).empty()) << "the page's work ran"; },
   };
   const struct {
     Way way;
@@ -100,8 +79,8 @@ TEST_F(FirstShow, EachPageIsMadeWhenFirstBroughtForwardAndShowsTheDataReadAtStar
               {Way::CtrlTab, "Ctrl+Tab", kPageHome + 1},
               {Way::TrayMenu, "tray menu", kPageAdministration}};
   for (const auto& way : ways) {
-    Restart();
-    f = form.get();
+    form.reset();
+    FormTest::SetUp();
     for (int page = way.firstPage; page < kPageCount; ++page) {
       SCOPED_TRACE(std::string("page ") + std::to_string(page) + " by " + way.name);
       ASSERT_EQ(form->PageHandle(page), nullptr) << "made before it was shown";

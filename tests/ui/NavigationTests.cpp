@@ -150,21 +150,14 @@ TEST_F(Navigation, ControlKeysMoveBetweenPagesFromAnyControl) {
                         {kPageAdministration, VK_NEXT, false, kPageHome},
                         {kPageHardDisks, VK_PRIOR, false, kPageHome},
                         {kPageSoftware, VK_TAB, false, kPageAlarm}};
-  BYTE keys[256] = {};
   for (const Case& c : cases) {
     form->SetActivePage(c.from);
-    keys[VK_CONTROL] = 0x80;
-    keys[VK_SHIFT] = c.shift ? 0x80 : 0;
-    SetKeyboardState(keys);
     const int before = work[c.to];
     HWND control = GetNextDlgTabItem(form->PageHandle(c.from), nullptr, FALSE);  // a control of the page
-    PostMessageW(control ? control : form->Tabit, WM_KEYDOWN, c.key, 0);
-    PumpMessages();
+    PressWithCtrl(control ? control : form->Tabit, c.key, c.shift);
     EXPECT_EQ(form->ActivePage(), c.to) << "from page " << c.from;
     EXPECT_EQ(work[c.to], before + 1) << "from page " << c.from;
   }
-  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-  SetKeyboardState(keys);
   form->SetActivePage(kPageHome);
   PostMessageW(form->Kuvakkeet, WM_KEYDOWN, VK_TAB, 0);  // without Ctrl: no page change
   PumpMessages();
