@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/SystemLibrary.h"
@@ -18,11 +19,21 @@ DownloadLimits g_limits;
 constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE |
                                 INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT;
 constexpr int kMostRedirects = 5;
+// Requests are made in HTTP/1.0, to which a server may not answer in chunks (a server compressing on
+// the fly, for one, then sends the file whole, with its length): the URL library reads a chunked body
+// cut off between chunks, or inside one, as if it had ended, so such a body cannot be checked.
+constexpr wchar_t kHttpVersion[] = L"HTTP/1.0";
 
 // The URL library, loaded with the first download.
 struct WinInet {
   decltype(&InternetOpenW) open = SystemFunction<decltype(&InternetOpenW)>(L"wininet.dll", "InternetOpenW");
-  decltype(&InternetOpenUrlW) openUrl = SystemFunction<decltype(&InternetOpenUrlW)>(L"wininet.dll", "InternetOpenUrlW");
+  decltype(&InternetCrackUrlW) crackUrl =
+      SystemFunction<decltype(&InternetCrackUrlW)>(L"wininet.dll", "InternetCrackUrlW");
+  decltype(&InternetConnectW) connect = SystemFunction<decltype(&InternetConnectW)>(L"wininet.dll", "InternetConnectW");
+  decltype(&HttpOpenRequestW) openRequest =
+      SystemFunction<decltype(&HttpOpenRequestW)>(L"wininet.dll", "HttpOpenRequestW");
+  decltype(&HttpSendRequestW) sendRequest =
+      SystemFunction<decltype(&HttpSendRequestW)>(L"wininet.dll", "HttpSendRequestW");
   decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
   decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
   decltype(&InternetCombineUrlW) combineUrl =
@@ -30,7 +41,9 @@ struct WinInet {
   decltype(&InternetCloseHandle) close =
       SystemFunction<decltype(&InternetCloseHandle)>(L"wininet.dll", "InternetCloseHandle");
 
-  bool Loaded() const { return open && openUrl && read && queryInfo && combineUrl && close; }
+  bool Loaded() const {
+    return open && crackUrl && connect && openRequest && sendRequest && read && queryInfo && combineUrl && close;
+  }
 };
 
 const WinInet& Inet() {
@@ -74,58 +87,115 @@ struct BackgroundDownload::Shared {
   std::atomic<DWORD> lastData{GetTickCount()};
   std::atomic<bool> abandoned{false};
   std::mutex mutex;
-  bool finished = false;  // under the mutex, with the two below
+  bool finished = false;  // under the mutex, with the three below
   bool succeeded = false;
   std::string body;
+  std::wstring failure;
 
-  void Finish(bool ok, std::string bytes) {
+  void Succeed(std::string bytes) {
+    std::lock_guard<std::mutex> lock(mutex);
+    finished = succeeded = true;
+    body = std::move(bytes);
+  }
+  void Fail(std::wstring why) {
     std::lock_guard<std::mutex> lock(mutex);
     finished = true;
-    succeeded = ok;
-    body = std::move(bytes);
+    failure = std::move(why);
   }
 };
 
 namespace {
 
-// The body of a 2xx answer, whole and within the size limit.
-bool ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& shared, std::string& body) {
+// "4 MiB", "64 KiB" or "100 bytes": the size limit as a person reads it.
+std::wstring SizeText(std::size_t bytes) {
+  if (bytes % (1024 * 1024) == 0) return std::to_wstring(bytes / (1024 * 1024)) + L" MiB";
+  if (bytes % 1024 == 0) return std::to_wstring(bytes / 1024) + L" KiB";
+  return std::to_wstring(bytes) + L" bytes";
+}
+
+std::wstring DurationText(DWORD milliseconds) {
+  if (milliseconds % 1000 == 0) return std::to_wstring(milliseconds / 1000) + L" seconds";
+  return std::to_wstring(milliseconds) + L" ms";
+}
+
+bool IsChunked(HINTERNET request) {
+  wchar_t coding[64] = {};
+  DWORD size = sizeof coding;
+  return Inet().queryInfo(request, HTTP_QUERY_TRANSFER_ENCODING, coding, &size, nullptr) &&
+         _wcsicmp(coding, L"identity") != 0;
+}
+
+// Reads the body of a 2xx answer, whole and within the size limit; the reason it is not, otherwise.
+std::wstring ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& shared, std::string& body) {
+  if (status < 200 || status >= 300) return L"The server answered with status " + std::to_wstring(status) + L".";
+  if (IsChunked(request)) return L"The server sent the file in chunks, whose end cannot be checked.";
   DWORD announced = 0;
-  if (status < 200 || status >= 300) return false;
-  if (!QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, announced)) return false;  // no end to check
-  if (announced > shared.limits.maxBytes) return false;
+  if (!QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, announced))
+    return L"The server did not give the file's length, so its end cannot be checked.";
+  const std::wstring tooLarge = L"The file is larger than " + SizeText(shared.limits.maxBytes) + L".";
+  if (announced > shared.limits.maxBytes) return tooLarge;
   char buffer[16384];
   for (;;) {
-    if (shared.abandoned) return false;
+    if (shared.abandoned) return L"The download was stopped.";
     DWORD read = 0;
-    if (!Inet().read(request, buffer, sizeof buffer, &read)) return false;
+    if (!Inet().read(request, buffer, sizeof buffer, &read)) return L"The connection broke off.";
     if (read == 0) break;
     shared.lastData = GetTickCount();
     body.append(buffer, read);
-    if (body.size() > shared.limits.maxBytes) return false;
+    if (body.size() > shared.limits.maxBytes) return tooLarge;
   }
-  return body.size() == announced;
+  if (body.size() != announced) return L"The connection closed before the whole file arrived.";
+  return std::wstring();
+}
+
+// Sends a GET for the address in HTTP/1.0 (see kHttpVersion); the request, or null.
+HINTERNET SendRequest(HINTERNET session, const std::wstring& url, std::unique_ptr<InternetHandle>& connection) {
+  wchar_t host[256] = {}, path[2048] = {}, extra[2048] = {};
+  URL_COMPONENTSW parts = {};
+  parts.dwStructSize = sizeof parts;
+  parts.lpszHostName = host;
+  parts.dwHostNameLength = 256;
+  parts.lpszUrlPath = path;
+  parts.dwUrlPathLength = 2048;
+  parts.lpszExtraInfo = extra;
+  parts.dwExtraInfoLength = 2048;
+  if (!Inet().crackUrl(url.c_str(), 0, 0, &parts)) return nullptr;
+  connection = std::make_unique<InternetHandle>(
+      Inet().connect(session, host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection->handle) return nullptr;
+  const std::wstring object = std::wstring(path) + extra;
+  const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0;
+  HINTERNET request = Inet().openRequest(connection->handle, L"GET", object.empty() ? L"/" : object.c_str(),
+                                         kHttpVersion, nullptr, nullptr, kRequestFlags | secure, 0);
+  if (request && !Inet().sendRequest(request, nullptr, 0, nullptr, 0)) {
+    Inet().close(request);
+    return nullptr;
+  }
+  return request;
 }
 
 // Fetches the address, following redirects, and reports the outcome before any handle is closed: the
 // URL layer may read the rest of a refused answer as it closes, and nobody should wait for that.
 void Fetch(const std::wstring& address, BackgroundDownload::Shared& shared) {
-  if (!Inet().Loaded()) return shared.Finish(false, {});
+  if (!Inet().Loaded()) return shared.Fail(L"The system's Internet library could not be loaded.");
   InternetHandle session(Inet().open(L"Quoxel", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-  if (!session.handle) return shared.Finish(false, {});
+  if (!session.handle) return shared.Fail(L"The system's Internet library could not be started.");
   std::wstring url = address;
   for (int redirects = 0;; ++redirects) {
-    InternetHandle request(Inet().openUrl(session.handle, url.c_str(), nullptr, 0, kRequestFlags, 0));
+    std::unique_ptr<InternetHandle> connection;
+    InternetHandle request(SendRequest(session.handle, url, connection));
     DWORD status = 0;
     if (!request.handle || !QueryNumber(request.handle, HTTP_QUERY_STATUS_CODE, status))
-      return shared.Finish(false, {});
+      return shared.Fail(L"The server could not be reached, or gave no answer.");
     if (!IsRedirect(status)) {
       std::string body;
-      const bool whole = ReadBody(request.handle, status, shared, body);
-      return shared.Finish(whole, std::move(body));
+      std::wstring failure = ReadBody(request.handle, status, shared, body);
+      return failure.empty() ? shared.Succeed(std::move(body)) : shared.Fail(std::move(failure));
     }
     url = RedirectTarget(request.handle, url);
-    if (url.empty() || redirects == kMostRedirects || shared.abandoned) return shared.Finish(false, {});
+    if (url.empty()) return shared.Fail(L"The server redirected to an address that is not a web address.");
+    if (redirects == kMostRedirects) return shared.Fail(L"The server redirected too many times.");
+    if (shared.abandoned) return shared.Fail(L"The download was stopped.");
   }
 }
 
@@ -148,9 +218,16 @@ BackgroundDownload::State BackgroundDownload::Poll() {
   }
   if (GetTickCount() - shared_->lastData > shared_->limits.stallMilliseconds) {
     shared_->abandoned = true;
+    stalled_ = L"The server sent no data for " + DurationText(shared_->limits.stallMilliseconds) + L".";
     state_ = State::Failed;
   }
   return state_;
 }
 
 const std::string& BackgroundDownload::Body() const { return shared_->body; }
+
+std::wstring BackgroundDownload::FailureReason() const {
+  if (!stalled_.empty()) return stalled_;
+  std::lock_guard<std::mutex> lock(shared_->mutex);
+  return shared_->failure;
+}

@@ -7,9 +7,9 @@
 
 // A download of one web address into memory on a thread of its own, so that the window goes on
 // answering while it runs. It succeeds only for a whole file: a 2xx answer with a Content-Length that
-// arrived in full (a body whose end cannot be checked, such as a chunked one, is refused), within the
-// size limit, without a pause in the data longer than the stall limit, and nothing of it is written
-// to the URL cache.
+// arrived in full (a body whose end cannot be checked, such as a chunked one, is refused; the request
+// is made in HTTP/1.0 so that a well-behaved server sends none), within the size limit, without a
+// pause in the data longer than the stall limit, and nothing of it is written to the URL cache.
 class BackgroundDownload {
  public:
   enum class State { Running, Succeeded, Failed };
@@ -25,6 +25,8 @@ class BackgroundDownload {
   const std::wstring& Address() const { return address_; }
   // The file's bytes, once it has succeeded.
   const std::string& Body() const;
+  // Once it has failed: which check failed, as a sentence ("The server answered with status 404.").
+  std::wstring FailureReason() const;
 
   struct Shared;
 
@@ -32,6 +34,7 @@ class BackgroundDownload {
   std::wstring address_;
   std::shared_ptr<Shared> shared_;
   State state_ = State::Running;
+  std::wstring stalled_;  // the reason, when the window gave up waiting for data
 };
 
 // The limits every download keeps: no data for stallMilliseconds, or more than maxBytes, fails it.

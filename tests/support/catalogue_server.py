@@ -9,6 +9,9 @@ Serves /<case>/qvr/soft.txt and /<case>/qvr/soft.ini for these cases:
   cut      announces 5000 bytes of catalogue, sends 100 and closes the connection
   chunked     a chunked catalogue cut before its last chunk
   chunkedini  a valid catalogue; chunked links cut after 30 bytes
+  chunkedwhole  a chunked catalogue with its last chunk, sent even to an HTTP/1.0 request
+  compressing   both files chunked to HTTP/1.1 requests and with their length to HTTP/1.0 ones, as a
+                server compressing on the fly does
   html        a valid catalogue; an HTML page as the links, with 200
   binary      random bytes as the catalogue
   huge        announces a 600 MiB catalogue and sends zeros until the client goes
@@ -43,7 +46,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if case == "drip" and name == "soft.txt":
             return self.drip(CATALOGUE)
         if (case == "chunked" and name == "soft.txt") or (case == "chunkedini" and name == "soft.ini"):
-            return self.chunked_cut(CATALOGUE if name == "soft.txt" else LINKS[:30])
+            return self.chunked(CATALOGUE if name == "soft.txt" else LINKS[:30], whole=False)
+        if case == "chunkedwhole" and name == "soft.txt":
+            return self.chunked(CATALOGUE, whole=True)
+        if case == "compressing" and self.request_version != "HTTP/1.0":
+            return self.chunked(CATALOGUE if name == "soft.txt" else LINKS, whole=True)
         if case == "html" and name == "soft.ini":
             return self.answer(200, HTML_PAGE)
         if case == "binary" and name == "soft.txt":
@@ -83,15 +90,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.flush()
             time.sleep(1)
 
-    def chunked_cut(self, body):
+    def chunked(self, body, whole):
         self.send_response(200)
         self.send_header("Transfer-Encoding", "chunked")
         self.end_headers()
         for start in range(0, len(body), 10):
             part = body[start:start + 10]
             self.wfile.write(b"%x\r\n%s\r\n" % (len(part), part))
-        self.wfile.flush()  # and no last chunk
-        self.close_connection = True
+        if whole:
+            self.wfile.write(b"0\r\n\r\n")
+        self.wfile.flush()
+        self.close_connection = not whole
 
     def endless_zeros(self, announced):
         self.send_response(200)

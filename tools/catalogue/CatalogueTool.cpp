@@ -111,7 +111,7 @@ void CatalogueTool::UpdateTimer() {
   updateTimer_.SetEnabled(false);
   EnableWindow(BtnUpdate1, TRUE);
   if (finished->Poll() == BackgroundDownload::State::Failed)
-    throw AppError(L"Error downloading URL: " + finished->Address());
+    throw AppError(L"Error downloading URL: " + finished->Address() + L". " + finished->FailureReason());
   if (step_ == UpdateStep::Catalogue)
     TakeCatalogue(*finished);
   else

@@ -201,11 +201,21 @@ TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
   EXPECT_EQ(CachedCopies(), cachedBefore) << "nothing of the download is left in the URL cache";
 }
 
+// A server that compresses on the fly answers an HTTP/1.1 request in chunks, whose end cannot be
+// checked, and an HTTP/1.0 one with the file's length.
+TEST_F(CataloguePage, AServerThatWouldAnswerInChunksSendsTheWholeFile) {
+  const auto boxes = Update(L"compressing");
+  EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? "" : testing::PrintToString(boxes[0].text));
+  EXPECT_EQ(Tree(), (Lines{L"Updated tools", L"\tNew editor", L"Updated games", L"\tChess"}));
+}
+
 TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
   for (const wchar_t* testCase : {L"missing", L"error"}) {
     const auto boxes = Update(testCase);
     ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(testCase);
-    EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(testCase) + L"/qvr/soft.txt.");
+    const wchar_t* status = testCase[0] == L'm' ? L"404" : L"500";
+    EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(testCase) +
+                                 L"/qvr/soft.txt. The server answered with status " + status + L".");
     ExpectCatalogueUnchanged();
   }
 }
@@ -213,7 +223,8 @@ TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
 TEST_F(CataloguePage, ARefusedConnectionIsADownloadError) {
   const auto boxes = UpdateFrom(L"http://127.0.0.1:1");
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt.");
+  EXPECT_EQ(boxes[0].text,
+            L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt. The server could not be reached, or gave no answer.");
   ExpectCatalogueUnchanged();
 }
 
@@ -227,40 +238,44 @@ TEST_F(CataloguePage, ABadlyIndentedDownloadKeepsTheOldCatalogue) {
 TEST_F(CataloguePage, AFailedSecondDownloadKeepsBothOldFiles) {
   const auto boxes = Update(L"badini");
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"badini") + L"/qvr/soft.ini.");
+  EXPECT_EQ(boxes[0].text,
+            L"Error downloading URL: " + Server(L"badini") + L"/qvr/soft.ini. The server answered with status 404.");
   ExpectCatalogueUnchanged();
 }
 
 TEST_F(CataloguePage, AConnectionCutMidFileIsADownloadError) {
   const auto boxes = Update(L"cut");
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"cut") + L"/qvr/soft.txt.");
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"cut") +
+                               L"/qvr/soft.txt. The connection closed before the whole file arrived.");
   ExpectCatalogueUnchanged();
 }
 
 // What a hostile or broken server sends never replaces a file; the limits are short here.
 TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
   SetDownloadLimits({300, 64 * 1024});
+  const std::wstring chunks = L". The server sent the file in chunks, whose end cannot be checked.";
   struct Case {
     const wchar_t* server;
     const wchar_t* file;
-    const wchar_t* message;  // before the address
+    std::wstring before, after;  // the address
   };
+  const std::wstring error = L"Error downloading URL: ", notAList = L"The file at ";
   const Case cases[] = {
-      {L"chunked", L"soft.txt", L"Error downloading URL: "},  // no end to check
-      {L"chunkedini", L"soft.ini", L"Error downloading URL: "},
-      {L"huge", L"soft.txt", L"Error downloading URL: "},
-      {L"silent", L"soft.txt", L"Error downloading URL: "},
-      {L"redirect", L"soft.txt", L"Error downloading URL: "},  // https answered over the plain connection
-      {L"binary", L"soft.txt", L"The file at "},
-      {L"html", L"soft.ini", L"The file at "},
+      {L"chunked", L"soft.txt", error, chunks},  // cut before its last chunk
+      {L"chunkedwhole", L"soft.txt", error, chunks},
+      {L"chunkedini", L"soft.ini", error, chunks},
+      {L"huge", L"soft.txt", error, L". The file is larger than 64 KiB."},
+      {L"silent", L"soft.txt", error, L". The server sent no data for 300 ms."},
+      // https answered over the plain connection
+      {L"redirect", L"soft.txt", error, L". The server could not be reached, or gave no answer."},
+      {L"binary", L"soft.txt", notAList, L" is not a software list."},
+      {L"html", L"soft.ini", notAList, L" is not a software list."},
   };
   for (const Case& c : cases) {
     const auto boxes = Update(c.server);
     ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(c.server);
-    const std::wstring address = Server(c.server) + L"/qvr/" + c.file;
-    const std::wstring end = c.message[0] == L'T' ? L" is not a software list." : L".";
-    EXPECT_EQ(boxes[0].text, c.message + address + end);
+    EXPECT_EQ(boxes[0].text, c.before + Server(c.server) + L"/qvr/" + c.file + c.after);
     ExpectCatalogueUnchanged();
   }
   SetDownloadLimits();
@@ -304,7 +319,8 @@ TEST_F(CataloguePage, TheRealLimitsHold) {
   boxes = UpdateFrom(Server(L"silent"));
   const auto waited = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"silent") + L"/qvr/soft.txt.");
+  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"silent") +
+                               L"/qvr/soft.txt. The server sent no data for 30 seconds.");
   EXPECT_GE(waited, std::chrono::seconds(30));
   ExpectCatalogueUnchanged();
 }
