@@ -62,6 +62,8 @@ DecodedText Decode(const std::string& bytes, const AnsiDecoder& ansi) {
   if (StartsWith(bytes, kUtf8Mark)) return DecodeUtf8(bytes.substr(kUtf8Mark.size()));
   if (LooksLikeUtf16(bytes, false)) return DecodeUtf16(bytes, false);
   if (LooksLikeUtf16(bytes, true)) return DecodeUtf16(bytes, true);
+  // Editors save UTF-8 without a mark; ANSI text beyond ASCII is hardly ever valid UTF-8 by chance.
+  if (IsUtf8BeyondAscii(bytes)) return {Utf8ToUtf16(bytes), true};
   return {ansi(bytes), true};
 }
 
