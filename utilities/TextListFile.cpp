@@ -98,8 +98,10 @@ std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDec
 std::string EncodeTextList(const std::vector<std::wstring>& lines, const AnsiEncoder& ansi) {
   std::wstring text;
   for (const auto& line : lines) text.append(line).append(L"\r\n");
-  // ANSI bytes that begin like a byte-order mark would read back in another encoding.
-  if (std::optional<std::string> bytes = ansi(text); bytes && !StartsWithByteOrderMark(*bytes))
+  // ANSI bytes that begin like a byte-order mark, or that happen to be UTF-8 beyond ASCII ("Ã©" is
+  // "é" in UTF-8), would read back in another encoding.
+  if (std::optional<std::string> bytes = ansi(text);
+      bytes && !StartsWithByteOrderMark(*bytes) && !IsUtf8BeyondAscii(*bytes))
     return std::move(*bytes);
   return std::string(kUtf8Mark) + Utf16ToUtf8(text);
 }

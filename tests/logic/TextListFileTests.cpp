@@ -173,8 +173,9 @@ TEST(EncodeTextList, FallsBackToUtf8WithItsMarkForTheWholeFile) {
   EXPECT_EQ(Decode(bytes), lines);
 }
 
-TEST(EncodeTextList, AnsiTextThatBeginsLikeAMarkIsWrittenAsUtf8) {
-  for (const Lines& lines : {Lines{L"\u00FF\u00FEx"}, Lines{L"\u00FE\u00FF"}, Lines{L"\u00EF\u00BB\u00BF!"}}) {
+TEST(EncodeTextList, AnsiTextThatWouldReadBackInAnotherEncodingIsWrittenAsUtf8) {
+  for (const Lines& lines : {Lines{L"\u00FF\u00FEx"}, Lines{L"\u00FE\u00FF"}, Lines{L"\u00EF\u00BB\u00BF!"},
+                             Lines{L"C:\\\u00C3\u00A9.jpg"}, Lines{L"\u00EF\u00BB\u0081\b"}}) {
     const std::string bytes = Encode(lines);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << bytes;
     EXPECT_EQ(Decode(bytes), lines);
