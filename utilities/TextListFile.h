@@ -22,5 +22,6 @@ std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDec
 
 // The bytes of a list file: every line followed by CR LF, in the ANSI code page without a byte-order
 // mark when every character has its exact equivalent there and the bytes read back as ANSI, otherwise
-// the whole file in UTF-8 after its byte-order mark. A line holding CR, LF or NUL does not read back as the same line.
+// the whole file in UTF-8 after its byte-order mark. A line holding CR, LF or NUL does not read back
+// as the same line.
 std::string EncodeTextList(const std::vector<std::wstring>& lines, const AnsiEncoder& ansi);

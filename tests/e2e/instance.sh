@@ -71,7 +71,7 @@ for spelling in "Z:${first//\//\\}\quoxel.exe" 'P:\linked\quoxel.exe' "$short\qu
   start_again "$spelling"
 done
 data_state "$first" >"$root/data-after"
-cmp -s "$root/data-before" "$root/data-after" || fail "the second start touched Data: $(diff "$root/data-before" "$root/data-after")"
+cmp -s "$root/data-before" "$root/data-after" || fail "a later start touched Data: $(diff "$root/data-before" "$root/data-after")"
 [ "$(cat "$first/Data/wp.txt")" = $'C:\\kept.bmp\r' ] || fail "the wallpaper list changed: $(cat "$first/Data/wp.txt")"
 
 start_quoxel "$exe" "$root/other" >/dev/null 2>&1
