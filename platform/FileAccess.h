@@ -7,7 +7,8 @@
 #include "platform/FileIdentity.h"
 #include "platform/Handles.h"
 
-// What a path is and what its attributes and sharing allow, for code that deletes files.
+// Where a folder really lies; what a path is and what its attributes and sharing allow, for code that
+// deletes files.
 
 // Where a folder lies: its path with every link on the way resolved, as "\\?\C:\...", and the serial
 // number of its volume, both told by one open of the folder.

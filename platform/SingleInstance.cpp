@@ -1,5 +1,8 @@
 #include "platform/SingleInstance.h"
 
+#include <optional>
+
+#include "platform/FileAccess.h"
 #include "utilities/InstanceName.h"
 
 namespace {
@@ -32,7 +35,12 @@ BOOL CALLBACK MatchInstanceWindow(HWND window, LPARAM context) {
 }  // namespace
 
 std::wstring InstanceName(const std::wstring& programFolder) {
-  return InstanceNameOfFoldedFolder(FoldCase(programFolder));
+  // The path the system resolves for the opened folder is the same whatever spelling led there: short
+  // names, "." and "..", doubled separators, a linked folder, a second drive letter. The volume serial
+  // and file index would do on NTFS, but an index is not unique on every file system (ReFS, some
+  // network shares). A folder that cannot be opened is named by its path as given.
+  const std::optional<FolderLocation> location = LocateFolder(programFolder);
+  return InstanceNameOfFoldedFolder(FoldCase(location ? location->path : programFolder));
 }
 
 InstanceLock::InstanceLock(const std::wstring& name) {

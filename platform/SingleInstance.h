@@ -5,8 +5,9 @@
 
 #include "platform/Handles.h"
 
-// The name shared by the copies of the program started from `programFolder` in this session: the
-// folder as the file system compares it (letter case folded), made into a short name.
+// The name shared by the copies of the program started from `programFolder` in this session, however
+// the folder is spelt: the folder's final path as the system resolves it (letter case folded), made
+// into a short name.
 std::wstring InstanceName(const std::wstring& programFolder);
 
 // Held, for as long as it lives, by the first copy that takes it in the user's session; a copy of the

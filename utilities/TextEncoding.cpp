@@ -1,5 +1,6 @@
 #include "utilities/TextEncoding.h"
 
+#include <optional>
 #include <type_traits>
 
 namespace {
@@ -29,17 +30,17 @@ Utf8Lead ClassifyUtf8Lead(unsigned byte) {
   return {0, 0, 0};
 }
 
-// The code point of the sequence at bytes[i], moving i past it. A broken sequence gives U+FFFD and
+// The code point of the sequence at bytes[i], moving i past it. A broken sequence gives nothing and
 // leaves i at the first byte that does not fit, so that byte starts the next sequence.
-char32_t NextUtf8CodePoint(const std::string& bytes, size_t& i) {
+std::optional<char32_t> NextUtf8CodePoint(const std::string& bytes, size_t& i) {
   const unsigned first = ByteAt(bytes, i++);
   const Utf8Lead lead = ClassifyUtf8Lead(first);
-  if (lead.length == 0) return kReplacement;
+  if (lead.length == 0) return std::nullopt;
   if (lead.length == 1) return first;
   char32_t codePoint = first & (0xFFu >> (lead.length + 1));
   for (int k = 1; k < lead.length; ++k, ++i) {
     const unsigned low = k == 1 ? lead.secondLow : 0x80, high = k == 1 ? lead.secondHigh : 0xBF;
-    if (i >= bytes.size() || ByteAt(bytes, i) < low || ByteAt(bytes, i) > high) return kReplacement;
+    if (i >= bytes.size() || ByteAt(bytes, i) < low || ByteAt(bytes, i) > high) return std::nullopt;
     codePoint = codePoint << 6 | (ByteAt(bytes, i) & 0x3F);
   }
   return codePoint;
@@ -97,8 +98,18 @@ std::wstring Utf16BytesToText(const std::string& bytes, bool bigEndian) {
 
 std::wstring Utf8ToUtf16(const std::string& bytes) {
   std::wstring text;
-  for (size_t i = 0; i < bytes.size();) AppendUtf16(text, NextUtf8CodePoint(bytes, i));
+  for (size_t i = 0; i < bytes.size();) AppendUtf16(text, NextUtf8CodePoint(bytes, i).value_or(kReplacement));
   return text;
+}
+
+bool IsUtf8BeyondAscii(const std::string& bytes) {
+  bool beyondAscii = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const std::optional<char32_t> codePoint = NextUtf8CodePoint(bytes, i);
+    if (!codePoint) return false;
+    beyondAscii |= *codePoint >= 0x80;
+  }
+  return beyondAscii;
 }
 
 std::string Utf16ToUtf8(const std::wstring& text) {

@@ -14,6 +14,9 @@ using AnsiEncoder = std::function<std::optional<std::string>(const std::wstring&
 
 // UTF-8 to UTF-16: each maximal invalid part of a sequence becomes one U+FFFD.
 std::wstring Utf8ToUtf16(const std::string& bytes);
+// True when the bytes are strict UTF-8 (no overlong form, no encoded surrogate, nothing above
+// U+10FFFF, no sequence cut short) and hold at least one sequence of more than one byte.
+bool IsUtf8BeyondAscii(const std::string& bytes);
 // UTF-16 to UTF-8: surrogate pairs become 4-byte sequences, a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(const std::wstring& text);
 // UTF-16 code units stored as bytes in either order; an odd last byte is dropped.

@@ -62,6 +62,8 @@ DecodedText Decode(const std::string& bytes, const AnsiDecoder& ansi) {
   if (StartsWith(bytes, kUtf8Mark)) return DecodeUtf8(bytes.substr(kUtf8Mark.size()));
   if (LooksLikeUtf16(bytes, false)) return DecodeUtf16(bytes, false);
   if (LooksLikeUtf16(bytes, true)) return DecodeUtf16(bytes, true);
+  // Editors save UTF-8 without a mark; ANSI text beyond ASCII is hardly ever valid UTF-8 by chance.
+  if (IsUtf8BeyondAscii(bytes)) return {Utf8ToUtf16(bytes), true};
   return {ansi(bytes), true};
 }
 
@@ -96,8 +98,10 @@ std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDec
 std::string EncodeTextList(const std::vector<std::wstring>& lines, const AnsiEncoder& ansi) {
   std::wstring text;
   for (const auto& line : lines) text.append(line).append(L"\r\n");
-  // ANSI bytes that begin like a byte-order mark would read back in another encoding.
-  if (std::optional<std::string> bytes = ansi(text); bytes && !StartsWithByteOrderMark(*bytes))
+  // ANSI bytes that begin like a byte-order mark, or that happen to be UTF-8 beyond ASCII ("Ã©" is
+  // "é" in UTF-8), would read back in another encoding.
+  if (std::optional<std::string> bytes = ansi(text);
+      bytes && !StartsWithByteOrderMark(*bytes) && !IsUtf8BeyondAscii(*bytes))
     return std::move(*bytes);
   return std::string(kUtf8Mark) + Utf16ToUtf8(text);
 }

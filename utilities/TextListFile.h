@@ -5,11 +5,12 @@
 #include "utilities/TextEncoding.h"
 
 // The program's list files: one entry per line, in the ANSI code page or, when a byte-order mark
-// says so, in UTF-8 or UTF-16.
+// or the bytes themselves say so, in UTF-8 or UTF-16.
 
 // The whole text of a list file, before it is cut into lines: the byte-order mark (UTF-16 LE, UTF-16
-// BE, UTF-8) picks the encoding; without one, UTF-16 is told by its NUL bytes in every other place, and
-// anything else is in the ANSI code page.
+// BE, UTF-8) picks the encoding; without one, UTF-16 is told by its NUL bytes in every other place,
+// UTF-8 by bytes that are all valid UTF-8 with at least one character beyond ASCII, and anything else
+// (ASCII alone included) is in the ANSI code page.
 std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi);
 
 // The lines of a list file, decoded as above. Lines end at CR LF, a lone CR or a lone LF; the last
@@ -20,6 +21,7 @@ std::wstring DecodeListText(const std::string& bytes, const AnsiDecoder& ansi);
 std::vector<std::wstring> DecodeTextList(const std::string& bytes, const AnsiDecoder& ansi, bool* exact = nullptr);
 
 // The bytes of a list file: every line followed by CR LF, in the ANSI code page without a byte-order
-// mark when every character has its exact equivalent there, otherwise the whole file in UTF-8 after
-// its byte-order mark. A line holding CR, LF or NUL does not read back as the same line.
+// mark when every character has its exact equivalent there and the bytes read back as ANSI, otherwise
+// the whole file in UTF-8 after its byte-order mark. A line holding CR, LF or NUL does not read back
+// as the same line.
 std::string EncodeTextList(const std::vector<std::wstring>& lines, const AnsiEncoder& ansi);

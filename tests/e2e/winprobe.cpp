@@ -18,6 +18,7 @@
 //   winprobe tab CAPTION INDEX                 a left click on the page control's tab INDEX
 //   winprobe repaint                           have every window of the desktop drawn anew
 //   winprobe wallpaper [PATH]                  print the desktop wallpaper, or set it (a Wine prefix's own)
+//   winprobe shortpath PATH                    print the path's short (8.3) form
 // A list box's items and a tab's rectangle are read as the user would see them; nothing is clicked by
 // a control id.
 #include <windows.h>
@@ -279,6 +280,13 @@ int Wallpaper(const wchar_t* path) {
   return 0;
 }
 
+int ShortPath(const wchar_t* path) {
+  wchar_t shortPath[MAX_PATH] = {};
+  if (!GetShortPathNameW(path, shortPath, MAX_PATH)) return 1;
+  printf("%s\n", Utf8(shortPath).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -298,5 +306,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"tab" && argc >= 4) return Tab(argv[2], _wtoi(argv[3]));
   if (command == L"repaint") return Repaint();
   if (command == L"wallpaper") return Wallpaper(argc >= 3 ? argv[2] : nullptr);
+  if (command == L"shortpath" && argc >= 3) return ShortPath(argv[2]);
   return 2;
 }

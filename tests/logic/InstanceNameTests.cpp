@@ -11,6 +11,7 @@ TEST(InstanceName, OneFolderWrittenInItsUsualFormsGivesOneName) {
       {L"C:\\DIST\\", L"\\\\?\\C:\\DIST\\"}, {L"\\\\SERVER\\SHARE\\DIST\\", L"\\\\?\\UNC\\SERVER\\SHARE\\DIST"},
       {L"C:\\ÄÖ\\ДИСТ\\", L"C:\\ÄÖ\\ДИСТ"},  {L"C:\\\U0001F600\\", L"C:\\\U0001F600"},
       {longFolder + L"\\", longFolder},
+      {L"\\\\?\\C:\\DIST", L"C:\\DIST\\\\"},  // a final path as the system gives it; a doubled separator
   };
   for (const auto& [one, other] : sameFolder)
     EXPECT_EQ(InstanceNameOfFoldedFolder(one), InstanceNameOfFoldedFolder(other)) << testing::PrintToString(other);
@@ -22,6 +23,7 @@ TEST(InstanceName, OtherFoldersGiveOtherNames) {
       {L"C:\\DIST\\", L"C:\\DIST\\SUB\\"},
       {L"C:\\DIST\\", L"C:\\DIS\\"},
       {L"C:\\ДИСТ\\", L"C:\\ДИСС\\"},
+      {L"C:\\\u0141\\", L"C:\\A\\"},  // one code unit's high byte apart
       {L"C:\\" + std::wstring(300, L'X') + L"\\A", L"C:\\" + std::wstring(300, L'X') + L"\\B"},
   };
   for (const auto& [one, other] : otherFolders)

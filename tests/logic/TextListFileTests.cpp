@@ -44,9 +44,36 @@ TEST(DecodeTextList, TheByteOrderMarkChoosesTheEncoding) {
   EXPECT_EQ(Decode("\xFF\xFE" "a\0\x16\x04\r\0\n\0"s), (Lines{L"a\u0416"}));
   EXPECT_EQ(Decode("\xFE\xFF" "\0a\x04\x16\0\r\0\n"s), (Lines{L"a\u0416"}));
   EXPECT_EQ(Decode("\xEF\xBB\xBF" "a\xD0\x96\r\n"), (Lines{L"a\u0416"}));
-  EXPECT_EQ(Decode("a\xD0\x96\r\n"), (Lines{L"a\x00D0\x0096"})) << "no mark: the ANSI code page";
+  EXPECT_EQ(Decode("a\xD0\xD0\r\n"), (Lines{L"a\x00D0\x00D0"})) << "no mark: the ANSI code page";
   EXPECT_EQ(Decode("\xFF\xFE"), Lines{});
   EXPECT_EQ(Decode("\xEF\xBB\xBF"), Lines{});
+}
+
+TEST(DecodeTextList, WithoutAMarkStrictUtf8BeyondAsciiIsUtf8AndAnythingElseAnsi) {
+  struct Case {
+    std::string bytes;
+    Lines lines;
+    bool ansi;
+  };
+  const Case cases[] = {
+      {"caf\xC3\xA9.jpg\r\nb.jpg\r\n", {L"caf\u00E9.jpg", L"b.jpg"}, false},  // as Notepad saves it
+      {"\xD0\x96\xF0\x9F\x98\x80", {L"\u0416\xD83D\xDE00"}, false},
+      {"caf\xE9.jpg", {L"caf\u00E9.jpg"}, true},                                // Latin-1
+      {"plain.exe", {L"plain.exe"}, true},                                       // ASCII alone
+      {"\xC3\xA9\xC0\xAF", {L"\u00C3\u00A9\u00C0\u00AF"}, true},                   // overlong
+      {"\xC3\xA9\xE2\x82", {L"\u00C3\u00A9\u00E2\u0082"}, true},                   // cut short by the end
+      {"\xC3\xA9\xED\xA0\x80", {L"\u00C3\u00A9\u00ED\u00A0\u0080"}, true},         // encoded surrogate
+      {"\xF4\x90\x80\x80", {L"\u00F4\u0090\u0080\u0080"}, true},                   // above U+10FFFF
+  };
+  for (const Case& c : cases) {
+    bool ansi = false;
+    const auto tellingAnsi = [&ansi](const std::string& bytes) {
+      ansi = true;
+      return Latin1Decode(bytes);
+    };
+    EXPECT_EQ(DecodeTextList(c.bytes, tellingAnsi), c.lines) << testing::PrintToString(c.bytes);
+    EXPECT_EQ(ansi, c.ansi) << testing::PrintToString(c.bytes);
+  }
 }
 
 TEST(DecodeTextList, DropsAnOddTrailingByteOfUtf16) {
@@ -146,8 +173,9 @@ TEST(EncodeTextList, FallsBackToUtf8WithItsMarkForTheWholeFile) {
   EXPECT_EQ(Decode(bytes), lines);
 }
 
-TEST(EncodeTextList, AnsiTextThatBeginsLikeAMarkIsWrittenAsUtf8) {
-  for (const Lines& lines : {Lines{L"\u00FF\u00FEx"}, Lines{L"\u00FE\u00FF"}, Lines{L"\u00EF\u00BB\u00BF!"}}) {
+TEST(EncodeTextList, AnsiTextThatWouldReadBackInAnotherEncodingIsWrittenAsUtf8) {
+  for (const Lines& lines : {Lines{L"\u00FF\u00FEx"}, Lines{L"\u00FE\u00FF"}, Lines{L"\u00EF\u00BB\u00BF!"},
+                             Lines{L"C:\\\u00C3\u00A9.jpg"}, Lines{L"\u00EF\u00BB\u0081\b"}}) {
     const std::string bytes = Encode(lines);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << bytes;
     EXPECT_EQ(Decode(bytes), lines);

@@ -103,16 +103,32 @@ TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
   EXPECT_FALSE(FileExists(folder + L"no such file.txt"));
 }
 
-// Wine and Windows give a device name the attributes of a plain file, and a copy to it succeeds.
 TEST(SingleInstance, AFolderNamedInOtherLettersCaseIsTheSameFolder) {
   const std::pair<std::wstring, std::wstring> sameFolder[] = {
       {L"C:\\Dist\\", L"c:\\DIST"},
       {L"Z:\\tmp\\Äöü\\", L"z:\\TMP\\äÖÜ\\"},
       {L"C:\\Дист\\", L"c:\\дИСТ\\"},
+      {L"C:\\\u0141\\", L"c:\\\u0142\\"},
   };
   for (const auto& [one, other] : sameFolder)
     EXPECT_EQ(InstanceName(one), InstanceName(other)) << testing::PrintToString(other);
   EXPECT_NE(InstanceName(L"C:\\Dist\\"), InstanceName(L"C:\\Dist2\\"));
+  EXPECT_NE(InstanceName(L"C:\\\u0141\\"), InstanceName(L"C:\\A\\"));
+}
+
+TEST(SingleInstance, EverySpellingOfAnExistingFolderGivesOneName) {
+  wchar_t temp[MAX_PATH + 1] = {}, shortPath[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  const std::wstring name = L"Quoxel instance folder " + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folder = temp + name;
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH + 1);
+  EXPECT_NE(shortPath, folder);
+  for (const std::wstring& spelling : {std::wstring(shortPath), folder + L"\\.\\", folder + L"\\..\\" + name,
+                                       std::wstring(temp) + L"\\" + name + L"\\\\"})
+    EXPECT_EQ(InstanceName(spelling), InstanceName(folder + L"\\")) << testing::PrintToString(spelling);
+  EXPECT_NE(InstanceName(folder), InstanceName(temp));
+  RemoveDirectoryW(folder.c_str());
 }
 
 TEST(SingleInstance, OnlyTheFirstHoldsTheLockUntilItGoes) {
@@ -125,6 +141,7 @@ TEST(SingleInstance, OnlyTheFirstHoldsTheLockUntilItGoes) {
   EXPECT_TRUE(InstanceLock(name).IsFirst());
 }
 
+// Wine and Windows give a device name the attributes of a plain file, and a copy to it succeeds.
 TEST(Files, OnlyAFileOnTheDiskCountsAsOneAndNotADeviceUnderAFileName) {
   const std::wstring folder = ExecutableFolder();
   WriteBytes(folder + L"disk-file.1", "x");
