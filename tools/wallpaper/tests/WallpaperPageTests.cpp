@@ -3,8 +3,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <new>
+#include <thread>
+
+#include "platform/TextFiles.h"
 #include "platform/Wallpaper.h"
 #include "tests/support/FormTest.h"
+#include "tools/wallpaper/JpegToBitmap.h"
 #include "tools/wallpaper/WallpaperTool.h"
 #include "tools/wallpaper/tests/JpegSamples.h"
 
@@ -16,6 +22,14 @@ FILETIME LastWrite(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
   return data.ftLastWriteTime;
+}
+
+// The file's size and time of last write, which any write changes.
+std::pair<ULONGLONG, ULONGLONG> Stamp(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+  return {ULONGLONG{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+          ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
 }
 
 class WallpaperPage : public FormTest {
@@ -94,22 +108,22 @@ TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheTrayWithThePageNeverMa
 }
 
 TEST_F(WallpaperPage, AJpegIsConvertedOnceToABitmapBesideIt) {
-  WriteBytes(File(L"beach.jpg"), MakeJpeg(3, 3, 3));
-  WriteList({File(L"beach.jpg")});
+  WriteBytes(File(L"CAMERA.JPG"), MakeJpeg(3, 3, 3));
+  WriteList({File(L"CAMERA.JPG")});
   Start();
   Draw();
-  EXPECT_EQ(wallpapers, Lines{File(L"beach.bmp")});
-  const std::string bitmap = ReadBytes(File(L"beach.bmp"));
+  EXPECT_EQ(wallpapers, Lines{File(L"CAMERA.bmp")});
+  const std::string bitmap = ReadBytes(File(L"CAMERA.bmp"));
   EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsDjpeg(MakeJpeg(3, 3, 3)));
 
-  const FILETIME written = LastWrite(File(L"beach.bmp"));
+  const FILETIME written = LastWrite(File(L"CAMERA.bmp"));
   Sleep(20);
-  WriteBytes(File(L"beach.jpg"), MakeJpeg(5, 5, 3));
+  WriteBytes(File(L"CAMERA.JPG"), MakeJpeg(5, 5, 3));
   Draw();
-  EXPECT_EQ(ReadBytes(File(L"beach.bmp")), bitmap);
-  const FILETIME rewritten = LastWrite(File(L"beach.bmp"));
+  EXPECT_EQ(ReadBytes(File(L"CAMERA.bmp")), bitmap);
+  const FILETIME rewritten = LastWrite(File(L"CAMERA.bmp"));
   EXPECT_EQ(CompareFileTime(&written, &rewritten), 0);
-  EXPECT_EQ(wallpapers, Lines(2, File(L"beach.bmp")));
+  EXPECT_EQ(wallpapers, Lines(2, File(L"CAMERA.bmp")));
 }
 
 TEST_F(WallpaperPage, JpegAndJpgOfOneNameShareOneBitmap) {
@@ -144,15 +158,20 @@ TEST_F(WallpaperPage, AJpegThatCannotBeReadIsReportedAndLeavesNoBitmap) {
 // runs out. Nothing is left behind either way.
 TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
   const std::string jpeg = MakeJpeg(16, 16, 3);
-  const std::wstring tooLarge = L"The picture \"" + File(L"claim.jpg") + L"\" is too large to use as the wallpaper: ";
+  const auto tooLarge = [this](const wchar_t* name) {
+    return L"The picture \"" + File(name) + L"\" is too large to use as the wallpaper: 30000 \u00D7 30000 pixels.";
+  };
   struct Case {
+    const wchar_t* name;
     int width, height;
     std::wstring error;
   };
-  for (const auto& [width, height, error] :
-       {Case{30000, 30000, tooLarge + L"30000 \u00D7 30000 pixels."}, Case{12000, 12000, L"JPEG error #"}}) {
-    WriteBytes(File(L"claim.jpg"), WithClaimedSize(jpeg, width, height));
-    DrawOnly(L"claim.jpg", error);
+  for (const auto& [name, width, height, error] :
+       {Case{L"claim.jpg", 30000, 30000, tooLarge(L"claim.jpg")}, Case{L"CLAIM.JPG", 30000, 30000, tooLarge(L"CLAIM.JPG")},
+        Case{L"claim.Jpeg", 12000, 12000, L"JPEG error #"}}) {
+    WriteBytes(File(name), WithClaimedSize(jpeg, width, height));
+    DrawOnly(name, error);
+    DeleteFileW(File(name).c_str());
     EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << width;
   }
   EXPECT_TRUE(wallpapers.empty());
@@ -197,19 +216,67 @@ TEST_F(WallpaperPage, AFailedSaveShowsItsBoxWhenClosedButNotAtTheEndOfTheSession
   }
 }
 
+// Held open without sharing, out of memory or over the size limit: the end leaves the file untouched.
 TEST_F(WallpaperPage, AListFileThatCannotBeReadAtStartIsLeftAsItWas) {
-  WriteBytes(File(L"wp.txt"), "C:\\kept.bmp\r\n");
-  HANDLE lock = CreateFileW(File(L"wp.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  {
-    BoxRecorder boxes;
-    Start();
-    CloseHandle(lock);
-    ExpectOneError(boxes, L"Cannot open file \"" + data.File(L"wp.txt") + L"\".");
+  const std::wstring list = File(L"wp.txt");
+  enum Failure { kHeldOpen, kOutOfMemory, kOverTheLimit };
+  for (const Failure failure : {kHeldOpen, kOutOfMemory, kOverTheLimit}) {
+    WriteBytes(list, "C:\\kept.bmp\r\n");
+    ScopedHandle holder(CreateFileW(list.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size{};
+    size.QuadPart = kListFileLimit + 1;
+    if (failure == kOverTheLimit)  // sparse: the length is set, nothing written
+      SetFilePointerEx(holder.Get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(holder.Get());
+    if (failure != kHeldOpen) holder.Reset();
+    if (failure == kOutOfMemory) SetTextListFileReader([](const std::wstring&, bool*) -> Lines { throw std::bad_alloc(); });
+    const auto before = Stamp(list);
+    {
+      BoxRecorder boxes;
+      Start();
+      holder.Reset();
+      SetTextListFileReader(nullptr);
+      ExpectOneError(boxes, L"Cannot open file \"" + list + L"\". ");
+      EXPECT_NE(boxes.Calls()[0].text.find(L"The picture list could not be loaded"), std::wstring::npos) << failure;
+    }
+    EXPECT_TRUE(ListItems(Wallpaper().LstWP).empty());
+    AddPictures({File(L"new.bmp")});
+    form.reset();
+    EXPECT_EQ(Stamp(list), before) << failure;
   }
-  EXPECT_TRUE(ListItems(Wallpaper().LstWP).empty());
-  AddPictures({File(L"new.bmp")});
-  form.reset();
-  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\kept.bmp\r\n");
+}
+
+// A scan bomb converts for seconds. Meanwhile another thread, as the user, waits for "Converting...",
+// then asks the window for an answer, presses the button again and picks the tray's "Random Wallpaper"
+// (both ignored), and ends the program: the conversion stops without a trace.
+TEST_F(WallpaperPage, AConversionLeavesTheWindowAnsweringTakesNoSecondPressAndStopsAtTheEnd) {
+  WriteBytes(File(L"bomb.jpg"), ScanBomb(8192, 8192, kJpegScanLimit));
+  WriteList({File(L"bomb.jpg")});
+  for (const auto& [end, wParam] : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_ENDSESSION, TRUE}}) {
+    Start();
+    const HWND window = form->Handle(), button = Wallpaper().BtnRWP;
+    std::atomic<int> answered{0};
+    std::thread user([&, end = end, wParam = wParam] {
+      wchar_t caption[32] = L"";
+      DWORD_PTR result;
+      const auto send = [&result](HWND to, UINT message, WPARAM w, LPARAM l) {
+        return SendMessageTimeoutW(to, message, w, l, SMTO_NORMAL, 5000, &result) != 0;
+      };
+      while (std::wstring(caption) != L"Converting...")
+        if (!send(button, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(caption))) return;
+      answered += send(window, WM_NULL, 0, 0);
+      answered += send(button, BM_CLICK, 0, 0);
+      answered += send(window, WM_COMMAND, kCmdSetanewrandomwallpaper1, 0);
+      answered += send(window, end, wParam, 0);
+    });
+    Draw();
+    user.join();
+    EXPECT_EQ(answered, 4) << end;
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(window)) << end;
+    EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << end;
+    form.reset();
+  }
+  EXPECT_TRUE(wallpapers.empty());
 }
 
 TEST_F(WallpaperPage, TheEndOfTheSessionSavesTheListOnce) {
