@@ -147,8 +147,7 @@ struct JpegToBitmap::Decoder {
   static void MonitorProgress(j_common_ptr info) {
     const std::atomic<bool>* stop = Of(info).stop;
     if (stop && *stop) Leave(info, Escape::Stopped);
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kJpegScanLimit)
-      Leave(info, Escape::TooManyScans);
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kJpegScanLimit) Leave(info, Escape::TooManyScans);
   }
 
   static boolean FillInputBuffer(j_decompress_ptr info) {

@@ -51,11 +51,9 @@ void ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpe
   try {
     JpegToBitmap converter([&jpeg](std::uint8_t* buffer, std::size_t size) { return jpeg.Read(buffer, size); });
     FileBeside bitmap(bitmapPath);
-    converter.WriteBitmap(
-        [&bitmap](std::uint64_t offset, const std::uint8_t* bytes, std::size_t size) {
-          bitmap.WriteAt(offset, bytes, size);
-        },
-        &stop);
+    converter.WriteBitmap([&bitmap](std::uint64_t offset, const std::uint8_t* bytes,
+                                    std::size_t size) { bitmap.WriteAt(offset, bytes, size); },
+                          &stop);
     bitmap.CommitWithoutReplacing();  // a bitmap made meanwhile by another writer is kept
   } catch (const PictureTooLarge& picture) {
     throw AppError(TooLargeMessage(jpegPath, picture));

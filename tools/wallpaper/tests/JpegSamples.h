@@ -108,24 +108,20 @@ inline std::string WithClaimedSize(std::string jpeg, int width, int height) {
   return jpeg;
 }
 
-// A progressive grey JPEG of one DC scan, then `acScans` identical AC scans that each end every band
-// with runs of 16384 blocks. libjpeg takes it without a warning, yet each scan is a pass over every
-// block before the first row. Each Huffman table holds one symbol, coded as the single bit 0: DC
-// difference 0, and EOB14, whose 14 extra bits are 0 here.
+// A progressive grey JPEG of one DC scan, then `acScans` identical AC scans of runs of 16384 empty blocks
+// (EOB14): each scan a pass over every block. Each Huffman table holds one symbol, coded as the bit 0.
 inline std::string ScanBomb(int width, int height, int acScans) {
   const auto bytes = [](std::initializer_list<int> values) { return std::string(values.begin(), values.end()); };
-  const auto zeroBits = [](std::size_t bits) {  // padded with ones, as a scan's last byte is
-    std::string data(bits / 8, '\0');
-    if (bits % 8) data += static_cast<char>(0xFF >> (bits % 8));
-    return data;
+  const auto zeroBits = [](std::size_t bits) {
+    return std::string(bits / 8, '\0') + std::string(bits % 8 > 0, static_cast<char>(0xFF >> bits % 8));
   };
   const std::size_t blocks = static_cast<std::size_t>((width + 7) / 8) * ((height + 7) / 8);
-  std::string jpeg = bytes({0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0}) + std::string(64, '\1');
-  jpeg += bytes({0xFF, 0xC2, 0, 11, 8, height >> 8, height & 0xFF, width >> 8, width & 0xFF, 1, 1, 0x11, 0});
+  std::string jpeg = bytes({0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0}) + std::string(64, '\1') +
+                     bytes({0xFF, 0xC2, 0, 11, 8, height >> 8, height & 0xFF, width >> 8, width & 0xFF, 1, 1, 0x11, 0});
   for (int table : {0x00, 0x10})
     jpeg += bytes({0xFF, 0xC4, 0, 20, table, 1}) + std::string(15, '\0') + bytes({table ? 0xE0 : 0});
   jpeg += bytes({0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 0, 0}) + zeroBits(blocks);
-  const std::string acScan = bytes({0xFF, 0xDA, 0, 8, 1, 1, 0, 1, 63, 0}) + zeroBits((blocks + 16383) / 16384 * 15);
-  for (int i = 0; i < acScans; ++i) jpeg += acScan;
+  for (int i = 0; i < acScans; ++i)
+    jpeg += bytes({0xFF, 0xDA, 0, 8, 1, 1, 0, 1, 63, 0}) + zeroBits((blocks + 16383) / 16384 * 15);
   return jpeg + bytes({0xFF, 0xD9});
 }

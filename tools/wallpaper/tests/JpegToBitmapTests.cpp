@@ -20,10 +20,12 @@ std::string Convert(const std::string& jpeg, const std::atomic<bool>* stop = nul
     return count;
   });
   std::string file;
-  converter.WriteBitmap([&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
-    file.resize(std::max<size_t>(file.size(), offset + size), '?');
-    file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
-  }, stop);
+  converter.WriteBitmap(
+      [&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
+        file.resize(std::max<size_t>(file.size(), offset + size), '?');
+        file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
+      },
+      stop);
   return file;
 }
 
