@@ -172,7 +172,6 @@ std::optional<std::wstring> WallpaperTool::BitmapFor(const std::wstring& jpeg) {
 bool WallpaperTool::ConvertWhileAnswering(const std::wstring& bitmapPath, const std::wstring& jpegPath) {
   const RunningFlag running(converting_);
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the conversion has stopped
-  ShowCaption(kConvertingCaption);
   std::atomic<bool> ended{false};
   bool stopped = false;
   std::exception_ptr failure;
@@ -187,6 +186,7 @@ bool WallpaperTool::ConvertWhileAnswering(const std::wstring& bitmapPath, const 
     }
     ended = true;
   });
+  ShowCaption(kConvertingCaption);
   while (!ended) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
     ProcessPendingMessages(host_.Window());
