@@ -335,6 +335,7 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!wParam) return 0;
       // The process may end without WM_DESTROY; a box would hold the end of the session up.
       SaveWallpaperListSilently();
+      Wallpaper().StopConversion();             // its half-written bitmap goes before the process may end
       if (longWork_ > 0) endRequested_ = true;  // long work stops, and the program ends after it
       return 0;
     case WM_DESTROY:

@@ -26,6 +26,12 @@ FileReader::FileReader(std::wstring path)
   if (!file_) throw AppError(CannotOpenFileMessage(path_, SystemErrorText(GetLastError())));
 }
 
+std::uint64_t FileReader::Size() const {
+  LARGE_INTEGER size{};
+  GetFileSizeEx(file_.Get(), &size);
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
 std::size_t FileReader::Read(void* buffer, std::size_t size) noexcept {
   if (error_ != ERROR_SUCCESS) return 0;
   DWORD read = 0;

@@ -10,6 +10,8 @@ class FileReader {
  public:
   // Throws AppError "Cannot open file ..." with the system's reason.
   explicit FileReader(std::wstring path);
+  // The file's size in bytes as it is now.
+  std::uint64_t Size() const;
   // Reads up to `size` bytes and returns how many: 0 at the end of the file, and after a failure,
   // which ThrowIfFailed reports. Never throws, so that a C library may call it.
   std::size_t Read(void* buffer, std::size_t size) noexcept;

@@ -9,6 +9,8 @@
 
 namespace {
 
+TextListFileReader g_reader;
+
 std::wstring AnsiToWide(const std::string& bytes) {
   if (bytes.empty()) return std::wstring();
   const int size = static_cast<int>(bytes.size());
@@ -79,6 +81,9 @@ class FilesAside {
 
 std::string ReadWholeFile(const std::wstring& path) {
   FileReader file(path);
+  if (file.Size() > kListFileLimit)
+    throw AppError(CannotOpenFileMessage(path, L"It is larger than " + std::to_wstring(kListFileLimit >> 20) +
+                                                   L" MiB, far more than any list the program keeps."));
   std::string bytes;
   char buffer[16384];
   for (std::size_t read; (read = file.Read(buffer, sizeof buffer)) > 0;) bytes.append(buffer, read);
@@ -87,8 +92,11 @@ std::string ReadWholeFile(const std::wstring& path) {
 }
 
 std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact) {
+  if (g_reader) return g_reader(path, exact);
   return DecodeTextList(ReadWholeFile(path), AnsiToWide, exact);
 }
+
+void SetTextListFileReader(TextListFileReader reader) { g_reader = std::move(reader); }
 
 std::wstring DecodeListFileText(const std::string& bytes) { return DecodeListText(bytes, AnsiToWide); }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -6,11 +8,19 @@
 // The program's list files on disk, in the format of utilities/TextListFile.h with the ANSI code page
 // of the system.
 
-// The whole content of a file. Throws AppError "Cannot open file ..." with the system's reason.
+// The largest list file read: far beyond any list the program keeps, and well within what a 32-bit
+// process can hold with its decoded text.
+constexpr std::uint64_t kListFileLimit = std::uint64_t{64} << 20;
+
+// The whole content of a file of at most kListFileLimit bytes. Throws AppError "Cannot open file ..."
+// with the system's reason, or saying that the file is too large, before reading it.
 std::string ReadWholeFile(const std::wstring& path);
-// The lines of the file. Throws AppError "Cannot open file ..." with the system's reason. `exact`
-// tells whether the file may be written again without losing any of its text (see DecodeTextList).
+// The lines of the file, read as ReadWholeFile reads it. Throws as it does. `exact` tells whether the
+// file may be written again without losing any of its text (see DecodeTextList).
 std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact = nullptr);
+// Tests give ReadTextListFile's answers, or its failures; an empty reader brings the files back.
+using TextListFileReader = std::function<std::vector<std::wstring>(const std::wstring& path, bool* exact)>;
+void SetTextListFileReader(TextListFileReader reader);
 
 // A list file's bytes decoded as ReadTextListFile decodes them: the whole text, and its lines.
 std::wstring DecodeListFileText(const std::string& bytes);

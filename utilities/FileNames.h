@@ -2,7 +2,7 @@
 #include <string>
 
 // Parts of a full path. Extensions are compared exactly, letter case included, wherever the program
-// tests one.
+// tests one, but for the wallpaper's ".jpg" and ".jpeg", which cameras write in capitals.
 
 // Everything up to and including the last "\" or ":"; empty when there is neither.
 std::wstring FolderPart(const std::wstring& path);

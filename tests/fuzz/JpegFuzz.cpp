@@ -1,6 +1,6 @@
 // Coverage-guided fuzzing of the JPEG-to-bitmap conversion: any bytes either give a whole bitmap file,
 // every write inside the planned file and all of them together exactly its size, or are refused with
-// JpegError or PictureTooLarge. The bitmaps are kept small so that libFuzzer's memory limit holds.
+// JpegError, PictureTooLarge or TooManyScans. The bitmaps are kept small so that libFuzzer's memory limit holds.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (written != fileSize) std::abort();
   } catch (const JpegError&) {
   } catch (const PictureTooLarge&) {
+  } catch (const TooManyScans&) {
   }
   return 0;
 }

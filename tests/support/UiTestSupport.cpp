@@ -10,6 +10,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
+#include "platform/TextFiles.h"
 #include "platform/Wallpaper.h"
 #include "ui/Controls.h"
 
@@ -36,6 +37,7 @@ void InstallTestGuards() {
   });
   SetClockReader(nullptr);
   SetPauseTaker(nullptr);
+  SetTextListFileReader(nullptr);
   // A forced request that got through would end the test program with a passing status.
   SetExitWindowsTaker([](UINT flags, bool) {
     ADD_FAILURE() << "unexpected request to end the session, flags " << flags;

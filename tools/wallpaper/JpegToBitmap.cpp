@@ -35,6 +35,30 @@ bool IsDamageWarning(int code) {
   }
 }
 
+// What is wrong, in words, for the refusals pictures meet in practice; libjpeg's own text for the rest.
+std::string Explanation(j_common_ptr info) {
+  const int code = info->err->msg_code;
+  switch (code) {
+    case JERR_NO_BACKING_STORE:  // its memory limit reached
+    case JERR_OUT_OF_MEMORY:
+      return "The picture is too large to convert in the memory the program allows.";
+    case JWRN_JPEG_EOF:
+    case JERR_INPUT_EMPTY:
+    case JERR_INPUT_EOF:
+      return "The file ends before the picture does.";
+    case JERR_NO_SOI:
+      return "The file is not a JPEG picture.";
+    case JERR_BAD_PRECISION:
+    case JERR_SOF_UNSUPPORTED:
+      return "The picture is stored in a kind of JPEG that the program cannot read.";
+    default:
+      if (IsDamageWarning(code)) return "The picture's data is damaged.";
+      char text[JMSG_LENGTH_MAX];
+      info->err->format_message(info, text);
+      return std::string(text) + ".";
+  }
+}
+
 // The stored inks of a CMYK JPEG are inverted (255: no ink); each one is taken with the black as
 // djpeg's bitmap writer takes it: round(ink × black / 255).
 std::uint8_t CombineWithBlack(unsigned ink, unsigned black) {
@@ -68,14 +92,20 @@ void ChooseOutput(jpeg_decompress_struct& info) {
 }  // namespace
 
 // libjpeg reports a fatal error, and here a damage warning too, by a call that must not return: it
-// jumps back into Guarded, which turns it into JpegError. Only libjpeg's own frames lie between.
+// jumps back into Guarded, which turns it into JpegError. The progress monitor, which libjpeg calls
+// for each row of blocks it takes in or gives out, leaves the same way when the conversion is to stop
+// or the scans are too many. Only libjpeg's own frames lie between.
 struct JpegToBitmap::Decoder {
+  enum class Escape { Refused, TooManyScans, Stopped };
+
   explicit Decoder(JpegReader reader) : read(std::move(reader)), buffer(kReadChunk) {
     info.err = jpeg_std_error(&errors);
     errors.error_exit = ErrorExit;
     errors.emit_message = EmitMessage;
     info.client_data = this;
     Guarded([this] { jpeg_create_decompress(&info); });
+    progress.progress_monitor = MonitorProgress;
+    info.progress = &progress;
     info.mem->max_memory_to_use = kDecoderMemoryLimit;
     source.init_source = [](j_decompress_ptr) {};
     source.fill_input_buffer = FillInputBuffer;
@@ -90,14 +120,34 @@ struct JpegToBitmap::Decoder {
 
   template <typename LibjpegCalls>
   void Guarded(LibjpegCalls calls) {
-    if (setjmp(escape)) throw JpegError(errors.msg_code);
+    if (setjmp(escape)) ThrowEscape();
     calls();
   }
 
+  [[noreturn]] void ThrowEscape() {
+    switch (escapeReason) {
+      case Escape::Stopped:
+        throw ConversionStopped();
+      case Escape::TooManyScans:
+        throw TooManyScans();
+      default:
+        throw JpegError(errors.msg_code, Explanation(reinterpret_cast<j_common_ptr>(&info)));
+    }
+  }
+
   static Decoder& Of(j_common_ptr info) { return *static_cast<Decoder*>(info->client_data); }
-  static void ErrorExit(j_common_ptr info) { std::longjmp(Of(info).escape, 1); }
+  [[noreturn]] static void Leave(j_common_ptr info, Escape reason) {
+    Of(info).escapeReason = reason;
+    std::longjmp(Of(info).escape, 1);
+  }
+  static void ErrorExit(j_common_ptr info) { Leave(info, Escape::Refused); }
   static void EmitMessage(j_common_ptr info, int level) {
     if (level < 0 && IsDamageWarning(info->err->msg_code)) ErrorExit(info);
+  }
+  static void MonitorProgress(j_common_ptr info) {
+    const std::atomic<bool>* stop = Of(info).stop;
+    if (stop && *stop) Leave(info, Escape::Stopped);
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kJpegScanLimit) Leave(info, Escape::TooManyScans);
   }
 
   static boolean FillInputBuffer(j_decompress_ptr info) {
@@ -122,7 +172,10 @@ struct JpegToBitmap::Decoder {
   jpeg_decompress_struct info{};
   jpeg_error_mgr errors{};
   jpeg_source_mgr source{};
+  jpeg_progress_mgr progress{};
   std::jmp_buf escape{};
+  Escape escapeReason = Escape::Refused;
+  const std::atomic<bool>* stop = nullptr;
   JpegReader read;
   std::vector<JOCTET> buffer;
 };
@@ -144,8 +197,9 @@ JpegToBitmap::JpegToBitmap(JpegReader read, std::uint64_t limit)
 
 JpegToBitmap::~JpegToBitmap() = default;
 
-void JpegToBitmap::WriteBitmap(const BitmapWriter& write) {
+void JpegToBitmap::WriteBitmap(const BitmapWriter& write, const std::atomic<bool>* stop) {
   jpeg_decompress_struct& info = decoder_->info;
+  decoder_->stop = stop;
   decoder_->Guarded([&info] { jpeg_start_decompress(&info); });
   // One component asked for 236 colours gets exactly 236 levels.
   std::vector<std::uint8_t> palette;

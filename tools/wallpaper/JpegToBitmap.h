@@ -1,11 +1,17 @@
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "utilities/BitmapFile.h"
+
+// More scans than this in a progressive JPEG are refused: each scan is a pass over every block of the
+// picture before its first row comes out, and no encoder writes nearly as many.
+constexpr int kJpegScanLimit = 500;
 
 // Reads up to `size` bytes of the JPEG into `buffer` and returns how many, 0 at its end. libjpeg calls
 // it, so it must not throw: a reader that fails returns 0 and keeps the failure for its owner.
@@ -13,10 +19,11 @@ using JpegReader = std::function<std::size_t(std::uint8_t* buffer, std::size_t s
 // Writes bytes of the bitmap file at their offset. It may throw: it is never called from libjpeg.
 using BitmapWriter = std::function<void(std::uint64_t offset, const std::uint8_t* bytes, std::size_t size)>;
 
-// libjpeg refused the picture, or its data is damaged or ends early; `Code()` is libjpeg's message number.
+// libjpeg refused the picture, or its data is damaged or ends early; `Code()` is libjpeg's message number
+// and `what()` says in words what is wrong.
 class JpegError : public std::runtime_error {
  public:
-  explicit JpegError(int code) : std::runtime_error("JPEG error"), code_(code) {}
+  JpegError(int code, const std::string& explanation) : std::runtime_error(explanation), code_(code) {}
   int Code() const { return code_; }
 
  private:
@@ -36,6 +43,18 @@ class PictureTooLarge : public std::runtime_error {
   std::uint32_t height_;
 };
 
+// The JPEG is progressive and has more than kJpegScanLimit scans.
+class TooManyScans : public std::runtime_error {
+ public:
+  TooManyScans() : std::runtime_error("too many scans") {}
+};
+
+// The conversion was asked to stop before it ended.
+class ConversionStopped : public std::runtime_error {
+ public:
+  ConversionStopped() : std::runtime_error("conversion stopped") {}
+};
+
 // Turns a JPEG into an uncompressed bitmap file a row at a time, so that neither the JPEG nor the
 // picture is ever held whole. Colour pictures give 24 bits per pixel, exactly libjpeg's best-quality
 // pixels (CMYK ones combined with their black); greyscale ones 8 bits, with libjpeg's one-pass
@@ -51,8 +70,9 @@ class JpegToBitmap {
 
   const BitmapLayout& Layout() const { return layout_; }
   // Decodes the picture and writes every byte of the bitmap file: the header, then each row as it is
-  // decoded. Throws JpegError when the data turns out damaged or cut off, with part of it written.
-  void WriteBitmap(const BitmapWriter& write);
+  // decoded. Throws JpegError when the data turns out damaged or cut off, TooManyScans, or
+  // ConversionStopped soon after `stop` turns true (another thread may set it), with part of it written.
+  void WriteBitmap(const BitmapWriter& write, const std::atomic<bool>* stop = nullptr);
 
  private:
   struct Decoder;  // libjpeg's state, whose header clashes with the system's

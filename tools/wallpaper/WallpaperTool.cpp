@@ -1,6 +1,9 @@
 // "Wallpaper changer" page: the picture list, its file, and the random wallpaper.
 #include "tools/wallpaper/WallpaperTool.h"
 
+#include <exception>
+
+#include "platform/Boxes.h"
 #include "platform/FileStreams.h"
 #include "platform/Files.h"
 #include "platform/System.h"
@@ -14,9 +17,53 @@
 
 namespace {
 
+constexpr wchar_t kRandomCaption[] = L"Set random wallpaper";
+constexpr wchar_t kConvertingCaption[] = L"Converting...";
+constexpr DWORD kAnswerIntervalMs = 10;
+
+// ".jpg" and ".jpeg" in any letter case: cameras name their pictures "IMG_0001.JPG".
+bool IsJpegFileName(const std::wstring& path) {
+  std::wstring extension = FileExtension(path);
+  for (wchar_t& c : extension)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  return extension == L".jpg" || extension == L".jpeg";
+}
+
 std::wstring TooLargeMessage(const std::wstring& jpegPath, const PictureTooLarge& picture) {
   return L"The picture \"" + jpegPath + L"\" is too large to use as the wallpaper: " +
          std::to_wstring(picture.Width()) + L" \u00D7 " + std::to_wstring(picture.Height()) + L" pixels.";
+}
+
+std::wstring TooManyScansMessage(const std::wstring& jpegPath) {
+  return L"The picture \"" + jpegPath + L"\" is not used as the wallpaper: it is stored in more than " +
+         std::to_wstring(kJpegScanLimit) + L" scans, far more than any camera or program writes, and would take " +
+         L"minutes to convert.";
+}
+
+std::wstring ListNotLoadedMessage(const std::wstring& reason) {
+  return ErrorBoxText(reason) + L" The picture list could not be loaded, and its file is left as it is.";
+}
+
+// Row by row from the JPEG into a new file beside the bitmap's place, which it takes only once whole;
+// what was written is removed when the conversion fails or stops. Runs on the conversion's thread.
+void ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpegPath, const std::atomic<bool>& stop) {
+  FileReader jpeg(jpegPath);
+  try {
+    JpegToBitmap converter([&jpeg](std::uint8_t* buffer, std::size_t size) { return jpeg.Read(buffer, size); });
+    FileBeside bitmap(bitmapPath);
+    converter.WriteBitmap([&bitmap](std::uint64_t offset, const std::uint8_t* bytes,
+                                    std::size_t size) { bitmap.WriteAt(offset, bytes, size); },
+                          &stop);
+    bitmap.CommitWithoutReplacing();  // a bitmap made meanwhile by another writer is kept
+  } catch (const PictureTooLarge& picture) {
+    throw AppError(TooLargeMessage(jpegPath, picture));
+  } catch (const TooManyScans&) {
+    throw AppError(TooManyScansMessage(jpegPath));
+  } catch (const JpegError& error) {
+    jpeg.ThrowIfFailed();  // the data stopped because the file could not be read
+    throw AppError(L"JPEG error #" + std::to_wstring(error.Code()) + L" in \"" + jpegPath + L"\": " +
+                   WidenMessage(error.what()));
+  }
 }
 
 }  // namespace
@@ -42,8 +89,9 @@ void WallpaperTool::CreateControls(Page& page) {
                       OnClick([this] { BtnMUp2Click(); }));
   BtnMD2 = page.Bind(CreateSpeedButton(SH10, L"Move Selected Down", {376, 204, 209, 22}, 0, font, L'D'),
                      OnClick([this] { BtnMD2Click(); }));
-  BtnRWP = page.Bind(CreateSpeedButton(SH10, L"Set random wallpaper", {376, 280, 209, 25}, 0, font, L'W'),
+  BtnRWP = page.Bind(CreateSpeedButton(SH10, kRandomCaption, {376, 280, 209, 25}, 0, font, L'W'),
                      OnClick([this] { BtnRWPClick(); }));
+  if (converting_) ShowCaption(kConvertingCaption);  // the tray's conversion goes on
   for (HWND button : {BtnWRem, BtnMUp2, BtnMD2, BtnRWP}) EnableWindow(button, FALSE);
   pictures_.Show(LstWP, BtnWRem, BtnMUp2, BtnMD2);
   ApplyRandomWallpaperRule();
@@ -56,16 +104,29 @@ void WallpaperTool::ApplyRandomWallpaperRule() { EnableWindow(BtnRWP, pictures_.
 void WallpaperTool::LoadWallpaperList() {
   const std::wstring path = ListFile();
   if (!FileExists(path)) return;
-  RunHandler(host_.Window(), [this, &path] {
-    try {
-      bool exact = true;
-      pictures_.SetEntries(ReadTextListFile(path, &exact));
-      if (!exact) throw AppError(CannotChangeListFileMessage(path));
-    } catch (const AppError&) {
-      listUnreadable_ = true;
-      throw;
-    }
-  });
+  if (const std::optional<std::wstring> failure = ReadListFile(path)) {
+    listUnreadable_ = true;
+    ShowErrorBox(host_.Window(), *failure);
+  }
+}
+
+std::optional<std::wstring> WallpaperTool::ReadListFile(const std::wstring& path) {
+  bool exact = true;
+  try {
+    pictures_.SetEntries(ReadTextListFile(path, &exact));
+  } catch (const AppError& error) {
+    return ListNotLoadedMessage(error.Message());
+  } catch (const std::exception& error) {  // out of memory above all
+    return ListNotLoadedMessage(CannotOpenFileMessage(path, StandardExceptionText(error)));
+  }
+  if (!exact) return CannotChangeListFileMessage(path);
+  return std::nullopt;
+}
+
+void WallpaperTool::StopConversion() {
+  if (!conversion_.joinable()) return;
+  stopConversion_ = true;
+  conversion_.join();
 }
 
 void WallpaperTool::SaveWallpaperListOnce() {
@@ -91,38 +152,52 @@ void WallpaperTool::BtnMUp2Click() { pictures_.MoveCurrent(-1); }
 void WallpaperTool::BtnMD2Click() { pictures_.MoveCurrent(+1); }
 
 void WallpaperTool::BtnRWPClick() {
+  if (converting_) return;  // a press, or the tray's command, while the conversion pumps messages
   const std::vector<std::wstring> entries = pictures_.Entries();
   if (entries.empty()) return;
-  std::wstring picture = entries[host_.Random().Below(static_cast<std::uint32_t>(entries.size()))];
-  picture = BitmapFor(picture, L".jpeg");
-  picture = BitmapFor(picture, L".jpg");
-  SetDesktopWallpaper(picture);
+  const std::wstring& picture = entries[host_.Random().Below(static_cast<std::uint32_t>(entries.size()))];
+  const std::optional<std::wstring> shown = IsJpegFileName(picture) ? BitmapFor(picture) : picture;
+  if (shown) SetDesktopWallpaper(*shown);
 }
 
 // As the button, which is enabled while there are pictures: the page need not have been made.
 void WallpaperTool::Setanewrandomwallpaper1Click() { BtnRWPClick(); }
 
-std::wstring WallpaperTool::BitmapFor(const std::wstring& picture, const wchar_t* jpegExtension) {
-  if (FileExtension(picture) != jpegExtension) return picture;
-  const std::wstring bitmap = ChangeFileExtension(picture, L".bmp");
-  if (IsPathAbsent(bitmap)) ConvertJpegToBitmap(bitmap, picture);
+std::optional<std::wstring> WallpaperTool::BitmapFor(const std::wstring& jpeg) {
+  const std::wstring bitmap = ChangeFileExtension(jpeg, L".bmp");
+  if (IsPathAbsent(bitmap) && !ConvertWhileAnswering(bitmap, jpeg)) return std::nullopt;
   return bitmap;
 }
 
-// Row by row from the JPEG into a new file beside the bitmap's place, which it takes only once whole.
-void WallpaperTool::ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpegPath) {
-  FileReader jpeg(jpegPath);
-  try {
-    JpegToBitmap converter([&jpeg](std::uint8_t* buffer, std::size_t size) { return jpeg.Read(buffer, size); });
-    FileBeside bitmap(bitmapPath);
-    converter.WriteBitmap([&bitmap](std::uint64_t offset, const std::uint8_t* bytes, std::size_t size) {
-      bitmap.WriteAt(offset, bytes, size);
-    });
-    bitmap.CommitWithoutReplacing();  // a bitmap made meanwhile by another writer is kept
-  } catch (const PictureTooLarge& picture) {
-    throw AppError(TooLargeMessage(jpegPath, picture));
-  } catch (const JpegError& error) {
-    jpeg.ThrowIfFailed();  // the data stopped because the file could not be read
-    throw AppError(L"JPEG error #" + std::to_wstring(error.Code()));
+bool WallpaperTool::ConvertWhileAnswering(const std::wstring& bitmapPath, const std::wstring& jpegPath) {
+  const RunningFlag running(converting_);
+  const LongWork longWork(host_);  // closing the window meanwhile takes effect once the conversion has stopped
+  std::atomic<bool> ended{false};
+  bool stopped = false;
+  std::exception_ptr failure;
+  stopConversion_ = false;
+  conversion_ = std::thread([&] {
+    try {
+      ConvertJpegToBitmap(bitmapPath, jpegPath, stopConversion_);
+    } catch (const ConversionStopped&) {
+      stopped = true;
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    ended = true;
+  });
+  ShowCaption(kConvertingCaption);
+  while (!ended) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
+    ProcessPendingMessages(host_.Window());
+    if (host_.EndRequested()) stopConversion_ = true;
   }
+  if (conversion_.joinable()) conversion_.join();  // unless the end of the session has waited for it
+  ShowCaption(kRandomCaption);
+  if (failure) std::rethrow_exception(failure);
+  return !stopped;
+}
+
+void WallpaperTool::ShowCaption(const wchar_t* caption) {
+  if (BtnRWP) SetWindowTextW(BtnRWP, caption);
 }

@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/FileDialogs.h"
 #include "ui/OrderedFileList.h"
@@ -21,12 +24,15 @@ class WallpaperTool : public Tool {
   FileDialog Avaaja3;
 
   // Loads the list from Data\wp.txt when the file exists, as the program starts; the page's list shows
-  // it when made. A file that is there but cannot be read is reported and then left alone at the end, so that its
-  // entries survive.
+  // it when made. A file that is there but cannot be read whole, for whatever reason, is reported and
+  // then left alone at the end, so that its entries survive.
   void LoadWallpaperList();
   // Saves the list to Data\wp.txt, as the program or the Windows session ends; the first call saves,
   // later ones do nothing.
   void SaveWallpaperListOnce();
+  // Stops a JPEG conversion under way and waits until its thread has removed what it wrote: the end of
+  // the session may end the process as soon as its window has answered.
+  void StopConversion();
 
   // Handlers.
   void BtnAddWClick();
@@ -40,13 +46,21 @@ class WallpaperTool : public Tool {
  private:
   void CreateControls(Page& page) override;
   std::wstring ListFile() const;
+  // Why the list file could not be read whole; nothing once its entries are the list's.
+  std::optional<std::wstring> ReadListFile(const std::wstring& path);
   void ApplyRandomWallpaperRule();
-  // The bitmap to show for the picture: for the JPEG extension given, the ".bmp" beside it, made now
-  // when there is none yet; otherwise the picture itself.
-  std::wstring BitmapFor(const std::wstring& picture, const wchar_t* jpegExtension);
-  void ConvertJpegToBitmap(const std::wstring& bitmapPath, const std::wstring& jpegPath);
+  // The bitmap to show for a JPEG: the ".bmp" beside it, made now when there is none yet; nothing when
+  // the conversion was stopped.
+  std::optional<std::wstring> BitmapFor(const std::wstring& jpeg);
+  // Converts on a thread of its own while the window answers; closing the window, Exit or the end of
+  // the session stops it. False when stopped.
+  bool ConvertWhileAnswering(const std::wstring& bitmapPath, const std::wstring& jpegPath);
+  void ShowCaption(const wchar_t* caption);
 
   OrderedFileList pictures_;
   bool listUnreadable_ = false;
   bool saved_ = false;
+  bool converting_ = false;
+  std::thread conversion_;
+  std::atomic<bool> stopConversion_{false};
 };

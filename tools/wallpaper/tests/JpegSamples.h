@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -105,4 +106,22 @@ inline std::string WithClaimedSize(std::string jpeg, int width, int height) {
   const int values[] = {height >> 8, height & 0xFF, width >> 8, width & 0xFF};
   for (int i = 0; i < 4; ++i) jpeg[at + 5 + i] = static_cast<char>(values[i]);
   return jpeg;
+}
+
+// A progressive grey JPEG of one DC scan, then `acScans` identical AC scans of runs of 16384 empty blocks
+// (EOB14): each scan a pass over every block. Each Huffman table holds one symbol, coded as the bit 0.
+inline std::string ScanBomb(int width, int height, int acScans) {
+  const auto bytes = [](std::initializer_list<int> values) { return std::string(values.begin(), values.end()); };
+  const auto zeroBits = [](std::size_t bits) {
+    return std::string(bits / 8, '\0') + std::string(bits % 8 > 0, static_cast<char>(0xFF >> bits % 8));
+  };
+  const std::size_t blocks = static_cast<std::size_t>((width + 7) / 8) * ((height + 7) / 8);
+  std::string jpeg = bytes({0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0}) + std::string(64, '\1') +
+                     bytes({0xFF, 0xC2, 0, 11, 8, height >> 8, height & 0xFF, width >> 8, width & 0xFF, 1, 1, 0x11, 0});
+  for (int table : {0x00, 0x10})
+    jpeg += bytes({0xFF, 0xC4, 0, 20, table, 1}) + std::string(15, '\0') + bytes({table ? 0xE0 : 0});
+  jpeg += bytes({0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 0, 0}) + zeroBits(blocks);
+  for (int i = 0; i < acScans; ++i)
+    jpeg += bytes({0xFF, 0xDA, 0, 8, 1, 1, 0, 1, 63, 0}) + zeroBits((blocks + 16383) / 16384 * 15);
+  return jpeg + bytes({0xFF, 0xD9});
 }

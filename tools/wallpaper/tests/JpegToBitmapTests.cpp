@@ -10,18 +10,22 @@
 
 namespace {
 
-// The whole bitmap file, from the JPEG served in pieces of at most 1000 bytes, as a file is read.
-std::string Convert(const std::string& jpeg) {
+// The whole bitmap file, from the JPEG served in pieces of at most 1000 bytes, as a file is read. It
+// grows as written: a picture refused before its first row takes no memory here.
+std::string Convert(const std::string& jpeg, const std::atomic<bool>* stop = nullptr) {
   JpegToBitmap converter([&jpeg, at = size_t{0}](std::uint8_t* buffer, size_t size) mutable {
     const size_t count = std::min({size, jpeg.size() - at, size_t{1000}});
     std::copy_n(jpeg.data() + at, count, buffer);
     at += count;
     return count;
   });
-  std::string file(converter.Layout().fileSize, '?');
-  converter.WriteBitmap([&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
-    file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
-  });
+  std::string file;
+  converter.WriteBitmap(
+      [&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
+        file.resize(std::max<size_t>(file.size(), offset + size), '?');
+        file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
+      },
+      stop);
   return file;
 }
 
@@ -52,12 +56,24 @@ TEST(JpegToBitmap, DamagedOrCutDataIsRefusedWithLibjpegsNumber) {
         Case{progressive.substr(0, progressive.size() * 3 / 4), JWRN_JPEG_EOF}, Case{resync, JWRN_MUST_RESYNC},
         Case{jpeg.substr(0, scan) + "\x12\x34" + jpeg.substr(scan), JWRN_EXTRANEOUS_DATA},
         Case{WithClaimedSize(progressive, 1000, 1000), JWRN_HIT_MARKER}, Case{twelveBits, JERR_BAD_PRECISION},
-        Case{"not a picture", JERR_NO_SOI}, Case{WithClaimedSize(jpeg, 0, 16), JERR_EMPTY_IMAGE}}) {
+        Case{"not a picture", JERR_NO_SOI}, Case{WithClaimedSize(jpeg, 0, 16), JERR_EMPTY_IMAGE},
+        Case{WithClaimedSize(progressive, 16000, 16000), JERR_NO_BACKING_STORE}}) {
     try {
       Convert(damaged);
       ADD_FAILURE() << code << " not seen";
     } catch (const JpegError& error) {
       EXPECT_EQ(error.Code(), code);
+      if (code == JERR_NO_BACKING_STORE) {  // libjpeg's text says "Backing store not supported"
+        EXPECT_STREQ(error.what(), "The picture is too large to convert in the memory the program allows.");
+      }
     }
   }
+}
+
+// 1 DC and 499 AC scans are the most taken; the scan after them is refused before any row comes out.
+TEST(JpegToBitmap, AProgressiveJpegOfMoreThan500ScansIsRefusedAndAConversionStopsWhenAsked) {
+  EXPECT_EQ(PixelsOfBitmap(Convert(ScanBomb(24, 16, kJpegScanLimit - 1))).rows.size(), 16u);
+  EXPECT_THROW(Convert(ScanBomb(24, 16, kJpegScanLimit)), TooManyScans);
+  const std::atomic<bool> stop{true};
+  EXPECT_THROW(Convert(MakeJpeg(8, 8, 3), &stop), ConversionStopped);
 }

@@ -3,8 +3,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <new>
+#include <thread>
+
+#include "platform/TextFiles.h"
 #include "platform/Wallpaper.h"
 #include "tests/support/FormTest.h"
+#include "tools/wallpaper/JpegToBitmap.h"
 #include "tools/wallpaper/WallpaperTool.h"
 #include "tools/wallpaper/tests/JpegSamples.h"
 
@@ -94,28 +100,28 @@ TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheTrayWithThePageNeverMa
 }
 
 TEST_F(WallpaperPage, AJpegIsConvertedOnceToABitmapBesideIt) {
-  WriteBytes(File(L"beach.jpg"), MakeJpeg(3, 3, 3));
-  WriteList({File(L"beach.jpg")});
+  WriteBytes(File(L"CAMERA.JPG"), MakeJpeg(3, 3, 3));
+  WriteList({File(L"CAMERA.JPG")});
   Start();
   Draw();
-  EXPECT_EQ(wallpapers, Lines{File(L"beach.bmp")});
-  const std::string bitmap = ReadBytes(File(L"beach.bmp"));
+  EXPECT_EQ(wallpapers, Lines{File(L"CAMERA.bmp")});
+  const std::string bitmap = ReadBytes(File(L"CAMERA.bmp"));
   EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsDjpeg(MakeJpeg(3, 3, 3)));
 
-  const FILETIME written = LastWrite(File(L"beach.bmp"));
+  const FILETIME written = LastWrite(File(L"CAMERA.bmp"));
   Sleep(20);
-  WriteBytes(File(L"beach.jpg"), MakeJpeg(5, 5, 3));
+  WriteBytes(File(L"CAMERA.JPG"), MakeJpeg(5, 5, 3));
   Draw();
-  EXPECT_EQ(ReadBytes(File(L"beach.bmp")), bitmap);
-  const FILETIME rewritten = LastWrite(File(L"beach.bmp"));
+  EXPECT_EQ(ReadBytes(File(L"CAMERA.bmp")), bitmap);
+  const FILETIME rewritten = LastWrite(File(L"CAMERA.bmp"));
   EXPECT_EQ(CompareFileTime(&written, &rewritten), 0);
-  EXPECT_EQ(wallpapers, Lines(2, File(L"beach.bmp")));
+  EXPECT_EQ(wallpapers, Lines(2, File(L"CAMERA.bmp")));
 }
 
 TEST_F(WallpaperPage, JpegAndJpgOfOneNameShareOneBitmap) {
-  WriteBytes(File(L"dune.jpeg"), MakeJpeg(2, 2, 3));
+  WriteBytes(File(L"dune.Jpeg"), MakeJpeg(2, 2, 3));
   WriteBytes(File(L"dune.jpg"), MakeJpeg(3, 2, 3));
-  WriteList({File(L"dune.jpeg"), File(L"dune.jpg")});
+  WriteList({File(L"dune.Jpeg"), File(L"dune.jpg")});
   Start();
   Draw();
   const std::string bitmap = ReadBytes(File(L"dune.bmp"));
@@ -144,15 +150,15 @@ TEST_F(WallpaperPage, AJpegThatCannotBeReadIsReportedAndLeavesNoBitmap) {
 // runs out. Nothing is left behind either way.
 TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
   const std::string jpeg = MakeJpeg(16, 16, 3);
-  const std::wstring tooLarge = L"The picture \"" + File(L"claim.jpg") + L"\" is too large to use as the wallpaper: ";
+  const std::wstring tooLarge = L"The picture \"" + File(L"CLAIM.JPG") + L"\" is too large to use as the wallpaper: ";
   struct Case {
     int width, height;
     std::wstring error;
   };
   for (const auto& [width, height, error] :
        {Case{30000, 30000, tooLarge + L"30000 \u00D7 30000 pixels."}, Case{12000, 12000, L"JPEG error #"}}) {
-    WriteBytes(File(L"claim.jpg"), WithClaimedSize(jpeg, width, height));
-    DrawOnly(L"claim.jpg", error);
+    WriteBytes(File(L"CLAIM.JPG"), WithClaimedSize(jpeg, width, height));
+    DrawOnly(L"CLAIM.JPG", error);
     EXPECT_FALSE(AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << width;
   }
   EXPECT_TRUE(wallpapers.empty());
@@ -197,19 +203,65 @@ TEST_F(WallpaperPage, AFailedSaveShowsItsBoxWhenClosedButNotAtTheEndOfTheSession
   }
 }
 
+// Held open without sharing, out of memory or over the size limit: the end leaves the file untouched.
 TEST_F(WallpaperPage, AListFileThatCannotBeReadAtStartIsLeftAsItWas) {
-  WriteBytes(File(L"wp.txt"), "C:\\kept.bmp\r\n");
-  HANDLE lock = CreateFileW(File(L"wp.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  {
-    BoxRecorder boxes;
-    Start();
-    CloseHandle(lock);
-    ExpectOneError(boxes, L"Cannot open file \"" + data.File(L"wp.txt") + L"\".");
+  const std::wstring list = File(L"wp.txt");
+  enum { kHeldOpen, kOutOfMemory, kOverTheLimit };
+  for (const int failure : {kHeldOpen, kOutOfMemory, kOverTheLimit}) {
+    WriteBytes(list, "C:\\kept.bmp\r\n");
+    ScopedHandle holder(CreateFileW(list.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const LARGE_INTEGER sparseEnd{{static_cast<DWORD>(kListFileLimit + 1), 0}};  // its length set, nothing written
+    if (failure == kOverTheLimit)
+      SetFilePointerEx(holder.Get(), sparseEnd, nullptr, FILE_BEGIN) && SetEndOfFile(holder.Get());
+    if (failure != kHeldOpen) holder.Reset();
+    if (failure == kOutOfMemory)
+      SetTextListFileReader([](const std::wstring&, bool*) -> Lines { throw std::bad_alloc(); });
+    const FILETIME before = LastWrite(list);
+    {
+      BoxRecorder boxes;
+      Start();
+      holder.Reset();
+      SetTextListFileReader(nullptr);
+      ExpectOneError(boxes, L"Cannot open file \"" + list + L"\". ");
+      EXPECT_NE(boxes.Calls()[0].text.find(L"could not be loaded"), std::wstring::npos) << failure;
+    }
+    AddPictures({File(L"new.bmp")});
+    form.reset();
+    const FILETIME after = LastWrite(list);
+    EXPECT_EQ(CompareFileTime(&before, &after), 0) << failure;
   }
-  EXPECT_TRUE(ListItems(Wallpaper().LstWP).empty());
-  AddPictures({File(L"new.bmp")});
-  form.reset();
-  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\kept.bmp\r\n");
+}
+
+// A scan bomb converts for seconds. Meanwhile the user, on another thread, waits for "Converting...",
+// asks the window for an answer, presses again and picks the tray's "Random Wallpaper" (both ignored),
+// and ends the program: the conversion stops without a trace.
+TEST_F(WallpaperPage, AConversionLeavesTheWindowAnsweringTakesNoSecondPressAndStopsAtTheEnd) {
+  WriteBytes(File(L"bomb.jpg"), ScanBomb(8192, 8192, kJpegScanLimit));
+  WriteList({File(L"bomb.jpg")});
+  for (const UINT end : {WM_CLOSE, WM_ENDSESSION}) {
+    Start();
+    const HWND window = form->Handle(), button = Wallpaper().BtnRWP;
+    std::atomic<int> answered{0};
+    std::thread user([&, end] {
+      const auto send = [](HWND to, UINT message, WPARAM wParam, LPARAM lParam) {
+        DWORD_PTR result;
+        return SendMessageTimeoutW(to, message, wParam, lParam, SMTO_NORMAL, 5000, &result) != 0;
+      };
+      for (wchar_t caption[32] = L""; std::wstring(caption) != L"Converting...";)
+        if (!send(button, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(caption))) return;
+      answered += send(window, WM_NULL, 0, 0);
+      answered += send(button, BM_CLICK, 0, 0);
+      answered += send(window, WM_COMMAND, kCmdSetanewrandomwallpaper1, 0);
+      answered += send(window, end, TRUE, 0);
+    });
+    Draw();
+    user.join();
+    EXPECT_EQ(answered, 4) << end;
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(window) || AnyFile(L"*.bmp") || AnyFile(L"*.tmp")) << end;
+    form.reset();
+  }
+  EXPECT_TRUE(wallpapers.empty());
 }
 
 TEST_F(WallpaperPage, TheEndOfTheSessionSavesTheListOnce) {
