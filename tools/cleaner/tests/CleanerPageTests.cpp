@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <thread>
@@ -19,6 +20,7 @@
 namespace {
 
 using Texts = std::vector<std::wstring>;
+const std::wstring kChanged = L"Some of the files were not fixed because they changed since the search.";
 
 std::wstring UnixPath(const std::wstring& path) {
   using ToUnix = char*(CDECL*)(const wchar_t*);
@@ -149,7 +151,7 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
   const std::wstring outside = Make(profile, L"outside\\x.tmp");
   ASSERT_EQ(Search().size(), 1u);
   HostShell(temp, L"rm -r sub && ln -s ../outside sub");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside));
 }
 
@@ -164,15 +166,17 @@ TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});
   HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside) && Exists(profile + L"\\outside\\x.tmp"));
 }
 
-TEST_F(CleanerPage, AListedFileReplacedByAnotherIsNotDeleted) {
-  const std::wstring replaced = Make(temp, L"r.tmp");
-  ASSERT_EQ(Search(), Texts{replaced});
-  HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp");  // another file, never the same inode
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+// A folder refuses to open as a file, as a file held by another program does: it is no file in use.
+TEST_F(CleanerPage, AListedFileReplacedByAnotherOrByAFolderIsNotDeletedAndTheBoxSaysItChanged) {
+  const std::wstring replaced = Make(temp, L"r.tmp"), folder = Make(temp, L"f.tmp");
+  ASSERT_EQ(Search().size(), 2u);
+  // another file, never the same inode
+  HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp && rm f.tmp && mkdir f.tmp");
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_EQ(ReadBytes(replaced), "new\n");
 }
 
@@ -241,4 +245,108 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
     EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.message << " and no \"Nothing found\"";
     form.reset();
   }
+}
+
+TEST_F(CleanerPage, ATempFileWhosePathIsLongerThan260CharactersIsListedAndFixed) {
+  const std::wstring folders = std::wstring(60, L'a') + L"\\" + std::wstring(60, L'b') + L"\\" +
+                               std::wstring(60, L'c') + L"\\" + std::wstring(60, L'd');
+  std::wstring unixFolders = folders;
+  std::replace(unixFolders.begin(), unixFolders.end(), L'\\', L'/');
+  HostShell(temp, L"mkdir -p " + unixFolders + L" && echo x >" + unixFolders + L"/deep.tmp");
+  const std::wstring deep = temp + L"\\" + folders + L"\\deep.tmp";
+  ASSERT_GT(deep.size(), 260u);
+  EXPECT_EQ(Search(), Texts{deep});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"1 files fixed."});
+  EXPECT_FALSE(Exists(L"\\\\?\\" + deep));
+}
+
+class CleanerFixRun : public CleanerPage {
+ protected:
+  static constexpr int kFiles = 3000;
+  void SetUp() override {
+    CleanerPage::SetUp();
+    HostShell(temp, L"for d in $(seq 10); do mkdir d$d && cd d$d && touch $(seq -f f%g.tmp 300) && cd ..; done");
+    ASSERT_EQ(Search().size(), static_cast<std::size_t>(kFiles));
+  }
+  // Presses "Fix selected" as the user's press arrives, with `also` posted after it, while `meanwhile`
+  // runs on another thread until the fix's handler has returned; gives the boxes it showed.
+  Texts FixWhile(const std::function<void(const std::atomic<bool>& fixing)>& meanwhile, std::vector<HWND> also = {}) {
+    BoxRecorder boxes;
+    std::atomic<bool> fixing{true}, asking{true};
+    std::thread other([&] {
+      meanwhile(fixing);
+      asking = false;
+    });
+    PostMessageW(form->Cleaner().BtnETFFix, BM_CLICK, 0, 0);
+    for (HWND button : also) PostMessageW(button, BM_CLICK, 0, 0);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      DispatchMessageW(&msg);
+      if (msg.message == BM_CLICK) break;  // the fix's handler has returned
+    }
+    fixing = false;
+    while (asking) PumpMessages();  // its last question is answered
+    other.join();
+    Texts texts;
+    for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+    return texts;
+  }
+  // The fix's button caption as another thread asks for it; empty when the window does not answer.
+  std::wstring FixCaption() const {
+    wchar_t text[64] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(form->Cleaner().BtnETFFix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                        &length);
+    return text;
+  }
+  static bool IsProgress(const std::wstring& caption) {
+    return caption.rfind(L"Deleting... ", 0) == 0 && caption.find(L" of 3000") != std::wstring::npos;
+  }
+  int FilesLeft() const {
+    int left = 0;
+    for (int d = 1; d <= 10; ++d) {
+      WIN32_FIND_DATAW entry;
+      const HANDLE found = FindFirstFileW((temp + L"\\d" + std::to_wstring(d) + L"\\*.tmp").c_str(), &entry);
+      if (found == INVALID_HANDLE_VALUE) continue;
+      do ++left;
+      while (FindNextFileW(found, &entry));
+      FindClose(found);
+    }
+    return left;
+  }
+};
+
+// Another thread asks the window for an answer every 20 ms; a press of either button meanwhile is ignored.
+TEST_F(CleanerFixRun, TheWindowAnswersDuringTheFixWhichShowsItsProgressAndIgnoresPresses) {
+  int unanswered = 0;
+  std::vector<std::wstring> captions;
+  const Texts boxes = FixWhile(
+      [&](const std::atomic<bool>& fixing) {
+        while (fixing) {
+          DWORD_PTR result;
+          if (!SendMessageTimeoutW(form->Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result)) ++unanswered;
+          if (fixing) captions.push_back(FixCaption());
+          Sleep(20);
+        }
+      },
+      {form->Cleaner().BtnETF, form->Cleaner().BtnETFFix});
+  EXPECT_EQ(boxes, Texts{L"3000 files fixed."});
+  EXPECT_EQ(unanswered, 0);
+  EXPECT_EQ(FilesLeft(), 0);
+  EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), IsProgress)) << "answered while fixing";
+  EXPECT_EQ(FixCaption(), L"Fix selected");
+  EXPECT_EQ(ListItems(form->Cleaner().LstETF), Texts{});
+}
+
+TEST_F(CleanerFixRun, ClosingTheWindowStopsTheFixAfterTheFileAtHandCountsWhatWentAndEndsTheProgram) {
+  const Texts boxes = FixWhile([&](const std::atomic<bool>& fixing) {
+    while (fixing && (!IsProgress(FixCaption()) || FixCaption().rfind(L"Deleting... 0 ", 0) == 0)) Sleep(10);
+    PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  });
+  const int deleted = kFiles - FilesLeft();
+  EXPECT_GT(deleted, 0);
+  EXPECT_LT(deleted, kFiles);
+  EXPECT_EQ(boxes, Texts{std::to_wstring(deleted) + L" files fixed."});
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(form->Handle()));
 }

@@ -1,4 +1,6 @@
-// The cleaner's search over folders in memory: what it lists, in which order, and that it stops.
+// The cleaner's search over folders in memory: what it lists, in which order, and that it stops; and
+// its fix, with each file's outcome given.
+#include "tools/cleaner/CleanerFix.h"
 #include "tools/cleaner/CleanerSearch.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,22 @@ TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) 
   for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
 }
 
+TEST(CleanerScans, APathTooLongForThePlainFileCallsTakesItsExtendedForm) {
+  const std::wstring tail(300, L'x');
+  const struct {
+    std::wstring path, expected;
+  } cases[] = {
+      {L"C:\\short.tmp", L"C:\\short.tmp"},
+      {L"C:\\" + std::wstring(256, L'x'), L"C:\\" + std::wstring(256, L'x')},  // 259 characters
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\.\\C:\\" + tail, L"\\\\.\\C:\\" + tail},
+      {L"relative\\" + tail, L"relative\\" + tail},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PathForFileCalls(c.path), c.expected) << c.path.size();
+}
+
 // A scanned folder that cannot be opened adds nothing; a file listed with its identity keeps it.
 TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan) {
   FakeDisk disk;
@@ -171,4 +189,57 @@ TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {
   EXPECT_GE(found, 10u);
   EXPECT_LT(checks.load(), 2000);
   EXPECT_EQ(found, search.FoundCount());
+}
+
+TEST(CleanerFix, TriesEachFileInOrderAndReportsWhatWasDeletedAndWhyOthersWereLeft) {
+  const FixOutcome deleted = FixOutcome::Deleted, inUse = FixOutcome::InUse, changed = FixOutcome::Changed,
+                   notDeleted = FixOutcome::NotDeleted;
+  const std::wstring inUseText = L"Some of the files could not be fixed because they are in use by the operating system.";
+  const std::wstring changedText = L"Some of the files were not fixed because they changed since the search.";
+  const struct {
+    std::vector<FixOutcome> outcomes;
+    std::vector<std::wstring> boxes;
+  } cases[] = {
+      {{}, {L"0 files fixed."}},
+      {{deleted, notDeleted, deleted}, {L"2 files fixed."}},
+      {{inUse, deleted}, {L"1 files fixed.", inUseText}},
+      {{changed, notDeleted}, {L"0 files fixed.", changedText}},
+      {{changed, deleted, inUse}, {L"1 files fixed.", inUseText + L"\n" + changedText}},
+  };
+  for (const auto& c : cases) {
+    std::vector<CleanableFile> files;
+    for (std::size_t i = 0; i < c.outcomes.size(); ++i) files.push_back({std::to_wstring(i), L"", {7, i}});
+    std::vector<std::wstring> tried;
+    CleanerFix fix(
+        files,
+        [&](const CleanableFile& file) {
+          tried.push_back(file.path);
+          return c.outcomes[file.identity.index];
+        },
+        RunAsItIs);
+    while (!fix.Ended()) std::this_thread::yield();
+    EXPECT_EQ(tried.size(), c.outcomes.size());
+    EXPECT_TRUE(std::is_sorted(tried.begin(), tried.end()));
+    EXPECT_EQ(fix.Progress().done, c.outcomes.size());
+    EXPECT_EQ(FixReport(fix.Progress()), c.boxes) << c.outcomes.size();
+  }
+  EXPECT_EQ(FixingCaption(12, 3456), L"Deleting... 12 of 3456");
+}
+
+TEST(CleanerFix, StopEndsItAfterTheFileAtHand) {
+  std::atomic<bool> started{false}, release{false};
+  CleanerFix fix(
+      std::vector<CleanableFile>(100),
+      [&](const CleanableFile&) {
+        started = true;
+        while (!release) std::this_thread::yield();
+        return FixOutcome::Deleted;
+      },
+      RunAsItIs);
+  while (!started) std::this_thread::yield();
+  fix.Stop();
+  release = true;
+  while (!fix.Ended()) std::this_thread::yield();
+  EXPECT_EQ(fix.Progress().done, 1u);
+  EXPECT_EQ(fix.Progress().deleted, 1u);
 }
