@@ -28,7 +28,7 @@ bool TimeFix(TFrmMain& form) {
     counted = box.text;
     return IDOK;
   });
-  std::atomic<bool> fixing{true};
+  std::atomic<bool> fixing{true}, asking{true};
   double worst = 0;
   std::thread asker([&, window = form.Handle()] {
     while (fixing) {
@@ -38,12 +38,13 @@ bool TimeFix(TFrmMain& form) {
       worst = std::max(worst, NowMs() - asked);
       Sleep(20);
     }
+    asking = false;
   });
   const double start = NowMs();
   form.Cleaner().BtnETFFixClick();
   const double elapsed = NowMs() - start;
   fixing = false;
-  while (WaitForSingleObject(asker.native_handle(), 10) == WAIT_TIMEOUT) PumpMessages();
+  while (asking) PumpMessages();  // its last question is answered
   asker.join();
   std::printf("fix_ms %.3f\nfixed %s\nworst_answer_ms %.3f\n", elapsed, Utf8(counted).c_str(), worst);
   return !counted.empty();
