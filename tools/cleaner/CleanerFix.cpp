@@ -3,7 +3,9 @@
 #include <utility>
 
 CleanerFix::CleanerFix(std::vector<CleanableFile> files, FixOne fixOne, const FolderThreadRunner& runThread)
-    : files_(std::move(files)), fixOne_(std::move(fixOne)), thread_([this, runThread] { runThread([this] { Run(); }); }) {}
+    : files_(std::move(files)),
+      fixOne_(std::move(fixOne)),
+      thread_([this, runThread] { runThread([this] { Run(); }); }) {}
 
 CleanerFix::~CleanerFix() {
   Stop();
