@@ -128,7 +128,7 @@ void CleanerTool::BtnETFFixClick() {
   const int count = EntryCount();
   if (count == 0) return;
   const RunningFlag running(busy_);
-  const LongWork longWork(host_);  // closing the window meanwhile takes effect after the file at hand
+  const LongWork longWork(host_);  // closing the window meanwhile stops the fix after the file at hand
 
   std::vector<CleanableFile> ticked;
   for (int i = 0; i < count; ++i)
