@@ -1,9 +1,16 @@
 // Times Quoxel's own cleaner search, driven in-process as the user drives it: the real main window
 // shown, the "Cleaner" page brought to the front, then the search button's handler timed, list filled.
-//   cleaner_probe
-// Prints "search_ms <ms>" and "listed <count>". Exit 0 when the search ran, 1 when a box came up.
+// With "fix", "Fix selected" then deletes every file found while another thread asks the window for an
+// answer (WM_NULL) every 20 ms.
+//   cleaner_probe [fix]
+// Prints "search_ms <ms>" and "listed <count>"; with "fix" also "fix_ms <ms>", "fixed <box text>" and
+// "worst_answer_ms <ms>". Exit 0 when it ran, 1 when a box came up other than the fix's count.
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <thread>
 
 #include "app/FrmMain.h"
 #include "app/Navigation.h"
@@ -13,7 +20,37 @@
 
 namespace {
 
-int Run() {
+// Presses "Fix selected" and times it, and the window's slowest answer meanwhile.
+bool TimeFix(TFrmMain& form) {
+  std::wstring counted;
+  SetBoxAnswerer([&](const BoxCall& box) {
+    if (!counted.empty()) ++boxesShown;
+    counted = box.text;
+    return IDOK;
+  });
+  std::atomic<bool> fixing{true}, asking{true};
+  double worst = 0;
+  std::thread asker([&, window = form.Handle()] {
+    while (fixing) {
+      const double asked = NowMs();
+      DWORD_PTR result;
+      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+      worst = std::max(worst, NowMs() - asked);
+      Sleep(20);
+    }
+    asking = false;
+  });
+  const double start = NowMs();
+  form.Cleaner().BtnETFFixClick();
+  const double elapsed = NowMs() - start;
+  fixing = false;
+  while (asking) PumpMessages();  // its last question is answered
+  asker.join();
+  std::printf("fix_ms %.3f\nfixed %s\nworst_answer_ms %.3f\n", elapsed, Utf8(counted).c_str(), worst);
+  return !counted.empty();
+}
+
+int Run(bool fix) {
   InitControls();
   KeepItHeadless("cleaner_probe");
   TFrmMain form(GetModuleHandleW(nullptr), ExecutableFolder());
@@ -26,14 +63,15 @@ int Run() {
   const double elapsed = NowMs() - start;
   std::printf("search_ms %.3f\nlisted %ld\n", elapsed,
               static_cast<long>(SendMessageW(form.Cleaner().LstETF, LB_GETCOUNT, 0, 0)));
+  if (fix && !TimeFix(form)) return 1;
   return boxesShown == 0 ? 0 : 1;
 }
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
   try {
-    return Run();
+    return Run(argc > 1 && std::wcscmp(argv[1], L"fix") == 0);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "cleaner_probe: %s\n", error.what());
   }

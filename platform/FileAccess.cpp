@@ -1,21 +1,42 @@
 #include "platform/FileAccess.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <utility>
 #include <vector>
+
+#include "platform/SystemLibrary.h"
 
 namespace {
 
 constexpr DWORD kShareNothing = 0;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// The object's own name, when the system gives it as a path on a drive ("\??\C:\..."), in the form
+// "\\?\C:\..."; empty otherwise. Wine names a file so, with every link on the way resolved.
+std::wstring DrivePathFromObjectName(HANDLE handle) {
+  using QueryObject = NTSTATUS(NTAPI*)(HANDLE, OBJECT_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+  static const auto queryObject = SystemFunction<QueryObject>(L"ntdll.dll", "NtQueryObject");
+  constexpr ULONG kLongestName = 32768 * sizeof(wchar_t);
+  std::vector<std::uint64_t> buffer((sizeof(UNICODE_STRING) + kLongestName) / sizeof(std::uint64_t) + 1);
+  ULONG needed = 0;
+  if (!queryObject || queryObject(handle, ObjectNameInformation, buffer.data(),
+                                  static_cast<ULONG>(buffer.size() * sizeof buffer[0]), &needed) != 0)
+    return L"";
+  const auto& name = *reinterpret_cast<const UNICODE_STRING*>(buffer.data());
+  const std::wstring path(name.Buffer, name.Length / sizeof(wchar_t));
+  const bool onDrive = path.size() > 6 && path.compare(0, 4, L"\\??\\") == 0 && path[5] == L':' && path[6] == L'\\';
+  return onDrive ? L"\\\\?\\" + path.substr(4) : L"";
+}
+
 std::wstring FinalPathOf(HANDLE handle) {
   std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
     const DWORD length = GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()),
                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return L"";
+    // Wine's call gives up on a path longer than about 260 characters, and says it needs more room.
+    if (length == 0) return GetLastError() == ERROR_MORE_DATA ? DrivePathFromObjectName(handle) : L"";
     if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(length + 1);  // the length it needs, terminator included
   }

@@ -9,6 +9,7 @@
 #include "platform/Boxes.h"
 #include "platform/Drives.h"
 #include "platform/FileAccess.h"
+#include "platform/Files.h"
 #include "platform/System.h"
 #include "platform/UserFolders.h"
 #include "ui/CheckListBox.h"
@@ -17,8 +18,10 @@
 namespace {
 
 constexpr wchar_t kSearchCaption[] = L"Search for unnecessary files";
+constexpr wchar_t kFixCaption[] = L"Fix selected";
 constexpr DWORD kAnswerIntervalMs = 10;
-constexpr DWORD kProgressIntervalMs = 250;
+constexpr DWORD kSearchProgressIntervalMs = 250;
+constexpr DWORD kFixProgressIntervalMs = 100;
 
 // The system's part of the search. Opening a file is the search's cost and much of it is waiting for
 // the system (under Wine, for its server): two checkers per core keep the cores busy.
@@ -30,11 +33,12 @@ const CleanerFileSystem& SystemFileSystem() {
         return ResolvedFolder{std::move(location->path), location->volume};
       },
       [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
-        ForEachFolderEntry(dir, [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
+        ForEachFolderEntry(PathForFileCalls(dir),
+                           [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
       },
       [](const std::wstring& path, const std::wstring& finalPath,
          const std::optional<FileIdentity>& listed) -> std::optional<FileIdentity> {
-        const ExclusiveFile file(path, ExclusiveFile::Purpose::Check);
+        const ExclusiveFile file(PathForFileCalls(path), ExclusiveFile::Purpose::Check);
         if (!file.IsOpen() || file.FinalPath() != finalPath) return std::nullopt;
         return listed ? listed : file.PlainFileIdentity();
       },
@@ -43,6 +47,38 @@ const CleanerFileSystem& SystemFileSystem() {
 }
 
 unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurrency(), 4u, 8u); }
+
+// A listed path may name something else since the search: a link put in its place or on its way,
+// another file, a folder. Only the same file at the same place is deleted, through the handle that
+// checked it.
+FixOutcome FixFile(const CleanableFile& file) {
+  const std::wstring path = PathForFileCalls(file.path);
+  ExclusiveFile opened(path, ExclusiveFile::Purpose::Delete);
+  if (!opened.IsOpen()) {
+    if (!opened.WasRefused()) return FixOutcome::NotDeleted;  // gone
+    // A folder refuses to open as a file; it is not what the search found there.
+    return FolderExists(path) ? FixOutcome::Changed : FixOutcome::InUse;
+  }
+  if (opened.PlainFileIdentity() != file.identity || opened.FinalPath() != file.finalPath) return FixOutcome::Changed;
+  return opened.Delete() ? FixOutcome::Deleted : FixOutcome::NotDeleted;
+}
+
+// Answers the window's messages until the work on other threads has ended, stops it when the user
+// ends the program, and shows its progress at the start and then every `progressIntervalMs`.
+template <typename Work, typename ShowProgress>
+void AnswerUntilEnded(ToolHost& host, Work& work, DWORD progressIntervalMs, ShowProgress showProgress) {
+  showProgress();
+  DWORD lastProgress = GetTickCount();
+  while (!work.Ended()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
+    ProcessPendingMessages(host.Window());
+    if (host.EndRequested()) work.Stop();
+    if (GetTickCount() - lastProgress >= progressIntervalMs) {
+      showProgress();
+      lastProgress = GetTickCount();
+    }
+  }
+}
 
 }  // namespace
 
@@ -55,14 +91,14 @@ void CleanerTool::CreateControls(Page& page) {
                      OnClick([this] { BtnETFClick(); }));
   LstETF = CreateCheckListBox(Sh3, {0, 31, 585, 326}, 0, font, 13, ItemOrder::AsAdded);
   SetAccessibleName(LstETF, L"Unnecessary files");
-  BtnETFFix = page.Bind(CreateSpeedButton(Sh3, L"Fix selected", {0, 363, 585, 22}, 0, font, L'F'),
+  BtnETFFix = page.Bind(CreateSpeedButton(Sh3, kFixCaption, {0, 363, 585, 22}, 0, font, L'F'),
                         OnClick([this] { BtnETFFixClick(); }));
 }
 
 void CleanerTool::BtnETFClick() {
-  // The search pumps messages: a press meanwhile must not start another.
-  if (searching_) return;
-  const RunningFlag running(searching_);
+  // The search pumps messages: a press meanwhile must not start it again, nor a fix.
+  if (busy_) return;
+  const RunningFlag running(busy_);
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the list is filled
 
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
@@ -80,48 +116,36 @@ void CleanerTool::BtnETFClick() {
 
 std::vector<CleanableFile> CleanerTool::SearchWhileAnswering(std::vector<ScanRequest> scans) {
   CleanerSearch search(SystemFileSystem(), std::move(scans), CheckerThreads());
-  ShowProgress(0);
-  DWORD lastProgress = GetTickCount();
-  while (!search.Ended()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
-    ProcessPendingMessages(host_.Window());
-    if (host_.EndRequested()) search.Stop();
-    if (GetTickCount() - lastProgress >= kProgressIntervalMs) {
-      ShowProgress(search.FoundCount());
-      lastProgress = GetTickCount();
-    }
-  }
+  AnswerUntilEnded(host_, search, kSearchProgressIntervalMs, [&] {
+    SetWindowTextW(BtnETF, (L"Searching... " + std::to_wstring(search.FoundCount()) + L" files found").c_str());
+  });
   return search.Results();
 }
 
-void CleanerTool::ShowProgress(std::size_t found) {
-  SetWindowTextW(BtnETF, (L"Searching... " + std::to_wstring(found) + L" files found").c_str());
-}
-
 void CleanerTool::BtnETFFixClick() {
+  // The fix pumps messages: a press meanwhile must not start it again, nor a search.
+  if (busy_) return;
   const int count = EntryCount();
   if (count == 0) return;
-  int fixed = 0;
-  bool inUse = false;
+  const RunningFlag running(busy_);
+  const LongWork longWork(host_);  // closing the window meanwhile stops the fix after the file at hand
+
+  std::vector<CleanableFile> ticked;
   for (int i = 0; i < count; ++i)
-    if (IsItemChecked(LstETF, i) && FixFile(found_[static_cast<std::size_t>(i)], inUse)) ++fixed;
-  ShowNotice(host_.Window(), std::to_wstring(fixed) + L" files fixed.");
-  if (inUse)
-    ShowNotice(host_.Window(),
-               L"Some of the files could not be fixed because they are in use by the operating system.");
+    if (IsItemChecked(LstETF, i)) ticked.push_back(found_[static_cast<std::size_t>(i)]);
+  const FixProgress fixed = FixWhileAnswering(std::move(ticked));
+  SetWindowTextW(BtnETFFix, kFixCaption);
+  for (const std::wstring& text : FixReport(fixed)) ShowNotice(host_.Window(), text);
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
   found_.clear();
 }
 
-// A listed path may name something else since the search: a link put in its place or on its way, or
-// another file. Only the same file at the same place is deleted, through the handle that checked it.
-bool CleanerTool::FixFile(const CleanableFile& file, bool& inUse) {
-  ExclusiveFile opened(file.path, ExclusiveFile::Purpose::Delete);
-  if (!opened.IsOpen()) {
-    inUse = inUse || opened.WasRefused();
-    return false;
-  }
-  return opened.PlainFileIdentity() == file.identity && opened.FinalPath() == file.finalPath && opened.Delete();
+FixProgress CleanerTool::FixWhileAnswering(std::vector<CleanableFile> files) {
+  CleanerFix fix(std::move(files), FixFile, SystemFileSystem().runThread);
+  AnswerUntilEnded(host_, fix, kFixProgressIntervalMs, [&] {
+    SetWindowTextW(BtnETFFix, FixingCaption(fix.Progress().done, fix.Total()).c_str());
+  });
+  return fix.Progress();
 }
 
 int CleanerTool::EntryCount() const { return static_cast<int>(SendMessageW(LstETF, LB_GETCOUNT, 0, 0)); }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/cleaner/CleanerFix.h"
 #include "tools/cleaner/CleanerSearch.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
@@ -26,13 +27,12 @@ class CleanerTool : public Tool {
   // Runs the search on its threads while the window answers; closing the window or the end of the
   // session stops it, and what was found so far is listed.
   std::vector<CleanableFile> SearchWhileAnswering(std::vector<ScanRequest> scans);
-  void ShowProgress(std::size_t found);
-  // Deletes the listed file only while it is still the file found there; true when it went, and
-  // `inUse` set when another program holds it.
-  static bool FixFile(const CleanableFile& file, bool& inUse);
+  // Deletes the files on a thread of its own while the window answers; closing the window or the end
+  // of the session stops it after the file at hand.
+  FixProgress FixWhileAnswering(std::vector<CleanableFile> files);
   int EntryCount() const;
 
   // What the list shows, item by item: the files of the last search.
   std::vector<CleanableFile> found_;
-  bool searching_ = false;
+  bool busy_ = false;  // a search or a fix is running
 };

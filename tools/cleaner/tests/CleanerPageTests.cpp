@@ -19,6 +19,7 @@
 namespace {
 
 using Texts = std::vector<std::wstring>;
+const std::wstring kChanged = L"Some of the files were not fixed because they changed since the search.";
 
 std::wstring UnixPath(const std::wstring& path) {
   using ToUnix = char*(CDECL*)(const wchar_t*);
@@ -149,7 +150,7 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
   const std::wstring outside = Make(profile, L"outside\\x.tmp");
   ASSERT_EQ(Search().size(), 1u);
   HostShell(temp, L"rm -r sub && ln -s ../outside sub");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside));
 }
 
@@ -164,15 +165,17 @@ TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});
   HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside) && Exists(profile + L"\\outside\\x.tmp"));
 }
 
-TEST_F(CleanerPage, AListedFileReplacedByAnotherIsNotDeleted) {
-  const std::wstring replaced = Make(temp, L"r.tmp");
-  ASSERT_EQ(Search(), Texts{replaced});
-  HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp");  // another file, never the same inode
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"0 files fixed."});
+// A folder refuses to open as a file, as a file held by another program does: it is no file in use.
+TEST_F(CleanerPage, AListedFileReplacedByAnotherOrByAFolderIsNotDeletedAndTheBoxSaysItChanged) {
+  const std::wstring replaced = Make(temp, L"r.tmp"), folder = Make(temp, L"f.tmp");
+  ASSERT_EQ(Search().size(), 2u);
+  // another file, never the same inode
+  HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp && rm f.tmp && mkdir f.tmp");
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_EQ(ReadBytes(replaced), "new\n");
 }
 
@@ -241,4 +244,51 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
     EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.message << " and no \"Nothing found\"";
     form.reset();
   }
+}
+
+TEST_F(CleanerPage, ATempFileWhosePathIsLongerThan260CharactersIsListedAndFixed) {
+  const std::wstring a(120, L'a'), b(120, L'b'), deep = temp + L"\\" + a + L"\\" + b + L"\\deep.tmp";
+  HostShell(temp, L"mkdir -p " + a + L"/" + b + L" && echo x >" + a + L"/" + b + L"/deep.tmp");
+  ASSERT_GT(deep.size(), 260u);
+  EXPECT_EQ(Search(), Texts{deep});
+  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"1 files fixed."});
+  EXPECT_FALSE(Exists(L"\\\\?\\" + deep));
+}
+
+// Another thread asks the window for an answer every 20 ms and closes it once the fix has got going;
+// presses of either button meanwhile are ignored.
+TEST_F(CleanerPage, TheWindowAnswersDuringAFixAndClosingItStopsTheFixAfterTheFileAtHand) {
+  constexpr int kFiles = 3000;
+  HostShell(temp, L"for d in $(seq 10); do mkdir d$d && touch $(seq -f d$d/f%g.tmp 300); done");
+  ASSERT_EQ(Search().size(), static_cast<std::size_t>(kFiles));
+  const HWND window = form->Handle(), fix = form->Cleaner().BtnETFFix;
+  std::atomic<bool> fixing{true}, asking{true};
+  int unanswered = 0;
+  std::thread asker([&] {
+    for (; fixing; Sleep(20)) {
+      wchar_t caption[64] = L"";
+      DWORD_PTR result;
+      unanswered += !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ||
+                    !SendMessageTimeoutW(fix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 5000,
+                                         &result);
+      const std::wstring text = caption;
+      if (text.rfind(L"Deleting... ", 0) == 0 && text.rfind(L"Deleting... 0 ", 0) != 0)
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    asking = false;
+  });
+  PostMessageW(form->Cleaner().BtnETF, BM_CLICK, 0, 0);  // both delivered while the fix runs
+  PostMessageW(fix, BM_CLICK, 0, 0);
+  const Texts boxes = Click(fix);
+  fixing = false;
+  while (asking) PumpMessages();  // its last question is answered
+  asker.join();
+  EXPECT_EQ(unanswered, 0);
+  ASSERT_EQ(boxes.size(), 1u) << "the count alone";
+  const int fixed = std::stoi(boxes[0]);
+  EXPECT_TRUE(fixed > 0 && fixed < kFiles) << fixed;
+  EXPECT_EQ(boxes[0], std::to_wstring(fixed) + L" files fixed.");
+  HostShell(temp, L"test $(find . -name '*.tmp' | wc -l) = " + std::to_wstring(kFiles - fixed));
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(window));
 }

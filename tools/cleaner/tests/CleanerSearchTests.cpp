@@ -1,8 +1,11 @@
-// The cleaner's search over folders in memory: what it lists, in which order, and that it stops.
+// The cleaner's search over folders in memory: what it lists, in which order, and that it stops; and
+// its fix, with each file's outcome given.
+#include "tools/cleaner/CleanerFix.h"
 #include "tools/cleaner/CleanerSearch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <map>
@@ -109,6 +112,18 @@ TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) 
   for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
 }
 
+TEST(CleanerScans, APathTooLongForThePlainFileCallsTakesItsExtendedForm) {
+  const std::wstring tail(300, L'x'), longest = L"C:\\" + std::wstring(256, L'x');
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {longest, longest},
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"relative\\" + tail, L"relative\\" + tail},
+  };
+  for (const auto& [path, expected] : cases) EXPECT_EQ(PathForFileCalls(path), expected) << path.size();
+}
+
 // A scanned folder that cannot be opened adds nothing; a file listed with its identity keeps it.
 TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan) {
   FakeDisk disk;
@@ -171,4 +186,36 @@ TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {
   EXPECT_GE(found, 10u);
   EXPECT_LT(checks.load(), 2000);
   EXPECT_EQ(found, search.FoundCount());
+}
+
+// Each case: the outcomes of the files in turn, and the boxes that tell the result.
+TEST(CleanerFix, TriesEachFileInOrderAndReportsWhatWasDeletedAndWhyOthersWereLeft) {
+  using O = FixOutcome;
+  const std::wstring inUse = L"Some of the files could not be fixed because they are in use by the operating system.",
+                     changed = L"Some of the files were not fixed because they changed since the search.";
+  const std::pair<std::vector<O>, std::vector<std::wstring>> cases[] = {
+      {{}, {L"0 files fixed."}},
+      {{O::Deleted, O::NotDeleted, O::Deleted}, {L"2 files fixed."}},
+      {{O::InUse, O::Deleted}, {L"1 files fixed.", inUse}},
+      {{O::Changed, O::NotDeleted}, {L"0 files fixed.", changed}},
+      {{O::Changed, O::Deleted, O::InUse}, {L"1 files fixed.", inUse + L"\n" + changed}},
+  };
+  for (const auto& [givenOutcomes, boxes] : cases) {
+    const std::vector<O>& outcomes = givenOutcomes;  // a binding is not captured in C++17
+    std::vector<CleanableFile> files;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) files.push_back({L"", L"", {7, i}});
+    std::vector<std::uint64_t> tried;
+    CleanerFix fix(
+        files,
+        [&](const CleanableFile& file) {
+          tried.push_back(file.identity.index);
+          return outcomes[file.identity.index];
+        },
+        RunAsItIs);
+    while (!fix.Ended()) std::this_thread::yield();
+    EXPECT_EQ(tried.size(), outcomes.size());
+    EXPECT_TRUE(std::is_sorted(tried.begin(), tried.end()));
+    EXPECT_EQ(FixReport(fix.Progress()), boxes) << outcomes.size();
+  }
+  EXPECT_EQ(FixingCaption(12, 3456), L"Deleting... 12 of 3456");
 }
