@@ -405,6 +405,7 @@ std::optional<long> RoleOfClass(HWND control) {
   if (IsWindowOfClass(control, WC_LISTBOXW) || IsWindowOfClass(control, WC_LISTVIEWW)) return ROLE_SYSTEM_LIST;
   if (IsWindowOfClass(control, WC_TREEVIEWW)) return ROLE_SYSTEM_OUTLINE;
   if (IsWindowOfClass(control, WC_COMBOBOXW)) return ROLE_SYSTEM_COMBOBOX;
+  if (IsWindowOfClass(control, UPDOWN_CLASSW)) return ROLE_SYSTEM_SPINBUTTON;
   return std::nullopt;
 }
 
@@ -434,10 +435,30 @@ LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void SetAccessibleName(HWND control, const std::wstring& name) {
+namespace {
+
+void AnswerWithTheName(HWND control, const std::wstring& name) {
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
   NamedControls()[control] = {previous, name};
   SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerWithName));
+}
+
+// The window of its own that a screen reader reaches inside the control: an editable combo box's
+// edit, a time picker's spin button; null for none.
+HWND InnerPart(HWND control) {
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (IsWindowOfClass(control, WC_COMBOBOXW) && GetComboBoxInfo(control, &combo) && combo.hwndItem != control)
+    return combo.hwndItem;
+  if (IsWindowOfClass(control, DATETIMEPICK_CLASSW)) return FindWindowExW(control, nullptr, UPDOWN_CLASSW, nullptr);
+  return nullptr;
+}
+
+}  // namespace
+
+void SetAccessibleName(HWND control, const std::wstring& name) {
+  AnswerWithTheName(control, name);
+  if (const HWND inner = InnerPart(control)) AnswerWithTheName(inner, name);
 }
 
 namespace {

@@ -64,7 +64,8 @@ bool AccessKeysShown(HWND control);
 
 // The name screen readers give a control that no label made just before it names (or that Wine's
 // standard object does not name from one: lists, trees, combo boxes); lists, trees and combo boxes
-// are given their roles too, which Wine's standard object calls "client".
+// are given their roles too, which Wine's standard object calls "client". An editable combo box's edit
+// and a time picker's spin button take the same name.
 void SetAccessibleName(HWND control, const std::wstring& name);
 
 // Passes each character typed into an edit (or an editable combo box's edit) through the filter

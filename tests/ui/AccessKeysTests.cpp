@@ -49,6 +49,14 @@ LRESULT CALLBACK CatchClicks(HWND page, UINT message, WPARAM wParam, LPARAM lPar
   return 0;
 }
 
+// The edit of an editable combo box, and the spin button of a time picker.
+HWND EditOf(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+HWND SpinOf(HWND picker) { return FindWindowExW(picker, nullptr, UPDOWN_CLASSW, nullptr); }
+
 bool IsSpeedButton(HWND control) { return IsWindowOfClass(control, L"QuoxelSpeedButton"); }
 
 // Alt and the key typed where the focus is, as the keyboard's translation delivers it.
@@ -170,17 +178,21 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().Cbo_SC, L"Number of largest files", ROLE_SYSTEM_COMBOBOX},
+      {kPageHardDisks, EditOf(form->Disk().Cbo_SC), L"Number of largest files", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().ChkSAlert, L"Alert if drive", 0},
       {kPageHardDisks, form->Disk().EditAA, L"Free space alert threshold (GB)", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().CboAD, L"Alert drive", ROLE_SYSTEM_COMBOBOX},
+      {kPageHardDisks, EditOf(form->Disk().CboAD), L"Alert drive", ROLE_SYSTEM_TEXT},
       {kPageCleaner, form->Cleaner().LstETF, L"Unnecessary files", ROLE_SYSTEM_LIST},
       {kPageSoftware, form->SoftwareList().Softat, L"Software list", ROLE_SYSTEM_OUTLINE},
       {kPageAlarm, form->Alarm().TimeAlarm, L"Alarm time", 0},
+      {kPageAlarm, SpinOf(form->Alarm().TimeAlarm), L"Alarm time", ROLE_SYSTEM_SPINBUTTON},
       {kPageAlarm, form->Alarm().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
       {kPageRenamer, form->Renamer().EditRen, L"Rename selected files ( * = automatic number ):", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().ChkCopy, L"Keep copy of the original files", 0},
       {kPageShutdown, form->Shutdown().ShutAika, L"Shutdown time", 0},
+      {kPageShutdown, SpinOf(form->Shutdown().ShutAika), L"Shutdown time", ROLE_SYSTEM_SPINBUTTON},
       {kPageShutdown, form->Shutdown().Rd1, L"Shutdown", 0},
       {kPageShutdown, form->Shutdown().Rd2, L"Reboot", 0},
       {kPageWallpaper, form->Wallpaper().LstWP, L"Wallpaper pictures", ROLE_SYSTEM_LIST},
@@ -189,6 +201,7 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
   };
   for (const auto& row : rows) {
     form->SetActivePage(row.page);
+    ASSERT_NE(row.control, nullptr) << "no part named " << testing::PrintToString(row.name);
     const ScreenReaderView view = ReadAsScreenReader(row.control);
     EXPECT_EQ(view.name, row.name);
     EXPECT_TRUE(row.role == 0 || view.role == row.role) << "role " << view.role;
