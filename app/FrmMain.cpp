@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ResourceIds.h"
 #include "platform/Fonts.h"
@@ -291,6 +292,19 @@ void TFrmMain::LongWorkEnded() {
   if (--longWork_ == 0 && endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
+void TFrmMain::RememberFocus() {
+  const HWND focus = GetFocus();
+  focusWhenLeft_ = focus && IsChild(handle_, focus) ? focus : nullptr;
+}
+
+bool TFrmMain::GiveFocusBack() {
+  const HWND control = std::exchange(focusWhenLeft_, nullptr);
+  // It may have gone meanwhile, or be on a page that is not in front any more.
+  if (!control || !IsChild(handle_, control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+  SetFocus(control);
+  return true;
+}
+
 void TFrmMain::RunHandler(const std::function<void()>& handler) { ::RunHandler(handle_, handler); }
 
 LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -325,6 +339,12 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE)
+        RememberFocus();
+      else if (!HIWORD(wParam) && GiveFocusBack())  // not while minimized
+        return 0;
+      break;  // the window itself takes the focus
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;

@@ -167,6 +167,10 @@ class TFrmMain : public ToolHost {
   // Alt and a letter: a click on the button of the page in front whose access key the letter is.
   bool PressAccessKey(wchar_t typed);
   void MovePage(int step);
+  // The control that had the focus when the window was last left (for a box, a dialog, another
+  // window) gets it back when the window is active again; true when it did.
+  void RememberFocus();
+  bool GiveFocusBack();
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();
 
@@ -198,6 +202,7 @@ class TFrmMain : public ToolHost {
   MenuCommands trayCommands_;
   // A right click's WM_CONTEXTMENU follows its press, which has shown the tray menu already.
   bool rightClickMenuShown_ = false;
+  HWND focusWhenLeft_ = nullptr;
   int longWork_ = 0;
   bool endRequested_ = false;
 };

@@ -229,3 +229,25 @@ TEST_F(Navigation, AnErrorInAContextMenuHandlerIsShownAndTheProgramGoesOn) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, L"Cannot show the menu.");
 }
+
+// Left for another window (a box, a dialog, another program) and back, the focus is where it was;
+// on a page no longer in front, the window takes it.
+TEST_F(Navigation, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
+  form->SetActivePage(kPageHardDisks);
+  const HWND edit = form->Disk().EditAA;
+  SetFocus(edit);
+  const HWND other = CreateWindowExW(0, L"STATIC", L"another window", WS_POPUP | WS_VISIBLE, 0, 0, 80, 20, nullptr,
+                                     nullptr, nullptr, nullptr);
+  const auto leaveAndComeBack = [&](int page) {
+    SetActiveWindow(other);
+    ASSERT_NE(GetFocus(), edit);
+    form->SetActivePage(page);
+    SetActiveWindow(form->Handle());
+    PumpMessages();
+  };
+  leaveAndComeBack(kPageHardDisks);
+  EXPECT_EQ(GetFocus(), edit);
+  leaveAndComeBack(kPageHome);
+  EXPECT_EQ(GetFocus(), form->Handle());
+  DestroyWindow(other);
+}
