@@ -65,7 +65,12 @@ int WidestFittingPadding(HFONT font, int dpi) {
 // Where the pages lie in a page control filling a client area of this size in pixels, at this DPI.
 Bounds PageBounds(int clientWidth, int clientHeight, int dpi) {
   const int side = ScaleToDpi(kPageMarginSide, dpi), top = ScaleToDpi(kPageMarginTop, dpi);
-  return {side, top, clientWidth - 2 * side, clientHeight - top - ScaleToDpi(kPageMarginBottom, dpi)};
+  // The far margins are those of the scaled far edges, as a control's are: a control that ends at the
+  // page's edge in the layout ends there at every scale.
+  const int right = ScaleToDpi(TFrmMain::kClientWidth, dpi) - ScaleToDpi(TFrmMain::kClientWidth - kPageMarginSide, dpi);
+  const int bottom =
+      ScaleToDpi(TFrmMain::kClientHeight, dpi) - ScaleToDpi(TFrmMain::kClientHeight - kPageMarginBottom, dpi);
+  return {side, top, clientWidth - side - right, clientHeight - top - bottom};
 }
 
 RECT CentredWindowRect(int dpi) {

@@ -37,6 +37,7 @@ quoxel_layer_library(quoxel_ui ui
   ui/Handlers.cpp
   ui/OrderedFileList.cpp
   ui/Page.cpp
+  ui/RightColumnList.cpp
   ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

@@ -35,8 +35,11 @@ class Page {
   HBRUSH Background() const { return background_ ? background_.Get() : GetSysColorBrush(COLOR_BTNFACE); }
   // Draws on the page at the bounds (in the 96-DPI layout), scaled to the page's DPI.
   void AddPainting(Bounds bounds, Painter painter);
-  // A bevel: DrawEdge's edge and border flags around the bounds.
+  // A bevel: DrawEdge's edge and border flags around the bounds. It frames the controls that start
+  // inside it, and grows with them where a larger font has made them wider or taller than the layout.
   void AddBevel(Bounds bounds, UINT edge, UINT flags);
+  // The bevels as drawn now, in the page's client area.
+  std::vector<RECT> Bevels() const;
   // Places the paintings for the window shown at another DPI.
   void RescalePaintings(int dpi);
 
@@ -62,7 +65,10 @@ class Page {
     Bounds layout;  // in the 96-DPI layout
     RECT rect;      // at the page's DPI
     Painter painter;
+    bool framesControls = false;  // a bevel
   };
+  // Where a painting is drawn: a bevel's rectangle grown around the controls it frames.
+  RECT DrawnRect(const Painting& painting) const;
   HWND handle_ = nullptr;
   ScopedBrush background_;
   std::vector<Painting> paintings_;
