@@ -297,6 +297,22 @@ void TFrmMain::LongWorkEnded() {
   if (--longWork_ == 0 && endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
+namespace {
+
+BOOL CALLBACK PassSystemColourChange(HWND control, LPARAM) {
+  SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void TFrmMain::FollowSystemColours() {
+  // The common controls keep the system's colours they were made with until told.
+  EnumChildWindows(handle_, PassSystemColourChange, 0);
+  ShowModuleIconColours();
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void TFrmMain::RememberFocus() {
   const HWND focus = GetFocus();
   focusWhenLeft_ = focus && IsChild(handle_, focus) ? focus : nullptr;
@@ -350,6 +366,12 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       else if (!HIWORD(wParam) && GiveFocusBack())  // not while minimized
         return 0;
       break;  // the window itself takes the focus
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) FollowSystemColours();
+      break;
+    case WM_SYSCOLORCHANGE:
+      FollowSystemColours();
+      break;
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;

@@ -132,6 +132,11 @@ class TFrmMain : public ToolHost {
   void CreateModuleIcons();
   // The icon view's pictures and spacing for the window's DPI.
   void LoadModulePictures();
+  // The icon view's sky blue, or the system's window colours in high contrast.
+  void ShowModuleIconColours();
+  // After a change of the system's colours or of the high-contrast setting: every control takes the
+  // colours anew and the window is drawn again.
+  void FollowSystemColours();
   // Lays the window out again for a screen of another DPI, in the rectangle Windows suggests for it.
   void ApplyDpi(int dpi, const RECT& suggested);
   void CreateComponents();

@@ -11,6 +11,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/FileStreams.cpp
   platform/Files.cpp
   platform/Fonts.cpp
+  platform/HighContrast.cpp
   platform/HttpDownload.cpp
   platform/IniFile.cpp
   platform/MciPlayer.cpp

@@ -31,8 +31,12 @@ class Page {
   static Page* FromWindow(HWND window);
 
   HWND Handle() const { return handle_; }
-  // What labels on this container paint their background with.
-  HBRUSH Background() const { return background_ ? background_.Get() : GetSysColorBrush(COLOR_BTNFACE); }
+  // What labels on this container paint their background with: a panel's own colour, but the
+  // system's in high contrast.
+  HBRUSH Background() const {
+    const HBRUSH own = ShownBrush(background_.Get());
+    return own ? own : GetSysColorBrush(COLOR_BTNFACE);
+  }
   // Draws on the page at the bounds (in the 96-DPI layout), scaled to the page's DPI.
   void AddPainting(Bounds bounds, Painter painter);
   // A bevel: DrawEdge's edge and border flags around the bounds. It frames the controls that start

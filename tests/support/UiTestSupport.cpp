@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
+#include "platform/HighContrast.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/Wallpaper.h"
@@ -35,6 +36,7 @@ void InstallTestGuards() {
     ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
   });
   SetClockReader(nullptr);
+  SetHighContrastReader([] { return false; });  // the program's own colours, whatever the machine's setting
   SetPauseTaker(nullptr);
   // A forced request that got through would end the test program with a passing status.
   SetExitWindowsTaker([](UINT flags, bool) {

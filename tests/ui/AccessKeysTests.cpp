@@ -1,10 +1,11 @@
-// Every tool from the keyboard, and named for screen readers: each page's access keys, and the names
-// and roles read through the accessibility interface.
+// Every tool from the keyboard, named for screen readers, and in the system's colours: each page's
+// access keys, the names and roles read through the accessibility interface, and high contrast.
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
 #include <gtest/gtest.h>
 
+#include "platform/HighContrast.h"
 #include "tests/support/FormTest.h"
 #include "tools/admin/AdminTool.h"
 #include "tools/alarm/AlarmTool.h"
@@ -205,5 +206,54 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
     const ScreenReaderView view = ReadAsScreenReader(row.control);
     EXPECT_EQ(view.name, row.name);
     EXPECT_TRUE(row.role == 0 || view.role == row.role) << "role " << view.role;
+  }
+}
+
+namespace {
+
+// The colours a control's text and background are drawn in, as its page answers WM_CTLCOLOR*.
+std::pair<COLORREF, COLORREF> DrawnColours(HWND control, UINT message) {
+  const HDC dc = CreateCompatibleDC(nullptr);
+  SetTextColor(dc, RGB(1, 2, 3));  // a colour the page does not set would stay this one
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  const COLORREF text = GetTextColor(dc);
+  DeleteDC(dc);
+  LOGBRUSH fill{};
+  GetObjectW(brush, sizeof fill, &fill);
+  return {text, fill.lbColor};
+}
+
+}  // namespace
+
+// Every text has a colour of its own choosing; with high contrast on, and again when it goes off,
+// each page shows the system's colours only.
+TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
+  const COLORREF buttonText = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT), window = GetSysColor(COLOR_WINDOW);
+  const struct {
+    HWND control;
+    UINT message;
+    std::pair<COLORREF, COLORREF> own, highContrast;
+  } rows[] = {
+      {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {buttonText, face}, {buttonText, face}},
+      {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {buttonText, face}, {buttonText, face}},
+      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {buttonText, RGB(192, 220, 192)}, {buttonText, face}},
+      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {windowText, RGB(255, 251, 240)}, {windowText, window}},
+      {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
+      {form->Alarm().LblAlarmStatus, WM_CTLCOLORSTATIC, {RGB(0, 128, 0), face}, {buttonText, face}},
+      {form->Shutdown().LblShut, WM_CTLCOLORSTATIC, {RGB(128, 0, 0), face}, {buttonText, face}},
+      {form->Admin().LstInfo, WM_CTLCOLORLISTBOX, {buttonText, face}, {buttonText, face}},
+  };
+  bool on = false;
+  SetHighContrastReader([&on] { return on; });
+  for (const bool highContrast : {true, false}) {
+    on = highContrast;
+    SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    for (const auto& row : rows)
+      EXPECT_EQ(DrawnColours(row.control, row.message), highContrast ? row.highContrast : row.own)
+          << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
+    EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
+    EXPECT_EQ(ListView_GetTextBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
   }
 }
