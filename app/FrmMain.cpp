@@ -8,6 +8,7 @@
 
 #include "app/ResourceIds.h"
 #include "platform/Fonts.h"
+#include "platform/HighContrast.h"
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
 #include "ui/Handlers.h"
@@ -104,6 +105,7 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   CreateComponents();
   WatchPageKeys();
   HideAccessKeysUntilAlt(handle_);
+  if (HighContrastOn()) FollowContrastInStyles(handle_);
   FormCreate();
 }
 
@@ -153,6 +155,7 @@ Page& TFrmMain::MakePage(int page) {
   pages_[page] = std::make_unique<Page>(Tabit, PageBounds(client.right, client.bottom, dpi_));
   tools_[ToolOfPage(page)]->MakeControls(*pages_[page]);
   FollowWindowDpi(pages_[page]->Handle());
+  if (HighContrastOn()) FollowContrastInStyles(pages_[page]->Handle());
   return *pages_[page];
 }
 
@@ -309,6 +312,7 @@ BOOL CALLBACK PassSystemColourChange(HWND control, LPARAM) {
 void TFrmMain::FollowSystemColours() {
   // The common controls keep the system's colours they were made with until told.
   EnumChildWindows(handle_, PassSystemColourChange, 0);
+  FollowContrastInStyles(handle_);
   ShowModuleIconColours();
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

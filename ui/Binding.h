@@ -59,6 +59,8 @@ inline COLORREF ShownColour(COLORREF own, int systemColour) {
   return HighContrastOn() ? GetSysColor(systemColour) : own;
 }
 inline HBRUSH ShownBrush(HBRUSH own) { return HighContrastOn() ? nullptr : own; }
+// Text on a background of the program's own colours, all of them light, whatever the system's text is.
+constexpr COLORREF kTextOnOwnColour = RGB(0, 0, 0);
 
 inline Binding OnClick(Binding::Action action) { return Binding().OnClick(std::move(action)); }
 inline Binding OnSelect(Binding::Action action) { return Binding().OnSelect(std::move(action)); }

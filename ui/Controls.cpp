@@ -12,6 +12,7 @@
 #include "platform/Accessible.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
+#include "platform/HighContrast.h"
 #include "platform/Shell.h"
 #include "utilities/AccessKeys.h"
 #include "utilities/DpiScale.h"
@@ -459,6 +460,20 @@ HWND InnerPart(HWND control) {
 void SetAccessibleName(HWND control, const std::wstring& name) {
   AnswerWithTheName(control, name);
   if (const HWND inner = InnerPart(control)) AnswerWithTheName(inner, name);
+}
+
+namespace {
+
+BOOL CALLBACK SetStyleForContrast(HWND control, LPARAM highContrast) {
+  const wchar_t* none = highContrast ? L" " : nullptr;  // " " names no style (Wine takes "" as none given)
+  SetWindowTheme(control, none, none);
+  return TRUE;
+}
+
+}  // namespace
+
+void FollowContrastInStyles(HWND root) {
+  EnumChildWindows(root, SetStyleForContrast, HighContrastOn());
 }
 
 namespace {

@@ -154,10 +154,13 @@ bool Page::OnNotify(const NMHDR& header) {
 
 LRESULT Page::OnColour(UINT message, HDC dc, HWND control) {
   // Text on the page's background (labels, check boxes, radio buttons) and text on a control's own
-  // get the system's colour for each, which a binding may change; a colour left as the DC had it
-  // would be black on a black high-contrast background.
+  // get the colour for each, the system's but on a panel's own colour, which a binding may change; a
+  // colour left as the DC had it would be black on a black high-contrast background.
   const bool onPage = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
-  SetTextColor(dc, GetSysColor(onPage ? COLOR_BTNTEXT : COLOR_WINDOWTEXT));
+  if (onPage)
+    SetTextColor(dc, ShownColour(background_ ? kTextOnOwnColour : GetSysColor(COLOR_BTNTEXT), COLOR_BTNTEXT));
+  else
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   const Binding* binding = BindingOf(control);
   HBRUSH brush = binding && binding->colour ? binding->colour(dc) : nullptr;
   if (onPage) {

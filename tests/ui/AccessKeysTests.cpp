@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
+#include <uxtheme.h>
 #include <gtest/gtest.h>
 
 #include "platform/HighContrast.h"
@@ -238,8 +239,8 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
   } rows[] = {
       {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {buttonText, face}, {buttonText, face}},
       {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {buttonText, face}, {buttonText, face}},
-      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {buttonText, RGB(192, 220, 192)}, {buttonText, face}},
-      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {windowText, RGB(255, 251, 240)}, {windowText, window}},
+      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {RGB(0, 0, 0), RGB(192, 220, 192)}, {buttonText, face}},
+      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {RGB(0, 0, 0), RGB(255, 251, 240)}, {windowText, window}},
       {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
       {form->Alarm().LblAlarmStatus, WM_CTLCOLORSTATIC, {RGB(0, 128, 0), face}, {buttonText, face}},
       {form->Shutdown().LblShut, WM_CTLCOLORSTATIC, {RGB(128, 0, 0), face}, {buttonText, face}},
@@ -255,5 +256,8 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
           << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
     EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
     EXPECT_EQ(ListView_GetTextBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
+    const HTHEME style = OpenThemeData(form->Disk().BtnKovoIsoimmat, L"BUTTON");  // drawn in a style's colours
+    EXPECT_TRUE(!highContrast || style == nullptr);
+    if (style) CloseThemeData(style);
   }
 }
