@@ -51,13 +51,8 @@ LRESULT CALLBACK CatchClicks(HWND page, UINT message, WPARAM wParam, LPARAM lPar
   return 0;
 }
 
-// The edit of an editable combo box, and the spin button of a time picker.
-HWND EditOf(HWND combo) {
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
-}
-HWND SpinOf(HWND picker) { return FindWindowExW(picker, nullptr, UPDOWN_CLASSW, nullptr); }
+// A part of a control: an editable combo box's edit, a time picker's spin button.
+HWND PartOf(HWND control, const wchar_t* partClass) { return FindWindowExW(control, nullptr, partClass, nullptr); }
 
 bool IsSpeedButton(HWND control) { return IsWindowOfClass(control, L"QuoxelSpeedButton"); }
 
@@ -180,21 +175,21 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().Cbo_SC, L"Number of largest files", ROLE_SYSTEM_COMBOBOX},
-      {kPageHardDisks, EditOf(form->Disk().Cbo_SC), L"Number of largest files", ROLE_SYSTEM_TEXT},
+      {kPageHardDisks, PartOf(form->Disk().Cbo_SC, WC_EDITW), L"Number of largest files", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().ChkSAlert, L"Alert if drive", 0},
       {kPageHardDisks, form->Disk().EditAA, L"Free space alert threshold (GB)", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().CboAD, L"Alert drive", ROLE_SYSTEM_COMBOBOX},
-      {kPageHardDisks, EditOf(form->Disk().CboAD), L"Alert drive", ROLE_SYSTEM_TEXT},
+      {kPageHardDisks, PartOf(form->Disk().CboAD, WC_EDITW), L"Alert drive", ROLE_SYSTEM_TEXT},
       {kPageCleaner, form->Cleaner().LstETF, L"Unnecessary files", ROLE_SYSTEM_LIST},
       {kPageSoftware, form->SoftwareList().Softat, L"Software list", ROLE_SYSTEM_OUTLINE},
       {kPageAlarm, form->Alarm().TimeAlarm, L"Alarm time", 0},
-      {kPageAlarm, SpinOf(form->Alarm().TimeAlarm), L"Alarm time", ROLE_SYSTEM_SPINBUTTON},
+      {kPageAlarm, PartOf(form->Alarm().TimeAlarm, UPDOWN_CLASSW), L"Alarm time", ROLE_SYSTEM_SPINBUTTON},
       {kPageAlarm, form->Alarm().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
       {kPageRenamer, form->Renamer().EditRen, L"Rename selected files ( * = automatic number ):", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().ChkCopy, L"Keep copy of the original files", 0},
       {kPageShutdown, form->Shutdown().ShutAika, L"Shutdown time", 0},
-      {kPageShutdown, SpinOf(form->Shutdown().ShutAika), L"Shutdown time", ROLE_SYSTEM_SPINBUTTON},
+      {kPageShutdown, PartOf(form->Shutdown().ShutAika, UPDOWN_CLASSW), L"Shutdown time", ROLE_SYSTEM_SPINBUTTON},
       {kPageShutdown, form->Shutdown().Rd1, L"Shutdown", 0},
       {kPageShutdown, form->Shutdown().Rd2, L"Reboot", 0},
       {kPageWallpaper, form->Wallpaper().LstWP, L"Wallpaper pictures", ROLE_SYSTEM_LIST},
@@ -210,54 +205,42 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
   }
 }
 
-namespace {
-
-// The colours a control's text and background are drawn in, as its page answers WM_CTLCOLOR*.
-std::pair<COLORREF, COLORREF> DrawnColours(HWND control, UINT message) {
-  const HDC dc = CreateCompatibleDC(nullptr);
-  SetTextColor(dc, RGB(1, 2, 3));  // a colour the page does not set would stay this one
-  const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-  const COLORREF text = GetTextColor(dc);
-  DeleteDC(dc);
-  LOGBRUSH fill{};
-  GetObjectW(brush, sizeof fill, &fill);
-  return {text, fill.lbColor};
-}
-
-}  // namespace
-
-// Every text has a colour of its own choosing; with high contrast on, and again when it goes off,
-// each page shows the system's colours only.
+// Every text has a colour of its own choosing; with high contrast on, and off again, the pages show
+// the system's colours only, the system's controls drawn without a visual style.
 TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
-  const COLORREF buttonText = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF text = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE), black = RGB(0, 0, 0);
   const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT), window = GetSysColor(COLOR_WINDOW);
   const struct {
     HWND control;
     UINT message;
-    std::pair<COLORREF, COLORREF> own, highContrast;
+    COLORREF own[2], highContrast[2];  // text, background
   } rows[] = {
-      {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {buttonText, face}, {buttonText, face}},
-      {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {buttonText, face}, {buttonText, face}},
-      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {RGB(0, 0, 0), RGB(192, 220, 192)}, {buttonText, face}},
-      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {RGB(0, 0, 0), RGB(255, 251, 240)}, {windowText, window}},
+      {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {text, face}, {text, face}},
+      {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {text, face}, {text, face}},
+      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {black, RGB(192, 220, 192)}, {text, face}},
+      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {black, RGB(255, 251, 240)}, {windowText, window}},
       {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
-      {form->Alarm().LblAlarmStatus, WM_CTLCOLORSTATIC, {RGB(0, 128, 0), face}, {buttonText, face}},
-      {form->Shutdown().LblShut, WM_CTLCOLORSTATIC, {RGB(128, 0, 0), face}, {buttonText, face}},
-      {form->Admin().LstInfo, WM_CTLCOLORLISTBOX, {buttonText, face}, {buttonText, face}},
   };
   bool on = false;
   SetHighContrastReader([&on] { return on; });
+  const HDC dc = CreateCompatibleDC(nullptr);
   for (const bool highContrast : {true, false}) {
     on = highContrast;
     SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-    for (const auto& row : rows)
-      EXPECT_EQ(DrawnColours(row.control, row.message), highContrast ? row.highContrast : row.own)
+    for (const auto& row : rows) {
+      SetTextColor(dc, RGB(1, 2, 3));  // what a page that sets no colour would leave
+      LOGBRUSH fill{};
+      const auto control = reinterpret_cast<LPARAM>(row.control);
+      const LRESULT brush = SendMessageW(GetParent(row.control), row.message, reinterpret_cast<WPARAM>(dc), control);
+      GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
+      const COLORREF* wanted = highContrast ? row.highContrast : row.own;
+      EXPECT_EQ(std::make_pair(GetTextColor(dc), fill.lbColor), std::make_pair(wanted[0], wanted[1]))
           << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
+    }
     EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
-    EXPECT_EQ(ListView_GetTextBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
-    const HTHEME style = OpenThemeData(form->Disk().BtnKovoIsoimmat, L"BUTTON");  // drawn in a style's colours
+    const HTHEME style = OpenThemeData(form->Disk().BtnKovoIsoimmat, L"BUTTON");
     EXPECT_TRUE(!highContrast || style == nullptr);
     if (style) CloseThemeData(style);
   }
+  DeleteDC(dc);
 }
