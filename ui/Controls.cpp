@@ -434,10 +434,6 @@ LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARA
   return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
-}  // namespace
-
-namespace {
-
 void AnswerWithTheName(HWND control, const std::wstring& name) {
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
   NamedControls()[control] = {previous, name};
