@@ -4,9 +4,11 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ResourceIds.h"
 #include "platform/Fonts.h"
+#include "platform/HighContrast.h"
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
 #include "ui/Handlers.h"
@@ -64,7 +66,12 @@ int WidestFittingPadding(HFONT font, int dpi) {
 // Where the pages lie in a page control filling a client area of this size in pixels, at this DPI.
 Bounds PageBounds(int clientWidth, int clientHeight, int dpi) {
   const int side = ScaleToDpi(kPageMarginSide, dpi), top = ScaleToDpi(kPageMarginTop, dpi);
-  return {side, top, clientWidth - 2 * side, clientHeight - top - ScaleToDpi(kPageMarginBottom, dpi)};
+  // The far margins are those of the scaled far edges, as a control's are: a control that ends at the
+  // page's edge in the layout ends there at every scale.
+  const int right = ScaleToDpi(TFrmMain::kClientWidth, dpi) - ScaleToDpi(TFrmMain::kClientWidth - kPageMarginSide, dpi);
+  const int bottom =
+      ScaleToDpi(TFrmMain::kClientHeight, dpi) - ScaleToDpi(TFrmMain::kClientHeight - kPageMarginBottom, dpi);
+  return {side, top, clientWidth - side - right, clientHeight - top - bottom};
 }
 
 RECT CentredWindowRect(int dpi) {
@@ -98,6 +105,7 @@ TFrmMain::TFrmMain(HINSTANCE instance, std::wstring appDir) : instance_(instance
   CreateComponents();
   WatchPageKeys();
   HideAccessKeysUntilAlt(handle_);
+  if (HighContrastOn()) FollowContrastInStyles(handle_);
   FormCreate();
 }
 
@@ -147,6 +155,7 @@ Page& TFrmMain::MakePage(int page) {
   pages_[page] = std::make_unique<Page>(Tabit, PageBounds(client.right, client.bottom, dpi_));
   tools_[ToolOfPage(page)]->MakeControls(*pages_[page]);
   FollowWindowDpi(pages_[page]->Handle());
+  if (HighContrastOn()) FollowContrastInStyles(pages_[page]->Handle());
   return *pages_[page];
 }
 
@@ -291,6 +300,36 @@ void TFrmMain::LongWorkEnded() {
   if (--longWork_ == 0 && endRequested_) PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
+namespace {
+
+BOOL CALLBACK PassSystemColourChange(HWND control, LPARAM) {
+  SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void TFrmMain::FollowSystemColours() {
+  // The common controls keep the system's colours they were made with until told.
+  EnumChildWindows(handle_, PassSystemColourChange, 0);
+  FollowContrastInStyles(handle_);
+  ShowModuleIconColours();
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TFrmMain::RememberFocus() {
+  const HWND focus = GetFocus();
+  focusWhenLeft_ = focus && IsChild(handle_, focus) ? focus : nullptr;
+}
+
+bool TFrmMain::GiveFocusBack() {
+  const HWND control = std::exchange(focusWhenLeft_, nullptr);
+  // It may have gone meanwhile, or be on a page that is not in front any more.
+  if (!control || !IsChild(handle_, control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+  SetFocus(control);
+  return true;
+}
+
 void TFrmMain::RunHandler(const std::function<void()>& handler) { ::RunHandler(handle_, handler); }
 
 LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -325,6 +364,18 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE)
+        RememberFocus();
+      else if (!HIWORD(wParam) && GiveFocusBack())  // not while minimized
+        return 0;
+      break;  // the window itself takes the focus
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) FollowSystemColours();
+      break;
+    case WM_SYSCOLORCHANGE:
+      FollowSystemColours();
+      break;
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;

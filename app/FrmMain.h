@@ -132,6 +132,11 @@ class TFrmMain : public ToolHost {
   void CreateModuleIcons();
   // The icon view's pictures and spacing for the window's DPI.
   void LoadModulePictures();
+  // The icon view's sky blue, or the system's window colours in high contrast.
+  void ShowModuleIconColours();
+  // After a change of the system's colours or of the high-contrast setting: every control takes the
+  // colours anew and the window is drawn again.
+  void FollowSystemColours();
   // Lays the window out again for a screen of another DPI, in the rectangle Windows suggests for it.
   void ApplyDpi(int dpi, const RECT& suggested);
   void CreateComponents();
@@ -167,6 +172,10 @@ class TFrmMain : public ToolHost {
   // Alt and a letter: a click on the button of the page in front whose access key the letter is.
   bool PressAccessKey(wchar_t typed);
   void MovePage(int step);
+  // The control that had the focus when the window was last left (for a box, a dialog, another
+  // window) gets it back when the window is active again; true when it did.
+  void RememberFocus();
+  bool GiveFocusBack();
   // Ends the program through FormDestroy; during long work, once that work is over.
   void EndProgram();
 
@@ -198,6 +207,7 @@ class TFrmMain : public ToolHost {
   MenuCommands trayCommands_;
   // A right click's WM_CONTEXTMENU follows its press, which has shown the tray menu already.
   bool rightClickMenuShown_ = false;
+  HWND focusWhenLeft_ = nullptr;
   int longWork_ = 0;
   bool endRequested_ = false;
 };

@@ -25,8 +25,7 @@ void TFrmMain::CreateModuleIcons() {
       }));
   SetAccessibleName(Kuvakkeet, L"Modules");
   LoadModulePictures();
-  ListView_SetBkColor(Kuvakkeet, kSkyBlue);
-  ListView_SetTextBkColor(Kuvakkeet, kSkyBlue);
+  ShowModuleIconColours();
   for (int position = 0; position < static_cast<int>(kTools.size()); ++position) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -35,6 +34,13 @@ void TFrmMain::CreateModuleIcons() {
     item.iImage = kTools[position].picture;
     ListView_InsertItem(Kuvakkeet, &item);
   }
+}
+
+void TFrmMain::ShowModuleIconColours() {
+  const COLORREF background = ShownColour(kSkyBlue, COLOR_WINDOW);
+  ListView_SetBkColor(Kuvakkeet, background);
+  ListView_SetTextBkColor(Kuvakkeet, background);
+  ListView_SetTextColor(Kuvakkeet, GetSysColor(COLOR_WINDOWTEXT));
 }
 
 void TFrmMain::LoadModulePictures() {

@@ -11,6 +11,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/FileStreams.cpp
   platform/Files.cpp
   platform/Fonts.cpp
+  platform/HighContrast.cpp
   platform/HttpDownload.cpp
   platform/IniFile.cpp
   platform/MciPlayer.cpp
@@ -37,6 +38,7 @@ quoxel_layer_library(quoxel_ui ui
   ui/Handlers.cpp
   ui/OrderedFileList.cpp
   ui/Page.cpp
+  ui/RightColumnList.cpp
   ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

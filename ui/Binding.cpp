@@ -12,11 +12,15 @@ Binding OnItemDoubleClick(std::function<void(POINT)> action) {
       NM_DBLCLK, [action](const NMHDR& header) { action(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction); });
 }
 
+namespace {
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+}
+
 Binding LinkLabel(Binding::Action click) {
   return Binding()
       .OnClick(std::move(click))
       .OnColour([](HDC dc) {
-        SetTextColor(dc, RGB(0, 0, 255));
+        SetTextColor(dc, ShownColour(kLinkBlue, COLOR_HOTLIGHT));
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(nullptr);  // the page's own background
       })

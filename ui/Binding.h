@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/HighContrast.h"
 #include "ui/Controls.h"
 
 // What a control does when it reports something, named on the line that creates the control:
@@ -51,6 +52,16 @@ struct Binding {
   }
 };
 
+// The program's own colours give way to the system's where the user asks for high contrast: a text's
+// own colour, or the system's colour (a COLOR_* index) there; a background's own brush, or none (the
+// system's) there.
+inline COLORREF ShownColour(COLORREF own, int systemColour) {
+  return HighContrastOn() ? GetSysColor(systemColour) : own;
+}
+inline HBRUSH ShownBrush(HBRUSH own) { return HighContrastOn() ? nullptr : own; }
+// Text on a background of the program's own colours, all of them light, whatever the system's text is.
+constexpr COLORREF kTextOnOwnColour = RGB(0, 0, 0);
+
 inline Binding OnClick(Binding::Action action) { return Binding().OnClick(std::move(action)); }
 inline Binding OnSelect(Binding::Action action) { return Binding().OnSelect(std::move(action)); }
 inline Binding OnColour(Binding::Colour paint) { return Binding().OnColour(std::move(paint)); }
@@ -60,7 +71,7 @@ inline Binding OnChange(Binding::Action action) { return Binding().OnChange(std:
 Binding OnTreeSelect(std::function<void(HTREEITEM)> action);
 // A double-click in a list view, with where in the view it happened.
 Binding OnItemDoubleClick(std::function<void(POINT clientPoint)> action);
-// A link label: blue text, the hand pointer, and the click.
+// A link label: blue text (the system's link colour in high contrast), the hand pointer, and the click.
 Binding LinkLabel(Binding::Action click);
 
 // The commands of the popup menus a window shows, each bound to its handler where its item is made.

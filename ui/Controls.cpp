@@ -12,6 +12,7 @@
 #include "platform/Accessible.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
+#include "platform/HighContrast.h"
 #include "platform/Shell.h"
 #include "utilities/AccessKeys.h"
 #include "utilities/DpiScale.h"
@@ -405,6 +406,7 @@ std::optional<long> RoleOfClass(HWND control) {
   if (IsWindowOfClass(control, WC_LISTBOXW) || IsWindowOfClass(control, WC_LISTVIEWW)) return ROLE_SYSTEM_LIST;
   if (IsWindowOfClass(control, WC_TREEVIEWW)) return ROLE_SYSTEM_OUTLINE;
   if (IsWindowOfClass(control, WC_COMBOBOXW)) return ROLE_SYSTEM_COMBOBOX;
+  if (IsWindowOfClass(control, UPDOWN_CLASSW)) return ROLE_SYSTEM_SPINBUTTON;
   return std::nullopt;
 }
 
@@ -432,12 +434,42 @@ LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARA
   return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
-}  // namespace
-
-void SetAccessibleName(HWND control, const std::wstring& name) {
+void AnswerWithTheName(HWND control, const std::wstring& name) {
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
   NamedControls()[control] = {previous, name};
   SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerWithName));
+}
+
+// The window of its own that a screen reader reaches inside the control: an editable combo box's
+// edit, a time picker's spin button; null for none.
+HWND InnerPart(HWND control) {
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (IsWindowOfClass(control, WC_COMBOBOXW) && GetComboBoxInfo(control, &combo) && combo.hwndItem != control)
+    return combo.hwndItem;
+  if (IsWindowOfClass(control, DATETIMEPICK_CLASSW)) return FindWindowExW(control, nullptr, UPDOWN_CLASSW, nullptr);
+  return nullptr;
+}
+
+}  // namespace
+
+void SetAccessibleName(HWND control, const std::wstring& name) {
+  AnswerWithTheName(control, name);
+  if (const HWND inner = InnerPart(control)) AnswerWithTheName(inner, name);
+}
+
+namespace {
+
+BOOL CALLBACK SetStyleForContrast(HWND control, LPARAM highContrast) {
+  const wchar_t* none = highContrast ? L" " : nullptr;  // " " names no style (Wine takes "" as none given)
+  SetWindowTheme(control, none, none);
+  return TRUE;
+}
+
+}  // namespace
+
+void FollowContrastInStyles(HWND root) {
+  EnumChildWindows(root, SetStyleForContrast, HighContrastOn());
 }
 
 namespace {

@@ -64,8 +64,14 @@ bool AccessKeysShown(HWND control);
 
 // The name screen readers give a control that no label made just before it names (or that Wine's
 // standard object does not name from one: lists, trees, combo boxes); lists, trees and combo boxes
-// are given their roles too, which Wine's standard object calls "client".
+// are given their roles too, which Wine's standard object calls "client". An editable combo box's edit
+// and a time picker's spin button take the same name.
 void SetAccessibleName(HWND control, const std::wstring& name);
+
+// The system's controls below the window, the program's own that draw themselves alike, are drawn
+// without visual styles while high contrast is on, in the system's colours alone (a style's own
+// colours would stay, as Wine's light style's do), and with them otherwise.
+void FollowContrastInStyles(HWND root);
 
 // Passes each character typed into an edit (or an editable combo box's edit) through the filter
 // first; a filter that sets the character to 0 discards it.

@@ -7,10 +7,14 @@
 #include "platform/Dpi.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
+#include "ui/RightColumnList.h"
 #include "ui/WindowObject.h"
+#include "utilities/DpiScale.h"
 
 namespace {
 constexpr wchar_t kPageClass[] = L"QuoxelPage";
+// Between a bevel and a control it frames, at the least, once the bevel has grown around it.
+constexpr int kBevelPadding = 2;
 }
 
 void Page::RegisterWindowClass(HINSTANCE instance) {
@@ -64,6 +68,29 @@ void Page::AddBevel(Bounds bounds, UINT edge, UINT flags) {
     RECT frame = rect;
     DrawEdge(dc, &frame, edge, flags);
   });
+  paintings_.back().framesControls = true;
+}
+
+RECT Page::DrawnRect(const Painting& painting) const {
+  RECT drawn = painting.rect;
+  if (!painting.framesControls) return drawn;
+  const int padding = ScaleToDpi(kBevelPadding, WindowDpi(handle_));
+  for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT control;
+    GetWindowRect(child, &control);
+    MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&control), 2);
+    if (!PtInRect(&painting.rect, POINT{control.left, control.top})) continue;
+    InflateRect(&control, padding, padding);
+    UnionRect(&drawn, &drawn, &control);
+  }
+  return drawn;
+}
+
+std::vector<RECT> Page::Bevels() const {
+  std::vector<RECT> bevels;
+  for (const Painting& painting : paintings_)
+    if (painting.framesControls) bevels.push_back(DrawnRect(painting));
+  return bevels;
 }
 
 HWND Page::Bind(HWND control, Binding binding) {
@@ -126,9 +153,17 @@ bool Page::OnNotify(const NMHDR& header) {
 }
 
 LRESULT Page::OnColour(UINT message, HDC dc, HWND control) {
+  // Text on the page's background (labels, check boxes, radio buttons) and text on a control's own
+  // get the colour for each, the system's but on a panel's own colour, which a binding may change; a
+  // colour left as the DC had it would be black on a black high-contrast background.
+  const bool onPage = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
+  if (onPage)
+    SetTextColor(dc, ShownColour(background_ ? kTextOnOwnColour : GetSysColor(COLOR_BTNTEXT), COLOR_BTNTEXT));
+  else
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   const Binding* binding = BindingOf(control);
   HBRUSH brush = binding && binding->colour ? binding->colour(dc) : nullptr;
-  if (message == WM_CTLCOLORSTATIC) {
+  if (onPage) {
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(brush ? brush : Background());
   }
@@ -156,8 +191,12 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (!IsCheckListBox(item.hwndItem)) break;
-      DrawCheckListItem(item);
+      if (IsCheckListBox(item.hwndItem))
+        DrawCheckListItem(item);
+      else if (IsRightColumnList(item.hwndItem))
+        DrawRightColumnItem(item);
+      else
+        break;
       return TRUE;
     }
     case WM_CONTEXTMENU: {
@@ -196,7 +235,7 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Page::Paint(HDC dc) const {
-  for (const Painting& painting : paintings_) painting.painter(dc, painting.rect);
+  for (const Painting& painting : paintings_) painting.painter(dc, DrawnRect(painting));
 }
 
 LRESULT CALLBACK Page::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -31,12 +31,19 @@ class Page {
   static Page* FromWindow(HWND window);
 
   HWND Handle() const { return handle_; }
-  // What labels on this container paint their background with.
-  HBRUSH Background() const { return background_ ? background_.Get() : GetSysColorBrush(COLOR_BTNFACE); }
+  // What labels on this container paint their background with: a panel's own colour, but the
+  // system's in high contrast.
+  HBRUSH Background() const {
+    const HBRUSH own = ShownBrush(background_.Get());
+    return own ? own : GetSysColorBrush(COLOR_BTNFACE);
+  }
   // Draws on the page at the bounds (in the 96-DPI layout), scaled to the page's DPI.
   void AddPainting(Bounds bounds, Painter painter);
-  // A bevel: DrawEdge's edge and border flags around the bounds.
+  // A bevel: DrawEdge's edge and border flags around the bounds. It frames the controls that start
+  // inside it, and grows with them where a larger font has made them wider or taller than the layout.
   void AddBevel(Bounds bounds, UINT edge, UINT flags);
+  // The bevels as drawn now, in the page's client area.
+  std::vector<RECT> Bevels() const;
   // Places the paintings for the window shown at another DPI.
   void RescalePaintings(int dpi);
 
@@ -62,7 +69,10 @@ class Page {
     Bounds layout;  // in the 96-DPI layout
     RECT rect;      // at the page's DPI
     Painter painter;
+    bool framesControls = false;  // a bevel
   };
+  // Where a painting is drawn: a bevel's rectangle grown around the controls it frames.
+  RECT DrawnRect(const Painting& painting) const;
   HWND handle_ = nullptr;
   ScopedBrush background_;
   std::vector<Painting> paintings_;

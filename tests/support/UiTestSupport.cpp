@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
+#include "platform/HighContrast.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/TextFiles.h"
@@ -36,6 +37,7 @@ void InstallTestGuards() {
     ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
   });
   SetClockReader(nullptr);
+  SetHighContrastReader([] { return false; });  // the program's own colours, whatever the machine's setting
   SetPauseTaker(nullptr);
   SetTextListFileReader(nullptr);
   // A forced request that got through would end the test program with a passing status.

@@ -11,7 +11,8 @@
 // What a test must not really do: boxes and file dialogs that no test scripted fail the running test
 // and are answered No / Cancel; a popup menu, the browser, a wallpaper change, a started program or a
 // request to end the session fails it too; tray icon calls go nowhere, so that no test leaves an icon
-// or a balloon in the desktop; the clock, waits and list files are the real ones again.
+// or a balloon in the desktop; the clock, waits and list files are the real ones again; high contrast
+// is off.
 void InstallTestGuards();
 
 // Records every box shown while it lives and answers them in turn from a script (IDOK when the script

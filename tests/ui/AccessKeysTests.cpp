@@ -1,10 +1,12 @@
-// Every tool from the keyboard, and named for screen readers: each page's access keys, and the names
-// and roles read through the accessibility interface.
+// Every tool from the keyboard, named for screen readers, and in the system's colours: each page's
+// access keys, the names and roles read through the accessibility interface, and high contrast.
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
+#include <uxtheme.h>
 #include <gtest/gtest.h>
 
+#include "platform/HighContrast.h"
 #include "tests/support/FormTest.h"
 #include "tools/admin/AdminTool.h"
 #include "tools/alarm/AlarmTool.h"
@@ -48,6 +50,9 @@ LRESULT CALLBACK CatchClicks(HWND page, UINT message, WPARAM wParam, LPARAM lPar
   reinterpret_cast<std::vector<HWND>*>(clicked)->push_back(reinterpret_cast<HWND>(lParam));
   return 0;
 }
+
+// A part of a control: an editable combo box's edit, a time picker's spin button.
+HWND PartOf(HWND control, const wchar_t* partClass) { return FindWindowExW(control, nullptr, partClass, nullptr); }
 
 bool IsSpeedButton(HWND control) { return IsWindowOfClass(control, L"QuoxelSpeedButton"); }
 
@@ -170,17 +175,21 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
       {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
       {kPageHardDisks, form->Disk().Cbo_SC, L"Number of largest files", ROLE_SYSTEM_COMBOBOX},
+      {kPageHardDisks, PartOf(form->Disk().Cbo_SC, WC_EDITW), L"Number of largest files", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().ChkSAlert, L"Alert if drive", 0},
       {kPageHardDisks, form->Disk().EditAA, L"Free space alert threshold (GB)", ROLE_SYSTEM_TEXT},
       {kPageHardDisks, form->Disk().CboAD, L"Alert drive", ROLE_SYSTEM_COMBOBOX},
+      {kPageHardDisks, PartOf(form->Disk().CboAD, WC_EDITW), L"Alert drive", ROLE_SYSTEM_TEXT},
       {kPageCleaner, form->Cleaner().LstETF, L"Unnecessary files", ROLE_SYSTEM_LIST},
       {kPageSoftware, form->SoftwareList().Softat, L"Software list", ROLE_SYSTEM_OUTLINE},
       {kPageAlarm, form->Alarm().TimeAlarm, L"Alarm time", 0},
+      {kPageAlarm, PartOf(form->Alarm().TimeAlarm, UPDOWN_CLASSW), L"Alarm time", ROLE_SYSTEM_SPINBUTTON},
       {kPageAlarm, form->Alarm().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
       {kPageRenamer, form->Renamer().EditRen, L"Rename selected files ( * = automatic number ):", ROLE_SYSTEM_TEXT},
       {kPageRenamer, form->Renamer().ChkCopy, L"Keep copy of the original files", 0},
       {kPageShutdown, form->Shutdown().ShutAika, L"Shutdown time", 0},
+      {kPageShutdown, PartOf(form->Shutdown().ShutAika, UPDOWN_CLASSW), L"Shutdown time", ROLE_SYSTEM_SPINBUTTON},
       {kPageShutdown, form->Shutdown().Rd1, L"Shutdown", 0},
       {kPageShutdown, form->Shutdown().Rd2, L"Reboot", 0},
       {kPageWallpaper, form->Wallpaper().LstWP, L"Wallpaper pictures", ROLE_SYSTEM_LIST},
@@ -189,8 +198,49 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
   };
   for (const auto& row : rows) {
     form->SetActivePage(row.page);
+    ASSERT_NE(row.control, nullptr) << "no part named " << testing::PrintToString(row.name);
     const ScreenReaderView view = ReadAsScreenReader(row.control);
     EXPECT_EQ(view.name, row.name);
     EXPECT_TRUE(row.role == 0 || view.role == row.role) << "role " << view.role;
   }
+}
+
+// Every text has a colour of its own choosing; with high contrast on, and off again, the pages show
+// the system's colours only, the system's controls drawn without a visual style.
+TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
+  const COLORREF text = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE), black = RGB(0, 0, 0);
+  const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT), window = GetSysColor(COLOR_WINDOW);
+  const struct {
+    HWND control;
+    UINT message;
+    COLORREF own[2], highContrast[2];  // text, background
+  } rows[] = {
+      {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {text, face}, {text, face}},
+      {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {text, face}, {text, face}},
+      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {black, RGB(192, 220, 192)}, {text, face}},
+      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {black, RGB(255, 251, 240)}, {windowText, window}},
+      {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
+  };
+  bool on = false;
+  SetHighContrastReader([&on] { return on; });
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const bool highContrast : {true, false}) {
+    on = highContrast;
+    SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    for (const auto& row : rows) {
+      SetTextColor(dc, RGB(1, 2, 3));  // what a page that sets no colour would leave
+      LOGBRUSH fill{};
+      const auto control = reinterpret_cast<LPARAM>(row.control);
+      const LRESULT brush = SendMessageW(GetParent(row.control), row.message, reinterpret_cast<WPARAM>(dc), control);
+      GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
+      const COLORREF* wanted = highContrast ? row.highContrast : row.own;
+      EXPECT_EQ(std::make_pair(GetTextColor(dc), fill.lbColor), std::make_pair(wanted[0], wanted[1]))
+          << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
+    }
+    EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
+    const HTHEME style = OpenThemeData(form->Disk().BtnKovoIsoimmat, L"BUTTON");
+    EXPECT_TRUE(!highContrast || style == nullptr);
+    if (style) CloseThemeData(style);
+  }
+  DeleteDC(dc);
 }

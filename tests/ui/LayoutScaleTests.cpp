@@ -20,6 +20,8 @@
 #include "tools/shutdown/ShutdownTool.h"
 #include "tools/wallpaper/WallpaperTool.h"
 #include "ui/Controls.h"
+#include "ui/Page.h"
+#include "ui/RightColumnList.h"
 #include "utilities/AccessKeys.h"
 #include "utilities/DpiScale.h"
 
@@ -192,6 +194,51 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
         break;
     }
   }
+}
+
+namespace {
+
+// Every control of the page or panel, shown or not, within it and within the bevel it starts in; so
+// too on each panel.
+void ExpectControlsInside(HWND container) {
+  RECT client;
+  GetClientRect(container, &client);
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT rect = InParent(child);
+    RECT inside;
+    IntersectRect(&inside, &rect, &client);
+    EXPECT_TRUE(EqualRect(&inside, &rect)) << testing::PrintToString(WindowTextOf(child)) << " out of its page";
+    for (const RECT& bevel : Page::FromWindow(container)->Bevels()) {
+      IntersectRect(&inside, &rect, &bevel);
+      EXPECT_TRUE(!PtInRect(&bevel, POINT{rect.left, rect.top}) || EqualRect(&inside, &rect))
+          << testing::PrintToString(WindowTextOf(child)) << " out of its bevel";
+    }
+    if (Page::FromWindow(child)) ExpectControlsInside(child);
+  }
+}
+
+}  // namespace
+
+TEST_F(LayoutScale, EveryControlLiesInsideItsPageAndTheBevelItStartsIn) {
+  ShowEveryPage();
+  for (int page = kPageHome; page < kPageCount; ++page) ExpectControlsInside(form->PageHandle(page));
+}
+
+// The widest size texts stand whole in the size column, the column inside the list.
+TEST_F(LayoutScale, TheLargestFilesSizesFitTheirColumn) {
+  ShowPage(kPageHardDisks);
+  const HWND list = form->Disk().LstLargest;
+  const wchar_t* const figures[] = {L" 1024.00 kB", L" 1024.00 MB", L" 8191.99 GB"};
+  for (const wchar_t* figure : figures) {
+    const std::wstring line = L"Q:\\a long folder\\file.bin\t" + std::wstring(figure);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  RECT client;
+  GetClientRect(list, &client);
+  const RECT column = RightColumn(list);
+  EXPECT_LE(column.right, client.right);
+  for (const wchar_t* figure : figures)
+    EXPECT_LE(TextExtent(FontOf(list), figure).cx, column.right - column.left) << testing::PrintToString(figure);
 }
 
 TEST_F(LayoutScale, TheTrayIconIsOfTheSystemsSmallIconSize) {

@@ -229,3 +229,21 @@ TEST_F(Navigation, AnErrorInAContextMenuHandlerIsShownAndTheProgramGoesOn) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, L"Cannot show the menu.");
 }
+
+// Left for another window (a box, a dialog, another program) and back, the focus is where it was;
+// on a page no longer in front, the window takes it.
+TEST_F(Navigation, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
+  form->SetActivePage(kPageHardDisks);
+  const HWND edit = form->Disk().EditAA;
+  SetFocus(edit);
+  const HWND other =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  for (const int page : {kPageHardDisks, kPageHome}) {
+    SetActiveWindow(other);
+    ASSERT_NE(GetFocus(), edit);
+    form->SetActivePage(page);
+    SetActiveWindow(form->Handle());
+    EXPECT_EQ(GetFocus(), page == kPageHardDisks ? edit : form->Handle());
+  }
+  DestroyWindow(other);
+}

@@ -7,6 +7,7 @@ set -u
 tests=$1
 probe=$3
 work=$4
+shots=$work  # start_quoxel takes $work for the program's own folder
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scripts=$here/../../scripts
 mkdir -p "$work"
@@ -34,7 +35,7 @@ for dpi in 120 144 192; do
       for page in 0 1 2 3 4 5 6 7 8; do
         [ "$page" = 0 ] || wine "$probe" tab "$caption" "$page"
         sleep 1
-        import -window root "$work/page$page-144.png" && echo "dpi-layout: screenshot $work/page$page-144.png"
+        import -window root "$shots/page$page-144.png" && echo "dpi-layout: screenshot $shots/page$page-144.png"
       done
       wine "$probe" close "$caption"
       [ "$(quoxel_exit_code)" = 0 ] || { echo "dpi-layout: quoxel.exe did not end cleanly at 144 DPI" >&2; status=1; }

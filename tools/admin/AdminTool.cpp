@@ -36,6 +36,7 @@ void AdminTool::CreateControls(Page& page) {
       CreateChild(SH9, L"LISTBOX", L"", WS_TABSTOP | LBS_NOINTEGRALHEIGHT, {5, 5, 258, 162}, 0, infoFont_.Get()),
       OnColour([](HDC dc) {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         return GetSysColorBrush(COLOR_BTNFACE);
       }));
   SetItemHeight(LstInfo, LB_SETITEMHEIGHT, 16);

@@ -28,7 +28,7 @@ void AlarmTool::CreateControls(Page& page) {
   LblAlarmStatus =
       page.Bind(CreateChild(SH6, L"STATIC", L"Alarm is OFF", SS_LEFT, {235, 80, 126, 25}, 0, statusFont_.Get()),
                 OnColour([](HDC dc) {
-                  SetTextColor(dc, kGreen);
+                  SetTextColor(dc, ShownColour(kGreen, COLOR_BTNTEXT));
                   return HBRUSH{};
                 }));
   TimeAlarm = CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0});

@@ -27,7 +27,10 @@ void DiskTool::CreateControls(Page& page) {
   LstKovot = page.Bind(CreateChild(PageHandle(), L"LISTBOX", L"",
                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                                    {3, 19, 278, 142}, 0, drivesFont_.Get()),
-                       OnSelect([this] { LstKovotClick(); }).OnColour([this](HDC) { return creamBrush_.Get(); }));
+                       OnSelect([this] { LstKovotClick(); }).OnColour([this](HDC dc) {
+                         SetTextColor(dc, ShownColour(kTextOnOwnColour, COLOR_WINDOWTEXT));
+                         return ShownBrush(creamBrush_.Get());
+                       }));
   SetAccessibleName(LstKovot, WindowTextOf(Lbl11));
   SetItemHeight(LstKovot, LB_SETITEMHEIGHT, 18);
   int tabStop = kDriveListTabStop;

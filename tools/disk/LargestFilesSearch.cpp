@@ -15,12 +15,12 @@
 #include "platform/TextFiles.h"
 #include "tools/disk/DriveWalk.h"
 #include "ui/Handlers.h"
+#include "ui/RightColumnList.h"
 #include "utilities/LargestFiles.h"
 
 namespace {
 
 constexpr int kShell32FindFolderClip = 150;
-constexpr int kResultsTabStop = 320;  // dialog units
 constexpr int kComboListHeight = 200;
 constexpr DWORD kAnswerIntervalMs = 10;
 
@@ -28,14 +28,13 @@ constexpr DWORD kAnswerIntervalMs = 10;
 
 void DiskTool::CreateSearchControls() {
   const HFONT font = host_.Fonts().normal.Get();
-  LstLargest = page_->Bind(CreateChild(PageHandle(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_USETABSTOPS,
-                                       {3, 167, 585, 173}, 0, font, WS_EX_CLIENTEDGE),
-                           Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
+  // Sizes right-aligned in a column measured in the list's font, whatever the screen's scale.
+  LstLargest = page_->Bind(
+      CreateRightColumnList(PageHandle(), WS_TABSTOP | WS_VSCROLL, {3, 167, 585, 173}, font, WS_EX_CLIENTEDGE),
+      Binding().OnContextMenu([this](POINT at) { ShowResultsMenu(at); }));
   SetAccessibleName(LstLargest, L"Largest files");
   ShowWindow(LstLargest, SW_HIDE);
   SetItemHeight(LstLargest, LB_SETITEMHEIGHT, 13);
-  int tabStop = kResultsTabStop;
-  SendMessageW(LstLargest, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   Pop2.Reset(CreatePopupMenu());
   AppendMenuW(Pop2.Get(), MF_STRING, kCmdSaveRTAF, L"Save results to a file");
   page_->BindMenuCommand(kCmdSaveRTAF, [this] { SaveRTAFClick(); });

@@ -31,7 +31,7 @@ void ShutdownTool::CreateControls(Page& page) {
   page.AddBevel({75, 79, 436, 257}, EDGE_RAISED, BF_RECT);  // Bevel6
   LblShut = page.Bind(CreateLabel(SH8, L"Timed Shutdown is disabled.", {144, 158, 270, 25}, stateFont_.Get()),
                       OnColour([this](HDC dc) {
-                        SetTextColor(dc, TimedShutdownOn ? kGreen : kMaroon);
+                        SetTextColor(dc, ShownColour(TimedShutdownOn ? kGreen : kMaroon, COLOR_BTNTEXT));
                         return HBRUSH{};
                       }));
   ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
