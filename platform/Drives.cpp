@@ -23,29 +23,6 @@ std::optional<std::uint32_t> VolumeSerialNumber(const std::wstring& root) {
   return serial;
 }
 
-namespace {
-
-// The basic information level skips the short names and large fetches read ahead: the same entries
-// in the same order, fetched faster. Older systems refuse both; the plain call serves them.
-ScopedFindHandle OpenListing(const std::wstring& pattern, WIN32_FIND_DATAW& first) {
-  HANDLE handle = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &first, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH);
-  if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
-    handle = FindFirstFileW(pattern.c_str(), &first);
-  return ScopedFindHandle(handle);
-}
-
-}  // namespace
-
-void ForEachDirectoryEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
-  WIN32_FIND_DATAW entry;
-  ScopedFindHandle listing = OpenListing(pattern, entry);
-  if (!listing) return;
-  do {
-    visit(entry);
-  } while (FindNextFileW(listing.Get(), &entry));
-}
-
 void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const FolderEntry&)>& visit) {
   ScopedHandle folder(CreateFileW(dir.c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,

@@ -20,10 +20,6 @@ DriveSpace QueryDriveSpace(const std::wstring& root);
 // The volume serial number of a root folder such as "C:\", if the volume reports one.
 std::optional<std::uint32_t> VolumeSerialNumber(const std::wstring& root);
 
-// Calls back for each entry of a folder listing (a path with a name pattern) in the order the file
-// system returns them; a folder that cannot be listed gives no entries.
-void ForEachDirectoryEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit);
-
 // An entry of a folder's listing with the file system's identifier of what it names: 0 when the file
 // system has none; for a link (a reparse point) the link's own on Windows, its target's under Wine.
 struct FolderEntry {

@@ -606,14 +606,6 @@ SIZE TextExtent(HFONT font, const std::wstring& text) {
   });
 }
 
-int AverageCharWidth(HFONT font) {
-  return WithFont(font, [](HDC dc) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    return static_cast<int>(metrics.tmAveCharWidth);
-  });
-}
-
 void OpenLinkLabel(HWND label) {
   const std::wstring text = WindowTextOf(label);
   if (IsWebAddress(text)) OpenInBrowser(text);

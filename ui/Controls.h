@@ -102,6 +102,5 @@ std::wstring WindowTextOf(HWND window);
 SIZE TextExtent(HFONT font, const std::wstring& text);
 // The width a label needs for its text: the extent, and the part of an italic last letter beyond it.
 int LabelWidth(HFONT font, const std::wstring& text);
-int AverageCharWidth(HFONT font);
 // The height a text needs in the font when it wraps at the width.
 int WrappedTextHeight(HFONT font, const std::wstring& text, int width);
