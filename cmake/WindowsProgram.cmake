@@ -3,10 +3,10 @@
 get_property(QUOXEL_TOOL_LIBRARIES GLOBAL PROPERTY QUOXEL_TOOL_LIBRARIES)
 quoxel_layer_library(quoxel_app app
   app/FrmMain.cpp
-  app/HomePage.cpp
-  app/ModuleIcons.cpp
-  app/PageKeys.cpp
-  app/Tray.cpp
+  app/FrmMain.Home.cpp
+  app/FrmMain.ModuleIcons.cpp
+  app/FrmMain.PageKeys.cpp
+  app/FrmMain.Tray.cpp
 )
 target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})
 
