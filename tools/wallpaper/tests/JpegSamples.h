@@ -12,7 +12,8 @@
 
 // Every pixel differs from its neighbours, so that a row or a channel out of place shows.
 // Components: 1 grey, 3 red, green, blue, 4 CMYK.
-inline std::string MakeJpeg(int width, int height, int components, bool progressive = false, int restartRows = 0) {
+inline std::string MakeJpeg(int width, int height, int components, bool progressive = false, int restartRows = 0,
+                            bool arithmetic = false) {
   jpeg_compress_struct info{};
   jpeg_error_mgr error{};
   info.err = jpeg_std_error(&error);
@@ -27,6 +28,7 @@ inline std::string MakeJpeg(int width, int height, int components, bool progress
   jpeg_set_defaults(&info);
   if (progressive) jpeg_simple_progression(&info);
   info.restart_in_rows = restartRows;
+  info.arith_code = arithmetic;
   jpeg_start_compress(&info, TRUE);
   std::vector<JSAMPLE> row(static_cast<size_t>(width * components));
   for (JSAMPROW line = row.data(); info.next_scanline < info.image_height; jpeg_write_scanlines(&info, &line, 1))

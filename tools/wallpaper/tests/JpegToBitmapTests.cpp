@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include <jpeglib.h>  // before jerror.h, whose arithmetic-coding codes depend on its configuration
 #include <jerror.h>
 
 #include "tools/wallpaper/tests/JpegSamples.h"
@@ -44,9 +45,17 @@ TEST(JpegToBitmap, EveryKindGivesDjpegsPixels) {
 TEST(JpegToBitmap, DamagedOrCutDataIsRefusedWithLibjpegsNumber) {
   const std::string jpeg = MakeJpeg(16, 64, 3, false, 1), progressive = MakeJpeg(16, 16, 3, true);
   const size_t frame = jpeg.find("\xFF\xC0"), scan = jpeg.find("\xFF\xDA"), restart = jpeg.find("\xFF\xD0", scan);
-  std::string resync = jpeg, twelveBits = jpeg;
+  std::string resync = jpeg, twelveBits = jpeg, badHuffman = jpeg, notSequential = jpeg;
   resync[restart + 1] = '\xD3';
   twelveBits[frame + 4] = 12;
+  for (size_t at = scan + 14; at < scan + 22; at += 2) badHuffman.replace(at, 2, "\xFF\x00", 2);  // ones: no code
+  notSequential[scan + 13] = 1;  // a point transform in a sequential scan
+  const size_t firstScan = progressive.find("\xFF\xDA"), secondScan = progressive.find("\xFF\xDA", firstScan + 2);
+  const std::string repeatedScan = progressive.substr(0, secondScan) +
+                                   progressive.substr(firstScan, secondScan - firstScan) + progressive.substr(secondScan);
+  std::string arithmetic = MakeJpeg(64, 64, 3, false, 0, true);
+  const size_t arithmeticData = arithmetic.find("\xFF\xDA") + 14;
+  arithmetic.replace(arithmeticData, arithmetic.size() - 2 - arithmeticData, arithmetic.size() - 2 - arithmeticData, 'X');
   struct Case {
     std::string jpeg;
     int code;
@@ -55,7 +64,9 @@ TEST(JpegToBitmap, DamagedOrCutDataIsRefusedWithLibjpegsNumber) {
        {Case{jpeg.substr(0, scan + 40), JWRN_JPEG_EOF}, Case{jpeg.substr(0, jpeg.size() - 2), JWRN_JPEG_EOF},
         Case{progressive.substr(0, progressive.size() * 3 / 4), JWRN_JPEG_EOF}, Case{resync, JWRN_MUST_RESYNC},
         Case{jpeg.substr(0, scan) + "\x12\x34" + jpeg.substr(scan), JWRN_EXTRANEOUS_DATA},
-        Case{WithClaimedSize(progressive, 1000, 1000), JWRN_HIT_MARKER}, Case{twelveBits, JERR_BAD_PRECISION},
+        Case{WithClaimedSize(progressive, 1000, 1000), JWRN_HIT_MARKER}, Case{badHuffman, JWRN_HUFF_BAD_CODE},
+        Case{arithmetic, JWRN_ARITH_BAD_CODE}, Case{repeatedScan, JWRN_BOGUS_PROGRESSION},
+        Case{notSequential, JWRN_NOT_SEQUENTIAL}, Case{twelveBits, JERR_BAD_PRECISION},
         Case{"not a picture", JERR_NO_SOI}, Case{WithClaimedSize(jpeg, 0, 16), JERR_EMPTY_IMAGE},
         Case{WithClaimedSize(progressive, 16000, 16000), JERR_NO_BACKING_STORE}}) {
     try {
