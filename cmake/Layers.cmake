@@ -2,6 +2,9 @@
 # it, never those above: each library sees the source tree only through a folder of links to the
 # folders it may use, so an include that points up the stack does not compile.
 set(QUOXEL_LAYERS utilities platform ui tools app tests bench)
+# A test program run whole, as one ctest test, writes each case's result to <test name>.xml here;
+# scripts/test.sh counts those cases.
+set(QUOXEL_GTEST_RESULTS ${CMAKE_BINARY_DIR}/gtest-results)
 
 function(quoxel_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
@@ -73,4 +76,22 @@ function(quoxel_tool name)
     endif()
     set_property(GLOBAL APPEND PROPERTY QUOXEL_TOOL_LIBRARIES quoxel_${name})
   endif()
+endfunction()
+
+# Logic that runs threads, under ThreadSanitizer, which cannot share a program with AddressSanitizer
+# (host build only): a test program of its own from the sources given (relative to the source root),
+# run whole as the test native.tsan.<name>.
+function(quoxel_thread_test name)
+  list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  set(program ${name}_tsan)
+  add_executable(${program} ${sources})
+  # In place of the sanitizers the host build gives every target.
+  set_target_properties(${program} PROPERTIES COMPILE_OPTIONS "-fsanitize=thread;-O1" LINK_OPTIONS -fsanitize=thread)
+  quoxel_layer(${program} tests)
+  quoxel_warnings(${program})
+  target_link_libraries(${program} PRIVATE GTest::gtest_main)
+  add_test(NAME native.tsan.${name}
+           COMMAND ${program} --gtest_output=xml:${QUOXEL_GTEST_RESULTS}/native.tsan.${name}.xml)
+  set_tests_properties(native.tsan.${name} PROPERTIES ENVIRONMENT TSAN_OPTIONS=halt_on_error=1 LABELS tsan
+                       TIMEOUT 300)
 endfunction()

@@ -7,6 +7,7 @@
 set -u
 probe=$1 work=$2 kind=$3
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo/scripts/env.sh"
 fail() { echo "package-run: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work"  # an exit code left from an earlier run would end the wait at once
 

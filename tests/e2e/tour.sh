@@ -11,6 +11,7 @@
 set -u
 probe=$1 work=$2 port_file=$3 kind=$4
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo/scripts/env.sh"
 shots=${QUOXEL_TOUR_SCREENSHOTS:-$work/screenshots}
 started=$(date +%s)
 

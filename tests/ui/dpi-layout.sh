@@ -10,6 +10,7 @@ work=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scripts=$here/../../scripts
 mkdir -p "$work"
+source "$scripts/env.sh"
 export WINEPREFIX=$work/prefix
 "$scripts/wine-prefix.sh" || exit 1
 
