@@ -96,6 +96,13 @@ if(QUOXEL_64_BIT)
          FormatFixed2 InstanceName JpegToBitmap LargestFiles RandomGenerator SystemInfoLines)
   quoxel_wine_test(wine.logic quoxel_logic_tests logic --gtest_filter=${QUOXEL_WIDTH_SUITES}.*)
   set_tests_properties(wine.logic PROPERTIES TIMEOUT 180)
+  # Both packages, made again from copies of the built programs and from a copy of the source built in
+  # another folder (the 64-bit program), are the same byte for byte. Here, since both builds are done
+  # by then; it runs no Wine, so it runs beside the tests that do.
+  add_test(NAME e2e.package_reproducible COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-reproducible.sh
+           ${CMAKE_BINARY_DIR}/e2e-reproducible ${QUOXEL_PACKAGE_KIND})
+  set_tests_properties(e2e.package_reproducible PROPERTIES TIMEOUT 600
+                       ENVIRONMENT "QUOXEL_BUILD_DIR=${CMAKE_BINARY_DIR}/..")
   return()
 endif()
 
@@ -116,11 +123,3 @@ add_test(NAME e2e.one_copy_per_folder COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e
 set_tests_properties(wine.layout_at_other_dpis PROPERTIES TIMEOUT 180)
 set_tests_properties(e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder PROPERTIES TIMEOUT 120)
 quoxel_wine_test_properties(wine.layout_at_other_dpis e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder)
-
-# Both packages, made again from copies of the built programs and from a copy of the source built in
-# another folder (the 32-bit program), are the same byte for byte. It runs no Wine, so it may run
-# beside the tests that do.
-add_test(NAME e2e.package_reproducible COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package-reproducible.sh
-         ${CMAKE_BINARY_DIR}/e2e-reproducible)
-set_tests_properties(e2e.package_reproducible PROPERTIES TIMEOUT 600
-                     ENVIRONMENT "QUOXEL_BUILD_DIR=${CMAKE_BINARY_DIR}/..")

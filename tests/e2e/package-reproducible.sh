@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The packages (32-bit and 64-bit) are the same, byte for byte, each time they are made from the same
-# source: made twice from the built programs (once from copies with other file times), and the 32-bit
-# one made from a copy of the source built afresh in another folder (one build is enough to show that
+# source: made twice from the built programs (once from copies with other file times), and the one of
+# KIND made from a copy of the source built afresh in another folder (one build is enough to show that
 # the build's folder leaves no trace). The programs hold no link time and no build folder.
-#   package-reproducible.sh WORK
+#   package-reproducible.sh WORK KIND    (KIND: win32 or win64)
 set -u
-work=$1
+work=$1 kind=$2
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$repo/scripts/env.sh"
 fail() { echo "package-reproducible: $*" >&2; exit 1; }
@@ -58,18 +58,18 @@ PY
   fail "a program records its build"
 
 # A copy of the source in another folder, built from nothing (with the libraries already built for
-# mingw, which need no rebuilding), gives the same 32-bit package.
+# mingw, which need no rebuilding), gives the same package.
 copy=$work/elsewhere
 mkdir -p "$copy/src" "$copy/build"
 (cd "$repo" && git ls-files -co --exclude-standard -z | while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
   tar --null -T - -cf -) | tar -C "$copy/src" -xf - || fail "the source could not be copied"
 ln -s "$build_root/deps" "$copy/build/deps"
-rebuilt=$(QUOXEL_BUILD_DIR=$copy/build "$copy/src/scripts/package.sh" --no-setup --win32 "$work/rebuilt" \
+rebuilt=$(QUOXEL_BUILD_DIR=$copy/build "$copy/src/scripts/package.sh" --no-setup "--$kind" "$work/rebuilt" \
   2>"$work/rebuild.log") || { tail -n 20 "$work/rebuild.log" >&2; fail "the copy did not build"; }
-same_packages "$(grep -- '-win32\.zip$' <<<"$first")" "$rebuilt" \
+same_packages "$(grep -- "-$kind\.zip\$" <<<"$first")" "$rebuilt" \
   "the package built in $copy differs from the one built in $build_root"
 rm -rf "$copy"
 while read -r zip; do
-  makings=two && [[ $zip == *-win32.zip ]] && makings=three
+  makings=two && [[ $zip == *-$kind.zip ]] && makings=three
   echo "package-reproducible: $(basename "$zip") is the same in $makings makings ($(stat -c %s "$zip") bytes)"
 done <<<"$first"
