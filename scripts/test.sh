@@ -62,7 +62,8 @@ step_done "32-bit build"
 if [ -z "$quick" ]; then
   # The 64-bit build goes on beside the 32-bit tests, which mostly wait for Wine and the desktop.
   echo "== 64-bit build in the background: $build_root/win64-build.log"
-  nice -n 5 "$here/build.sh" --win64 >"$build_root/win64-build.log" 2>&1 &
+  (TIMEFORMAT='%R %U %S' && time nice -n 5 "$here/build.sh" --win64 >"$build_root/win64-build.log" 2>&1) \
+    2>"$results/win64-build-time" &
   win64_build=$!
 fi
 "$here/test-drives.sh"
@@ -79,6 +80,9 @@ if [ -z "$quick" ]; then
   wait "$win64_build" || { tail -n 30 "$build_root/win64-build.log" >&2; wine_status=1; }
   win64_build=
   step_done "64-bit build"
+  read -r wall user sys <"$results/win64-build-time" || true
+  step_report+=$(printf '\n  (64-bit build beside the 32-bit tests: %.0f s wall %.0f s CPU, counted in their CPU)' \
+    "${wall:-0}" "$(awk "BEGIN { print ${user:-0} + ${sys:-0} }")")
   echo "== 64-bit Windows: the logic that hangs on the pointer width, package run and tour under Wine"
   # Two at once: the Wine tests take the desktop in turn (RESOURCE_LOCK), while the reproducible
   # package builds beside them.

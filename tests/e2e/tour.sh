@@ -100,7 +100,7 @@ open_files() {  # dialog caption, folder, names as typed into the dialog
 # --- The package, unzipped into an empty folder, and the data the tools work on -------------------
 mkdir -p "$work" "$shots"
 rm -rf "$program" "$files"
-zips=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
+zips=$("$repo/scripts/package.sh" --no-build "--$kind" "$work/zip") || fail "no package was made"
 zip=$(grep -- "-$kind\.zip\$" <<<"$zips") || fail "no $kind package among: $zips"
 version=$(basename "$zip" | sed -n "s/^quoxel-\([0-9.]*\)-$kind\.zip\$/\1/p")
 mkdir -p "$program" && (cd "$program" && unzip -q "$zip")
