@@ -1,6 +1,6 @@
 # Host build: the logic and its tests, under AddressSanitizer and UBSan (set for the whole build).
-find_package(GTest REQUIRED)
 include(GoogleTest)
+include(ExternalProject)
 
 get_property(QUOXEL_LOGIC_TESTS GLOBAL PROPERTY QUOXEL_LOGIC_TESTS)
 get_property(QUOXEL_LOGIC_LIBRARIES GLOBAL PROPERTY QUOXEL_LOGIC_LIBRARIES)
@@ -8,9 +8,11 @@ add_executable(quoxel_logic_tests ${QUOXEL_LOGIC_TESTS})
 quoxel_layer(quoxel_logic_tests tests)
 target_link_libraries(quoxel_logic_tests PRIVATE ${QUOXEL_LOGIC_LIBRARIES} GTest::gtest_main)
 quoxel_warnings(quoxel_logic_tests)
-gtest_discover_tests(quoxel_logic_tests TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
+gtest_discover_tests(quoxel_logic_tests TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST PROPERTIES LABELS logic)
 
-# A short coverage-guided fuzzing run of the list-file reader, the catalogue loader and the
-# JPEG-to-bitmap conversion (clang's libFuzzer); scripts/fuzz.sh runs longer ones by hand.
-add_test(NAME fuzz.short COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/fuzz.sh 10)
-set_tests_properties(fuzz.short PROPERTIES TIMEOUT 300)
+# The libFuzzer targets (clang) in fuzz/, and a short run of each from its kept corpus; scripts/fuzz.sh
+# runs longer ones by hand.
+ExternalProject_Add(quoxel_fuzzers SOURCE_DIR ${PROJECT_SOURCE_DIR}/tests/fuzz BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
+  CMAKE_ARGS -DCMAKE_CXX_COMPILER=clang++ INSTALL_COMMAND "" BUILD_ALWAYS ON)
+add_test(NAME fuzz.short COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/fuzz.sh 3 --built ${CMAKE_BINARY_DIR}/fuzz)
+set_tests_properties(fuzz.short PROPERTIES TIMEOUT 120 LABELS fuzz)

@@ -6,7 +6,7 @@
 
 namespace {
 
-FileDialogAnswerer g_answerer;
+FileDialogAnswerer g_dialogAnswerer;
 
 using FileDialogCall = BOOL(WINAPI*)(OPENFILENAMEW*);
 
@@ -22,11 +22,11 @@ constexpr size_t kMultiSelectBufferLength = 32768;
 
 }  // namespace
 
-void SetFileDialogAnswerer(FileDialogAnswerer answerer) { g_answerer = std::move(answerer); }
+void SetFileDialogAnswerer(FileDialogAnswerer answerer) { g_dialogAnswerer = std::move(answerer); }
 
 bool FileDialog::Execute(HWND owner) {
-  if (g_answerer) {
-    auto answer = g_answerer(*this);
+  if (g_dialogAnswerer) {
+    auto answer = g_dialogAnswerer(*this);
     if (!answer) return false;
     files = std::move(*answer);
     return true;

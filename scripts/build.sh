@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds quoxel.exe and its Windows tests (after the set-up script has installed what they need), for
-# 32-bit Windows in build/win and for 64-bit Windows in build/win64. Arguments go to both builds.
+# 32-bit Windows in build/win and for 64-bit Windows in build/win64 (the presets win32 and win64 of
+# CMakePresets.json), or with --win32 or --win64 for one of them. Other arguments go to the builds.
+#   build.sh [--win32 | --win64] [BUILD ARGUMENTS...]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-build() { # processor, build folder, libraries' prefix, build arguments...
-  local arch=$1 folder=$build_root/$2 prefix=$build_root/deps/$3
-  shift 3
+build() { # preset, processor, build folder, libraries' prefix, build arguments...
+  local preset=$1 arch=$2 folder=$build_root/$3 prefix=$build_root/deps/$4
+  shift 4
   "$repo_root/scripts/build-deps.sh" "$arch"
   # A folder set up with another toolchain file (one for each processor, before) is set up afresh.
   local system
@@ -15,10 +17,17 @@ build() { # processor, build folder, libraries' prefix, build arguments...
       rm -rf "$folder/CMakeCache.txt" "$folder/CMakeFiles"
     fi
   done
-  cmake -S "$repo_root" -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw.cmake" \
-    -DQUOXEL_PROCESSOR="$arch" -DCMAKE_BUILD_TYPE=Release -DQUOXEL_DEPS_PREFIX="$prefix" >/dev/null
+  cmake -S "$repo_root" --preset "$preset" -B "$folder" -DQUOXEL_DEPS_PREFIX="$prefix" >/dev/null
   cmake --build "$folder" -j"$(nproc)" "$@"
 }
 
-build i686 win prefix "$@"
-build x86_64 win64 prefix-x86_64 "$@"
+kinds=(win32 win64)
+case ${1:-} in
+  --win32 | --win64) kinds=("${1#--}"); shift ;;
+esac
+for kind in "${kinds[@]}"; do
+  case $kind in
+    win32) build win32 i686 win prefix "$@" ;;
+    win64) build win64 x86_64 win64 prefix-x86_64 "$@" ;;
+  esac
+done

@@ -3,42 +3,34 @@
 # catalogue loader and the JPEG-to-bitmap conversion (with the host's libjpeg-turbo). Runs each target
 # for SECONDS (default 20) from the corpus kept in tests/fuzz/corpus/<target> and prints its executions,
 # coverage and crashes; fails on a crash. With --keep, the inputs that reached new code are merged into
-# the kept corpus; with --only, just the target named runs.
-#   scripts/fuzz.sh [SECONDS] [--keep] [--only list_reader|catalogue|jpeg]
+# the kept corpus; with --only, just the target named runs. The targets are built by the host build
+# (tests/fuzz/CMakeLists.txt); with --built FOLDER, those already built in FOLDER run, and nothing is built.
+#   scripts/fuzz.sh [SECONDS] [--keep] [--only list_reader|catalogue|jpeg] [--built FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
 seconds=20
 keep=
 targets=(list_reader catalogue jpeg)
+out=
 while [ $# -gt 0 ]; do
   case $1 in
     --keep) keep=1 ;;
     --only) targets=("$2"); shift ;;
+    --built) out=$2; shift ;;
     *) seconds=$1 ;;
   esac
   shift
 done
-out=$build_root/fuzz
-mkdir -p "$out"
-
-build() { # target
-  local sources libraries=()
-  case $1 in
-    list_reader) sources=(tests/fuzz/ListReaderFuzz.cpp utilities/TextListFile.cpp utilities/TextEncoding.cpp) ;;
-    catalogue) sources=(tests/fuzz/CatalogueFuzz.cpp tools/catalogue/Catalogue.cpp utilities/TextListFile.cpp
-                        utilities/TextEncoding.cpp) ;;
-    jpeg) sources=(tests/fuzz/JpegFuzz.cpp tools/wallpaper/JpegToBitmap.cpp utilities/BitmapFile.cpp)
-          libraries=(-ljpeg) ;;
-    *) echo "no fuzz target $1" >&2; exit 2 ;;
-  esac
-  clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$repo_root" \
-    "${sources[@]/#/$repo_root/}" "${libraries[@]}" -o "$out/$1"
-}
+if [ -z "$out" ]; then
+  out=$build_root/native/fuzz
+  cmake -S "$repo_root" --preset native -B "$build_root/native" >/dev/null
+  cmake --build "$build_root/native" -j"$(nproc)" --target quoxel_fuzzers >/dev/null
+fi
 
 crashes=0
 for target in "${targets[@]}"; do
-  build "$target"
+  [ -x "$out/$target" ] || { echo "no fuzz target $out/$target" >&2; exit 2; }
   kept=$repo_root/tests/fuzz/corpus/$target
   work=$out/corpus-$target
   rm -rf "$work" && mkdir -p "$work" "$kept"

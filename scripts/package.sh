@@ -4,9 +4,10 @@
 # one), each with quoxel.exe, its Data folder, a README.txt and the licences of the libraries it
 # contains. The same commit gives the same bytes: the programs are built without link time or build
 # folder in them, and every entry of an archive has the commit's time, fixed attributes and a fixed place.
-#   scripts/package.sh [--no-setup | --no-build] [OUTPUT_FOLDER]
+#   scripts/package.sh [--no-setup | --no-build] [--win32 | --win64] [OUTPUT_FOLDER]
 #     --no-setup  build, but skip installing the packages (they are there already)
 #     --no-build  package the programs already built in the build folders
+#     --win32, --win64  only that package
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
@@ -15,10 +16,16 @@ step=all
 case ${1:-} in
   --no-setup | --no-build) step=${1#--}; shift ;;
 esac
+kinds=(win32 win64)
+case ${1:-} in
+  --win32 | --win64) kinds=("${1#--}"); shift ;;
+esac
 out=${1:-$build_root/package}
 
 if [ "$step" = all ]; then "$here/setup.sh"; fi
-if [ "$step" != no-build ]; then "$here/build.sh" --target quoxel >/dev/null; fi
+if [ "$step" != no-build ]; then
+  for kind in "${kinds[@]}"; do "$here/build.sh" "--$kind" --target quoxel >/dev/null; done
+fi
 
 # The version as app/Version.h spells it, through the same preprocessor the resource script uses.
 version=$(printf '#include "app/Version.h"\nQUOXEL_VERSION_TEXT\n' |
@@ -116,5 +123,9 @@ PY
   echo "$zip"
 }
 
-package win32 win prefix
-package win64 win64 prefix-x86_64
+for kind in "${kinds[@]}"; do
+  case $kind in
+    win32) package win32 win prefix ;;
+    win64) package win64 win64 prefix-x86_64 ;;
+  esac
+done

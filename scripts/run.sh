@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
 
 "$here/setup.sh"
-"$here/build.sh" --target quoxel winprobe
+"$here/build.sh" --win32 --target quoxel winprobe
 
 dist=$build_root/dist
 mkdir -p "$dist/Data"

@@ -7,10 +7,11 @@
 set -u
 probe=$1 work=$2 kind=$3
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo/scripts/env.sh"
 fail() { echo "package-run: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work"  # an exit code left from an earlier run would end the wait at once
 
-zips=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
+zips=$("$repo/scripts/package.sh" --no-build "--$kind" "$work/zip") || fail "no package was made"
 zip=$(grep -- "-$kind\.zip\$" <<<"$zips") || fail "no $kind package among: $zips"
 version=$(basename "$zip" | sed -n "s/^quoxel-\([0-9.]*\)-$kind\.zip\$/\1/p")
 [ -n "$version" ] || fail "the package's name $zip holds no version"

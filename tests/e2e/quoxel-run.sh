@@ -1,4 +1,6 @@
-# Sourced by the end-to-end tests: runs quoxel.exe beside a Data folder in the Wine desktop.
+# Sourced by the end-to-end tests: runs quoxel.exe beside a Data folder in the Wine desktop, in the
+# build's Wine prefix (scripts/env.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/env.sh"
 caption="Quoxel 1.0"
 
 # start_quoxel EXE WORK: copies the program into WORK, starts it and waits for its window.

@@ -11,6 +11,7 @@
 set -u
 probe=$1 work=$2 port_file=$3 kind=$4
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo/scripts/env.sh"
 shots=${QUOXEL_TOUR_SCREENSHOTS:-$work/screenshots}
 started=$(date +%s)
 
@@ -99,7 +100,7 @@ open_files() {  # dialog caption, folder, names as typed into the dialog
 # --- The package, unzipped into an empty folder, and the data the tools work on -------------------
 mkdir -p "$work" "$shots"
 rm -rf "$program" "$files"
-zips=$("$repo/scripts/package.sh" --no-build "$work/zip") || fail "no package was made"
+zips=$("$repo/scripts/package.sh" --no-build "--$kind" "$work/zip") || fail "no package was made"
 zip=$(grep -- "-$kind\.zip\$" <<<"$zips") || fail "no $kind package among: $zips"
 version=$(basename "$zip" | sed -n "s/^quoxel-\([0-9.]*\)-$kind\.zip\$/\1/p")
 mkdir -p "$program" && (cd "$program" && unzip -q "$zip")

@@ -1,6 +1,6 @@
-// Main of the test programs that run under Wine. Nothing may wait for a person or reach outside the
-// test (see InstallTestGuards). At the end the main
-// leaves a mark for the runner script, which tells a finished run from one that never started.
+// Main of the test programs that run under Wine, all cases in one process. Nothing may wait for a person
+// or reach outside the test (see InstallTestGuards). At the end the main leaves a mark for the runner
+// script, which tells a finished run from one that never started.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -23,6 +23,12 @@ void LeaveFinishedMark(int result) {
   }
 }
 
+// A window that ends asks its thread to quit; left in the queue, that request would end the next test's
+// boxes at once. So each test ends with the thread's messages delivered and the request dropped.
+class MessageDrain : public testing::EmptyTestEventListener {
+  void OnTestEnd(const testing::TestInfo&) override { PumpMessages(); }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -30,6 +36,7 @@ int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   InstallTestGuards();
+  testing::UnitTest::GetInstance()->listeners().Append(new MessageDrain);
   const int result = RUN_ALL_TESTS();
   LeaveFinishedMark(result);
   return result;

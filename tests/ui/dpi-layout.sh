@@ -11,6 +11,7 @@ shots=$work  # start_quoxel takes $work for the program's own folder
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scripts=$here/../../scripts
 mkdir -p "$work"
+source "$scripts/env.sh"
 export WINEPREFIX=$work/prefix
 "$scripts/wine-prefix.sh" || exit 1
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kComboListHeight = 120;
+constexpr int kAlertComboListHeight = 120;
 
 constexpr int kLabelGap = 3;
 
@@ -27,7 +27,7 @@ void DiskTool::CreateAlertRow() {
                                    {251, 358, 46, 21}, 0, font, WS_EX_CLIENTEDGE),
                        OnKey([this](wchar_t& key) { EditAAKeyPress(key); }));
   CboAD = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"C:", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                  {94, 358, 51, 21 + kComboListHeight}, 0, font),
+                                  {94, 358, 51, 21 + kAlertComboListHeight}, 0, font),
                       OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
   SetWindowTextW(CboAD, L"C:");
   SetAccessibleName(EditAA, L"Free space alert threshold (GB)");

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kShell32FindFolderClip = 150;
-constexpr int kComboListHeight = 200;
+constexpr int kSearchComboListHeight = 200;
 constexpr DWORD kAnswerIntervalMs = 10;
 
 }  // namespace
@@ -44,7 +44,7 @@ void DiskTool::CreateSearchControls() {
   Save1.overwritePrompt = true;  // the results file may replace another: ask first
 
   Cbo_SC = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                   {407, 109, 42, 21 + kComboListHeight}, 0, font),
+                                   {407, 109, 42, 21 + kSearchComboListHeight}, 0, font),
                        OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }));
   for (int count = 5; count <= 20; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
