@@ -37,8 +37,10 @@ SIZE IconSpacing(HWND view, int dpi) {
 
 void TFrmMain::CreateModuleIcons() {
   Kuvakkeet = pages_[kPageHome]->Bind(
-      CreateChild(PageHandle(kPageHome), WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
-                  kIconView, 0, fonts_.normal.Get()),
+      // Every icon lies in view, their spacing made for it: the view never scrolls.
+      CreateChild(PageHandle(kPageHome), WC_LISTVIEWW, L"",
+                  WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE | LVS_NOSCROLL, kIconView, 0,
+                  fonts_.normal.Get()),
       OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }).OnKeyDown([this](WORD key) {
         if (key == VK_RETURN) OpenSelectedModule();
       }));
@@ -77,6 +79,7 @@ void TFrmMain::LoadModulePictures() {
   ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
   const SIZE spacing = IconSpacing(Kuvakkeet, dpi_);
   ListView_SetIconSpacing(Kuvakkeet, spacing.cx, spacing.cy);
+  ListView_Arrange(Kuvakkeet, LVA_DEFAULT);  // icons placed at another DPI's spacing take the new one
 }
 
 void TFrmMain::KuvakkeetDblClick(POINT clientPoint) {
