@@ -135,8 +135,10 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
     const HWND page = form->PageHandle(row.page);
     std::vector<HWND> clicked;
     SetWindowSubclass(page, CatchClicks, 0, reinterpret_cast<DWORD_PTR>(&clicked));
-    std::vector<HWND> places{form->Tabit, GetNextDlgTabItem(page, nullptr, FALSE)};  // the page control, then Tab
-    for (HWND next; (next = GetNextDlgTabItem(page, places.back(), FALSE)) != places[1];) places.push_back(next);
+    std::vector<HWND> places{form->Tabit};  // the page control, then each control Tab reaches on the page
+    const HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
+    for (HWND next = first; next && (places.size() == 1 || next != first); next = GetNextDlgTabItem(page, next, FALSE))
+      places.push_back(next);
     for (HWND at : places) {
       SetFocus(at);
       const HWND focus = GetFocus();
