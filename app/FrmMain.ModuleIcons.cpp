@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/ResourceIds.h"
 #include "utilities/DpiScale.h"
 
@@ -10,16 +12,35 @@ namespace {
 
 constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
 constexpr int kModulePictureCount = static_cast<int>(kTools.size());
-// Room for each icon and its caption, so the eight icons lie in two even rows of four.
+static_assert(kModulePictureCount <= IDR_MODULE_FRAME_STEP, "more pictures than a frame's ids hold");
+constexpr Bounds kIconView = {0, 137, 585, 208};
+// Room for each icon and its caption: eight icons lie in two even rows of four. More icons share the
+// rows the view's height holds, each column narrower, down to the picture and a short caption.
 constexpr int kIconSpacingX = 140;
 constexpr int kIconSpacingY = 100;
+constexpr int kNarrowestIconSpacingX = 80;
+constexpr int kIconRows = kIconView.height / kIconSpacingY;
+static_assert(kModulePictureCount <= kIconRows * (kIconView.width / kNarrowestIconSpacingX),
+              "the icon view cannot show every icon without scrolling");
+
+// The spacing that puts every icon in the view, filling its rows from the left: the view's width
+// shared by the columns, at most the usual spacing.
+SIZE IconSpacing(HWND view, int dpi) {
+  RECT client;
+  GetClientRect(view, &client);
+  constexpr int columns = (kModulePictureCount + kIconRows - 1) / kIconRows;
+  return SIZE{std::min(ScaleToDpi(kIconSpacingX, dpi), static_cast<int>(client.right) / columns),
+              ScaleToDpi(kIconSpacingY, dpi)};
+}
 
 }  // namespace
 
 void TFrmMain::CreateModuleIcons() {
   Kuvakkeet = pages_[kPageHome]->Bind(
-      CreateChild(PageHandle(kPageHome), WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE,
-                  {0, 137, 585, 208}, 0, fonts_.normal.Get()),
+      // Every icon lies in view, their spacing made for it: the view never scrolls.
+      CreateChild(PageHandle(kPageHome), WC_LISTVIEWW, L"",
+                  WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE | LVS_NOSCROLL, kIconView, 0,
+                  fonts_.normal.Get()),
       OnItemDoubleClick([this](POINT point) { KuvakkeetDblClick(point); }).OnKeyDown([this](WORD key) {
         if (key == VK_RETURN) OpenSelectedModule();
       }));
@@ -44,19 +65,21 @@ void TFrmMain::ShowModuleIconColours() {
 }
 
 void TFrmMain::LoadModulePictures() {
-  // One row of the eight pictures, added at once: an icon each, drawn into the list one by one, cost
+  // One row of the pictures, added at once: an icon each, drawn into the list one by one, cost
   // a tenth of the start-up.
   std::vector<Picture> pictures;
-  const int first = IDR_MODULE_FIRST + IDR_MODULE_FRAME_STEP * PictureFrameForDpi(dpi_);
+  const int frame = PictureFrameForDpi(dpi_);
   for (int picture = 0; picture < kModulePictureCount; ++picture)
-    pictures.push_back(LoadPngResource(instance_, first + picture));
+    pictures.push_back(LoadPngResource(instance_, IDR_MODULE(frame, picture)));
   const ScopedBitmap row = CreateAlphaBitmap(JoinSideBySide(pictures));
   const int size = pictures.front().width;
   ScopedImageList previous = std::move(Kuvakekuvat);  // the view holds on to it until given the new one
   Kuvakekuvat.Reset(ImageList_Create(size, size, ILC_COLOR32, kModulePictureCount, 0));
   ImageList_Add(Kuvakekuvat.Get(), row.Get(), nullptr);
   ListView_SetImageList(Kuvakkeet, Kuvakekuvat.Get(), LVSIL_NORMAL);
-  ListView_SetIconSpacing(Kuvakkeet, ScaleToDpi(kIconSpacingX, dpi_), ScaleToDpi(kIconSpacingY, dpi_));
+  const SIZE spacing = IconSpacing(Kuvakkeet, dpi_);
+  ListView_SetIconSpacing(Kuvakkeet, spacing.cx, spacing.cy);
+  ListView_Arrange(Kuvakkeet, LVA_DEFAULT);  // icons placed at another DPI's spacing take the new one
 }
 
 void TFrmMain::KuvakkeetDblClick(POINT clientPoint) {

@@ -86,10 +86,11 @@ void TFrmMain::ShowTrayMenu() {
 }
 
 void TFrmMain::Processes1Click() {
-  MakePage(kPageAdministration);
-  RunPageWork(kPageAdministration);
+  constexpr int page = PageOf<AdminTool>();
+  MakePage(page);
+  RunPageWork(page);
   ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
-  SetActivePage(kPageAdministration);
+  SetActivePage(page);
 }
 
 void TFrmMain::Show1Click() {

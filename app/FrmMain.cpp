@@ -27,7 +27,7 @@ constexpr int kPageMarginSide = 5;
 constexpr int kPageMarginTop = 25;
 constexpr int kPageMarginBottom = 5;
 constexpr int kFontHeight = 11;
-// Room around a tab's caption, at most; less where the nine tabs would not fit in one row.
+// Room around a tab's caption, at most; less where the tabs would not fit in one row.
 constexpr int kTabPaddingX = 6;
 constexpr int kTabPaddingXMin = 3;  // below this the tab's own drawing clips the caption
 constexpr int kTabPaddingY = 3;
@@ -131,12 +131,12 @@ void TFrmMain::CreateFonts() {
 void TFrmMain::WireTools() {
   // A forced shutdown never lets the window end: the list is saved first. The shutdown the user set
   // goes ahead even when the save fails, since a box would hold it up with nobody there to answer.
-  Shutdown().BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
+  ToolAs<ShutdownTool>().BeforeShutdownRequest = [this] { SaveWallpaperListSilently(); };
 }
 
 void TFrmMain::SaveWallpaperListSilently() {
   try {
-    Wallpaper().SaveWallpaperListOnce();
+    ToolAs<WallpaperTool>().SaveWallpaperListOnce();
   } catch (const std::exception&) {
   }
 }
@@ -190,7 +190,7 @@ void TFrmMain::CreatePageControl() {
 void TFrmMain::FitTabsInOneRow() {
   // Where Tahoma runs wider than the row has room for (Wine's Tahoma is a wider design than the one
   // the layout was made with), first the padding and then the captions' height give way, so that all
-  // nine tabs stay in one row without scroll arrows.
+  // tabs stay in one row without scroll arrows.
   for (int height = kFontHeight; height >= kSmallestTabFontHeight; --height) {
     if (height != kFontHeight) tabFont_ = MakeFont({L"Tahoma", height}, dpi_);
     HFONT font = height == kFontHeight ? fonts_.normal.Get() : tabFont_.Get();
@@ -209,7 +209,8 @@ void TFrmMain::CreateComponents() {
     trayCommands_.Bind(command, std::move(handler));
   };
   item(kCmdProcesses1, L"Windows Processes", [this] { Processes1Click(); });
-  item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper", [this] { Wallpaper().Setanewrandomwallpaper1Click(); });
+  item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper",
+       [this] { ToolAs<WallpaperTool>().Setanewrandomwallpaper1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
   item(kCmdShow1, L"Show", [this] { Show1Click(); });
   item(kCmdHide1, L"Hide", [this] { Hide1Click(); });
@@ -273,19 +274,19 @@ void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 
 void TFrmMain::FormCreate() {
   random_.Seed(HighResolutionSeed());
-  Disk().SetAlertDefaults();
-  Wallpaper().LoadWallpaperList();
-  SoftwareList().LoadSoftwareList();
+  ToolAs<DiskTool>().SetAlertDefaults();
+  ToolAs<WallpaperTool>().LoadWallpaperList();
+  ToolAs<CatalogueTool>().LoadSoftwareList();
   SetActivePage(kPageHome);
   ResetLargestFiles();
-  Alarm().DisarmAlarm();
-  Shutdown().DisarmShutdown();
+  ToolAs<AlarmTool>().DisarmAlarm();
+  ToolAs<ShutdownTool>().DisarmShutdown();
   AddTrayIcon();
 }
 
 void TFrmMain::FormDestroy() {
-  SoftwareList().FreeLinkReader();
-  RunHandler([this] { Wallpaper().SaveWallpaperListOnce(); });  // the icon goes even when saving fails
+  ToolAs<CatalogueTool>().FreeLinkReader();
+  RunHandler([this] { ToolAs<WallpaperTool>().SaveWallpaperListOnce(); });  // the icon goes even when saving fails
   RemoveTrayIcon();
 }
 
@@ -386,8 +387,8 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!wParam) return 0;
       // The process may end without WM_DESTROY; a box would hold the end of the session up.
       SaveWallpaperListSilently();
-      Wallpaper().StopConversion();             // its half-written bitmap goes before the process may end
-      if (longWork_ > 0) endRequested_ = true;  // long work stops, and the program ends after it
+      ToolAs<WallpaperTool>().StopConversion();  // its half-written bitmap goes before the process may end
+      if (longWork_ > 0) endRequested_ = true;   // long work stops, and the program ends after it
       return 0;
     case WM_DESTROY:
       if (!instanceName_.empty()) UnmarkInstanceWindow(handle_, instanceName_);

@@ -69,15 +69,11 @@ class TFrmMain : public ToolHost {
   // Work done each time a page comes to the front (a tool's page starts with the tool's).
   void SetPageWork(int page, std::function<void()> work);
 
-  // The tools. A tool's controls exist once its page has been shown.
-  DiskTool& Disk() { return ToolOn<DiskTool>(kPageHardDisks); }
-  CleanerTool& Cleaner() { return ToolOn<CleanerTool>(kPageCleaner); }
-  CatalogueTool& SoftwareList() { return ToolOn<CatalogueTool>(kPageSoftware); }
-  AdminTool& Admin() { return ToolOn<AdminTool>(kPageAdministration); }
-  RenamerTool& Renamer() { return ToolOn<RenamerTool>(kPageRenamer); }
-  WallpaperTool& Wallpaper() { return ToolOn<WallpaperTool>(kPageWallpaper); }
-  AlarmTool& Alarm() { return ToolOn<AlarmTool>(kPageAlarm); }
-  ShutdownTool& Shutdown() { return ToolOn<ShutdownTool>(kPageShutdown); }
+  // The tool of class T, made from its row of kTools. Its controls exist once its page has been shown.
+  template <typename T>
+  T& ToolAs() {
+    return static_cast<T&>(*tools_[ToolOfPage(PageOf<T>())]);
+  }
 
   // Controls.
   HWND Tabit = nullptr;
@@ -145,11 +141,6 @@ class TFrmMain : public ToolHost {
   // The page, made with its tool's controls when asked for the first time.
   Page& MakePage(int page);
   void FollowWindowDpi(HWND page);
-  // The tool on the page, as the class its row makes.
-  template <typename T>
-  T& ToolOn(int page) {
-    return static_cast<T&>(*tools_[ToolOfPage(page)]);
-  }
   // What one tool asks of another.
   void WireTools();
   void LayOutPages();

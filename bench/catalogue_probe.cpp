@@ -54,15 +54,16 @@ int RunLoad(const std::wstring& folder) {
   KeepItHeadless("catalogue_probe");
   TFrmMain form(GetModuleHandleW(nullptr), folder + L"\\");
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
-  form.SetActivePage(kPageSoftware);
+  form.SetActivePage(PageOf<CatalogueTool>());
   // The start loaded the catalogue already: empty the tree, so the timed load starts as the first did.
-  SendMessageW(form.SoftwareList().Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  SendMessageW(form.ToolAs<CatalogueTool>().Softat, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   Settle();
   const double start = NowMs();
-  form.SoftwareList().LoadSoftwareList();
+  form.ToolAs<CatalogueTool>().LoadSoftwareList();
   const double elapsed = NowMs() - start;
-  const double paint = TimePaint(form.SoftwareList().Softat);
-  std::printf("load_ms %.3f\npaint_ms %.3f\nitems %ld\n", elapsed, paint, TreeCount(form.SoftwareList().Softat));
+  const double paint = TimePaint(form.ToolAs<CatalogueTool>().Softat);
+  std::printf("load_ms %.3f\npaint_ms %.3f\nitems %ld\n", elapsed, paint,
+              TreeCount(form.ToolAs<CatalogueTool>().Softat));
   return boxesShown > 0 ? 1 : 0;
 }
 

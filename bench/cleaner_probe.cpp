@@ -41,7 +41,7 @@ bool TimeFix(TFrmMain& form) {
     asking = false;
   });
   const double start = NowMs();
-  form.Cleaner().BtnETFFixClick();
+  form.ToolAs<CleanerTool>().BtnETFFixClick();
   const double elapsed = NowMs() - start;
   fixing = false;
   while (asking) PumpMessages();  // its last question is answered
@@ -55,14 +55,14 @@ int Run(bool fix) {
   KeepItHeadless("cleaner_probe");
   TFrmMain form(GetModuleHandleW(nullptr), ExecutableFolder());
   ShowWindow(form.Handle(), SW_SHOWNORMAL);
-  form.SetActivePage(kPageCleaner);
+  form.SetActivePage(PageOf<CleanerTool>());
   form.TabitChange();
   Settle();
   const double start = NowMs();
-  form.Cleaner().BtnETFClick();
+  form.ToolAs<CleanerTool>().BtnETFClick();
   const double elapsed = NowMs() - start;
   std::printf("search_ms %.3f\nlisted %ld\n", elapsed,
-              static_cast<long>(SendMessageW(form.Cleaner().LstETF, LB_GETCOUNT, 0, 0)));
+              static_cast<long>(SendMessageW(form.ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0)));
   if (fix && !TimeFix(form)) return 1;
   return boxesShown == 0 ? 0 : 1;
 }

@@ -34,28 +34,29 @@ int DriveIndex(HWND list, wchar_t letter) {
 
 // The page, the drive and the count as the user leaves them before pressing the button.
 bool PrepareSearch(TFrmMain& form, wchar_t letter) {
-  form.SetActivePage(kPageHardDisks);
+  form.SetActivePage(PageOf<DiskTool>());
   form.TabitChange();
-  const int index = DriveIndex(form.Disk().LstKovot, letter);
+  const int index = DriveIndex(form.ToolAs<DiskTool>().LstKovot, letter);
   if (index < 0) {
     std::fprintf(stderr, "search_probe: drive %lc is not in the list of fixed drives\n", letter);
     return false;
   }
-  SendMessageW(form.Disk().LstKovot, LB_SETCURSEL, index, 0);
-  form.Disk().LstKovotClick();
-  SendMessageW(form.Disk().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
+  SendMessageW(form.ToolAs<DiskTool>().LstKovot, LB_SETCURSEL, index, 0);
+  form.ToolAs<DiskTool>().LstKovotClick();
+  SendMessageW(form.ToolAs<DiskTool>().Cbo_SC, CB_SETCURSEL, kLargestFilesWanted - kSmallestCountInBox, 0);
   Settle();
   return true;
 }
 
 void TimeSearch(TFrmMain& form) {
   const double start = NowMs();
-  form.Disk().BtnKovoIsoimmatClick();
+  form.ToolAs<DiskTool>().BtnKovoIsoimmatClick();
   const double elapsed = NowMs() - start;
-  const LRESULT results = SendMessageW(form.Disk().LstLargest, LB_GETCOUNT, 0, 0);
+  const LRESULT results = SendMessageW(form.ToolAs<DiskTool>().LstLargest, LB_GETCOUNT, 0, 0);
   std::printf("search_ms %.3f\nresults %ld\n", elapsed, static_cast<long>(results));
-  if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.Disk().LstLargest, 0)).c_str());
-  for (int i = 0; i < results; ++i) std::printf("result %s\n", Utf8(ListBoxText(form.Disk().LstLargest, i)).c_str());
+  if (results > 0) std::printf("first %s\n", Utf8(ListBoxText(form.ToolAs<DiskTool>().LstLargest, 0)).c_str());
+  for (int i = 0; i < results; ++i)
+    std::printf("result %s\n", Utf8(ListBoxText(form.ToolAs<DiskTool>().LstLargest, i)).c_str());
 }
 
 int Run(wchar_t letter) {

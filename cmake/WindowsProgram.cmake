@@ -10,6 +10,9 @@ quoxel_layer_library(quoxel_app app
 )
 target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})
 
+# The screen scales the pictures are drawn for, in the order of their frames (PictureFrameForDpi).
+set(QUOXEL_PICTURE_SCALES 100 125 150 200)
+
 # Resources: the manifest (version 6 common controls), the icon, the pictures and the version. The
 # manifest names the processor the program is built for: x86 or amd64.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -20,8 +23,27 @@ endif()
 configure_file(${PROJECT_SOURCE_DIR}/app/quoxel.manifest.in ${CMAKE_BINARY_DIR}/quoxel.manifest @ONLY)
 set(QUOXEL_RESOURCES ${PROJECT_SOURCE_DIR}/app/quoxel.rc)
 file(GLOB QUOXEL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/res/*.png)
-set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_BINARY_DIR}/quoxel.manifest ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico ${QUOXEL_PICTURES})
+# Each module picture, app/res/module<N>.png and its frames module<N>-125.png, -150 and -200, under the
+# id of its frame and number (IDR_MODULE in app/ResourceIds.h), in a script the resource script includes.
+set(QUOXEL_MODULE_PICTURES_RC ${CMAKE_BINARY_DIR}/module-pictures.rc)
+set(module_pictures "")
+foreach(picture ${QUOXEL_PICTURES})
+  get_filename_component(name ${picture} NAME)
+  if(name MATCHES "^module([0-9]+)(-([0-9]+))?\\.png$")
+    set(scale 100)
+    if(CMAKE_MATCH_3)
+      set(scale ${CMAKE_MATCH_3})
+    endif()
+    list(FIND QUOXEL_PICTURE_SCALES ${scale} frame)
+    if(frame LESS 0)
+      message(FATAL_ERROR "app/res/${name}: no frame is drawn for ${scale} %")
+    endif()
+    string(APPEND module_pictures "IDR_MODULE(${frame}, ${CMAKE_MATCH_1}) RCDATA \"app/res/${name}\"\n")
+  endif()
+endforeach()
+file(CONFIGURE OUTPUT ${QUOXEL_MODULE_PICTURES_RC} CONTENT "${module_pictures}")
+set_property(SOURCE ${QUOXEL_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/quoxel.manifest
+  ${PROJECT_SOURCE_DIR}/app/res/quoxel.ico ${QUOXEL_PICTURES} ${QUOXEL_MODULE_PICTURES_RC})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR}")
 
 add_executable(quoxel WIN32 app/main.cpp ${QUOXEL_RESOURCES})

@@ -68,9 +68,11 @@ wine "$probe" dump "$caption" | grep -qx "Static|.*|$version" || fail "the Home 
 
 # The catalogue tree holds one item for each line of the shipped soft.txt.
 lines=$(unzip -p "$zip" Data/soft.txt | grep -c '[^[:space:]]')
+tab=$(wine "$probe" tabs "$caption" | grep -nxF "Software List" | cut -d: -f1)
+[ -n "$tab" ] || fail "no tab \"Software List\""
 count=
 for attempt in 1 2 3; do
-  wine "$probe" tab "$caption" 3
+  wine "$probe" tab "$caption" $((tab - 1))
   count=$(wine "$probe" dump "$caption" | sed -n 's/^count|//p' | tr -d '\r')
   [ -n "$count" ] && break
 done

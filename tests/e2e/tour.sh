@@ -68,12 +68,21 @@ click_item() {  # text, optional x offset from the item's left edge
   [ -n "${2:-}" ] && x=$((l + $2))
   P click "$x" $(((t + b) / 2))
 }
-page() {  # tab index, a text the page shows
+tab_index() {  # tab caption: its place among the window's tabs, Home 0
+  local place
+  place=$(P tabs "$caption" | grep -nxF -- "$1" | cut -d: -f1)
+  [ -n "$place" ] && echo $((place - 1))
+}
+visited=(Home)
+page() {  # tab caption, a text the page shows
+  local index
+  index=$(tab_index "$1") || fail "no tab \"$1\""
+  visited+=("$1")
   for _ in 1 2 3; do
-    P tab "$caption" "$1"
+    P tab "$caption" "$index"
     until_ok 2 shows "|$2\$" && return 0
   done
-  fail "page $1 did not come to the front (no \"$2\")"
+  fail "page \"$1\" did not come to the front (no \"$2\")"
 }
 shot() {  # name, "screen" for the whole desktop
   local rect
@@ -129,7 +138,7 @@ shows "^Static|.*|$version\$" || fail "the Home page does not show version $vers
 shot home
 
 # --- Hard Disk Drives: the nine files of Q:, largest first ----------------------------------------
-page 1 "Click to select:"
+page "Hard Disk Drives" "Click to select:"
 click_item "Q	Fixed Drive"
 until_ok 5 shows "|Disk Serial Number: 1A2B:3C4D\$" || fail "Q: shows no details"
 IFS='|' read -r l t r b <<<"$(dump | grep -m1 '^Edit|' | cut -d'|' -f2-5)"  # the count, above the alert's
@@ -143,7 +152,7 @@ item 'Q:\\sub\\deeper\\deep.bin	 2.86 MB' | grep -q '^item|3|' || fail "deep.bin
 shot disk
 
 # --- Cleaner: the prepared temp folder ------------------------------------------------------------
-page 2 "Search for unnecessary files"
+page Cleaner "Search for unnecessary files"
 click_control "Search for unnecessary files"
 user=$(id -un)
 for name in '~DF3A1C.tmp' 'setup\\msi4C7E.tmp' 'setup\\_is82F1.tmp'; do
@@ -155,7 +164,7 @@ shows 'INetCache\\logo\[1\]\.gif$' || fail "the cleaner did not list the cache f
 shot cleaner
 
 # --- Software List: the shipped catalogue, an entry, the update -----------------------------------
-page 3 "&Download location:"
+page "Software List" "&Download location:"
 lines=$(grep -c '[^[:space:]]' "$program/Data/soft.txt")
 shows "^count|$lines\$" || fail "the tree does not hold the $lines entries of the shipped soft.txt"
 IFS='|' read -r l t r b <<<"$(dump | grep -m1 '^SysTreeView32|' | cut -d'|' -f2-5)"
@@ -170,7 +179,7 @@ printf 'Updated tools\r\n\tNew editor\r\nUpdated games\r\n\tChess\r\n' | cmp -s 
   fail "Data\\soft.txt is not the server's catalogue"
 
 # --- Alarm Clock: a sound file from the open dialog, 07:30, on and off ----------------------------
-page 4 "Alarm audio file:"
+page "Alarm Clock" "Alarm audio file:"
 click_control "Select audio file"
 P wait Open 10000 || fail "no file dialog"
 P type 'C:\quoxel-tour-files\wake-up.wav'
@@ -189,7 +198,7 @@ click_control "Set Alarm Off"
 until_ok 5 shows '|Alarm is OFF\.$' || fail "the alarm did not switch off"
 
 # --- File Renamer: three files, a pattern, Convert! -----------------------------------------------
-page 5 "Rename multiple files at once"
+page "File Renamer" "Rename multiple files at once"
 click_control "Add Files"
 open_files "Select files" 'C:\quoxel-tour-files\photos\' '"beach.txt" "mountain.txt" "city.txt"'
 until_ok 5 shows '^item|2|.*|C:\\quoxel-tour-files\\photos\\city.txt$' || fail "the three files were not added"
@@ -210,7 +219,7 @@ done
 [ "$(ls "$files/photos" | wc -l)" = 3 ] || fail "the photos folder holds: $(ls "$files/photos")"
 
 # --- Timed Shutdown: armed for two hours ahead, then disarmed -------------------------------------
-page 6 "Make a timed shutdown or reboot for your computer"
+page "Timed Shutdown" "Make a timed shutdown or reboot for your computer"
 hour=$(printf '%02d' $(((10#$(date +%H) + 2) % 24)))
 IFS='|' read -r l t r b <<<"$(control '12:00:00')"
 P click $((l + 8)) $(((t + b) / 2))
@@ -225,7 +234,7 @@ click_control "Toggle"
 until_ok 5 shows '|Timed Shutdown is disabled\.$' || fail "the timed shutdown was not disarmed"
 
 # --- Wallpaper changer: two pictures, one set on the Wine desktop ---------------------------------
-page 7 "Add Pictures"
+page "Wallpaper changer" "Add Pictures"
 click_control "Add Pictures"
 open_files Open 'C:\quoxel-tour-files\pictures\' '"sky.jpg" "meadow.bmp"'
 until_ok 5 shows '^item|1|.*|C:\\quoxel-tour-files\\pictures\\meadow.bmp$' || fail "the two pictures were not added"
@@ -238,13 +247,23 @@ P repaint                                            # under Wine the new wallpa
 shot wallpaper screen
 
 # --- PC Administrating: quoxel.exe ticked as trusted ----------------------------------------------
-page 8 "Running processes:"
+page "PC Administrating" "Running processes:"
 until_ok 10 shows '^item|[0-9]*|0|.*|quoxel.exe$' || fail "quoxel.exe is not listed, unticked"
 shows '^item|[0-9]*|1|.*|services.exe$' || fail "services.exe (in trusted.txt) is not ticked"
 click_item quoxel.exe 6
 until_ok 5 shows '^item|[0-9]*|1|.*|quoxel.exe$' || fail "quoxel.exe was not ticked"
 tail -n 1 "$program/Data/trusted.txt" | grep -qx $'quoxel.exe\r' || fail "quoxel.exe was not added to trusted.txt"
 shot admin
+
+# --- Every other page, as a tool added since shows it ----------------------------------------------
+mapfile -t tabs < <(P tabs "$caption")
+[ "${#tabs[@]}" -ge "${#visited[@]}" ] || fail "the window's tabs could not be read"
+for tab in "${tabs[@]}"; do
+  printf '%s\n' "${visited[@]}" | grep -qxF -- "$tab" && continue
+  P tab "$caption" "$(tab_index "$tab")" || fail "no tab \"$tab\""
+  sleep 1
+  shot "$(tr 'A-Z ' 'a-z-' <<<"$tab")"
+done
 
 # --- The end --------------------------------------------------------------------------------------
 P close "$caption"

@@ -16,6 +16,7 @@
 //                                              then a list box's items (item|index|checked|l|t|r|b|text)
 //                                              and a tree view's number of items (count|N)
 //   winprobe tab CAPTION INDEX                 a left click on the page control's tab INDEX
+//   winprobe tabs CAPTION                      print the page control's tab captions, one a line
 //   winprobe repaint                           have every window of the desktop drawn anew
 //   winprobe wallpaper [PATH]                  print the desktop wallpaper, or set it (a Wine prefix's own)
 //   winprobe shortpath PATH                    print the path's short (8.3) form
@@ -239,23 +240,65 @@ int Dump(const wchar_t* caption) {
   return 0;
 }
 
-// A tab's rectangle is not carried across processes: it is read through memory of the program's own.
+// The page control of a window and room in its program's memory: what a tab's messages point to is not
+// carried across processes, so it is written and read there.
+class RemoteTabs {
+ public:
+  explicit RemoteTabs(const wchar_t* caption) {
+    HWND window = FindVisible(caption);
+    tabs_ = window ? FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) : nullptr;
+    DWORD processId = 0;
+    if (!tabs_ || !GetWindowThreadProcessId(tabs_, &processId)) return;
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) remote_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, kRoom, MEM_COMMIT, PAGE_READWRITE));
+  }
+  ~RemoteTabs() {
+    if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteTabs(const RemoteTabs&) = delete;
+  RemoteTabs& operator=(const RemoteTabs&) = delete;
+
+  bool Found() const { return remote_ != nullptr; }
+  HWND Tabs() const { return tabs_; }
+  int Count() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETITEMCOUNT, 0, 0)); }
+  bool ItemRect(int index, RECT& r) const {
+    return SendMessageW(tabs_, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote_)) &&
+           ReadProcessMemory(process_, remote_, &r, sizeof r, nullptr);
+  }
+  std::wstring Caption(int index) const {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(remote_ + sizeof item);
+    item.cchTextMax = kTextLength;
+    wchar_t text[kTextLength] = {};
+    const bool read = WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr) &&
+                      SendMessageW(tabs_, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(remote_)) &&
+                      ReadProcessMemory(process_, item.pszText, text, sizeof text - sizeof *text, nullptr);
+    return read ? text : L"";
+  }
+
+ private:
+  static constexpr int kTextLength = 256;
+  static constexpr SIZE_T kRoom = sizeof(TCITEMW) + kTextLength * sizeof(wchar_t);
+  HWND tabs_ = nullptr;
+  HANDLE process_ = nullptr;
+  char* remote_ = nullptr;
+};
+
 int Tab(const wchar_t* caption, int index) {
-  HWND window = FindVisible(caption);
-  HWND tabs = window ? FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) : nullptr;
-  DWORD processId = 0;
-  if (!tabs || !GetWindowThreadProcessId(tabs, &processId)) return 1;
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId);
-  if (!process) return 1;
-  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  const RemoteTabs tabs(caption);
   RECT r{};
-  const bool found = remote && SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)) &&
-                     ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  if (!found) return 1;
-  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  if (!tabs.Found() || !tabs.ItemRect(index, r)) return 1;
+  MapWindowPoints(tabs.Tabs(), nullptr, reinterpret_cast<POINT*>(&r), 2);
   return Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+int PrintTabs(const wchar_t* caption) {
+  const RemoteTabs tabs(caption);
+  if (!tabs.Found()) return 1;
+  for (int index = 0; index < tabs.Count(); ++index) printf("%s\n", Utf8(tabs.Caption(index)).c_str());
+  return 0;
 }
 
 // Has every window drawn anew, as after an exposure: under Wine a new wallpaper paints over them all.
@@ -304,6 +347,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"rect" && argc >= 3) return Rect(argv[2]);
   if (command == L"dump" && argc >= 3) return Dump(argv[2]);
   if (command == L"tab" && argc >= 4) return Tab(argv[2], _wtoi(argv[3]));
+  if (command == L"tabs" && argc >= 3) return PrintTabs(argv[2]);
   if (command == L"repaint") return Repaint();
   if (command == L"wallpaper") return Wallpaper(argc >= 3 ? argv[2] : nullptr);
   if (command == L"shortpath" && argc >= 3) return ShortPath(argv[2]);

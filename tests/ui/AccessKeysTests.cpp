@@ -6,6 +6,10 @@
 #include <uxtheme.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
+#include <iterator>
+
 #include "platform/HighContrast.h"
 #include "tests/support/FormTest.h"
 #include "tools/admin/AdminTool.h"
@@ -99,30 +103,31 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
   } rows[] = {
       {kPageHome, L'M', form->BtnMinTray, "BtnMinTrayClick"},
       {kPageHome, L'U', form->LblLink1, "LblLink1Click (the key of the label before it)"},
-      {kPageHardDisks, L'S', form->Disk().BtnKovoIsoimmat, "BtnKovoIsoimmatClick"},
-      {kPageHardDisks, L'A', form->Disk().ChkSAlert, "ChkSAlertClick"},
-      {kPageCleaner, L'S', form->Cleaner().BtnETF, "BtnETFClick"},
-      {kPageCleaner, L'F', form->Cleaner().BtnETFFix, "BtnETFFixClick"},
-      {kPageSoftware, L'U', form->SoftwareList().BtnUpdate1, "BtnUpdate1Click"},
-      {kPageSoftware, L'D', form->SoftwareList().LblSLink, "LblSLinkClick (the key of the label before it)"},
-      {kPageAlarm, L'S', form->Alarm().BtnAlarmFile, "BtnAlarmFileClick"},
-      {kPageAlarm, L'A', form->Alarm().BtnSetAlarm, "BtnSetAlarmClick"},
-      {kPageRenamer, L'A', form->Renamer().BtnAddF, "BtnAddFClick"},
-      {kPageRenamer, L'R', form->Renamer().BtnRem1, "BtnRem1Click"},
-      {kPageRenamer, L'U', form->Renamer().BtnMU, "BtnMUClick"},
-      {kPageRenamer, L'D', form->Renamer().BtnMD, "BtnMDClick"},
-      {kPageRenamer, L'K', form->Renamer().ChkCopy, "the check box's own mark"},
-      {kPageRenamer, L'C', form->Renamer().BtnConv, "BtnConvClick"},
-      {kPageShutdown, L'S', form->Shutdown().Rd1, "the radio button's own choice"},
-      {kPageShutdown, L'R', form->Shutdown().Rd2, "the radio button's own choice"},
-      {kPageShutdown, L'T', form->Shutdown().BtnShut, "BtnShutClick"},
-      {kPageWallpaper, L'A', form->Wallpaper().BtnAddW, "BtnAddWClick"},
-      {kPageWallpaper, L'R', form->Wallpaper().BtnWRem, "BtnWRemClick"},
-      {kPageWallpaper, L'U', form->Wallpaper().BtnMUp2, "BtnMUp2Click"},
-      {kPageWallpaper, L'D', form->Wallpaper().BtnMD2, "BtnMD2Click"},
-      {kPageWallpaper, L'W', form->Wallpaper().BtnRWP, "BtnRWPClick"},
-      {kPageAdministration, L'F', form->Admin().BtnFI, "BtnFIClick"},
-      {kPageAdministration, L'I', form->Admin().BtnGInf, "BtnGInfClick"},
+      {PageOf<DiskTool>(), L'S', form->ToolAs<DiskTool>().BtnKovoIsoimmat, "BtnKovoIsoimmatClick"},
+      {PageOf<DiskTool>(), L'A', form->ToolAs<DiskTool>().ChkSAlert, "ChkSAlertClick"},
+      {PageOf<CleanerTool>(), L'S', form->ToolAs<CleanerTool>().BtnETF, "BtnETFClick"},
+      {PageOf<CleanerTool>(), L'F', form->ToolAs<CleanerTool>().BtnETFFix, "BtnETFFixClick"},
+      {PageOf<CatalogueTool>(), L'U', form->ToolAs<CatalogueTool>().BtnUpdate1, "BtnUpdate1Click"},
+      {PageOf<CatalogueTool>(), L'D', form->ToolAs<CatalogueTool>().LblSLink,
+       "LblSLinkClick (the key of the label before it)"},
+      {PageOf<AlarmTool>(), L'S', form->ToolAs<AlarmTool>().BtnAlarmFile, "BtnAlarmFileClick"},
+      {PageOf<AlarmTool>(), L'A', form->ToolAs<AlarmTool>().BtnSetAlarm, "BtnSetAlarmClick"},
+      {PageOf<RenamerTool>(), L'A', form->ToolAs<RenamerTool>().BtnAddF, "BtnAddFClick"},
+      {PageOf<RenamerTool>(), L'R', form->ToolAs<RenamerTool>().BtnRem1, "BtnRem1Click"},
+      {PageOf<RenamerTool>(), L'U', form->ToolAs<RenamerTool>().BtnMU, "BtnMUClick"},
+      {PageOf<RenamerTool>(), L'D', form->ToolAs<RenamerTool>().BtnMD, "BtnMDClick"},
+      {PageOf<RenamerTool>(), L'K', form->ToolAs<RenamerTool>().ChkCopy, "the check box's own mark"},
+      {PageOf<RenamerTool>(), L'C', form->ToolAs<RenamerTool>().BtnConv, "BtnConvClick"},
+      {PageOf<ShutdownTool>(), L'S', form->ToolAs<ShutdownTool>().Rd1, "the radio button's own choice"},
+      {PageOf<ShutdownTool>(), L'R', form->ToolAs<ShutdownTool>().Rd2, "the radio button's own choice"},
+      {PageOf<ShutdownTool>(), L'T', form->ToolAs<ShutdownTool>().BtnShut, "BtnShutClick"},
+      {PageOf<WallpaperTool>(), L'A', form->ToolAs<WallpaperTool>().BtnAddW, "BtnAddWClick"},
+      {PageOf<WallpaperTool>(), L'R', form->ToolAs<WallpaperTool>().BtnWRem, "BtnWRemClick"},
+      {PageOf<WallpaperTool>(), L'U', form->ToolAs<WallpaperTool>().BtnMUp2, "BtnMUp2Click"},
+      {PageOf<WallpaperTool>(), L'D', form->ToolAs<WallpaperTool>().BtnMD2, "BtnMD2Click"},
+      {PageOf<WallpaperTool>(), L'W', form->ToolAs<WallpaperTool>().BtnRWP, "BtnRWPClick"},
+      {PageOf<AdminTool>(), L'F', form->ToolAs<AdminTool>().BtnFI, "BtnFIClick"},
+      {PageOf<AdminTool>(), L'I', form->ToolAs<AdminTool>().BtnGInf, "BtnGInfClick"},
   };
   for (const auto& row : rows) {
     form->SetActivePage(row.page);
@@ -130,8 +135,10 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
     const HWND page = form->PageHandle(row.page);
     std::vector<HWND> clicked;
     SetWindowSubclass(page, CatchClicks, 0, reinterpret_cast<DWORD_PTR>(&clicked));
-    std::vector<HWND> places{form->Tabit, GetNextDlgTabItem(page, nullptr, FALSE)};  // the page control, then Tab
-    for (HWND next; (next = GetNextDlgTabItem(page, places.back(), FALSE)) != places[1];) places.push_back(next);
+    std::vector<HWND> places{form->Tabit};  // the page control, then each control Tab reaches on the page
+    const HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
+    for (HWND next = first; next && (places.size() == 1 || next != first); next = GetNextDlgTabItem(page, next, FALSE))
+      places.push_back(next);
     for (HWND at : places) {
       SetFocus(at);
       const HWND focus = GetFocus();
@@ -159,6 +166,14 @@ TEST_F(AccessKeys, EachKeyPressesItsButtonFromAnywhereOnItsPageOnly) {
     EXPECT_TRUE(clicked.empty()) << row.handler << " disabled or on a page behind";
     RemoveWindowSubclass(page, CatchClicks, 0);
   }
+  for (int page = kPageHome; page < kPageCount; ++page) {  // every key of every page has its row
+    for (HWND child = GetWindow(form->PageHandle(page), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      const wchar_t key = towupper(AccessKeyOf(child));
+      EXPECT_TRUE(!key || std::any_of(std::begin(rows), std::end(rows),
+                                      [&](const auto& row) { return row.page == page && row.key == key; }))
+          << "page " << page << ": " << testing::PrintToString(WindowTextOf(child)) << " has a key but no row";
+    }
+  }
 }
 
 // The name and role screen readers read for each control that can take the focus (role 0: Wine's
@@ -172,29 +187,33 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
     long role;
   } rows[] = {
       {kPageHome, form->Kuvakkeet, L"Modules", ROLE_SYSTEM_LIST},
-      {kPageHardDisks, form->Disk().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
-      {kPageHardDisks, form->Disk().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
-      {kPageHardDisks, form->Disk().Cbo_SC, L"Number of largest files", ROLE_SYSTEM_COMBOBOX},
-      {kPageHardDisks, PartOf(form->Disk().Cbo_SC, WC_EDITW), L"Number of largest files", ROLE_SYSTEM_TEXT},
-      {kPageHardDisks, form->Disk().ChkSAlert, L"Alert if drive", 0},
-      {kPageHardDisks, form->Disk().EditAA, L"Free space alert threshold (GB)", ROLE_SYSTEM_TEXT},
-      {kPageHardDisks, form->Disk().CboAD, L"Alert drive", ROLE_SYSTEM_COMBOBOX},
-      {kPageHardDisks, PartOf(form->Disk().CboAD, WC_EDITW), L"Alert drive", ROLE_SYSTEM_TEXT},
-      {kPageCleaner, form->Cleaner().LstETF, L"Unnecessary files", ROLE_SYSTEM_LIST},
-      {kPageSoftware, form->SoftwareList().Softat, L"Software list", ROLE_SYSTEM_OUTLINE},
-      {kPageAlarm, form->Alarm().TimeAlarm, L"Alarm time", 0},
-      {kPageAlarm, PartOf(form->Alarm().TimeAlarm, UPDOWN_CLASSW), L"Alarm time", ROLE_SYSTEM_SPINBUTTON},
-      {kPageAlarm, form->Alarm().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
-      {kPageRenamer, form->Renamer().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
-      {kPageRenamer, form->Renamer().EditRen, L"Rename selected files ( * = automatic number ):", ROLE_SYSTEM_TEXT},
-      {kPageRenamer, form->Renamer().ChkCopy, L"Keep copy of the original files", 0},
-      {kPageShutdown, form->Shutdown().ShutAika, L"Shutdown time", 0},
-      {kPageShutdown, PartOf(form->Shutdown().ShutAika, UPDOWN_CLASSW), L"Shutdown time", ROLE_SYSTEM_SPINBUTTON},
-      {kPageShutdown, form->Shutdown().Rd1, L"Shutdown", 0},
-      {kPageShutdown, form->Shutdown().Rd2, L"Reboot", 0},
-      {kPageWallpaper, form->Wallpaper().LstWP, L"Wallpaper pictures", ROLE_SYSTEM_LIST},
-      {kPageAdministration, form->Admin().LstInfo, L"System information", ROLE_SYSTEM_LIST},
-      {kPageAdministration, form->Admin().LstProc, L"Running processes:", ROLE_SYSTEM_LIST},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().LstKovot, L"Click to select:", ROLE_SYSTEM_LIST},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().LstLargest, L"Largest files", ROLE_SYSTEM_LIST},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().Cbo_SC, L"Number of largest files", ROLE_SYSTEM_COMBOBOX},
+      {PageOf<DiskTool>(), PartOf(form->ToolAs<DiskTool>().Cbo_SC, WC_EDITW), L"Number of largest files",
+       ROLE_SYSTEM_TEXT},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().ChkSAlert, L"Alert if drive", 0},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().EditAA, L"Free space alert threshold (GB)", ROLE_SYSTEM_TEXT},
+      {PageOf<DiskTool>(), form->ToolAs<DiskTool>().CboAD, L"Alert drive", ROLE_SYSTEM_COMBOBOX},
+      {PageOf<DiskTool>(), PartOf(form->ToolAs<DiskTool>().CboAD, WC_EDITW), L"Alert drive", ROLE_SYSTEM_TEXT},
+      {PageOf<CleanerTool>(), form->ToolAs<CleanerTool>().LstETF, L"Unnecessary files", ROLE_SYSTEM_LIST},
+      {PageOf<CatalogueTool>(), form->ToolAs<CatalogueTool>().Softat, L"Software list", ROLE_SYSTEM_OUTLINE},
+      {PageOf<AlarmTool>(), form->ToolAs<AlarmTool>().TimeAlarm, L"Alarm time", 0},
+      {PageOf<AlarmTool>(), PartOf(form->ToolAs<AlarmTool>().TimeAlarm, UPDOWN_CLASSW), L"Alarm time",
+       ROLE_SYSTEM_SPINBUTTON},
+      {PageOf<AlarmTool>(), form->ToolAs<AlarmTool>().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
+      {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
+      {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().EditRen, L"Rename selected files ( * = automatic number ):",
+       ROLE_SYSTEM_TEXT},
+      {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().ChkCopy, L"Keep copy of the original files", 0},
+      {PageOf<ShutdownTool>(), form->ToolAs<ShutdownTool>().ShutAika, L"Shutdown time", 0},
+      {PageOf<ShutdownTool>(), PartOf(form->ToolAs<ShutdownTool>().ShutAika, UPDOWN_CLASSW), L"Shutdown time",
+       ROLE_SYSTEM_SPINBUTTON},
+      {PageOf<ShutdownTool>(), form->ToolAs<ShutdownTool>().Rd1, L"Shutdown", 0},
+      {PageOf<ShutdownTool>(), form->ToolAs<ShutdownTool>().Rd2, L"Reboot", 0},
+      {PageOf<WallpaperTool>(), form->ToolAs<WallpaperTool>().LstWP, L"Wallpaper pictures", ROLE_SYSTEM_LIST},
+      {PageOf<AdminTool>(), form->ToolAs<AdminTool>().LstInfo, L"System information", ROLE_SYSTEM_LIST},
+      {PageOf<AdminTool>(), form->ToolAs<AdminTool>().LstProc, L"Running processes:", ROLE_SYSTEM_LIST},
   };
   for (const auto& row : rows) {
     form->SetActivePage(row.page);
@@ -202,6 +221,14 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
     const ScreenReaderView view = ReadAsScreenReader(row.control);
     EXPECT_EQ(view.name, row.name);
     EXPECT_TRUE(row.role == 0 || view.role == row.role) << "role " << view.role;
+  }
+  for (int page = kPageHome; page < kPageCount; ++page) {  // every control of every page has its row
+    for (HWND child = GetWindow(form->PageHandle(page), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      const bool focusable = GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP;
+      EXPECT_TRUE(!focusable ||
+                  std::any_of(std::begin(rows), std::end(rows), [&](const auto& row) { return row.control == child; }))
+          << "page " << page << ": " << testing::PrintToString(WindowTextOf(child)) << " has no row";
+    }
   }
 }
 
@@ -215,10 +242,10 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
     UINT message;
     COLORREF own[2], highContrast[2];  // text, background
   } rows[] = {
-      {form->Disk().Lbl11, WM_CTLCOLORSTATIC, {text, face}, {text, face}},
-      {form->Disk().ChkSAlert, WM_CTLCOLORBTN, {text, face}, {text, face}},
-      {form->Disk().LblFreeS, WM_CTLCOLORSTATIC, {black, RGB(192, 220, 192)}, {text, face}},
-      {form->Disk().LstKovot, WM_CTLCOLORLISTBOX, {black, RGB(255, 251, 240)}, {windowText, window}},
+      {form->ToolAs<DiskTool>().Lbl11, WM_CTLCOLORSTATIC, {text, face}, {text, face}},
+      {form->ToolAs<DiskTool>().ChkSAlert, WM_CTLCOLORBTN, {text, face}, {text, face}},
+      {form->ToolAs<DiskTool>().LblFreeS, WM_CTLCOLORSTATIC, {black, RGB(192, 220, 192)}, {text, face}},
+      {form->ToolAs<DiskTool>().LstKovot, WM_CTLCOLORLISTBOX, {black, RGB(255, 251, 240)}, {windowText, window}},
       {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
   };
   bool on = false;
@@ -238,7 +265,7 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
           << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
     }
     EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
-    const HTHEME style = OpenThemeData(form->Disk().BtnKovoIsoimmat, L"BUTTON");
+    const HTHEME style = OpenThemeData(form->ToolAs<DiskTool>().BtnKovoIsoimmat, L"BUTTON");
     EXPECT_TRUE(!highContrast || style == nullptr);
     if (style) CloseThemeData(style);
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ class FirstShow : public FormTest {
         PressWithCtrl(form->Tabit, VK_TAB);
         break;
       case Way::TrayMenu:
-        ASSERT_EQ(page, kPageAdministration) << "the tray menu opens that page only";
+        ASSERT_EQ(page, PageOf<AdminTool>()) << "the tray menu opens that page only";
         PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);
         PumpMessages();
         break;
@@ -53,41 +54,47 @@ class FirstShow : public FormTest {
 
 TEST_F(FirstShow, EachPageIsMadeWhenFirstBroughtForwardAndShowsTheDataReadAtStart) {
   const std::wstring threshold = std::wstring(L"10") + UserDecimalSeparator() + L"0";
-  const std::function<void()> showsStartData[kPageCount] = {
-      nullptr,
-      [&] {
-        EXPECT_EQ(WindowTextOf(form->Disk().EditAA), threshold);
-        EXPECT_FALSE(ListItems(form->Disk().LstKovot).empty()) << "the page's work ran";
-      },
-      [&] { EXPECT_TRUE(IsWindowVisible(form->Cleaner().BtnETF)); },
-      [&] { EXPECT_EQ(SendMessageW(form->SoftwareList().Softat, TVM_GETCOUNT, 0, 0), 3); },
-      [&] { EXPECT_EQ(WindowTextOf(form->Alarm().LblAlarmStatus), L"Alarm is OFF"); },
-      [&] { EXPECT_FALSE(IsWindowEnabled(form->Renamer().BtnConv)); },
-      [&] { EXPECT_EQ(WindowTextOf(form->Shutdown().LblShut), L"Timed Shutdown is disabled."); },
-      [&] {
-        EXPECT_EQ(ListItems(form->Wallpaper().LstWP), (Lines{L"C:\\sea.bmp", L"C:\\hill.jpg"}));
-        EXPECT_TRUE(IsWindowEnabled(form->Wallpaper().BtnRWP));
-      },
-      [&] { EXPECT_FALSE(ListItems(form->Admin().LstProc).empty()) << "the page's work ran"; },
+  // What a tool's page shows of the data read at start, for the tools that read any.
+  const std::map<int, std::function<void()>> showsStartData = {
+      {PageOf<DiskTool>(),
+       [&] {
+         EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().EditAA), threshold);
+         EXPECT_FALSE(ListItems(form->ToolAs<DiskTool>().LstKovot).empty()) << "the page's work ran";
+       }},
+      {PageOf<CleanerTool>(), [&] { EXPECT_TRUE(IsWindowVisible(form->ToolAs<CleanerTool>().BtnETF)); }},
+      {PageOf<CatalogueTool>(),
+       [&] { EXPECT_EQ(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETCOUNT, 0, 0), 3); }},
+      {PageOf<AlarmTool>(),
+       [&] { EXPECT_EQ(WindowTextOf(form->ToolAs<AlarmTool>().LblAlarmStatus), L"Alarm is OFF"); }},
+      {PageOf<RenamerTool>(), [&] { EXPECT_FALSE(IsWindowEnabled(form->ToolAs<RenamerTool>().BtnConv)); }},
+      {PageOf<ShutdownTool>(),
+       [&] { EXPECT_EQ(WindowTextOf(form->ToolAs<ShutdownTool>().LblShut), L"Timed Shutdown is disabled."); }},
+      {PageOf<WallpaperTool>(),
+       [&] {
+         EXPECT_EQ(ListItems(form->ToolAs<WallpaperTool>().LstWP), (Lines{L"C:\\sea.bmp", L"C:\\hill.jpg"}));
+         EXPECT_TRUE(IsWindowEnabled(form->ToolAs<WallpaperTool>().BtnRWP));
+       }},
+      {PageOf<AdminTool>(),
+       [&] { EXPECT_FALSE(ListItems(form->ToolAs<AdminTool>().LstProc).empty()) << "the page's work ran"; }},
   };
   const struct {
     Way way;
     const char* name;
-    int firstPage;
-  } ways[] = {{Way::Tab, "tab", kPageHome + 1},
-              {Way::Icon, "icon", kPageHome + 1},
-              {Way::CtrlTab, "Ctrl+Tab", kPageHome + 1},
-              {Way::TrayMenu, "tray menu", kPageAdministration}};
+    int firstPage, endPage;
+  } ways[] = {{Way::Tab, "tab", kPageHome + 1, kPageCount},
+              {Way::Icon, "icon", kPageHome + 1, kPageCount},
+              {Way::CtrlTab, "Ctrl+Tab", kPageHome + 1, kPageCount},
+              {Way::TrayMenu, "tray menu", PageOf<AdminTool>(), PageOf<AdminTool>() + 1}};
   for (const auto& way : ways) {
     form.reset();
     FormTest::SetUp();
-    for (int page = way.firstPage; page < kPageCount; ++page) {
+    for (int page = way.firstPage; page < way.endPage; ++page) {
       SCOPED_TRACE(std::string("page ") + std::to_string(page) + " by " + way.name);
       ASSERT_EQ(form->PageHandle(page), nullptr) << "made before it was shown";
       BringForward(page, way.way);
       ASSERT_EQ(form->ActivePage(), page);
       ASSERT_TRUE(IsWindowVisible(form->PageHandle(page)));
-      showsStartData[page]();
+      if (const auto shows = showsStartData.find(page); shows != showsStartData.end()) shows->second();
     }
   }
 }

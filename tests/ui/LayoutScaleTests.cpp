@@ -108,9 +108,9 @@ TEST_F(LayoutScale, FontsItemHeightsAndPicturesFollowTheScaleAlsoAfterAMove) {
     LOGFONTW font{};
     GetObjectW(form->Fonts().normal.Get(), sizeof font, &font);
     EXPECT_EQ(-font.lfHeight, ScaleToDpi(11, dpi));
-    GetObjectW(FontOf(form->Disk().LstKovot), sizeof font, &font);
+    GetObjectW(FontOf(form->ToolAs<DiskTool>().LstKovot), sizeof font, &font);
     EXPECT_EQ(-font.lfHeight, ScaleToDpi(16, dpi));
-    EXPECT_EQ(SendMessageW(form->Disk().LstKovot, LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(18, dpi));
+    EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().LstKovot, LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(18, dpi));
     int iconWidth = 0, iconHeight = 0;
     ImageList_GetIconSize(form->Kuvakekuvat.Get(), &iconWidth, &iconHeight);
     EXPECT_EQ(iconWidth, ScaleToDpi(64, dpi));
@@ -123,7 +123,7 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
   EXPECT_NEAR(client.right, ScaleToDpi(TFrmMain::kClientWidth, dpi), kTolerance);
   EXPECT_NEAR(client.bottom, ScaleToDpi(TFrmMain::kClientHeight, dpi), kTolerance);
 
-  DiskTool& disk = form->Disk();
+  DiskTool& disk = form->ToolAs<DiskTool>();
   const Placed placed[] = {
       {"Tabit", form->Tabit, {0, 0, 598, 418}, Text::None},
       {"Kuvakkeet", form->Kuvakkeet, {0, 137, 585, 208}, Text::None},
@@ -138,21 +138,21 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
       {"LblSearching", disk.LblSearching, {239, 271, 84, 19}, Text::Label},
       {"Lbl21", disk.Lbl21, {151, 362, 94, 13}, Text::Label},
       {"EditAA", disk.EditAA, {251, 358, 46, 21}, Text::None, true},
-      {"BtnETF", form->Cleaner().BtnETF, {0, 3, 585, 22}, Text::Caption},
-      {"LstETF", form->Cleaner().LstETF, {0, 31, 585, 326}, Text::None},
-      {"LstProc", form->Admin().LstProc, {3, 194, 262, 191}, Text::None},
-      {"BtnGInf", form->Admin().BtnGInf, {285, 265, 289, 25}, Text::Caption},
-      {"LblAlarmStatus", form->Alarm().LblAlarmStatus, {235, 80, 126, 25}, Text::Caption},
-      {"EditAlarmFile", form->Alarm().EditAlarmFile, {155, 155, 278, 21}, Text::None},
-      {"Lbl13", form->Renamer().Lbl13, {3, 350, 231, 13}, Text::Label},
-      {"BtnConv", form->Renamer().BtnConv, {383, 363, 202, 22}, Text::Caption},
-      {"Lbl24", form->Shutdown().Lbl24, {99, 27, 373, 19}, Text::Label},
-      {"Rd1", form->Shutdown().Rd1, {208, 233, 73, 17}, Text::Choice},
-      {"Rd2", form->Shutdown().Rd2, {287, 233, 57, 17}, Text::Choice},
-      {"ChkCopy", form->Renamer().ChkCopy, {384, 344, 161, 17}, Text::Choice, true},
-      {"ShutAika", form->Shutdown().ShutAika, {208, 197, 137, 21}, Text::None},
-      {"LstWP", form->Wallpaper().LstWP, {0, 63, 370, 322}, Text::None},
-      {"BtnMD2", form->Wallpaper().BtnMD2, {376, 204, 209, 22}, Text::Caption},
+      {"BtnETF", form->ToolAs<CleanerTool>().BtnETF, {0, 3, 585, 22}, Text::Caption},
+      {"LstETF", form->ToolAs<CleanerTool>().LstETF, {0, 31, 585, 326}, Text::None},
+      {"LstProc", form->ToolAs<AdminTool>().LstProc, {3, 194, 262, 191}, Text::None},
+      {"BtnGInf", form->ToolAs<AdminTool>().BtnGInf, {285, 265, 289, 25}, Text::Caption},
+      {"LblAlarmStatus", form->ToolAs<AlarmTool>().LblAlarmStatus, {235, 80, 126, 25}, Text::Caption},
+      {"EditAlarmFile", form->ToolAs<AlarmTool>().EditAlarmFile, {155, 155, 278, 21}, Text::None},
+      {"Lbl13", form->ToolAs<RenamerTool>().Lbl13, {3, 350, 231, 13}, Text::Label},
+      {"BtnConv", form->ToolAs<RenamerTool>().BtnConv, {383, 363, 202, 22}, Text::Caption},
+      {"Lbl24", form->ToolAs<ShutdownTool>().Lbl24, {99, 27, 373, 19}, Text::Label},
+      {"Rd1", form->ToolAs<ShutdownTool>().Rd1, {208, 233, 73, 17}, Text::Choice},
+      {"Rd2", form->ToolAs<ShutdownTool>().Rd2, {287, 233, 57, 17}, Text::Choice},
+      {"ChkCopy", form->ToolAs<RenamerTool>().ChkCopy, {384, 344, 161, 17}, Text::Choice, true},
+      {"ShutAika", form->ToolAs<ShutdownTool>().ShutAika, {208, 197, 137, 21}, Text::None},
+      {"LstWP", form->ToolAs<WallpaperTool>().LstWP, {0, 63, 370, 322}, Text::None},
+      {"BtnMD2", form->ToolAs<WallpaperTool>().BtnMD2, {376, 204, 209, 22}, Text::Caption},
   };
   for (const Placed& p : placed) {
     SCOPED_TRACE(std::string(p.name) + " at " + std::to_string(dpi) + " DPI");
@@ -194,6 +194,16 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
         break;
     }
   }
+  // Every icon of the Home page in view, with no scroll bar, however many tools there are.
+  RECT view;
+  GetClientRect(form->Kuvakkeet, &view);
+  EXPECT_FALSE(GetWindowLongW(form->Kuvakkeet, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) << dpi << " DPI";
+  for (int icon = 0; icon < ListView_GetItemCount(form->Kuvakkeet); ++icon) {
+    RECT item{}, inside;
+    ListView_GetItemRect(form->Kuvakkeet, icon, &item, LVIR_BOUNDS);
+    IntersectRect(&inside, &item, &view);
+    EXPECT_TRUE(EqualRect(&inside, &item)) << "icon " << icon << " at " << dpi << " DPI";
+  }
 }
 
 namespace {
@@ -226,8 +236,8 @@ TEST_F(LayoutScale, EveryControlLiesInsideItsPageAndTheBevelItStartsIn) {
 
 // The widest size texts stand whole in the size column, the column inside the list.
 TEST_F(LayoutScale, TheLargestFilesSizesFitTheirColumn) {
-  ShowPage(kPageHardDisks);
-  const HWND list = form->Disk().LstLargest;
+  ShowPage(PageOf<DiskTool>());
+  const HWND list = form->ToolAs<DiskTool>().LstLargest;
   const wchar_t* const figures[] = {L" 1024.00 kB", L" 1024.00 MB", L" 8191.99 GB"};
   for (const wchar_t* figure : figures) {
     const std::wstring line = L"Q:\\a long folder\\file.bin\t" + std::wstring(figure);

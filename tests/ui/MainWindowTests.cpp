@@ -97,7 +97,7 @@ TEST_F(MainWindow, EveryControlUsesTahomaAtElevenPixelsUnlessItsRowSaysOtherwise
         const LOGFONTW font = FontOf(child);
         EXPECT_STREQ(font.lfFaceName, L"Tahoma") << testing::PrintToString(WindowTextOf(child));
         if (child == form->Tabit) {
-          // The tab captions may be smaller where Tahoma is too wide for nine tabs in one row.
+          // The tab captions may be smaller where Tahoma is too wide for every tab in one row.
           EXPECT_GE(font.lfHeight, -11);
           EXPECT_LE(font.lfHeight, -8);
         } else {
@@ -126,7 +126,7 @@ TEST_F(MainWindow, ShowsHomeAndEachToolsPageInOrderInOneRow) {
   }
   EXPECT_EQ(SendMessageW(form->Tabit, TCM_GETROWCOUNT, 0, 0), 1);
   RECT last;
-  SendMessageW(form->Tabit, TCM_GETITEMRECT, 8, reinterpret_cast<LPARAM>(&last));
+  SendMessageW(form->Tabit, TCM_GETITEMRECT, kPageCount - 1, reinterpret_cast<LPARAM>(&last));
   EXPECT_LE(last.right, 598) << "the last tab must be visible without scrolling";
   HWND arrows = FindWindowExW(form->Tabit, nullptr, UPDOWN_CLASSW, nullptr);
   EXPECT_TRUE(!arrows || !IsWindowVisible(arrows)) << "no scroll arrows";
@@ -177,7 +177,7 @@ TEST_F(MainWindow, TheTrayButtonTakesNoFocus) {
   EXPECT_FALSE(GetWindowLongW(form->BtnMinTray, GWL_STYLE) & WS_TABSTOP);
 }
 
-TEST_F(MainWindow, IconViewIsFlatSkyBlueWithEightLargeIcons) {
+TEST_F(MainWindow, IconViewIsFlatSkyBlueWithALargeIconForEachTool) {
   const LONG style = GetWindowLongW(form->Kuvakkeet, GWL_STYLE);
   EXPECT_EQ(style & LVS_TYPEMASK, LVS_ICON);
   EXPECT_FALSE(style & WS_BORDER);
@@ -196,7 +196,7 @@ TEST_F(MainWindow, IconViewIsFlatSkyBlueWithEightLargeIcons) {
 TEST_F(MainWindow, EachIconDrawsItsPictureBlendedOverTheIconView) {
   const COLORREF sky = RGB(166, 202, 240);
   for (int index = 0; index < static_cast<int>(kTools.size()); ++index) {
-    const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE_FIRST + index);
+    const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), IDR_MODULE(0, index));
     void* bits = nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -249,33 +249,33 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   EXPECT_EQ(MenuText(form->Pop1.Get(), 3), L"Show");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 4), L"Hide");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 5), L"Exit");
-  form->SetActivePage(kPageHardDisks);  // the page's menu is made with its controls
-  ASSERT_EQ(GetMenuItemCount(form->Disk().Pop2.Get()), 1);
-  EXPECT_EQ(MenuText(form->Disk().Pop2.Get(), 0), L"Save results to a file");
+  form->SetActivePage(PageOf<DiskTool>());  // the page's menu is made with its controls
+  ASSERT_EQ(GetMenuItemCount(form->ToolAs<DiskTool>().Pop2.Get()), 1);
+  EXPECT_EQ(MenuText(form->ToolAs<DiskTool>().Pop2.Get(), 0), L"Save results to a file");
 
-  EXPECT_FALSE(form->Alarm().AlarmAjastin.Enabled());
-  EXPECT_FALSE(form->Shutdown().ShutAjastin.Enabled());
-  EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
-  EXPECT_EQ(form->Alarm().AlarmAjastin.Interval(), 60000u);
-  EXPECT_EQ(form->Shutdown().ShutAjastin.Interval(), 60000u);
-  EXPECT_EQ(form->Disk().Ajastin3.Interval(), 6000u);
+  EXPECT_FALSE(form->ToolAs<AlarmTool>().AlarmAjastin.Enabled());
+  EXPECT_FALSE(form->ToolAs<ShutdownTool>().ShutAjastin.Enabled());
+  EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  EXPECT_EQ(form->ToolAs<AlarmTool>().AlarmAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->ToolAs<ShutdownTool>().ShutAjastin.Interval(), 60000u);
+  EXPECT_EQ(form->ToolAs<DiskTool>().Ajastin3.Interval(), 6000u);
 
-  EXPECT_FALSE(form->Alarm().Avaaja1.multiSelect);
-  EXPECT_TRUE(form->Alarm().Avaaja1.filter.empty());
-  EXPECT_EQ(form->Renamer().Avaaja2.title, L"Select files");
-  EXPECT_EQ(form->Renamer().Avaaja2.filter, L"Any file (*.*)|*.*");
-  EXPECT_TRUE(form->Renamer().Avaaja2.multiSelect);
-  EXPECT_EQ(form->Wallpaper().Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
-  EXPECT_TRUE(form->Wallpaper().Avaaja3.multiSelect);
-  EXPECT_EQ(form->Disk().Save1.kind, FileDialog::Kind::Save);
-  EXPECT_EQ(form->Disk().Save1.filter, L"Text File (*.txt)|*.txt");
-  EXPECT_EQ(form->Disk().Save1.defaultExtension, L".txt");
+  EXPECT_FALSE(form->ToolAs<AlarmTool>().Avaaja1.multiSelect);
+  EXPECT_TRUE(form->ToolAs<AlarmTool>().Avaaja1.filter.empty());
+  EXPECT_EQ(form->ToolAs<RenamerTool>().Avaaja2.title, L"Select files");
+  EXPECT_EQ(form->ToolAs<RenamerTool>().Avaaja2.filter, L"Any file (*.*)|*.*");
+  EXPECT_TRUE(form->ToolAs<RenamerTool>().Avaaja2.multiSelect);
+  EXPECT_EQ(form->ToolAs<WallpaperTool>().Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
+  EXPECT_TRUE(form->ToolAs<WallpaperTool>().Avaaja3.multiSelect);
+  EXPECT_EQ(form->ToolAs<DiskTool>().Save1.kind, FileDialog::Kind::Save);
+  EXPECT_EQ(form->ToolAs<DiskTool>().Save1.filter, L"Text File (*.txt)|*.txt");
+  EXPECT_EQ(form->ToolAs<DiskTool>().Save1.defaultExtension, L".txt");
 }
 
 TEST_F(MainWindow, FormCreateSetsTheStartingState) {
-  EXPECT_EQ(form->Disk().AlertDrive, L'C');
-  EXPECT_FALSE(form->Alarm().AlarmOn);
-  EXPECT_FALSE(form->Shutdown().TimedShutdownOn);
+  EXPECT_EQ(form->ToolAs<DiskTool>().AlertDrive, L'C');
+  EXPECT_FALSE(form->ToolAs<AlarmTool>().AlarmOn);
+  EXPECT_FALSE(form->ToolAs<ShutdownTool>().TimedShutdownOn);
   wchar_t exe[MAX_PATH + 1];
   GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
   const std::wstring path = exe;

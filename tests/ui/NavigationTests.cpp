@@ -62,20 +62,21 @@ TEST_F(Navigation, EachIconOpensThePageAfterItsPosition) {
 // Enter on the icon view opens the selected icon's page, through the window's dialog keys as typed.
 TEST_F(Navigation, EnterOnTheIconViewOpensTheSelectedIconsPage) {
   SetFocus(form->Kuvakkeet);
-  ListView_SetItemState(form->Kuvakkeet, 4, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(form->Kuvakkeet, RowOf<RenamerTool>(), LVIS_SELECTED | LVIS_FOCUSED,
+                        LVIS_SELECTED | LVIS_FOCUSED);
   PostMessageW(form->Kuvakkeet, WM_KEYDOWN, VK_RETURN, 0);
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))  // as the program's loop hands keys out
     if (!IsDialogMessageW(form->Handle(), &msg)) DispatchMessageW(&msg);
-  EXPECT_EQ(form->ActivePage(), kPageRenamer);
-  EXPECT_EQ(work[kPageRenamer], 1);
+  EXPECT_EQ(form->ActivePage(), PageOf<RenamerTool>());
+  EXPECT_EQ(work[PageOf<RenamerTool>()], 1);
 }
 
-TEST_F(Navigation, TheLastIconRefreshesTheAdministrationPageOnce) {
-  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, 7));
-  EXPECT_EQ(form->ActivePage(), kPageAdministration);
-  EXPECT_EQ(work[kPageAdministration], 1);
-  EXPECT_EQ(work[kPageHardDisks], 0);
+TEST_F(Navigation, TheAdministrationIconRefreshesItsPageOnce) {
+  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, RowOf<AdminTool>()));
+  EXPECT_EQ(form->ActivePage(), PageOf<AdminTool>());
+  EXPECT_EQ(work[PageOf<AdminTool>()], 1);
+  EXPECT_EQ(work[PageOf<DiskTool>()], 0);
 }
 
 TEST_F(Navigation, ADoubleClickOnTheBackgroundDoesNothingEvenWithAnItemSelected) {
@@ -89,8 +90,8 @@ TEST_F(Navigation, TheDoubleClickCountsWhereItHappenedNotWhereThePointerIsNow) {
   POINT background = Background();
   ClientToScreen(form->Kuvakkeet, &background);
   SetCursorPos(background.x, background.y);
-  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, 5));
-  EXPECT_EQ(form->ActivePage(), kPageShutdown);
+  DoubleClick(form->Kuvakkeet, IconCentre(form->Kuvakkeet, RowOf<ShutdownTool>()));
+  EXPECT_EQ(form->ActivePage(), PageOf<ShutdownTool>());
 
   form->SetActivePage(kPageHome);
   POINT icon = IconCentre(form->Kuvakkeet, 3);
@@ -101,39 +102,39 @@ TEST_F(Navigation, TheDoubleClickCountsWhereItHappenedNotWhereThePointerIsNow) {
 }
 
 TEST_F(Navigation, PickingATabRunsItsPageWorkEachTime) {
-  ClickTab(kPageHardDisks);
-  EXPECT_EQ(form->ActivePage(), kPageHardDisks);
-  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageHardDisks)));
-  EXPECT_EQ(work[kPageHardDisks], 1);
-  ClickTab(kPageCleaner);
-  ClickTab(kPageHardDisks);
-  EXPECT_EQ(work[kPageHardDisks], 2);
-  EXPECT_EQ(work[kPageCleaner], 1);
-  EXPECT_EQ(work[kPageAdministration], 0);
+  ClickTab(PageOf<DiskTool>());
+  EXPECT_EQ(form->ActivePage(), PageOf<DiskTool>());
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(PageOf<DiskTool>())));
+  EXPECT_EQ(work[PageOf<DiskTool>()], 1);
+  ClickTab(PageOf<CleanerTool>());
+  ClickTab(PageOf<DiskTool>());
+  EXPECT_EQ(work[PageOf<DiskTool>()], 2);
+  EXPECT_EQ(work[PageOf<CleanerTool>()], 1);
+  EXPECT_EQ(work[PageOf<AdminTool>()], 0);
 }
 
 TEST_F(Navigation, SettingThePageInCodeRunsNoPageWork) {
-  form->SetActivePage(kPageAdministration);
-  form->SetActivePage(kPageHardDisks);
-  EXPECT_EQ(form->ActivePage(), kPageHardDisks);
-  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageHardDisks)));
+  form->SetActivePage(PageOf<AdminTool>());
+  form->SetActivePage(PageOf<DiskTool>());
+  EXPECT_EQ(form->ActivePage(), PageOf<DiskTool>());
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(PageOf<DiskTool>())));
   for (int page = 0; page < kPageCount; ++page) EXPECT_EQ(work[page], 0) << "page " << page;
 }
 
 TEST_F(Navigation, AnErrorInPageWorkIsShownWithAFullStopAndTheProgramGoesOn) {
-  form->SetPageWork(kPageHardDisks, [] { throw AppError(L"Cannot open file \"x.txt\". Access is denied"); });
-  form->SetPageWork(kPageAdministration, [] { throw std::runtime_error("disk gone"); });
+  form->SetPageWork(PageOf<DiskTool>(), [] { throw AppError(L"Cannot open file \"x.txt\". Access is denied"); });
+  form->SetPageWork(PageOf<AdminTool>(), [] { throw std::runtime_error("disk gone"); });
   BoxRecorder boxes;
-  ClickTab(kPageHardDisks);
-  ClickTab(kPageAdministration);
+  ClickTab(PageOf<DiskTool>());
+  ClickTab(PageOf<AdminTool>());
   ASSERT_EQ(boxes.Calls().size(), 2u);
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].caption, L"Quoxel");
   EXPECT_EQ(boxes.Calls()[0].text, L"Cannot open file \"x.txt\". Access is denied.");
   EXPECT_EQ(boxes.Calls()[1].text, L"This could not be finished because of an unexpected error in the program.");
-  ClickTab(kPageCleaner);
-  EXPECT_EQ(form->ActivePage(), kPageCleaner);
-  EXPECT_EQ(work[kPageCleaner], 1);
+  ClickTab(PageOf<CleanerTool>());
+  EXPECT_EQ(form->ActivePage(), PageOf<CleanerTool>());
+  EXPECT_EQ(work[PageOf<CleanerTool>()], 1);
 }
 
 // Ctrl with Tab, Shift+Tab, PageDown or PageUp, typed into any control, moves to the next or
@@ -145,11 +146,11 @@ TEST_F(Navigation, ControlKeysMoveBetweenPagesFromAnyControl) {
     bool shift;
     int to;
   };
-  const Case cases[] = {{kPageHome, VK_TAB, false, kPageHardDisks},
-                        {kPageHome, VK_TAB, true, kPageAdministration},
-                        {kPageAdministration, VK_NEXT, false, kPageHome},
-                        {kPageHardDisks, VK_PRIOR, false, kPageHome},
-                        {kPageSoftware, VK_TAB, false, kPageAlarm}};
+  const Case cases[] = {{kPageHome, VK_TAB, false, PageOf<DiskTool>()},
+                        {kPageHome, VK_TAB, true, kPageCount - 1},
+                        {kPageCount - 1, VK_NEXT, false, kPageHome},
+                        {PageOf<DiskTool>(), VK_PRIOR, false, kPageHome},
+                        {PageOf<CatalogueTool>(), VK_TAB, false, PageOf<CatalogueTool>() + 1}};
   for (const Case& c : cases) {
     form->SetActivePage(c.from);
     const int before = work[c.to];
@@ -169,29 +170,31 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
   TFrmMain& f = *form;  // each page's controls, read once the page is shown
   const std::pair<int, std::function<std::vector<HWND>()>> pages[] = {
       {kPageHome, [&f] { return std::vector<HWND>{f.Kuvakkeet}; }},
-      {kPageHardDisks,
+      {PageOf<DiskTool>(),
        [&f] {
-         return std::vector<HWND>{f.Disk().LstKovot, f.Disk().Cbo_SC, f.Disk().ChkSAlert, f.Disk().EditAA,
-                                  f.Disk().CboAD};
+         return std::vector<HWND>{f.ToolAs<DiskTool>().LstKovot, f.ToolAs<DiskTool>().Cbo_SC,
+                                  f.ToolAs<DiskTool>().ChkSAlert, f.ToolAs<DiskTool>().EditAA,
+                                  f.ToolAs<DiskTool>().CboAD};
        }},
-      {kPageCleaner, [&f] { return std::vector<HWND>{f.Cleaner().LstETF}; }},
-      {kPageSoftware, [&f] { return std::vector<HWND>{f.SoftwareList().Softat}; }},
-      {kPageAlarm,
+      {PageOf<CleanerTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CleanerTool>().LstETF}; }},
+      {PageOf<CatalogueTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CatalogueTool>().Softat}; }},
+      {PageOf<AlarmTool>(),
        [&f] {
-         return std::vector<HWND>{f.Alarm().TimeAlarm, f.Alarm().EditAlarmFile};
+         return std::vector<HWND>{f.ToolAs<AlarmTool>().TimeAlarm, f.ToolAs<AlarmTool>().EditAlarmFile};
        }},
-      {kPageRenamer,
+      {PageOf<RenamerTool>(),
        [&f] {
-         return std::vector<HWND>{f.Renamer().LstRen, f.Renamer().EditRen, f.Renamer().ChkCopy};
+         return std::vector<HWND>{f.ToolAs<RenamerTool>().LstRen, f.ToolAs<RenamerTool>().EditRen,
+                                  f.ToolAs<RenamerTool>().ChkCopy};
        }},
-      {kPageShutdown,
+      {PageOf<ShutdownTool>(),
        [&f] {
-         return std::vector<HWND>{f.Shutdown().ShutAika, f.Shutdown().Rd1};
+         return std::vector<HWND>{f.ToolAs<ShutdownTool>().ShutAika, f.ToolAs<ShutdownTool>().Rd1};
        }},
-      {kPageWallpaper, [&f] { return std::vector<HWND>{f.Wallpaper().LstWP}; }},
-      {kPageAdministration,
+      {PageOf<WallpaperTool>(), [&f] { return std::vector<HWND>{f.ToolAs<WallpaperTool>().LstWP}; }},
+      {PageOf<AdminTool>(),
        [&f] {
-         return std::vector<HWND>{f.Admin().LstInfo, f.Admin().LstProc};
+         return std::vector<HWND>{f.ToolAs<AdminTool>().LstInfo, f.ToolAs<AdminTool>().LstProc};
        }},
   };
   const auto press = [](HWND at, bool shift) {
@@ -233,17 +236,17 @@ TEST_F(Navigation, AnErrorInAContextMenuHandlerIsShownAndTheProgramGoesOn) {
 // Left for another window (a box, a dialog, another program) and back, the focus is where it was;
 // on a page no longer in front, the window takes it.
 TEST_F(Navigation, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
-  form->SetActivePage(kPageHardDisks);
-  const HWND edit = form->Disk().EditAA;
+  form->SetActivePage(PageOf<DiskTool>());
+  const HWND edit = form->ToolAs<DiskTool>().EditAA;
   SetFocus(edit);
   const HWND other =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  for (const int page : {kPageHardDisks, kPageHome}) {
+  for (const int page : {PageOf<DiskTool>(), kPageHome}) {
     SetActiveWindow(other);
     ASSERT_NE(GetFocus(), edit);
     form->SetActivePage(page);
     SetActiveWindow(form->Handle());
-    EXPECT_EQ(GetFocus(), page == kPageHardDisks ? edit : form->Handle());
+    EXPECT_EQ(GetFocus(), page == PageOf<DiskTool>() ? edit : form->Handle());
   }
   DestroyWindow(other);
 }

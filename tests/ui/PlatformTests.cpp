@@ -44,7 +44,7 @@ TEST(Pictures, EveryModulePictureHasAFrameForEachScale) {
   const int sizes[kPictureFrameCount] = {64, 80, 96, 128};
   for (int frame = 0; frame < kPictureFrameCount; ++frame) {
     for (int i = 0; i < static_cast<int>(kTools.size()); ++i) {
-      const int id = IDR_MODULE_FIRST + IDR_MODULE_FRAME_STEP * frame + i;
+      const int id = IDR_MODULE(frame, i);
       const Picture picture = LoadPngResource(GetModuleHandleW(nullptr), id);
       EXPECT_EQ(picture.width, sizes[frame]) << id;
       EXPECT_EQ(picture.height, sizes[frame]) << id;

@@ -138,23 +138,23 @@ TEST_F(Tray, ARightClickOpensTheTrayMenuAtThePointerAndRunsTheChoice) {
 }
 
 TEST_F(Tray, ShowOnAShownWindowRerunsThePageWorkOfThePageInFront) {
-  form->SetActivePage(kPageHardDisks);
+  form->SetActivePage(PageOf<DiskTool>());
   Command(kCmdShow1);
-  EXPECT_EQ(work[kPageHardDisks], 1);
+  EXPECT_EQ(work[PageOf<DiskTool>()], 1);
   Command(kCmdHide1);
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   IconMouse(WM_LBUTTONDOWN);  // shows through "Show"
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
-  EXPECT_EQ(work[kPageHardDisks], 2);
+  EXPECT_EQ(work[PageOf<DiskTool>()], 2);
 }
 
 TEST_F(Tray, WindowsProcessesRefreshesOnceAndShowsTheAdministrationPage) {
   Command(kCmdHide1);
   Command(kCmdProcesses1);
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
-  EXPECT_EQ(form->ActivePage(), kPageAdministration);
-  EXPECT_TRUE(IsWindowVisible(form->PageHandle(kPageAdministration)));
-  EXPECT_EQ(work[kPageAdministration], 1);
+  EXPECT_EQ(form->ActivePage(), PageOf<AdminTool>());
+  EXPECT_TRUE(IsWindowVisible(form->PageHandle(PageOf<AdminTool>())));
+  EXPECT_EQ(work[PageOf<AdminTool>()], 1);
 }
 
 TEST_F(Tray, TheTrayButtonHidesTheWindow) {

@@ -36,15 +36,15 @@ class AdminPage : public testing::Test {
   }
 
   std::wstring TrustedFile() const { return data.File(L"trusted.txt"); }
-  void Refresh() { ClickTab(form->Tabit, kPageAdministration); }
+  void Refresh() { ClickTab(form->Tabit, PageOf<AdminTool>()); }
   int IndexOf(const std::wstring& name) {
-    const Lines items = ListItems(form->Admin().LstProc);
+    const Lines items = ListItems(form->ToolAs<AdminTool>().LstProc);
     for (size_t i = 0; i < items.size(); ++i)
       if (EqualIgnoringCase(items[i], name)) return static_cast<int>(i);
     return -1;
   }
   // A click on the item's check box, as the mouse makes it.
-  void ClickBox(int index) { ClickListItem(form->Admin().LstProc, index, 5); }
+  void ClickBox(int index) { ClickListItem(form->ToolAs<AdminTool>().LstProc, index, 5); }
 
   ScratchDataFolder data{L"admin-test"};
   std::unique_ptr<TFrmMain> form;
@@ -55,7 +55,7 @@ class AdminPage : public testing::Test {
 
 TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   Refresh();
-  const Lines processes = ListItems(form->Admin().LstProc);
+  const Lines processes = ListItems(form->ToolAs<AdminTool>().LstProc);
   EXPECT_GE(IndexOf(L"explorer.exe"), 0);
   EXPECT_GE(IndexOf(L"services.exe"), 0);
   EXPECT_GE(IndexOf(L"quoxel_ui_tests.exe"), 0);
@@ -66,14 +66,14 @@ TEST_F(AdminPage, ARefreshListsWinesProcessesSortedWithoutTheSystemNames) {
   for (const auto& name : processes) {
     EXPECT_NE(name, L"System");
     EXPECT_NE(name, L"[System Process]");
-    EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(name))) << "no trusted list yet";
+    EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(name))) << "no trusted list yet";
   }
-  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf));
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<AdminTool>().BtnGInf));
 }
 
 TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
   Refresh();
-  const Lines info = ListItems(form->Admin().LstInfo);
+  const Lines info = ListItems(form->ToolAs<AdminTool>().LstInfo);
   ASSERT_EQ(info.size(), 9u);
   EXPECT_EQ(info[0].rfind(L"Memory load: ", 0), 0u);
   const MEMORYSTATUSEX memory = MemoryStatus();
@@ -85,37 +85,38 @@ TEST_F(AdminPage, ShowsTheSystemFiguresWithTheClockEstimate) {
 TEST_F(AdminPage, ANameInCapitalsInTheFileMarksTheProcess) {
   WriteBytes(TrustedFile(), "EXPLORER.EXE\r\n \r\nservices.exe \r\n");
   Refresh();
-  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
-  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"services.exe"))) << "a trailing space never matches";
+  EXPECT_TRUE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"services.exe")))
+      << "a trailing space never matches";
 }
 
 TEST_F(AdminPage, MarkingAndUnmarkingRewriteTheFile) {
   WriteBytes(TrustedFile(), "svchost.exe");
   Refresh();
   ClickBox(IndexOf(L"explorer.exe"));
-  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_TRUE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"explorer.exe")));
   EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\nexplorer.exe\r\n");
   ClickBox(IndexOf(L"explorer.exe"));
-  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+  EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"explorer.exe")));
   EXPECT_EQ(ReadBytes(TrustedFile()), "svchost.exe\r\n");
 }
 
 TEST_F(AdminPage, TheSpaceBarMarksTheSelectedItem) {
   Refresh();
   const int index = IndexOf(L"services.exe");
-  SendMessageW(form->Admin().LstProc, LB_SETCURSEL, index, 0);
-  SetFocus(form->Admin().LstProc);
-  PostMessageW(form->Admin().LstProc, WM_KEYDOWN, VK_SPACE, 0);
-  PostMessageW(form->Admin().LstProc, WM_CHAR, L' ', 0);
+  SendMessageW(form->ToolAs<AdminTool>().LstProc, LB_SETCURSEL, index, 0);
+  SetFocus(form->ToolAs<AdminTool>().LstProc);
+  PostMessageW(form->ToolAs<AdminTool>().LstProc, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(form->ToolAs<AdminTool>().LstProc, WM_CHAR, L' ', 0);
   PumpMessages();
-  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, index));
+  EXPECT_TRUE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, index));
   EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\n");
 }
 
 TEST_F(AdminPage, AUtf8FileWithItsMarkIsReadAndWrittenBackAsAnsi) {
   WriteBytes(TrustedFile(), "\xEF\xBB\xBFservices.exe\r\ncaf\xC3\xA9.exe\r\n");
   Refresh();
-  EXPECT_TRUE(IsItemChecked(form->Admin().LstProc, IndexOf(L"services.exe")));
+  EXPECT_TRUE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"services.exe")));
   ClickBox(IndexOf(L"explorer.exe"));
   EXPECT_EQ(ReadBytes(TrustedFile()), "services.exe\r\ncaf\xE9.exe\r\nexplorer.exe\r\n");
 }
@@ -133,7 +134,7 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
   Refresh();
   for (const Case& c : cases) {
     WriteBytes(TrustedFile(), c.before);
-    form->Admin().RefreshAdminTab();
+    form->ToolAs<AdminTool>().RefreshAdminTab();
     BoxRecorder boxes;
     ClickBox(IndexOf(L"explorer.exe"));
     if (c.after.empty()) {
@@ -142,7 +143,7 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
       EXPECT_EQ(boxes.Calls()[0].text, L"Cannot change file \"" + data.Root() +
                                            L"\\Data\\trusted.txt\". Part of its text "
                                            L"cannot be read, so it is left as it is.");
-      EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe")));
+      EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"explorer.exe")));
     } else {
       EXPECT_EQ(ReadBytes(TrustedFile()), c.after) << testing::PrintToString(c.before);
       EXPECT_TRUE(boxes.Calls().empty());
@@ -152,18 +153,18 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
 
 TEST_F(AdminPage, TheInfoButtonFollowsTheSelectionAndOpensTheDirectory) {
   Refresh();
-  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf));
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<AdminTool>().BtnGInf));
   const int index = IndexOf(L"explorer.exe");
-  ClickListItem(form->Admin().LstProc, index, 60);  // on the name
-  EXPECT_TRUE(IsWindowEnabled(form->Admin().BtnGInf));
-  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, index)) << "a click on the name does not mark";
-  PostMessageW(form->Admin().BtnGInf, BM_CLICK, 0, 0);
+  ClickListItem(form->ToolAs<AdminTool>().LstProc, index, 60);  // on the name
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<AdminTool>().BtnGInf));
+  EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, index)) << "a click on the name does not mark";
+  PostMessageW(form->ToolAs<AdminTool>().BtnGInf, BM_CLICK, 0, 0);
   PumpMessages();
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], L"https://www.processlibrary.com/directory/files/explorer/");
   PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);  // the page is in front: refresh from the tray
   PumpMessages();
-  EXPECT_FALSE(IsWindowEnabled(form->Admin().BtnGInf)) << "a refresh leaves nothing selected";
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<AdminTool>().BtnGInf)) << "a refresh leaves nothing selected";
 }
 
 TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndPutsTheMarkBack) {
@@ -176,7 +177,7 @@ TEST_F(AdminPage, AMissingDataFolderOnAMarkShowsTheErrorAndPutsTheMarkBack) {
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Error);
   EXPECT_EQ(boxes.Calls()[0].text.rfind(L"Cannot create file \"" + data.Root() + L"\\Data\\trusted.txt\". ", 0), 0u)
       << testing::PrintToString(boxes.Calls()[0].text);
-  EXPECT_FALSE(IsItemChecked(form->Admin().LstProc, IndexOf(L"explorer.exe"))) << "the file did not change";
+  EXPECT_FALSE(IsItemChecked(form->ToolAs<AdminTool>().LstProc, IndexOf(L"explorer.exe"))) << "the file did not change";
   EXPECT_EQ(GetFileAttributesW((data.Root() + L"\\Data").c_str()), INVALID_FILE_ATTRIBUTES) << "no folder created";
   form.reset();  // the wallpaper list, saved at the end, misses the folder too: its box goes to the recorder
 }
@@ -190,8 +191,8 @@ TEST_F(AdminPage, TheTrayItemRefreshesOnceAndShowsThePage) {
   PostMessageW(form->Handle(), WM_COMMAND, kCmdProcesses1, 0);
   PumpMessages();
   EXPECT_EQ(refreshes, 1);
-  EXPECT_EQ(form->ActivePage(), kPageAdministration);
-  EXPECT_GT(SendMessageW(form->Admin().LstProc, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(form->ActivePage(), PageOf<AdminTool>());
+  EXPECT_GT(SendMessageW(form->ToolAs<AdminTool>().LstProc, LB_GETCOUNT, 0, 0), 0);
 }
 
 TEST(AdminClock, TheMeasurementRestoresNormalPriority) {

@@ -13,22 +13,22 @@ class ConnectionRepair : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    form->SetActivePage(kPageAdministration);
+    form->SetActivePage(PageOf<AdminTool>());
     PumpMessages();
     SetProgramStarter([this](const std::wstring& program, const std::wstring& parameters, int show) {
-      started.push_back(program + L" " + parameters + L" | " + WindowTextOf(form->Admin().BtnFI));
+      started.push_back(program + L" " + parameters + L" | " + WindowTextOf(form->ToolAs<AdminTool>().BtnFI));
       EXPECT_EQ(show, SW_SHOW);
     });
     SetPauseTaker([this](DWORD milliseconds) {
       const bool hourglass = GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
-      const bool unpainted = GetUpdateRect(form->Admin().BtnFI, nullptr, FALSE);
+      const bool unpainted = GetUpdateRect(form->ToolAs<AdminTool>().BtnFI, nullptr, FALSE);
       waits.push_back(std::to_wstring(milliseconds) + (hourglass ? L" hourglass" : L"") +
                       (unpainted ? L" unpainted" : L""));
       if (duringFirstWait && waits.size() == 1) duringFirstWait();
     });
   }
   void PressRepair() {
-    PostMessageW(form->Admin().BtnFI, BM_CLICK, 0, 0);
+    PostMessageW(form->ToolAs<AdminTool>().BtnFI, BM_CLICK, 0, 0);
     PumpMessages();
   }
 
@@ -47,7 +47,7 @@ TEST_F(ConnectionRepair, StartsTheStepsThroughTheSystemsInterpreterWithTheirCapt
                                                 interpreter + L" /c ipconfig /renew | Fetching ip..."}));
   // Only the second and third steps answer messages before they start, which paints their captions.
   EXPECT_EQ(waits, (std::vector<std::wstring>{L"1000 hourglass unpainted", L"4000 hourglass", L"4000 hourglass"}));
-  EXPECT_EQ(WindowTextOf(form->Admin().BtnFI), L"Quoxel can try to fix it");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<AdminTool>().BtnFI), L"Quoxel can try to fix it");
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   SetEnvironmentVariableW(L"ComSpec", nullptr);
   EXPECT_EQ(CommandInterpreter(), L"cmd.exe");
@@ -55,7 +55,7 @@ TEST_F(ConnectionRepair, StartsTheStepsThroughTheSystemsInterpreterWithTheirCapt
 }
 
 TEST_F(ConnectionRepair, ASecondPressDuringTheStepsIsIgnored) {
-  duringFirstWait = [this] { PostMessageW(form->Admin().BtnFI, BM_CLICK, 0, 0); };
+  duringFirstWait = [this] { PostMessageW(form->ToolAs<AdminTool>().BtnFI, BM_CLICK, 0, 0); };
   PressRepair();
   EXPECT_EQ(started.size(), 3u);
 }
@@ -68,7 +68,7 @@ TEST_F(ConnectionRepair, AnEndAskedForDuringTheStepsStopsThemAndEndsTheProgram) 
   for (const auto& end : ends) {
     if (!form) {
       form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
-      form->SetActivePage(kPageAdministration);
+      form->SetActivePage(PageOf<AdminTool>());
     }
     started.clear(), waits.clear();
     duringFirstWait = [this, end] { PostMessageW(form->Handle(), end.message, end.wParam, 0); };

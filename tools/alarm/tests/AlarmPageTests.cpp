@@ -18,10 +18,10 @@ class AlarmPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ShowPage(kPageAlarm);
+    ShowPage(PageOf<AlarmTool>());
     SetClockReader([this] { return now; });
   }
-  AlarmTool& Alarm() { return form->Alarm(); }
+  AlarmTool& Alarm() { return form->ToolAs<AlarmTool>(); }
   void Press(const std::wstring& file) {
     SetWindowTextW(Alarm().EditAlarmFile, file.c_str());
     PostMessageW(Alarm().BtnSetAlarm, BM_CLICK, 0, 0);
@@ -29,7 +29,7 @@ class AlarmPage : public FormTest {
   }
   void TickAt(int minute) {
     now.minute = minute;
-    SendMessageW(form->PageHandle(kPageAlarm), WM_TIMER, AlarmTool::kTimerAlarm, 0);
+    SendMessageW(form->PageHandle(PageOf<AlarmTool>()), WM_TIMER, AlarmTool::kTimerAlarm, 0);
   }
   bool Playing() {
     MCI_STATUS_PARMS status{0, 0, MCI_STATUS_MODE, 0};

@@ -67,7 +67,7 @@ class CataloguePage : public FormTest {
   void Start() {
     form.reset();
     FormTest::SetUp();
-    ShowPage(kPageSoftware);
+    ShowPage(PageOf<CatalogueTool>());
   }
   void TearDown() override {
     FormTest::TearDown();
@@ -81,32 +81,34 @@ class CataloguePage : public FormTest {
   // Captions of the tree, depth first, each indented by a tab per level.
   Lines Tree() {
     Lines lines;
-    Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0,
-            lines);
+    Collect(
+        reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
+        0, lines);
     return lines;
   }
   void Collect(HTREEITEM item, int depth, Lines& lines) {
-    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM,
+    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM,
                                                                  TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       lines.push_back(std::wstring(depth, L'\t') + Caption(item));
-      Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD,
-                                                       reinterpret_cast<LPARAM>(item))),
+      Collect(reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM,
+                                                       TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
               depth + 1, lines);
     }
   }
-  std::wstring Caption(HTREEITEM item) { return TreeItemText(form->SoftwareList().Softat, item); }
+  std::wstring Caption(HTREEITEM item) { return TreeItemText(form->ToolAs<CatalogueTool>().Softat, item); }
   HTREEITEM Find(const std::wstring& caption) {
     HTREEITEM found = nullptr;
-    FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
-           caption, found);
+    FindIn(
+        reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
+        caption, found);
     return found;
   }
   void FindIn(HTREEITEM item, const std::wstring& caption, HTREEITEM& found) {
     for (; item && !found;
-         item = reinterpret_cast<HTREEITEM>(
-             SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+         item = reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM,
+                                                         TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       if (Caption(item) == caption) found = item;
-      FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->SoftwareList().Softat, TVM_GETNEXTITEM, TVGN_CHILD,
+      FindIn(reinterpret_cast<HTREEITEM>(SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_GETNEXTITEM, TVGN_CHILD,
                                                       reinterpret_cast<LPARAM>(item))),
              caption, found);
     }
@@ -114,7 +116,7 @@ class CataloguePage : public FormTest {
   void Select(const std::wstring& caption) {
     HTREEITEM item = Find(caption);
     ASSERT_NE(item, nullptr) << testing::PrintToString(caption);
-    SendMessageW(form->SoftwareList().Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SendMessageW(form->ToolAs<CatalogueTool>().Softat, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     PumpMessages();
   }
   // Runs the update against a case of the test server to its end; returns the boxes it showed.
@@ -122,7 +124,7 @@ class CataloguePage : public FormTest {
   std::vector<BoxCall> UpdateFrom(const std::wstring& server) {
     SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", server.c_str());
     BoxRecorder boxes;
-    PostMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
+    PostMessageW(form->ToolAs<CatalogueTool>().BtnUpdate1, BM_CLICK, 0, 0);
     PumpMessages();
     WaitForUpdate();
     return boxes.Calls();
@@ -130,11 +132,11 @@ class CataloguePage : public FormTest {
   // The button is disabled while an update runs.
   void WaitForUpdate(int seconds = 45) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!IsWindowEnabled(form->SoftwareList().BtnUpdate1) && std::chrono::steady_clock::now() < end) {
+    while (!IsWindowEnabled(form->ToolAs<CatalogueTool>().BtnUpdate1) && std::chrono::steady_clock::now() < end) {
       Sleep(20);
       PumpMessages();
     }
-    ASSERT_TRUE(IsWindowEnabled(form->SoftwareList().BtnUpdate1)) << "the update did not end";
+    ASSERT_TRUE(IsWindowEnabled(form->ToolAs<CatalogueTool>().BtnUpdate1)) << "the update did not end";
   }
   void ExpectCatalogueUnchanged() {
     EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
@@ -152,27 +154,28 @@ class CataloguePage : public FormTest {
 
 TEST_F(CataloguePage, LoadsTheTreeAndShowsTheMakersAddressFirst) {
   EXPECT_EQ(Tree(), (Lines{L"Tools", L"\tEditor", L"\tViewer", L"Games", L"\tChess"}));
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), kMakerAddress);
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), kMakerAddress);
 }
 
 TEST_F(CataloguePage, SelectingAnEntryShowsItsDownloadLocation) {
   Select(L"Editor");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/old-editor")
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"https://example.org/old-editor")
       << "key and section case ignored";
   RECT rect;
-  GetClientRect(form->SoftwareList().LblSLink, &rect);
+  GetClientRect(form->ToolAs<CatalogueTool>().LblSLink, &rect);
   EXPECT_GE(rect.right,
-            TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->SoftwareList().LblSLink, WM_GETFONT, 0, 0)),
-                       WindowTextOf(form->SoftwareList().LblSLink))
+            TextExtent(reinterpret_cast<HFONT>(SendMessageW(form->ToolAs<CatalogueTool>().LblSLink, WM_GETFONT, 0, 0)),
+                       WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink))
                 .cx)
       << "the label sizes itself to its text";
   Select(L"Viewer");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/viewer") << "blanks and quotes dropped";
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"https://example.org/viewer")
+      << "blanks and quotes dropped";
   Select(L"Chess");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"") << "no key";
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"") << "no key";
   Select(L"Editor");
   Select(L"Tools");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"") << "a category has no location";
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"") << "a category has no location";
 }
 
 TEST_F(CataloguePage, ABadCatalogueKeepsTheEntriesBeforeTheBadLineAndSaysWhy) {
@@ -192,9 +195,9 @@ TEST_F(CataloguePage, AnUpdateReplacesBothFilesReloadsAndAnnouncesIt) {
   EXPECT_EQ(Tree(), (Lines{L"Updated tools", L"\tNew editor", L"Updated games", L"\tChess"}));
   EXPECT_EQ(ReadBytes(File(L"soft.txt")), "Updated tools\r\n\tNew editor\r\nUpdated games\r\n\tChess\r\n");
   Select(L"New editor");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/editor");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"https://example.org/editor");
   Select(L"Chess");
-  EXPECT_EQ(WindowTextOf(form->SoftwareList().LblSLink), L"https://example.org/chess");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<CatalogueTool>().LblSLink), L"https://example.org/chess");
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"\"Software List\"-module updated successfully!");
   EXPECT_EQ(balloons[0].second, L"Update");
@@ -223,8 +226,9 @@ TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
 TEST_F(CataloguePage, ARefusedConnectionIsADownloadError) {
   const auto boxes = UpdateFrom(L"http://127.0.0.1:1");
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text,
-            L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt. The server could not be reached, or gave no answer.");
+  EXPECT_EQ(
+      boxes[0].text,
+      L"Error downloading URL: http://127.0.0.1:1/qvr/soft.txt. The server could not be reached, or gave no answer.");
   ExpectCatalogueUnchanged();
 }
 
@@ -297,9 +301,9 @@ TEST_F(CataloguePage, ALinkFileThatCannotBeReplacedLeavesBothFiles) {
 TEST_F(CataloguePage, TheWindowAnswersDuringADownloadAndClosingEndsIt) {
   SetEnvironmentVariableW(L"QUOXEL_UPDATE_SERVER", Server(L"drip").c_str());
   const auto start = std::chrono::steady_clock::now();
-  SendMessageW(form->SoftwareList().BtnUpdate1, BM_CLICK, 0, 0);
+  SendMessageW(form->ToolAs<CatalogueTool>().BtnUpdate1, BM_CLICK, 0, 0);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-  EXPECT_FALSE(IsWindowEnabled(form->SoftwareList().BtnUpdate1)) << "a second press is not taken";
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<CatalogueTool>().BtnUpdate1)) << "a second press is not taken";
   ClickTab(form->Tabit, kPageHome);
   EXPECT_EQ(form->ActivePage(), kPageHome);
   const HWND window = form->Handle();
@@ -319,8 +323,8 @@ TEST_F(CataloguePage, TheRealLimitsHold) {
   boxes = UpdateFrom(Server(L"silent"));
   const auto waited = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(L"silent") +
-                               L"/qvr/soft.txt. The server sent no data for 30 seconds.");
+  EXPECT_EQ(boxes[0].text,
+            L"Error downloading URL: " + Server(L"silent") + L"/qvr/soft.txt. The server sent no data for 30 seconds.");
   EXPECT_GE(waited, std::chrono::seconds(30));
   ExpectCatalogueUnchanged();
 }

@@ -56,7 +56,7 @@ class CleanerPage : public FormTest {
     owned = true;
     for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     FormTest::SetUp();
-    ShowPage(kPageCleaner);
+    ShowPage(PageOf<CleanerTool>());
   }
   void TearDown() override {
     FormTest::TearDown();
@@ -83,8 +83,8 @@ class CleanerPage : public FormTest {
     return texts;
   }
   Texts Search() {
-    EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{});
-    return ListItems(form->Cleaner().LstETF);
+    EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{});
+    return ListItems(form->ToolAs<CleanerTool>().LstETF);
   }
   static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -108,7 +108,7 @@ TEST_F(CleanerPage, ASearchListsTempFilesAtAnyDepthTheCacheTopLevelAndTextCookie
   EXPECT_EQ(std::set<std::wstring>(items.begin(), items.end()), std::set<std::wstring>(listed.begin(), listed.end()));
   ASSERT_EQ(items.size(), 5u);
   EXPECT_TRUE(items[1] == listed[1] && items[4] == listed[4]) << "a folder's files before its subfolders'";
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsItemChecked(form->Cleaner().LstETF, i));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsItemChecked(form->ToolAs<CleanerTool>().LstETF, i));
   EXPECT_EQ(Search(), items) << "a new search replaces the list";
 }
 
@@ -123,20 +123,21 @@ TEST_F(CleanerPage, ReadOnlyFilesAndFilesHeldOpenWithoutSharingAreNotListed) {
 TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUse) {
   const std::wstring unchecked = Make(temp, L"u.tmp"), readOnly = Make(temp, L"r.tmp"), held = Make(cache, L"h");
   const Texts items = Search();
-  ClickListItem(form->Cleaner().LstETF, std::find(items.begin(), items.end(), unchecked) - items.begin(), 5);
+  ClickListItem(form->ToolAs<CleanerTool>().LstETF, std::find(items.begin(), items.end(), unchecked) - items.begin(),
+                5);
   ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix),
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix),
             (Texts{L"1 files fixed.",
                    L"Some of the files could not be fixed because they are in use by the "
                    L"operating system."}));
   EXPECT_TRUE(!Exists(readOnly) && Exists(unchecked) && Exists(held));
-  EXPECT_EQ(ListItems(form->Cleaner().LstETF), Texts{});
+  EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF), Texts{});
 }
 
 TEST_F(CleanerPage, NothingFoundIsToldAndFixingAnEmptyListShowsNothing) {
-  EXPECT_EQ(Click(form->Cleaner().BtnETF), Texts{L"Nothing found! (a good thing)"});
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{});
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), Texts{});
 }
 
 TEST_F(CleanerPage, FolderLinksAreNotEnteredSoALoopEndsAndNothingOutsideIsListed) {
@@ -150,7 +151,7 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
   const std::wstring outside = Make(profile, L"outside\\x.tmp");
   ASSERT_EQ(Search().size(), 1u);
   HostShell(temp, L"rm -r sub && ln -s ../outside sub");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside));
 }
 
@@ -165,7 +166,7 @@ TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});
   HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside) && Exists(profile + L"\\outside\\x.tmp"));
 }
 
@@ -175,7 +176,7 @@ TEST_F(CleanerPage, AListedFileReplacedByAnotherOrByAFolderIsNotDeletedAndTheBox
   ASSERT_EQ(Search().size(), 2u);
   // another file, never the same inode
   HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp && rm f.tmp && mkdir f.tmp");
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_EQ(ReadBytes(replaced), "new\n");
 }
 
@@ -189,7 +190,7 @@ class CleanerSearchRun : public CleanerPage {
   // Runs the search from a posted click, as the user's press arrives, with a message posted after it
   // that the search's own message loop delivers.
   void SearchWith(UINT message, WPARAM wParam, HWND to) {
-    PostMessageW(form->Cleaner().BtnETF, BM_CLICK, 0, 0);
+    PostMessageW(form->ToolAs<CleanerTool>().BtnETF, BM_CLICK, 0, 0);
     PostMessageW(to, message, wParam, 0);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -213,14 +214,14 @@ TEST_F(CleanerSearchRun, TheWindowAnswersDuringTheSearchAndASecondPressIsIgnored
     }
     asking = false;
   });
-  SearchWith(BM_CLICK, 0, form->Cleaner().BtnETF);
+  SearchWith(BM_CLICK, 0, form->ToolAs<CleanerTool>().BtnETF);
   searching = false;
   while (asking) PumpMessages();  // its last question is answered
   asker.join();
   EXPECT_LT(slowest.load(), 1000u) << "the window's slowest answer, in ms";
   std::printf("The window's slowest answer during the search: %lu ms\n", slowest.load());
-  EXPECT_EQ(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), kFiles);
-  EXPECT_EQ(GetWindowTextLength(form->Cleaner().BtnETF), 28) << "the caption is back";
+  EXPECT_EQ(SendMessageW(form->ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0), kFiles);
+  EXPECT_EQ(GetWindowTextLength(form->ToolAs<CleanerTool>().BtnETF), 28) << "the caption is back";
 }
 
 TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProgram) {
@@ -232,13 +233,13 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
   for (const auto& end : ends) {
     if (!form) {
       form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
-      ShowPage(kPageCleaner);
+      ShowPage(PageOf<CleanerTool>());
     }
     BoxRecorder boxes({IDYES});
     const DWORD start = GetTickCount();
     SearchWith(end.message, end.wParam, form->Handle());
     std::printf("Message %u during the search: the search ended after %lu ms\n", end.message, GetTickCount() - start);
-    EXPECT_LT(SendMessageW(form->Cleaner().LstETF, LB_GETCOUNT, 0, 0), kFiles) << end.message;
+    EXPECT_LT(SendMessageW(form->ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0), kFiles) << end.message;
     PumpMessages();
     EXPECT_FALSE(IsWindow(form->Handle())) << end.message;
     EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.message << " and no \"Nothing found\"";
@@ -251,7 +252,7 @@ TEST_F(CleanerPage, ATempFileWhosePathIsLongerThan260CharactersIsListedAndFixed)
   HostShell(temp, L"mkdir -p " + a + L"/" + b + L" && echo x >" + a + L"/" + b + L"/deep.tmp");
   ASSERT_GT(deep.size(), 260u);
   EXPECT_EQ(Search(), Texts{deep});
-  EXPECT_EQ(Click(form->Cleaner().BtnETFFix), Texts{L"1 files fixed."});
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), Texts{L"1 files fixed."});
   EXPECT_FALSE(Exists(L"\\\\?\\" + deep));
 }
 
@@ -261,23 +262,23 @@ TEST_F(CleanerPage, TheWindowAnswersDuringAFixAndClosingItStopsTheFixAfterTheFil
   constexpr int kFiles = 3000;
   HostShell(temp, L"for d in $(seq 10); do mkdir d$d && touch $(seq -f d$d/f%g.tmp 300); done");
   ASSERT_EQ(Search().size(), static_cast<std::size_t>(kFiles));
-  const HWND window = form->Handle(), fix = form->Cleaner().BtnETFFix;
+  const HWND window = form->Handle(), fix = form->ToolAs<CleanerTool>().BtnETFFix;
   std::atomic<bool> fixing{true}, asking{true};
   int unanswered = 0;
   std::thread asker([&] {
     for (; fixing; Sleep(20)) {
       wchar_t caption[64] = L"";
       DWORD_PTR result;
-      unanswered += !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ||
-                    !SendMessageTimeoutW(fix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 5000,
-                                         &result);
+      unanswered +=
+          !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ||
+          !SendMessageTimeoutW(fix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 5000, &result);
       const std::wstring text = caption;
       if (text.rfind(L"Deleting... ", 0) == 0 && text.rfind(L"Deleting... 0 ", 0) != 0)
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
     asking = false;
   });
-  PostMessageW(form->Cleaner().BtnETF, BM_CLICK, 0, 0);  // both delivered while the fix runs
+  PostMessageW(form->ToolAs<CleanerTool>().BtnETF, BM_CLICK, 0, 0);  // both delivered while the fix runs
   PostMessageW(fix, BM_CLICK, 0, 0);
   const Texts boxes = Click(fix);
   fixing = false;

@@ -24,11 +24,11 @@ class DiskPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ClickTab(form->Tabit, kPageHardDisks);
+    ClickTab(form->Tabit, PageOf<DiskTool>());
   }
 
   int IndexOfDrive(wchar_t letter) {
-    const Lines items = ListItems(form->Disk().LstKovot);
+    const Lines items = ListItems(form->ToolAs<DiskTool>().LstKovot);
     for (size_t i = 0; i < items.size(); ++i)
       if (items[i][0] == letter) return static_cast<int>(i);
     return -1;
@@ -37,21 +37,21 @@ class DiskPage : public FormTest {
   void PickDrive(wchar_t letter) {
     const int index = IndexOfDrive(letter);
     ASSERT_GE(index, 0) << "drive " << static_cast<char>(letter) << " is not listed";
-    ClickListItem(form->Disk().LstKovot, index, 5);
+    ClickListItem(form->ToolAs<DiskTool>().LstKovot, index, 5);
   }
   void Search(int count) {
-    SendMessageW(form->Disk().Cbo_SC, CB_SETCURSEL, count - 5, 0);
-    PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);
+    SendMessageW(form->ToolAs<DiskTool>().Cbo_SC, CB_SETCURSEL, count - 5, 0);
+    PostMessageW(form->ToolAs<DiskTool>().BtnKovoIsoimmat, BM_CLICK, 0, 0);
     PumpMessages();
   }
   void Type(HWND edit, const std::wstring& keys) {
     for (wchar_t key : keys) SendMessageW(edit, WM_CHAR, key, 0);
   }
   void ClickAlert() {
-    PostMessageW(form->Disk().ChkSAlert, BM_CLICK, 0, 0);
+    PostMessageW(form->ToolAs<DiskTool>().ChkSAlert, BM_CLICK, 0, 0);
     PumpMessages();
   }
-  bool AlertChecked() { return SendMessageW(form->Disk().ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  bool AlertChecked() { return SendMessageW(form->ToolAs<DiskTool>().ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
 const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", L"Q:\\under.bin\t 1024.00 MB",
@@ -60,7 +60,7 @@ const Lines kTopFive = {L"Q:\\.secret.bin\t 2.00 GB", L"Q:\\big.bin\t 1.00 GB", 
 }  // namespace
 
 TEST_F(DiskPage, ListsOnlyFixedDrivesInLetterOrder) {
-  const Lines drives = ListItems(form->Disk().LstKovot);
+  const Lines drives = ListItems(form->ToolAs<DiskTool>().LstKovot);
   ASSERT_GE(drives.size(), 3u);
   EXPECT_EQ(drives.front(), L"C\tFixed Drive");
   EXPECT_GE(IndexOfDrive(L'Q'), 0);
@@ -68,24 +68,25 @@ TEST_F(DiskPage, ListsOnlyFixedDrivesInLetterOrder) {
   EXPECT_EQ(IndexOfDrive(L'R'), -1) << "removable";
   EXPECT_EQ(IndexOfDrive(L'S'), -1) << "CD-ROM";
   for (size_t i = 1; i < drives.size(); ++i) EXPECT_LT(drives[i - 1][0], drives[i][0]);
-  ASSERT_EQ(SendMessageW(form->Disk().CboAD, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.size()));
-  EXPECT_EQ(SendMessageW(form->Disk().CboAD, CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(WindowTextOf(form->Disk().CboAD), L"C:");
+  ASSERT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.size()));
+  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD), L"C:");
 }
 
 TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
-  EXPECT_FALSE(IsWindowEnabled(form->Disk().BtnKovoIsoimmat));
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<DiskTool>().BtnKovoIsoimmat));
   PickDrive(L'Q');
-  EXPECT_TRUE(IsWindowEnabled(form->Disk().BtnKovoIsoimmat));
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().BtnKovoIsoimmat));
   ULARGE_INTEGER free, total;
   ASSERT_TRUE(GetDiskFreeSpaceExW(L"Q:\\", &free, &total, nullptr));
   const wchar_t separator = UserDecimalSeparator();
   const long double freeGiB = ToGibibytes(static_cast<std::int64_t>(free.QuadPart));
   const long double totalGiB = ToGibibytes(static_cast<std::int64_t>(total.QuadPart));
-  EXPECT_EQ(WindowTextOf(form->Disk().LblFreeS), FreeSpaceText(freeGiB, totalGiB, separator));
-  EXPECT_EQ(WindowTextOf(form->Disk().LblKovoK), DriveSizeText(totalGiB, separator));
-  EXPECT_EQ(WindowTextOf(form->Disk().LblDS), L"Disk Serial Number: 1A2B:3C4D");
-  for (HWND label : {form->Disk().LblFreeS, form->Disk().LblSpaceU, form->Disk().LblKovoK, form->Disk().LblDS}) {
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().LblFreeS), FreeSpaceText(freeGiB, totalGiB, separator));
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().LblKovoK), DriveSizeText(totalGiB, separator));
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().LblDS), L"Disk Serial Number: 1A2B:3C4D");
+  for (HWND label : {form->ToolAs<DiskTool>().LblFreeS, form->ToolAs<DiskTool>().LblSpaceU,
+                     form->ToolAs<DiskTool>().LblKovoK, form->ToolAs<DiskTool>().LblDS}) {
     RECT rect;
     GetClientRect(label, &rect);
     EXPECT_GE(rect.right,
@@ -95,23 +96,23 @@ TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
 
 TEST_F(DiskPage, ComingBackRefillsTheListsButKeepsTheDetails) {
   PickDrive(L'Q');
-  SendMessageW(form->Disk().CboAD, CB_SETCURSEL, 1, 0);
-  const std::wstring details = WindowTextOf(form->Disk().LblFreeS);
-  ClickTab(form->Tabit, kPageCleaner);
-  ClickTab(form->Tabit, kPageHardDisks);
-  EXPECT_EQ(SendMessageW(form->Disk().LstKovot, LB_GETCURSEL, 0, 0), LB_ERR);
-  EXPECT_EQ(SendMessageW(form->Disk().CboAD, CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(WindowTextOf(form->Disk().LblFreeS), details);
-  EXPECT_TRUE(IsWindowEnabled(form->Disk().BtnKovoIsoimmat));
+  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, 1, 0);
+  const std::wstring details = WindowTextOf(form->ToolAs<DiskTool>().LblFreeS);
+  ClickTab(form->Tabit, PageOf<CleanerTool>());
+  ClickTab(form->Tabit, PageOf<DiskTool>());
+  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().LstKovot, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().LblFreeS), details);
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().BtnKovoIsoimmat));
 }
 
 TEST_F(DiskPage, SearchListsTheFiveLargestFilesLargestFirst) {
   PickDrive(L'Q');
   Search(5);
-  EXPECT_TRUE(IsWindowVisible(form->Disk().LstLargest));
-  EXPECT_FALSE(IsWindowVisible(form->Disk().Anim1));
-  EXPECT_FALSE(IsWindowVisible(form->Disk().LblSearching));
-  EXPECT_EQ(ListItems(form->Disk().LstLargest), kTopFive);
+  EXPECT_TRUE(IsWindowVisible(form->ToolAs<DiskTool>().LstLargest));
+  EXPECT_FALSE(IsWindowVisible(form->ToolAs<DiskTool>().Anim1));
+  EXPECT_FALSE(IsWindowVisible(form->ToolAs<DiskTool>().LblSearching));
+  EXPECT_EQ(ListItems(form->ToolAs<DiskTool>().LstLargest), kTopFive);
 }
 
 TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
@@ -122,14 +123,14 @@ TEST_F(DiskPage, SearchForTwelveListsEveryFileThenTheFreePlaces) {
        {L"Q:\\kb.bin\t 1024.00 kB", L"Q:\\half.bin\t 0.50 kB", L"Q:\\sub\\small.bin\t 0.10 kB",
         L"Q:\\.windows-serial\t 0.01 kB", L"\t 0.00 kB", L"\t 0.00 kB", L"Q:\\empty.bin\t 0.00 kB"})
     expected.push_back(line);
-  EXPECT_EQ(ListItems(form->Disk().LstLargest), expected);
+  EXPECT_EQ(ListItems(form->ToolAs<DiskTool>().LstLargest), expected);
 }
 
 TEST_F(DiskPage, LinksBackToWalkedFoldersAreNotWalkedAgain) {
   PickDrive(L'Q');  // Q:\links holds two links to itself and one to the drive's root
   Search(20);
   std::vector<std::wstring> paths;
-  for (const std::wstring& line : ListItems(form->Disk().LstLargest))
+  for (const std::wstring& line : ListItems(form->ToolAs<DiskTool>().LstLargest))
     if (line[0] != L'\t') paths.push_back(line.substr(0, line.find(L'\t')));
   std::sort(paths.begin(), paths.end());
   EXPECT_EQ(paths, (Lines{L"Q:\\.secret.bin", L"Q:\\.windows-serial", L"Q:\\big.bin", L"Q:\\empty.bin", L"Q:\\half.bin",
@@ -146,14 +147,14 @@ LRESULT CALLBACK LookAtTheAnimation(HWND window, UINT message, WPARAM wParam, LP
 }
 
 TEST_F(DiskPage, TheFindFolderAnimationHasItsClipAndShowsDuringASearch) {
-  const HWND animation = form->Disk().Anim1;
+  const HWND animation = form->ToolAs<DiskTool>().Anim1;
   EXPECT_TRUE(SendMessageW(animation, ACM_PLAY, 1, MAKELPARAM(0, 0))) << "the clip did not open";
   SendMessageW(animation, ACM_STOP, 0, 0);
   PickDrive(L'Q');
   g_animation = animation;
   const HWND observer = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   SetWindowLongPtrW(observer, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LookAtTheAnimation));
-  PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(form->ToolAs<DiskTool>().BtnKovoIsoimmat, BM_CLICK, 0, 0);
   PostMessageW(observer, WM_APP, 0, 0);  // handled in the search's first pump
   PumpMessages();
   DestroyWindow(observer);
@@ -163,28 +164,30 @@ TEST_F(DiskPage, TheFindFolderAnimationHasItsClipAndShowsDuringASearch) {
 
 TEST_F(DiskPage, ASecondPressDuringASearchIsIgnored) {
   PickDrive(L'Q');
-  SendMessageW(form->Disk().Cbo_SC, CB_SETCURSEL, 0, 0);
-  PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);
-  PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);  // arrives while the first search pumps messages
+  SendMessageW(form->ToolAs<DiskTool>().Cbo_SC, CB_SETCURSEL, 0, 0);
+  PostMessageW(form->ToolAs<DiskTool>().BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(form->ToolAs<DiskTool>().BtnKovoIsoimmat, BM_CLICK, 0,
+               0);  // arrives while the first search pumps messages
   PumpMessages();
-  EXPECT_EQ(ListItems(form->Disk().LstLargest), kTopFive);
+  EXPECT_EQ(ListItems(form->ToolAs<DiskTool>().LstLargest), kTopFive);
   Search(5);
-  EXPECT_EQ(ListItems(form->Disk().LstLargest), kTopFive) << "a later search still runs";
+  EXPECT_EQ(ListItems(form->ToolAs<DiskTool>().LstLargest), kTopFive) << "a later search still runs";
 }
 
 TEST_F(DiskPage, ClosingDuringASearchEndsTheProgramWhenTheSearchHasFinished) {
   PickDrive(L'Q');
   const HWND window = form->Handle();
-  PostMessageW(form->Disk().BtnKovoIsoimmat, BM_CLICK, 0, 0);
+  PostMessageW(form->ToolAs<DiskTool>().BtnKovoIsoimmat, BM_CLICK, 0, 0);
   PostMessageW(window, WM_CLOSE, 0, 0);  // arrives while the search pumps messages
   MSG msg;
   bool closedDuringSearch = false;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) continue;
     DispatchMessageW(&msg);
-    if (msg.hwnd == form->Disk().BtnKovoIsoimmat && msg.message == BM_CLICK) {
+    if (msg.hwnd == form->ToolAs<DiskTool>().BtnKovoIsoimmat && msg.message == BM_CLICK) {
       closedDuringSearch = !IsWindow(window);
-      EXPECT_EQ(SendMessageW(form->Disk().LstLargest, LB_GETCOUNT, 0, 0), 5) << "the results were listed first";
+      EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().LstLargest, LB_GETCOUNT, 0, 0), 5)
+          << "the results were listed first";
     }
   }
   EXPECT_FALSE(closedDuringSearch);
@@ -195,15 +198,15 @@ TEST_F(DiskPage, PickingADriveHidesTheResults) {
   PickDrive(L'Q');
   Search(5);
   PickDrive(L'C');
-  EXPECT_FALSE(IsWindowVisible(form->Disk().LstLargest));
+  EXPECT_FALSE(IsWindowVisible(form->ToolAs<DiskTool>().LstLargest));
 }
 
 TEST_F(DiskPage, WithoutASelectedDriveTheSearchCoversDriveC) {
   PickDrive(L'Q');
   ClickTab(form->Tabit, kPageHome);
-  ClickTab(form->Tabit, kPageHardDisks);
+  ClickTab(form->Tabit, PageOf<DiskTool>());
   Search(5);
-  const Lines lines = ListItems(form->Disk().LstLargest);
+  const Lines lines = ListItems(form->ToolAs<DiskTool>().LstLargest);
   ASSERT_EQ(lines.size(), 5u);
   for (const auto& line : lines) EXPECT_EQ(line.rfind(L"c:\\", 0), 0u) << testing::PrintToString(line);
 }
@@ -219,10 +222,11 @@ TEST_F(DiskPage, SavesTheResultLinesWithCrLfAfterAskingAboutOverwriting) {
     askedAboutOverwriting = dialog.overwritePrompt && dialog.kind == FileDialog::Kind::Save;
     return std::vector<std::wstring>{path};
   });
-  SetPopupMenuChooser(
-      [this](HMENU menu, POINT) -> UINT { return menu == form->Disk().Pop2.Get() ? DiskTool::kCmdSaveRTAF : 0; });
-  PostMessageW(form->Disk().LstLargest, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Disk().LstLargest),
-               MAKELPARAM(10, 10));
+  SetPopupMenuChooser([this](HMENU menu, POINT) -> UINT {
+    return menu == form->ToolAs<DiskTool>().Pop2.Get() ? DiskTool::kCmdSaveRTAF : 0;
+  });
+  PostMessageW(form->ToolAs<DiskTool>().LstLargest, WM_CONTEXTMENU,
+               reinterpret_cast<WPARAM>(form->ToolAs<DiskTool>().LstLargest), MAKELPARAM(10, 10));
   PumpMessages();
   EXPECT_TRUE(askedAboutOverwriting);
   const std::string bytes = ReadBytes(path);
@@ -233,53 +237,53 @@ TEST_F(DiskPage, SavesTheResultLinesWithCrLfAfterAskingAboutOverwriting) {
 }
 
 TEST_F(DiskPage, TheCountBoxAndTheDriveBoxTakeNoTypedCharacters) {
-  HWND countEdit = FindWindowExW(form->Disk().Cbo_SC, nullptr, L"Edit", nullptr);
-  HWND driveEdit = FindWindowExW(form->Disk().CboAD, nullptr, L"Edit", nullptr);
+  HWND countEdit = FindWindowExW(form->ToolAs<DiskTool>().Cbo_SC, nullptr, L"Edit", nullptr);
+  HWND driveEdit = FindWindowExW(form->ToolAs<DiskTool>().CboAD, nullptr, L"Edit", nullptr);
   ASSERT_TRUE(countEdit && driveEdit);
   Type(countEdit, L"7x");
   Type(driveEdit, L"D");
-  EXPECT_EQ(WindowTextOf(form->Disk().Cbo_SC), L"5");
-  EXPECT_EQ(WindowTextOf(form->Disk().CboAD), L"C:");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), L"5");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD), L"C:");
 }
 
 TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
   const wchar_t separator = UserDecimalSeparator();
-  EXPECT_EQ(WindowTextOf(form->Disk().EditAA), std::wstring(L"10") + separator + L"0");
-  SetWindowTextW(form->Disk().EditAA, L"");
-  Type(form->Disk().EditAA, std::wstring(L"1a-") + separator + L"5" + separator + L"2");
-  EXPECT_EQ(WindowTextOf(form->Disk().EditAA), std::wstring(L"1") + separator + L"52");
-  Type(form->Disk().EditAA, L"\b\b");
-  EXPECT_EQ(WindowTextOf(form->Disk().EditAA), std::wstring(L"1") + separator);
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().EditAA), std::wstring(L"10") + separator + L"0");
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"");
+  Type(form->ToolAs<DiskTool>().EditAA, std::wstring(L"1a-") + separator + L"5" + separator + L"2");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().EditAA), std::wstring(L"1") + separator + L"52");
+  Type(form->ToolAs<DiskTool>().EditAA, L"\b\b");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().EditAA), std::wstring(L"1") + separator);
 }
 
 TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
-  SendMessageW(form->Disk().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
-  SetWindowTextW(form->Disk().EditAA, L"99999999");
+  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"99999999");
   ClickAlert();
   EXPECT_TRUE(AlertChecked());
-  EXPECT_TRUE(form->Disk().Ajastin3.Enabled());
-  EXPECT_FALSE(IsWindowEnabled(form->Disk().EditAA));
-  EXPECT_EQ(form->Disk().AlertDrive, L'Q');
-  SendMessageW(form->Disk().CboAD, CB_SETCURSEL, 0, 0);  // a later choice does not change the watched drive
-  SendMessageW(form->PageHandle(kPageHardDisks), WM_TIMER, DiskTool::kTimerLowSpace, 0);
+  EXPECT_TRUE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
+  EXPECT_EQ(form->ToolAs<DiskTool>().AlertDrive, L'Q');
+  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, 0, 0);  // a later choice does not change the watched drive
+  SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"Your hard drive Q has space less than 99999999 GB available!");
   EXPECT_EQ(balloons[0].second, L"Hard Disk Drive Space Alert");
   ClickAlert();
-  EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
-  EXPECT_TRUE(IsWindowEnabled(form->Disk().EditAA));
+  EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
 }
 
 TEST_F(DiskPage, NoWarningWhileTheDriveHasAtLeastTheThreshold) {
-  SetWindowTextW(form->Disk().EditAA, L"0");
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"0");
   ClickAlert();
-  ASSERT_TRUE(form->Disk().Ajastin3.Enabled());
-  SendMessageW(form->PageHandle(kPageHardDisks), WM_TIMER, DiskTool::kTimerLowSpace, 0);
+  ASSERT_TRUE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
   EXPECT_TRUE(balloons.empty());
 }
 
 TEST_F(DiskPage, AThresholdThatIsNoNumberOrNoDriveIsRefusedWithAReason) {
-  SetWindowTextW(form->Disk().EditAA, L"ten");  // pasted: the key filter never saw it
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"ten");  // pasted: the key filter never saw it
   {
     BoxRecorder boxes;
     ClickAlert();
@@ -287,10 +291,10 @@ TEST_F(DiskPage, AThresholdThatIsNoNumberOrNoDriveIsRefusedWithAReason) {
     EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Notice);
   }
   EXPECT_FALSE(AlertChecked());
-  EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
-  SetWindowTextW(form->Disk().EditAA, L"5");
-  SendMessageW(form->Disk().CboAD, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SetWindowTextW(form->Disk().CboAD, L"");
+  EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"5");
+  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetWindowTextW(form->ToolAs<DiskTool>().CboAD, L"");
   {
     BoxRecorder boxes;
     ClickAlert();
@@ -300,11 +304,11 @@ TEST_F(DiskPage, AThresholdThatIsNoNumberOrNoDriveIsRefusedWithAReason) {
 }
 
 TEST_F(DiskPage, AnEmptyThresholdUnticksWithoutAWord) {
-  SetWindowTextW(form->Disk().EditAA, L"");
+  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"");
   BoxRecorder boxes;
   ClickAlert();
   EXPECT_FALSE(AlertChecked());
-  EXPECT_FALSE(form->Disk().Ajastin3.Enabled());
-  EXPECT_TRUE(IsWindowEnabled(form->Disk().EditAA));
+  EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
   EXPECT_TRUE(boxes.Calls().empty());
 }

@@ -15,10 +15,10 @@ class RenamerPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ShowPage(kPageRenamer);
+    ShowPage(PageOf<RenamerTool>());
   }
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
-  RenamerTool& Renamer() { return form->Renamer(); }
+  RenamerTool& Renamer() { return form->ToolAs<RenamerTool>(); }
   std::wstring File(const std::wstring& name) const { return data.File(name); }
   void AddFiles(const Lines& names) {
     Lines paths;
@@ -112,7 +112,7 @@ TEST_F(RenamerPage, EntriesThatCannotTakeTheirNameStayListedAndAreCounted) {
 // Both fills of the visible list, from the dialog and after a run, in one batch: one entry at a time
 // took about 4.4 ms each under Wine (the scroll bar redrawn at each), some 90 s for this list.
 TEST_F(RenamerPage, TwentyThousandEntriesLoadWholeAndInOrderFromTheDialogAndAfterARun) {
-  form->SetActivePage(kPageRenamer);
+  form->SetActivePage(PageOf<RenamerTool>());
   ASSERT_TRUE(IsWindowVisible(Renamer().LstRen));
   Lines names, paths;
   for (int i = 20000; i > 0; --i) names.push_back(L"gone" + std::to_wstring(i) + L".png");  // not in sorted order

@@ -15,7 +15,7 @@ class ShutdownPage : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ShowPage(kPageShutdown);
+    ShowPage(PageOf<ShutdownTool>());
     SetClockReader([this] { return now; });
     SetExitWindowsTaker([this](UINT flags, bool privileged) {
       requests.push_back(std::to_wstring(flags) + (privileged ? L" privileged" : L""));
@@ -23,14 +23,14 @@ class ShutdownPage : public FormTest {
     });
     Shutdown().BeforeShutdownRequest = [this] { requests.push_back(L"saved"); };
   }
-  ShutdownTool& Shutdown() { return form->Shutdown(); }
+  ShutdownTool& Shutdown() { return form->ToolAs<ShutdownTool>(); }
   void Click(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
     PumpMessages();
   }
   void TickAt(int hour, int minute) {
     now.hour = hour, now.minute = minute;
-    SendMessageW(form->PageHandle(kPageShutdown), WM_TIMER, ShutdownTool::kTimerShutdown, 0);
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerShutdown, 0);
   }
 
   LocalTime now{2026, 12, 7, 22, 59, 40, 0};
@@ -50,7 +50,7 @@ TEST_F(ShutdownPage, ToggleArmsAndDisarmsWithItsLabelInItsColour) {
     EXPECT_EQ(IsWindowEnabled(Shutdown().ShutAika) == FALSE, armed);
     EXPECT_EQ(WindowTextOf(Shutdown().LblShut), armed ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
     const auto label = reinterpret_cast<LPARAM>(Shutdown().LblShut);
-    SendMessageW(form->PageHandle(kPageShutdown), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), label);
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), label);
     EXPECT_EQ(GetTextColor(dc), armed ? RGB(0, 128, 0) : RGB(128, 0, 0));
     Click(Shutdown().BtnShut);
   }

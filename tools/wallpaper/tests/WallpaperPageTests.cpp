@@ -31,10 +31,10 @@ class WallpaperPage : public FormTest {
   void Start(bool showPage = true) {
     FormTest::SetUp();
     SetWallpaperSetter([this](const std::wstring& path) { wallpapers.push_back(path); });
-    if (showPage) ShowPage(kPageWallpaper);
+    if (showPage) ShowPage(PageOf<WallpaperTool>());
   }
   std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
-  WallpaperTool& Wallpaper() { return form->Wallpaper(); }
+  WallpaperTool& Wallpaper() { return form->ToolAs<WallpaperTool>(); }
   std::wstring File(const std::wstring& name) const { return data.File(name); }
   bool AnyFile(const wchar_t* pattern) const {
     WIN32_FIND_DATAW entry;
@@ -93,8 +93,8 @@ TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheTrayWithThePageNeverMa
   Start(false);
   PostMessageW(form->Handle(), WM_COMMAND, kCmdSetanewrandomwallpaper1, 0);
   PumpMessages();
-  EXPECT_EQ(form->PageHandle(kPageWallpaper), nullptr);
-  ShowPage(kPageWallpaper);
+  EXPECT_EQ(form->PageHandle(PageOf<WallpaperTool>()), nullptr);
+  ShowPage(PageOf<WallpaperTool>());
   Draw(10);
   EXPECT_EQ(wallpapers, Lines(11, File(L"only.bmp")));
 }
