@@ -14,6 +14,7 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$repo/scripts/env.sh"
 shots=${QUOXEL_TOUR_SCREENSHOTS:-$work/screenshots}
 started=$(date +%s)
+mkdir -p "$work"
 
 program=$WINEPREFIX/drive_c/quoxel-tour          # C:\quoxel-tour: the unzipped package
 files=$WINEPREFIX/drive_c/quoxel-tour-files      # C:\quoxel-tour-files: what the tools work on
@@ -24,7 +25,20 @@ wallpaper_before=
 made_profile=
 caption=
 
-P() { wine "$probe" "$@"; }
+# The probe, started again when Wine could not start it at all (seen once, under load, as
+# "ShellExecuteEx failed: Internal error." from Wine's launcher): then nothing of the command was done.
+P() {
+  local out status try
+  for try in 1 2 3; do
+    out=$(wine "$probe" "$@" 2>"$work/probe-errors")
+    status=$?
+    grep -q 'ShellExecuteEx failed' "$work/probe-errors" || break
+    sleep 1
+  done
+  cat "$work/probe-errors" >&2
+  [ -z "$out" ] || printf '%s\n' "$out"
+  return $status
+}
 dump() { P dump "$caption"; }
 fail() {
   echo "tour: $*" >&2
