@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/FrmMain.h"
+#include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "tests/support/FormTest.h"
@@ -272,6 +273,28 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
   ClickAlert();
   EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
   EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
+}
+
+TEST_F(DiskPage, TheAlertRepeatsEveryTenMinutesAndAtOnceAfterARise) {
+  LocalTime now{2026, 12, 8, 9, 0, 0, 0};
+  SetClockReader([&now] { return now; });
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  SendMessageW(disk.CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
+  SetWindowTextW(disk.EditAA, L"99999999");
+  ClickAlert();
+  const auto checkAt = [&](int minute, int second, const wchar_t* threshold) {
+    now.minute = minute;
+    now.second = second;
+    SetWindowTextW(disk.EditAA, threshold);  // the locked edit's text stands in for the drive's rise and fall
+    SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
+    return balloons.size();
+  };
+  EXPECT_EQ(checkAt(0, 6, L"99999999"), 1u);
+  EXPECT_EQ(checkAt(0, 12, L"99999999"), 1u);
+  EXPECT_EQ(checkAt(10, 5, L"99999999"), 1u);
+  EXPECT_EQ(checkAt(10, 6, L"99999999"), 2u);
+  EXPECT_EQ(checkAt(10, 12, L"0"), 2u);
+  EXPECT_EQ(checkAt(10, 18, L"99999999"), 3u);
 }
 
 TEST_F(DiskPage, NoWarningWhileTheDriveHasAtLeastTheThreshold) {
