@@ -1,5 +1,6 @@
 // The tray icon, its balloon notices and menu, the tray button and the link labels.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +10,11 @@
 #include "platform/System.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "tests/support/FormTest.h"
 #include "tests/support/UiTestSupport.h"
+#include "tools/alarm/AlarmTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "utilities/Maker.h"
 
 namespace {
@@ -309,4 +314,47 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   form.reset();
   EXPECT_TRUE(WaitForBalloon(text, false, 15000)) << "the balloon stayed after its icon went";
   InstallTestGuards();
+}
+
+namespace {
+
+class ArmedTip : public FormTest {
+ protected:
+  void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  static void Pick(HWND picker, WORD hour, WORD minute) {
+    SYSTEMTIME time{};
+    GetLocalTime(&time);
+    time.wHour = hour, time.wMinute = minute, time.wSecond = 0;
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  }
+};
+
+}  // namespace
+
+TEST_F(ArmedTip, NamesEachArmedToolInTheOrderOfTheTabs) {
+  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  AlarmTool& alarm = form->ToolAs<AlarmTool>();
+  ShutdownTool& shutdown = form->ToolAs<ShutdownTool>();
+  Pick(alarm.TimeAlarm, 7, 30);
+  Pick(shutdown.ShutAika, 23, 0);
+  SetWindowTextW(alarm.EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  SetWindowTextW(disk.CboAD, L"Q:");
+  SetWindowTextW(disk.EditAA, L"12");
+  const std::pair<HWND, const wchar_t*> steps[] = {
+      {alarm.BtnSetAlarm, L"Quoxel\nAlarm: 07:30"},
+      {shutdown.BtnShut, L"Quoxel\nAlarm: 07:30\nShutdown: 23:00"},
+      {shutdown.Rd2, L"Quoxel\nAlarm: 07:30\nReboot: 23:00"},
+      {disk.ChkSAlert, L"Quoxel\nAlert: Q: below 12 GB\nAlarm: 07:30\nReboot: 23:00"},
+      {alarm.BtnSetAlarm, L"Quoxel\nAlert: Q: below 12 GB\nReboot: 23:00"},
+      {shutdown.BtnShut, L"Quoxel\nAlert: Q: below 12 GB"},
+      {disk.ChkSAlert, L"Quoxel"},
+  };
+  for (const auto& [button, expected] : steps) {
+    Click(button);
+    EXPECT_EQ(tip, expected);
+  }
 }
