@@ -3,17 +3,10 @@
 #include <gtest/gtest.h>
 
 TEST(TrayTip, OneLinePerArmedToolCutToWhatTheTipHolds) {
-  const std::wstring longAlert = L"Alert: C: below " + std::wstring(120, L'9') + L" GB";
-  const struct {
-    std::vector<std::wstring> lines;
-    std::wstring tip;
-  } cases[] = {
+  const std::wstring longLine = L"Alert: C: below " + std::wstring(120, L'9') + L" GB";
+  const std::pair<std::vector<std::wstring>, std::wstring> cases[] = {
       {{}, L"Quoxel"},
-      {{ArmedAtLine(L"Alarm", 7, 30)}, L"Quoxel\nAlarm: 07:30"},
-      {{L"Alert: C: below 10.0 GB", ArmedAtLine(L"Alarm", 0, 5), ArmedAtLine(L"Reboot", 23, 0)},
-       L"Quoxel\nAlert: C: below 10.0 GB\nAlarm: 00:05\nReboot: 23:00"},
-      {{longAlert}, (L"Quoxel\n" + longAlert).substr(0, kTrayTipLength)},
-  };
-  for (const auto& c : cases) EXPECT_EQ(TrayTip(c.lines), c.tip);
-  EXPECT_EQ(TrayTip({longAlert}).size(), kTrayTipLength);
+      {{L"Alert: C: below 1 GB", ArmedAtLine(L"Alarm", 7, 5)}, L"Quoxel\nAlert: C: below 1 GB\nAlarm: 07:05"},
+      {{ArmedAtLine(L"Reboot", 23, 0), longLine}, (L"Quoxel\nReboot: 23:00\n" + longLine).substr(0, 127)}};
+  for (const auto& [lines, tip] : cases) EXPECT_EQ(TrayTip(lines), tip);
 }

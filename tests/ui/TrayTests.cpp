@@ -1,6 +1,5 @@
 // The tray icon, its balloon notices and menu, the tray button and the link labels.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -316,45 +315,24 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   InstallTestGuards();
 }
 
-namespace {
-
-class ArmedTip : public FormTest {
- protected:
-  void Click(HWND button) {
-    PostMessageW(button, BM_CLICK, 0, 0);
-    PumpMessages();
-  }
-  static void Pick(HWND picker, WORD hour, WORD minute) {
-    SYSTEMTIME time{};
-    GetLocalTime(&time);
-    time.wHour = hour, time.wMinute = minute, time.wSecond = 0;
-    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
-  }
-};
-
-}  // namespace
-
-TEST_F(ArmedTip, NamesEachArmedToolInTheOrderOfTheTabs) {
+TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
   for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
   DiskTool& disk = form->ToolAs<DiskTool>();
-  AlarmTool& alarm = form->ToolAs<AlarmTool>();
-  ShutdownTool& shutdown = form->ToolAs<ShutdownTool>();
-  Pick(alarm.TimeAlarm, 7, 30);
-  Pick(shutdown.ShutAika, 23, 0);
-  SetWindowTextW(alarm.EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
   SetWindowTextW(disk.CboAD, L"Q:");
   SetWindowTextW(disk.EditAA, L"12");
-  const std::pair<HWND, const wchar_t*> steps[] = {
-      {alarm.BtnSetAlarm, L"Quoxel\nAlarm: 07:30"},
-      {shutdown.BtnShut, L"Quoxel\nAlarm: 07:30\nShutdown: 23:00"},
-      {shutdown.Rd2, L"Quoxel\nAlarm: 07:30\nReboot: 23:00"},
-      {disk.ChkSAlert, L"Quoxel\nAlert: Q: below 12 GB\nAlarm: 07:30\nReboot: 23:00"},
-      {alarm.BtnSetAlarm, L"Quoxel\nAlert: Q: below 12 GB\nReboot: 23:00"},
-      {shutdown.BtnShut, L"Quoxel\nAlert: Q: below 12 GB"},
-      {disk.ChkSAlert, L"Quoxel"},
-  };
-  for (const auto& [button, expected] : steps) {
-    Click(button);
-    EXPECT_EQ(tip, expected);
+  const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
+  const std::pair<HWND, const wchar_t*> clicks[] = {
+      {alarm, L"Quoxel\nAlarm: 12:00"},
+      {shutdown, L"Quoxel\nAlarm: 12:00\nShutdown: 12:00"},
+      {form->ToolAs<ShutdownTool>().Rd2, L"Quoxel\nAlarm: 12:00\nReboot: 12:00"},
+      {disk.ChkSAlert, L"Quoxel\nAlert: Q: below 12 GB\nAlarm: 12:00\nReboot: 12:00"},
+      {alarm, L"Quoxel\nAlert: Q: below 12 GB\nReboot: 12:00"},
+      {shutdown, L"Quoxel\nAlert: Q: below 12 GB"},
+      {disk.ChkSAlert, L"Quoxel"}};
+  for (const auto& [button, tip] : clicks) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(this->tip, tip);
   }
 }
