@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
 #include "platform/Shell.h"
 #include "ui/Controls.h"
+#include "utilities/TrayTip.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ void TFrmMain::AddTrayIcon() {
   TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   TrayIconData.uCallbackMessage = kTrayIconMessage;
   TrayIconData.hIcon = smallIcon_.Get();
-  CopyCut(TrayIconData.szTip, L"Quoxel", kBalloonTextLength);
+  CopyCut(TrayIconData.szTip, TrayTipText(), kTrayTipLength);
   NotifyIcon(NIM_ADD, TrayIconData);
   SetTrayIconVersion();
 }
@@ -40,6 +42,21 @@ void TFrmMain::AddTrayIcon() {
 void TFrmMain::SetTrayIconVersion() {
   TrayIconData.uVersion = NOTIFYICON_VERSION;
   NotifyIcon(NIM_SETVERSION, TrayIconData);
+}
+
+// "Quoxel", then the armed tools' lines in the order of their tabs.
+std::wstring TFrmMain::TrayTipText() const {
+  std::vector<std::wstring> lines;
+  for (const auto& tool : tools_)
+    if (auto line = tool->ArmedLine()) lines.push_back(std::move(*line));
+  return TrayTip(lines);
+}
+
+void TFrmMain::ArmedStateChanged() {
+  TrayIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  TrayIconData.uFlags = NIF_TIP;
+  CopyCut(TrayIconData.szTip, TrayTipText(), kTrayTipLength);
+  NotifyIcon(NIM_MODIFY, TrayIconData);
 }
 
 void TFrmMain::RemoveTrayIcon() { NotifyIcon(NIM_DELETE, TrayIconData); }

@@ -112,6 +112,7 @@ class TFrmMain : public ToolHost {
   void LongWorkStarted() override { ++longWork_; }
   void LongWorkEnded() override;
   bool EndRequested() const override { return endRequested_; }
+  void ArmedStateChanged() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -152,6 +153,7 @@ class TFrmMain : public ToolHost {
   void RemoveTrayIcon();
   // Asks the shell for the keyboard's notices of the icon; needed after each NIM_ADD and balloon.
   void SetTrayIconVersion();
+  std::wstring TrayTipText() const;
   void ShowTrayMenu();
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
   // next or previous page, wrapping around, as a click on its tab does.

@@ -9,7 +9,11 @@
 #include "platform/System.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "tests/support/FormTest.h"
 #include "tests/support/UiTestSupport.h"
+#include "tools/alarm/AlarmTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "utilities/Maker.h"
 
 namespace {
@@ -309,4 +313,26 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   form.reset();
   EXPECT_TRUE(WaitForBalloon(text, false, 15000)) << "the balloon stayed after its icon went";
   InstallTestGuards();
+}
+
+TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
+  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  SetWindowTextW(disk.CboAD, L"Q:");
+  SetWindowTextW(disk.EditAA, L"12");
+  const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
+  const std::pair<HWND, const wchar_t*> clicks[] = {
+      {alarm, L"Quoxel\nAlarm: 12:00"},
+      {shutdown, L"Quoxel\nAlarm: 12:00\nShutdown: 12:00"},
+      {form->ToolAs<ShutdownTool>().Rd2, L"Quoxel\nAlarm: 12:00\nReboot: 12:00"},
+      {disk.ChkSAlert, L"Quoxel\nAlert: Q: below 12 GB\nAlarm: 12:00\nReboot: 12:00"},
+      {alarm, L"Quoxel\nAlert: Q: below 12 GB\nReboot: 12:00"},
+      {shutdown, L"Quoxel\nAlert: Q: below 12 GB"},
+      {disk.ChkSAlert, L"Quoxel"}};
+  for (const auto& [button, tip] : clicks) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(this->tip, tip);
+  }
 }

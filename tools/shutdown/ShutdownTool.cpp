@@ -8,6 +8,7 @@
 #include "platform/Shutdown.h"
 #include "tools/shutdown/ShutdownFlags.h"
 #include "ui/TimePicker.h"
+#include "utilities/TrayTip.h"
 
 namespace {
 
@@ -36,9 +37,12 @@ void ShutdownTool::CreateControls(Page& page) {
                       }));
   ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
   SetAccessibleName(ShutAika, L"Shutdown time");
-  Rd1 = CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {208, 233, 73, 17}, 0,
-                    font);
-  Rd2 = CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font);
+  // The choice may change while armed; the tray icon's tip names it.
+  Rd1 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+                              {208, 233, 73, 17}, 0, font),
+                  OnClick([this] { host_.ArmedStateChanged(); }));
+  Rd2 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font),
+                  OnClick([this] { host_.ArmedStateChanged(); }));
   SendMessageW(Rd1, BM_SETCHECK, BST_CHECKED, 0);
   BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
@@ -54,6 +58,14 @@ void ShutdownTool::BtnShutClick() {
   if (TimedShutdownOn) trigger_.Arm(LocalNow());
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
+  host_.ArmedStateChanged();
+}
+
+std::optional<std::wstring> ShutdownTool::ArmedLine() const {
+  if (!TimedShutdownOn) return std::nullopt;
+  const TimeOfDay set = PickedTime(ShutAika);
+  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return ArmedAtLine(reboot ? L"Reboot" : L"Shutdown", set.hour, set.minute);
 }
 
 void ShutdownTool::ShutAjastinTimer() {

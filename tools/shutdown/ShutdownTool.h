@@ -17,6 +17,7 @@ class ShutdownTool : public Tool {
   explicit ShutdownTool(ToolHost& host);
   // The shutdown's starting state, set while the program starts.
   void DisarmShutdown();
+  std::optional<std::wstring> ArmedLine() const override;
 
   // Controls.
   HWND Lbl24 = nullptr, Lbl6 = nullptr, LblShut = nullptr, ShutAika = nullptr, Rd1 = nullptr, Rd2 = nullptr;
