@@ -1,67 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tools/shutdown/ShutdownCountdown.h"
-
-namespace {
 
 using Step = ShutdownCountdown::Step;
 
-struct Event {
-  enum Kind { Start, Postpone, Stop, Tick } kind;
-  std::int64_t at;
-  Step step;  // for a tick
-  int secondsLeft;
-};
-
-}  // namespace
-
-TEST(ShutdownCountdown, StepsAndSecondsLeftOverTime) {
+TEST(ShutdownCountdown, StepsAndSecondsLeftAfterAStartAtZero) {
+  enum class Then { Tick, PostponeAt30s, StopAt30s };
   const struct {
-    const char* name;
-    std::vector<Event> events;
-  } cases[] = {
-      {"counts down, requests at zero once",
-       {{Event::Tick, 0, Step::Nothing, 0},
-        {Event::Start, 1000, {}, 60},
-        {Event::Tick, 1999, Step::Count, 59},
-        {Event::Tick, 60500, Step::Count, 1},
-        {Event::Tick, 60999, Step::Count, 1},
-        {Event::Tick, 61000, Step::Request, 0},
-        {Event::Tick, 62000, Step::Nothing, 0}}},
-      {"a late tick still requests", {{Event::Start, 0, {}, 60}, {Event::Tick, 90000, Step::Request, 0}}},
-      {"postponed: hidden until the last minute of ten",
-       {{Event::Start, 0, {}, 60},
-        {Event::Postpone, 30000, {}, 60},
-        {Event::Tick, 569999, Step::Nothing, 60},
-        {Event::Tick, 570000, Step::ShowWarning, 60},
-        {Event::Tick, 629000, Step::Count, 1},
-        {Event::Tick, 630000, Step::Request, 0}}},
-      {"stopped: nothing more",
-       {{Event::Start, 0, {}, 60}, {Event::Stop, 10000, {}, 50}, {Event::Tick, 70000, Step::Nothing, 0}}},
-      {"a clock set back shows 60 at most", {{Event::Start, 50000, {}, 60}, {Event::Tick, 0, Step::Count, 60}}},
+    Then then;
+    std::int64_t tickAt;
+    Step step;
+    int secondsLeft;
+  } rows[] = {
+      {Then::Tick, 999, Step::Count, 60},
+      {Then::Tick, 1000, Step::Count, 59},
+      {Then::Tick, 59001, Step::Count, 1},
+      {Then::Tick, 60000, Step::Request, 0},
+      {Then::Tick, 90000, Step::Request, 0},
+      {Then::Tick, -5000, Step::Count, 60},  // a clock set back
+      {Then::PostponeAt30s, 569999, Step::Nothing, 60},
+      {Then::PostponeAt30s, 570000, Step::ShowWarning, 60},
+      {Then::PostponeAt30s, 600000, Step::ShowWarning, 30},
+      {Then::StopAt30s, 60000, Step::Nothing, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tickAt);
     ShutdownCountdown countdown;
-    for (const Event& e : c.events) {
-      SCOPED_TRACE(e.at);
-      switch (e.kind) {
-        case Event::Start:
-          countdown.Start(e.at);
-          break;
-        case Event::Postpone:
-          countdown.Postpone(e.at);
-          break;
-        case Event::Stop:
-          countdown.Stop();
-          break;
-        case Event::Tick:
-          EXPECT_EQ(countdown.Tick(e.at), e.step);
-          break;
-      }
-      EXPECT_EQ(countdown.SecondsLeft(e.at), e.secondsLeft);
-    }
+    countdown.Start(0);
+    if (row.then == Then::PostponeAt30s) countdown.Postpone(30000);
+    if (row.then == Then::StopAt30s) countdown.Stop();
+    EXPECT_EQ(countdown.Tick(row.tickAt), row.step);
+    EXPECT_EQ(countdown.SecondsLeft(row.tickAt), row.secondsLeft);
+    if (row.step == Step::Request) EXPECT_EQ(countdown.Tick(row.tickAt + 1000), Step::Nothing);  // once
   }
 }

