@@ -70,14 +70,13 @@ void ShutdownTool::StartWarning() {
   ShowWarning();
 }
 
+// Made anew each time, so that it takes the window fonts, scale and contrast of the moment.
 void ShutdownTool::ShowWarning() {
-  if (!Warning) {
-    Warning = std::make_unique<ShutdownWarning>(
-        host_.Fonts().normal.Get(),
-        ShutdownWarning::Actions{[this] { RequestShutdown(); },
-                                 [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
-                                 [this] { BtnShutClick(); }});
-  }
+  Warning = std::make_unique<ShutdownWarning>(
+      host_.Fonts().normal.Get(),
+      ShutdownWarning::Actions{[this] { RequestShutdown(); },
+                               [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
+                               [this] { BtnShutClick(); }});
   const int seconds = countdown_.SecondsLeft(LocalMilliseconds(LocalNow()));
   Warning->Show(reboot_, seconds);
   host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), L"Timed Shutdown");

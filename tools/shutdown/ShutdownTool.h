@@ -28,7 +28,7 @@ class ShutdownTool : public Tool {
   // Non-visual components.
   WindowTimer ShutAjastin{kTimerShutdown, 60000};
   WindowTimer Countdown{kTimerCountdown, 1000};
-  std::unique_ptr<ShutdownWarning> Warning;  // made at the first warning
+  std::unique_ptr<ShutdownWarning> Warning;  // from the first warning on
   bool TimedShutdownOn = false;
   // Runs just before the request, which a forced shutdown never lets the program outlive: what the
   // program saves at its end is saved here.
