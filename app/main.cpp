@@ -7,6 +7,7 @@
 #include "platform/Boxes.h"
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
+#include "ui/Handlers.h"
 #include "utilities/ErrorText.h"
 #include "app/FrmMain.h"
 
@@ -15,7 +16,8 @@ namespace {
 int RunMessageLoop(HWND window) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
+    const HWND dialog = DialogKeysWindow(msg, window);
+    if (IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

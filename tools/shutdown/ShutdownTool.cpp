@@ -26,6 +26,7 @@ void ShutdownTool::CreateControls(Page& page) {
   stateFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
   platformFont_ = MakeFont({L"Tahoma", 19}, WindowDpi(PageHandle()));
   page.BindTimer(ShutAjastin, [this] { ShutAjastinTimer(); });
+  page.BindTimer(Countdown, [this] { CountdownTimer(); });
   Lbl24 = CreateLabel(SH8, L"Make a timed shutdown or reboot for your computer", {99, 27, 373, 19}, titleFont_.Get());
   Lbl6 = CreateLabel(SH8, L"Notice that the Quoxel has to be running to ensure functionality of Timed Shutdown.",
                      {75, 60, 436, 13}, font);
@@ -56,6 +57,7 @@ void ShutdownTool::BtnShutClick() {
   TimedShutdownOn = !TimedShutdownOn;
   EnableWindow(ShutAika, !TimedShutdownOn);
   if (TimedShutdownOn) trigger_.Arm(LocalNow());
+  if (!TimedShutdownOn) StopWarning();
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
   host_.ArmedStateChanged();
@@ -70,9 +72,55 @@ std::optional<std::wstring> ShutdownTool::ArmedLine() const {
 
 void ShutdownTool::ShutAjastinTimer() {
   const TimeOfDay set = PickedTime(ShutAika);
-  if (!trigger_.Tick(LocalNow(), set.hour, set.minute)) return;
+  if (trigger_.Tick(LocalNow(), set.hour, set.minute) && !countdown_.Running()) StartWarning();
+}
+
+void ShutdownTool::StartWarning() {
+  reboot_ = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  countdown_.Start(LocalMilliseconds(LocalNow()));
+  Countdown.SetEnabled(true);
+  ShowWarning();
+}
+
+// Made anew each time, so that it takes the window fonts, scale and contrast of the moment.
+void ShutdownTool::ShowWarning() {
+  Warning = std::make_unique<ShutdownWarning>(
+      host_.Fonts().normal.Get(),
+      ShutdownWarning::Actions{[this] { RequestShutdown(); },
+                               [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
+                               [this] { BtnShutClick(); }});
+  const int seconds = countdown_.SecondsLeft(LocalMilliseconds(LocalNow()));
+  Warning->Show(reboot_, seconds);
+  host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), L"Timed Shutdown");
+}
+
+void ShutdownTool::StopWarning() {
+  countdown_.Stop();
+  Countdown.SetEnabled(false);
+  if (Warning) Warning->Hide();
+}
+
+void ShutdownTool::CountdownTimer() {
+  const std::int64_t now = LocalMilliseconds(LocalNow());
+  switch (countdown_.Tick(now)) {
+    case ShutdownCountdown::Step::Nothing:
+      break;
+    case ShutdownCountdown::Step::ShowWarning:
+      ShowWarning();
+      break;
+    case ShutdownCountdown::Step::Count:
+      if (Warning) Warning->ShowSecondsLeft(countdown_.SecondsLeft(now));
+      break;
+    case ShutdownCountdown::Step::Request:
+      RequestShutdown();
+      break;
+  }
+}
+
+// The timed shutdown stays armed: the request may be refused, and then it comes again the next day.
+void ShutdownTool::RequestShutdown() {
+  StopWarning();
   if (BeforeShutdownRequest) BeforeShutdownRequest();
-  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  ShutdownWindows(ShutdownFlags(reboot ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
+  ShutdownWindows(ShutdownFlags(reboot_ ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
   RequestExitWindows(kLogOffFlags);  // still ends the session when the system refused the first request
 }
