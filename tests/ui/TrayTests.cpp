@@ -2,11 +2,13 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "app/FrmMain.h"
 #include "platform/System.h"
+#include "platform/RunAtStartup.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "tests/support/FormTest.h"
@@ -139,6 +141,27 @@ TEST_F(Tray, ARightClickOpensTheTrayMenuAtThePointerAndRunsTheChoice) {
   EXPECT_EQ(menus[0].second.x, pointer.x);
   EXPECT_EQ(menus[0].second.y, pointer.y);
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(Tray, StartWithWindowsWritesAndRemovesThisFoldersRunValueAndIsTickedOnlyForThisProgram) {
+  std::map<std::wstring, std::wstring> run;
+  SetRunValueSeam(
+      [&](const std::wstring& name) { return run.count(name) ? std::optional(run[name]) : std::nullopt; },
+      [&](const std::wstring& name, const std::optional<std::wstring>& command) {
+        command ? void(run[name] = *command) : void(run.erase(name));
+        return true;
+      });
+  const auto ticked = [this] {
+    IconMouse(WM_CONTEXTMENU);
+    return (GetMenuState(menus.back().first, kCmdStartWithWindows1, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  };
+  Command(kCmdStartWithWindows1);
+  EXPECT_EQ(run[InstanceName(ExecutableFolder())], L"\"" + ExecutablePath() + L"\" /tray");
+  EXPECT_TRUE(ticked());
+  Command(kCmdStartWithWindows1);
+  run[L"Quoxel-0123456789abcdef"] = L"\"C:\\other\\quoxel.exe\" /tray";  // a copy in another folder
+  EXPECT_EQ(run.size(), 1u);
+  EXPECT_FALSE(ticked());
 }
 
 TEST_F(Tray, ShowOnAShownWindowRerunsThePageWorkOfThePageInFront) {
