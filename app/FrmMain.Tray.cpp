@@ -2,12 +2,19 @@
 #include "app/FrmMain.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "app/ResourceIds.h"
 #include "platform/Boxes.h"
+#include "platform/RunAtStartup.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
+#include "platform/System.h"
 #include "ui/Controls.h"
+#include "utilities/StartupCommand.h"
+#include "utilities/TrayTip.h"
 
 namespace {
 
@@ -23,6 +30,10 @@ void CopyCut(wchar_t (&target)[N], const std::wstring& text, size_t limit) {
   target[length] = L'\0';
 }
 
+// Each program folder has a value of its own, named as its copies' lock ("Quoxel-" and a hash of the
+// folder), so that copies in two folders do not take each other's start.
+std::wstring RunValueName(const std::wstring& programFolder) { return InstanceName(programFolder); }
+
 }  // namespace
 
 void TFrmMain::AddTrayIcon() {
@@ -32,7 +43,7 @@ void TFrmMain::AddTrayIcon() {
   TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   TrayIconData.uCallbackMessage = kTrayIconMessage;
   TrayIconData.hIcon = smallIcon_.Get();
-  CopyCut(TrayIconData.szTip, L"Quoxel", kBalloonTextLength);
+  CopyCut(TrayIconData.szTip, TrayTipText(), kTrayTipLength);
   NotifyIcon(NIM_ADD, TrayIconData);
   SetTrayIconVersion();
 }
@@ -40,6 +51,21 @@ void TFrmMain::AddTrayIcon() {
 void TFrmMain::SetTrayIconVersion() {
   TrayIconData.uVersion = NOTIFYICON_VERSION;
   NotifyIcon(NIM_SETVERSION, TrayIconData);
+}
+
+// "Quoxel", then the armed tools' lines in the order of their tabs.
+std::wstring TFrmMain::TrayTipText() const {
+  std::vector<std::wstring> lines;
+  for (const auto& tool : tools_)
+    if (auto line = tool->ArmedLine()) lines.push_back(std::move(*line));
+  return TrayTip(lines);
+}
+
+void TFrmMain::ArmedStateChanged() {
+  TrayIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  TrayIconData.uFlags = NIF_TIP;
+  CopyCut(TrayIconData.szTip, TrayTipText(), kTrayTipLength);
+  NotifyIcon(NIM_MODIFY, TrayIconData);
 }
 
 void TFrmMain::RemoveTrayIcon() { NotifyIcon(NIM_DELETE, TrayIconData); }
@@ -80,6 +106,7 @@ void TFrmMain::ShowTrayMenu() {
   SetForegroundWindow(handle_);
   POINT pointer{};
   GetCursorPos(&pointer);
+  CheckMenuItem(Pop1.Get(), kCmdStartWithWindows1, StartsWithWindows() ? MF_CHECKED : MF_UNCHECKED);
   ShowPopupMenu(Pop1.Get(), handle_, pointer);
   // Lets the menu close properly when the user clicks elsewhere (the window may be hidden).
   PostMessageW(handle_, WM_NULL, 0, 0);
@@ -91,6 +118,17 @@ void TFrmMain::Processes1Click() {
   RunPageWork(page);
   ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
   SetActivePage(page);
+}
+
+bool TFrmMain::StartsWithWindows() const {
+  const auto stored = ReadRunValue(RunValueName(appDir_));
+  return stored && StartsProgramInTray(*stored, ExecutablePath());
+}
+
+void TFrmMain::StartWithWindows1Click() {
+  const auto command = StartsWithWindows() ? std::nullopt : std::optional(StartupCommandLine(ExecutablePath()));
+  if (!ChangeRunValue(RunValueName(appDir_), command))
+    ShowErrorBox(handle_, L"Quoxel could not change its start with Windows in the registry.");
 }
 
 void TFrmMain::Show1Click() {

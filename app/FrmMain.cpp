@@ -212,6 +212,8 @@ void TFrmMain::CreateComponents() {
   item(kCmdSetanewrandomwallpaper1, L"Random Wallpaper",
        [this] { ToolAs<WallpaperTool>().Setanewrandomwallpaper1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
+  item(kCmdStartWithWindows1, L"Start with Windows", [this] { StartWithWindows1Click(); });
+  AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
   item(kCmdShow1, L"Show", [this] { Show1Click(); });
   item(kCmdHide1, L"Hide", [this] { Hide1Click(); });
   item(kCmdExit1, L"Exit", [this] { Exit1Click(); });

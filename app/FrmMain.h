@@ -27,6 +27,7 @@ enum CommandId : int {
   kCmdShow1,
   kCmdHide1,
   kCmdExit1,
+  kCmdStartWithWindows1,
 };
 
 // The tray icon's callback message, and the request to move to another page (wParam: +1 or -1).
@@ -97,6 +98,8 @@ class TFrmMain : public ToolHost {
   // key, Shift+F10, or after a right click).
   void TrayIconNotify(LPARAM event);
   void Processes1Click();
+  // Ticks or unticks "Start with Windows": writes or removes this program folder's Run value.
+  void StartWithWindows1Click();
   void Show1Click();
   void Hide1Click();
   void Exit1Click();
@@ -112,6 +115,7 @@ class TFrmMain : public ToolHost {
   void LongWorkStarted() override { ++longWork_; }
   void LongWorkEnded() override;
   bool EndRequested() const override { return endRequested_; }
+  void ArmedStateChanged() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -152,7 +156,10 @@ class TFrmMain : public ToolHost {
   void RemoveTrayIcon();
   // Asks the shell for the keyboard's notices of the icon; needed after each NIM_ADD and balloon.
   void SetTrayIconVersion();
+  std::wstring TrayTipText() const;
   void ShowTrayMenu();
+  // True when the Run value of this program folder starts this very program in the tray.
+  bool StartsWithWindows() const;
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
   // next or previous page, wrapping around, as a click on its tab does.
   void WatchPageKeys();

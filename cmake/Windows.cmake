@@ -17,6 +17,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/MciPlayer.cpp
   platform/Pictures.cpp
   platform/Processes.cpp
+  platform/RunAtStartup.cpp
   platform/Shell.cpp
   platform/Shutdown.cpp
   platform/SingleInstance.cpp

@@ -120,6 +120,9 @@ add_test(NAME e2e.tray_menu_exit COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tr
          $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tray)
 add_test(NAME e2e.one_copy_per_folder COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/instance.sh
          $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-instance)
+add_test(NAME e2e.tray_start COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/tray-start.sh
+         $<TARGET_FILE:quoxel> $<TARGET_FILE:winprobe> ${CMAKE_BINARY_DIR}/e2e-tray-start)
 set_tests_properties(wine.layout_at_other_dpis PROPERTIES TIMEOUT 180)
-set_tests_properties(e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder PROPERTIES TIMEOUT 120)
-quoxel_wine_test_properties(wine.layout_at_other_dpis e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder)
+set_tests_properties(e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder e2e.tray_start PROPERTIES TIMEOUT 120)
+quoxel_wine_test_properties(wine.layout_at_other_dpis e2e.smoke e2e.tray_menu_exit e2e.one_copy_per_folder
+                            e2e.tray_start)

@@ -1,9 +1,13 @@
 #include "platform/System.h"
 
-std::wstring ExecutableFolder() {
+std::wstring ExecutablePath() {
   wchar_t path[MAX_PATH + 1] = {};
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
-  std::wstring full(path, length);
+  return std::wstring(path, length);
+}
+
+std::wstring ExecutableFolder() {
+  const std::wstring full = ExecutablePath();
   const auto separator = full.find_last_of(L"\\/:");
   return separator == std::wstring::npos ? std::wstring() : full.substr(0, separator + 1);
 }

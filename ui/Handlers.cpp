@@ -13,6 +13,11 @@ void RunHandler(HWND owner, const std::function<void()>& handler) {
   }
 }
 
+HWND DialogKeysWindow(const MSG& msg, HWND mainWindow) {
+  const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  return root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) ? root : mainWindow;
+}
+
 void ProcessPendingMessages(HWND window) {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -20,7 +25,7 @@ void ProcessPendingMessages(HWND window) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
       return;
     }
-    if (IsDialogMessageW(window, &msg)) continue;
+    if (IsDialogMessageW(DialogKeysWindow(msg, window), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

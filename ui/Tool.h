@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/Handles.h"
@@ -29,6 +30,8 @@ class ToolHost {
   virtual void LongWorkStarted() = 0;
   virtual void LongWorkEnded() = 0;
   virtual bool EndRequested() const = 0;
+  // A tool was armed or disarmed, or what it is armed for changed: the tray icon's tip says it.
+  virtual void ArmedStateChanged() = 0;
 
  protected:
   ~ToolHost() = default;
@@ -75,6 +78,8 @@ class Tool {
   }
   // Work done each time the tool's page comes to the front, after its controls are made.
   virtual void PageShown() {}
+  // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30").
+  virtual std::optional<std::wstring> ArmedLine() const { return std::nullopt; }
 
  protected:
   virtual void CreateControls(Page& page) = 0;

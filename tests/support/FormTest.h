@@ -13,12 +13,13 @@
 #include "app/FrmMain.h"
 
 // A test with the main window built and shown; the balloon notices it shows are collected as
-// (text, title) instead of reaching the desktop.
+// (text, title) instead of reaching the desktop, and the tray icon's tip is kept.
 class FormTest : public testing::Test {
  protected:
   void SetUp() override {
     SetNotifyIconTaker([this](DWORD message, const NOTIFYICONDATAW& data) {
-      if (message == NIM_MODIFY) balloons.emplace_back(data.szInfo, data.szInfoTitle);
+      if (message == NIM_MODIFY && (data.uFlags & NIF_INFO)) balloons.emplace_back(data.szInfo, data.szInfoTitle);
+      if (data.uFlags & NIF_TIP) tip = data.szTip;
     });
     form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
     ShowWindow(form->Handle(), SW_SHOWNORMAL);
@@ -39,4 +40,5 @@ class FormTest : public testing::Test {
 
   std::unique_ptr<TFrmMain> form;
   std::vector<std::pair<std::wstring, std::wstring>> balloons;
+  std::wstring tip;  // the tray icon's, as last set
 };

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/HighContrast.h"
+#include "platform/RunAtStartup.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/TextFiles.h"
@@ -41,6 +42,12 @@ void InstallTestGuards() {
   SetPauseTaker(nullptr);
   SetTextListFileReader(nullptr);
   // A forced request that got through would end the test program with a passing status.
+  // The user's Run key is neither read nor written: a test keeps its values in memory.
+  SetRunValueSeam([](const std::wstring&) { return std::optional<std::wstring>(); },
+                  [](const std::wstring& name, const std::optional<std::wstring>&) {
+                    ADD_FAILURE() << "unexpected Run value change: " << testing::PrintToString(name);
+                    return false;
+                  });
   SetExitWindowsTaker([](UINT flags, bool) {
     ADD_FAILURE() << "unexpected request to end the session, flags " << flags;
     return false;

@@ -2,14 +2,20 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "app/FrmMain.h"
 #include "platform/System.h"
+#include "platform/RunAtStartup.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "tests/support/FormTest.h"
 #include "tests/support/UiTestSupport.h"
+#include "tools/alarm/AlarmTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/shutdown/ShutdownTool.h"
 #include "utilities/Maker.h"
 
 namespace {
@@ -135,6 +141,27 @@ TEST_F(Tray, ARightClickOpensTheTrayMenuAtThePointerAndRunsTheChoice) {
   EXPECT_EQ(menus[0].second.x, pointer.x);
   EXPECT_EQ(menus[0].second.y, pointer.y);
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(Tray, StartWithWindowsWritesAndRemovesThisFoldersRunValueAndIsTickedOnlyForThisProgram) {
+  std::map<std::wstring, std::wstring> run;
+  SetRunValueSeam(
+      [&](const std::wstring& name) { return run.count(name) ? std::optional(run[name]) : std::nullopt; },
+      [&](const std::wstring& name, const std::optional<std::wstring>& command) {
+        command ? void(run[name] = *command) : void(run.erase(name));
+        return true;
+      });
+  const auto ticked = [this] {
+    IconMouse(WM_CONTEXTMENU);
+    return (GetMenuState(menus.back().first, kCmdStartWithWindows1, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  };
+  Command(kCmdStartWithWindows1);
+  EXPECT_EQ(run[InstanceName(ExecutableFolder())], L"\"" + ExecutablePath() + L"\" /tray");
+  EXPECT_TRUE(ticked());
+  Command(kCmdStartWithWindows1);
+  run[L"Quoxel-0123456789abcdef"] = L"\"C:\\other\\quoxel.exe\" /tray";  // a copy in another folder
+  EXPECT_EQ(run.size(), 1u);
+  EXPECT_FALSE(ticked());
 }
 
 TEST_F(Tray, ShowOnAShownWindowRerunsThePageWorkOfThePageInFront) {
@@ -309,4 +336,26 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   form.reset();
   EXPECT_TRUE(WaitForBalloon(text, false, 15000)) << "the balloon stayed after its icon went";
   InstallTestGuards();
+}
+
+TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
+  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  SetWindowTextW(disk.CboAD, L"Q:");
+  SetWindowTextW(disk.EditAA, L"12");
+  const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
+  const std::pair<HWND, const wchar_t*> clicks[] = {
+      {alarm, L"Quoxel\nAlarm: 12:00"},
+      {shutdown, L"Quoxel\nAlarm: 12:00\nShutdown: 12:00"},
+      {form->ToolAs<ShutdownTool>().Rd2, L"Quoxel\nAlarm: 12:00\nReboot: 12:00"},
+      {disk.ChkSAlert, L"Quoxel\nAlert: Q: below 12 GB\nAlarm: 12:00\nReboot: 12:00"},
+      {alarm, L"Quoxel\nAlert: Q: below 12 GB\nReboot: 12:00"},
+      {shutdown, L"Quoxel\nAlert: Q: below 12 GB"},
+      {disk.ChkSAlert, L"Quoxel"}};
+  for (const auto& [button, tip] : clicks) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(this->tip, tip);
+  }
 }

@@ -8,6 +8,7 @@
 #include "platform/System.h"
 #include "tools/alarm/AlarmFile.h"
 #include "ui/TimePicker.h"
+#include "utilities/TrayTip.h"
 
 namespace {
 
@@ -44,6 +45,12 @@ void AlarmTool::CreateControls(Page& page) {
 
 void AlarmTool::DisarmAlarm() { AlarmOn = false; }
 
+std::optional<std::wstring> AlarmTool::ArmedLine() const {
+  if (!AlarmOn) return std::nullopt;
+  const TimeOfDay alarm = PickedTime(TimeAlarm);
+  return ArmedAtLine(L"Alarm", alarm.hour, alarm.minute);
+}
+
 void AlarmTool::BtnAlarmFileClick() {
   Avaaja1.filter = L"Audio files (MP3 and Wav)|*.mp3;*.wav";
   if (Avaaja1.Execute(host_.Window())) SetWindowTextW(EditAlarmFile, Avaaja1.files.front().c_str());
@@ -62,6 +69,7 @@ void AlarmTool::SwitchOff() {
   AlarmOn = false;
   AlarmAjastin.SetEnabled(false);
   ShowSwitch();
+  host_.ArmedStateChanged();
 }
 
 // The file is opened before the switch, so that the alarm is never on with nothing to play.
@@ -77,6 +85,7 @@ void AlarmTool::SwitchOn() {
   trigger_.Arm(LocalNow());
   AlarmAjastin.SetEnabled(true);
   ShowSwitch();
+  host_.ArmedStateChanged();
 }
 
 void AlarmTool::ShowSwitch() {

@@ -17,6 +17,7 @@ class AlarmTool : public Tool {
   explicit AlarmTool(ToolHost& host);
   // The alarm's starting state, set while the program starts.
   void DisarmAlarm();
+  std::optional<std::wstring> ArmedLine() const override;
 
   // Controls.
   HWND Lbl5 = nullptr, LblAlarmStatus = nullptr, Lbl4 = nullptr, EditAlarmFile = nullptr;

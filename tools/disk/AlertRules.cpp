@@ -73,3 +73,19 @@ std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdTe
   return L"Your hard drive " + std::wstring(1, driveLetter) + L" has space less than " + thresholdText +
          L" GB available!";
 }
+
+std::wstring LowSpaceArmedLine(wchar_t driveLetter, const std::wstring& thresholdText) {
+  return L"Alert: " + std::wstring(1, driveLetter) + L": below " + thresholdText + L" GB";
+}
+
+bool LowSpaceRepeat::Check(std::int64_t nowMilliseconds, bool below) {
+  if (!below) {
+    Reset();
+    return false;
+  }
+  // A clock set back (or a change to summer time undone) must not hold the notice back longer.
+  const bool due =
+      !lastNotice_ || nowMilliseconds - *lastNotice_ >= kRepeatMilliseconds || nowMilliseconds < *lastNotice_;
+  if (due) lastNotice_ = nowMilliseconds;
+  return due;
+}

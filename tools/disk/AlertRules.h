@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,3 +30,22 @@ inline bool IsBelowThreshold(long double freeGiB, long double threshold) { retur
 
 // "Your hard drive C has space less than 10.0 GB available!"
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText);
+
+// "Alert: C: below 10.0 GB": the armed alert's line in the tray icon's tip.
+std::wstring LowSpaceArmedLine(wchar_t driveLetter, const std::wstring& thresholdText);
+
+// Spaces the notices of an armed alert: the first check that finds the drive below the threshold
+// notices at once, later ones at most once every 10 minutes while it stays below, and a check that
+// finds it above starts afresh, so that the next fall notices at once. A notification centre keeps
+// every notice, so one each check would fill it with copies.
+class LowSpaceRepeat {
+ public:
+  static constexpr std::int64_t kRepeatMilliseconds = 10 * 60 * 1000;
+  // The check at `nowMilliseconds` (any steady count of milliseconds); true when it shows the notice.
+  bool Check(std::int64_t nowMilliseconds, bool below);
+  // Arming starts afresh.
+  void Reset() { lastNotice_.reset(); }
+
+ private:
+  std::optional<std::int64_t> lastNotice_;
+};

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/Boxes.h"
+#include "platform/Clock.h"
 #include "platform/Drives.h"
 #include "platform/System.h"
 #include "tools/disk/AlertRules.h"
@@ -62,8 +63,10 @@ void DiskTool::ChkSAlertClick() {
     switch (DecideArming(WindowTextOf(EditAA), drive, separator)) {
       case ArmingDecision::Arm:
         AlertDrive = drive[0];
+        alertRepeat_.Reset();
         Ajastin3.SetEnabled(true);
         EnableWindow(EditAA, FALSE);
+        host_.ArmedStateChanged();
         return;
       case ArmingDecision::UntickSilently:
         break;
@@ -79,6 +82,12 @@ void DiskTool::ChkSAlertClick() {
   }
   Ajastin3.SetEnabled(false);
   EnableWindow(EditAA, TRUE);
+  host_.ArmedStateChanged();
+}
+
+std::optional<std::wstring> DiskTool::ArmedLine() const {
+  if (!Ajastin3.Enabled()) return std::nullopt;
+  return LowSpaceArmedLine(AlertDrive, WindowTextOf(EditAA));
 }
 
 void DiskTool::Ajastin3Timer() {
@@ -86,6 +95,6 @@ void DiskTool::Ajastin3Timer() {
   const auto threshold = ParseThreshold(thresholdText, UserDecimalSeparator());
   if (!threshold) return;  // arming refuses such a text, and the edit is locked while armed
   const long double free = ToGibibytes(QueryDriveSpace(RootOfDriveNumber(DriveNumber(AlertDrive))).freeToCaller);
-  if (IsBelowThreshold(free, *threshold))
+  if (alertRepeat_.Check(LocalMilliseconds(LocalNow()), IsBelowThreshold(free, *threshold)))
     host_.ShowTrayBalloon(LowSpaceNotice(AlertDrive, thresholdText), L"Hard Disk Drive Space Alert");
 }

@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Handles.h"
 #include "platform/WindowTimer.h"
+#include "tools/disk/AlertRules.h"
 #include "tools/disk/FolderWalk.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
@@ -28,6 +29,7 @@ class DiskTool : public Tool {
   }
   // The alert's starting state, set while the program starts; the threshold's edit shows it when made.
   void SetAlertDefaults();
+  std::optional<std::wstring> ArmedLine() const override;
 
   // Controls.
   HWND Lbl11 = nullptr, LstKovot = nullptr, PnlKovo = nullptr;
@@ -67,6 +69,7 @@ class DiskTool : public Tool {
   void SetAlertChecked(bool checked);
 
   std::wstring alertThreshold_ = L"10.0";  // until the program's start sets it in the user's format
+  LowSpaceRepeat alertRepeat_;
   ScopedFont drivesFont_, searchingFont_;
   ScopedBrush creamBrush_;
   std::unique_ptr<Page> panelKovo_;

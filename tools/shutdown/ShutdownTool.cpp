@@ -8,6 +8,7 @@
 #include "platform/Shutdown.h"
 #include "tools/shutdown/ShutdownFlags.h"
 #include "ui/TimePicker.h"
+#include "utilities/TrayTip.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ void ShutdownTool::CreateControls(Page& page) {
   stateFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
   platformFont_ = MakeFont({L"Tahoma", 19}, WindowDpi(PageHandle()));
   page.BindTimer(ShutAjastin, [this] { ShutAjastinTimer(); });
+  page.BindTimer(Countdown, [this] { CountdownTimer(); });
   Lbl24 = CreateLabel(SH8, L"Make a timed shutdown or reboot for your computer", {99, 27, 373, 19}, titleFont_.Get());
   Lbl6 = CreateLabel(SH8, L"Notice that the Quoxel has to be running to ensure functionality of Timed Shutdown.",
                      {75, 60, 436, 13}, font);
@@ -36,9 +38,12 @@ void ShutdownTool::CreateControls(Page& page) {
                       }));
   ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
   SetAccessibleName(ShutAika, L"Shutdown time");
-  Rd1 = CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {208, 233, 73, 17}, 0,
-                    font);
-  Rd2 = CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font);
+  // The choice may change while armed; the tray icon's tip names it.
+  Rd1 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+                              {208, 233, 73, 17}, 0, font),
+                  OnClick([this] { host_.ArmedStateChanged(); }));
+  Rd2 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font),
+                  OnClick([this] { host_.ArmedStateChanged(); }));
   SendMessageW(Rd1, BM_SETCHECK, BST_CHECKED, 0);
   BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
@@ -52,15 +57,70 @@ void ShutdownTool::BtnShutClick() {
   TimedShutdownOn = !TimedShutdownOn;
   EnableWindow(ShutAika, !TimedShutdownOn);
   if (TimedShutdownOn) trigger_.Arm(LocalNow());
+  if (!TimedShutdownOn) StopWarning();
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
+  host_.ArmedStateChanged();
+}
+
+std::optional<std::wstring> ShutdownTool::ArmedLine() const {
+  if (!TimedShutdownOn) return std::nullopt;
+  const TimeOfDay set = PickedTime(ShutAika);
+  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return ArmedAtLine(reboot ? L"Reboot" : L"Shutdown", set.hour, set.minute);
 }
 
 void ShutdownTool::ShutAjastinTimer() {
   const TimeOfDay set = PickedTime(ShutAika);
-  if (!trigger_.Tick(LocalNow(), set.hour, set.minute)) return;
+  if (trigger_.Tick(LocalNow(), set.hour, set.minute) && !countdown_.Running()) StartWarning();
+}
+
+void ShutdownTool::StartWarning() {
+  reboot_ = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  countdown_.Start(LocalMilliseconds(LocalNow()));
+  Countdown.SetEnabled(true);
+  ShowWarning();
+}
+
+// Made anew each time, so that it takes the window fonts, scale and contrast of the moment.
+void ShutdownTool::ShowWarning() {
+  Warning = std::make_unique<ShutdownWarning>(
+      host_.Fonts().normal.Get(),
+      ShutdownWarning::Actions{[this] { RequestShutdown(); },
+                               [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
+                               [this] { BtnShutClick(); }});
+  const int seconds = countdown_.SecondsLeft(LocalMilliseconds(LocalNow()));
+  Warning->Show(reboot_, seconds);
+  host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), L"Timed Shutdown");
+}
+
+void ShutdownTool::StopWarning() {
+  countdown_.Stop();
+  Countdown.SetEnabled(false);
+  if (Warning) Warning->Hide();
+}
+
+void ShutdownTool::CountdownTimer() {
+  const std::int64_t now = LocalMilliseconds(LocalNow());
+  switch (countdown_.Tick(now)) {
+    case ShutdownCountdown::Step::Nothing:
+      break;
+    case ShutdownCountdown::Step::ShowWarning:
+      ShowWarning();
+      break;
+    case ShutdownCountdown::Step::Count:
+      if (Warning) Warning->ShowSecondsLeft(countdown_.SecondsLeft(now));
+      break;
+    case ShutdownCountdown::Step::Request:
+      RequestShutdown();
+      break;
+  }
+}
+
+// The timed shutdown stays armed: the request may be refused, and then it comes again the next day.
+void ShutdownTool::RequestShutdown() {
+  StopWarning();
   if (BeforeShutdownRequest) BeforeShutdownRequest();
-  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  ShutdownWindows(ShutdownFlags(reboot ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
+  ShutdownWindows(ShutdownFlags(reboot_ ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
   RequestExitWindows(kLogOffFlags);  // still ends the session when the system refused the first request
 }

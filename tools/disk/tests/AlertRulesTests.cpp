@@ -1,5 +1,7 @@
 #include "tools/disk/AlertRules.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 TEST(ThresholdKeys, TakeDigitsBackspaceAndOneSeparatorOfTheLocale) {
@@ -54,6 +56,18 @@ TEST(Arming, FollowsTheThresholdAndDriveRules) {
 TEST(LowSpaceNotice, NamesTheLetterAndTheThresholdAsTyped) {
   EXPECT_EQ(LowSpaceNotice(L'C', L"10.0"), L"Your hard drive C has space less than 10.0 GB available!");
   EXPECT_EQ(LowSpaceNotice(L'D', L",5"), L"Your hard drive D has space less than ,5 GB available!");
+}
+
+TEST(LowSpaceRepeat, NoticesAtOnceThenEveryTenMinutesWhileBelow) {
+  constexpr std::int64_t kMin = 60 * 1000;
+  // (milliseconds, below, notice): a rise starts afresh, and so does a clock set back.
+  const std::tuple<std::int64_t, bool, bool> checks[] = {
+      {0, false, false}, {6, true, true}, {6 + 9 * kMin, true, false}, {6 + 10 * kMin, true, true},
+      {7 + 10 * kMin, false, false}, {8 + 10 * kMin, true, true}, {kMin, true, true}};
+  LowSpaceRepeat repeat;
+  for (const auto& [at, below, notice] : checks) EXPECT_EQ(repeat.Check(at, below), notice) << at;
+  repeat.Reset();
+  EXPECT_TRUE(repeat.Check(kMin + 1, true)) << "arming starts afresh";
 }
 
 TEST(LowSpaceCheck, AThresholdWrittenOutAsTheFreeSpaceIsNotBelowIt) {

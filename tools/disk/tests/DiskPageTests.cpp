@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "app/FrmMain.h"
+#include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "tests/support/FormTest.h"
@@ -262,7 +264,9 @@ TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
   EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().EditAA), std::wstring(L"1") + separator);
 }
 
-TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
+TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMinutes) {
+  LocalTime now{2026, 12, 8, 9, 0, 6, 0};
+  SetClockReader([&now] { return now; });
   SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
   SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"99999999");
   ClickAlert();
@@ -275,6 +279,18 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpace) {
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"Your hard drive Q has space less than 99999999 GB available!");
   EXPECT_EQ(balloons[0].second, L"Hard Disk Drive Space Alert");
+  // (minute, second, threshold, notices so far); the locked edit's text stands in for the drive's rise.
+  const std::tuple<int, int, const wchar_t*, size_t> checks[] = {{0, 12, L"99999999", 1},
+                                                                 {10, 5, L"99999999", 1},
+                                                                 {10, 6, L"99999999", 2},
+                                                                 {10, 12, L"0", 2},
+                                                                 {10, 18, L"99999999", 3}};
+  for (const auto& [minute, second, text, notices] : checks) {
+    now.minute = minute, now.second = second;
+    SetWindowTextW(form->ToolAs<DiskTool>().EditAA, text);
+    SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
+    EXPECT_EQ(balloons.size(), notices) << minute << ":" << second;
+  }
   ClickAlert();
   EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
   EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));

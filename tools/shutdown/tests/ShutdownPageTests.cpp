@@ -7,6 +7,7 @@
 #include "platform/Shutdown.h"
 #include "tests/support/FormTest.h"
 #include "tools/shutdown/ShutdownTool.h"
+#include "ui/Handlers.h"
 #include "ui/TimePicker.h"
 
 namespace {
@@ -28,9 +29,27 @@ class ShutdownPage : public FormTest {
     PostMessageW(button, BM_CLICK, 0, 0);
     PumpMessages();
   }
-  void TickAt(int hour, int minute) {
-    now.hour = hour, now.minute = minute;
-    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerShutdown, 0);
+  // The timer's event at 23:minute:second of the clock.
+  void TickAt(UINT_PTR timer, int minute, int second = 0, int millisecond = 0) {
+    now.hour = 23, now.minute = minute, now.second = second, now.millisecond = millisecond;
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, timer, 0);
+  }
+  void CountAt(int minute, int second, int millisecond = 0) {
+    TickAt(ShutdownTool::kTimerCountdown, minute, second, millisecond);
+  }
+  void ArmFor2300() {
+    now.hour = 22, now.minute = 59;
+    SYSTEMTIME time{2000, 1, 6, 1, 23, 0, 59, 0};  // the seconds play no part
+    SendMessageW(Shutdown().ShutAika, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+    Click(Shutdown().BtnShut);
+  }
+  bool WarningShown() { return Shutdown().Warning && IsWindowVisible(Shutdown().Warning->Handle); }
+  std::wstring WarningText() { return WindowTextOf(Shutdown().Warning->LblText); }
+  // A key as the program's message loop passes it.
+  void PressInWarning(WPARAM key) {
+    MSG msg{Shutdown().Warning->BtnPostpone, WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg);
+    PumpMessages();
   }
 
   LocalTime now{2026, 12, 7, 22, 59, 40, 0};
@@ -57,19 +76,62 @@ TEST_F(ShutdownPage, ToggleArmsAndDisarmsWithItsLabelInItsColour) {
   DeleteDC(dc);
 }
 
-TEST_F(ShutdownPage, AtTheSetMinuteSavesThenSendsTheChoiceMadeByThenAndALogOff) {
-  SYSTEMTIME time{2000, 1, 6, 1, 23, 0, 59, 0};  // the seconds play no part
-  SendMessageW(Shutdown().ShutAika, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
-  Click(Shutdown().BtnShut);
-  for (HWND choice : {Shutdown().Rd1, Shutdown().Rd2}) {
+TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoiceAtZero) {
+  ShowWindow(form->Handle(), SW_HIDE);
+  ArmFor2300();
+  for (const bool reboot : {false, true}) {
     requests.clear();
-    Click(choice);  // while armed
-    TickAt(23, 0);
-    TickAt(23, 1);
-    const wchar_t* flags = choice == Shutdown().Rd1 ? L"12 privileged" : L"6 privileged";
-    EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", flags, L"0"}));
+    Click(reboot ? Shutdown().Rd2 : Shutdown().Rd1);  // while armed
+    TickAt(ShutdownTool::kTimerShutdown, 0);
+    ASSERT_TRUE(WarningShown());
+    const std::wstring text = reboot ? L"Quoxel will restart the computer in 60 seconds. Save your work."
+                                     : L"Quoxel will shut down the computer in 60 seconds. Save your work.";
+    EXPECT_EQ(WarningText(), text);
+    EXPECT_EQ(balloons.back(), std::make_pair(text, std::wstring(L"Timed Shutdown")));
+    EXPECT_EQ(WindowTextOf(Shutdown().Warning->BtnNow), reboot ? L"Restart now" : L"Shut down now");
+    CountAt(0, 59, 999);
+    EXPECT_EQ(WarningText(), ShutdownWarning::Text(reboot, 1));
+    EXPECT_TRUE(requests.empty());
+    CountAt(1, 0);
+    EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", reboot ? L"6 privileged" : L"12 privileged", L"0"}));
+    EXPECT_FALSE(WarningShown());
     EXPECT_TRUE(Shutdown().TimedShutdownOn);
     ++now.day;
-    TickAt(22, 59);  // the next day
   }
+}
+
+TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarning) {
+  ArmFor2300();
+  TickAt(ShutdownTool::kTimerShutdown, 0);
+  CountAt(0, 10);
+  PressInWarning(VK_RETURN);
+  CountAt(9, 9);
+  EXPECT_FALSE(WarningShown());
+  CountAt(9, 10);
+  EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 60));
+  EXPECT_EQ(balloons.size(), 2u);
+  CountAt(10, 9);
+  EXPECT_TRUE(requests.empty());
+  CountAt(10, 10);
+  EXPECT_EQ(requests.size(), 3u);
+}
+
+TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
+  for (const bool byKey : {false, true}) {
+    ArmFor2300();
+    TickAt(ShutdownTool::kTimerShutdown, 0);
+    byKey ? PressInWarning(VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
+    EXPECT_FALSE(WarningShown());
+    EXPECT_EQ(WindowTextOf(Shutdown().LblShut), L"Timed Shutdown is disabled.");
+    CountAt(2, 0);
+    EXPECT_TRUE(requests.empty());
+  }
+}
+
+TEST_F(ShutdownPage, TheButtonForNowRequestsOnce) {
+  ArmFor2300();
+  TickAt(ShutdownTool::kTimerShutdown, 0);
+  Click(Shutdown().Warning->BtnNow);
+  CountAt(1, 0);
+  EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", L"12 privileged", L"0"}));
 }

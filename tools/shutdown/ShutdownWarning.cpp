@@ -1,0 +1,108 @@
+// The warning window of the timed shutdown: a caption, the counting text and three buttons, laid out
+// in 96-DPI lengths scaled to the window's DPI.
+#include "tools/shutdown/ShutdownWarning.h"
+
+#include "platform/Dpi.h"
+#include "platform/HighContrast.h"
+#include "ui/Controls.h"
+#include "ui/WindowObject.h"
+#include "utilities/DpiScale.h"
+
+namespace {
+
+constexpr wchar_t kWarningClass[] = L"QuoxelShutdownWarning";
+constexpr wchar_t kCaption[] = L"Quoxel: Timed Shutdown";
+constexpr int kIdNow = 100;  // Enter gives IDOK, the postponement; Esc gives IDCANCEL
+constexpr SIZE kClientSize{360, 97};
+
+void RegisterWarningClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(instance, kWarningClass, &wc)) return;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kWarningClass;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+ShutdownWarning::ShutdownWarning(HFONT font, Actions actions) : actions_(std::move(actions)) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterWarningClass(instance, WindowProc);
+  // No owner: an owned window would hide with the main window when that one goes to the tray.
+  CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kWarningClass, kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                  CW_USEDEFAULT, CW_USEDEFAULT, kClientSize.cx, kClientSize.cy, nullptr, nullptr, instance, this);
+  // Made before the buttons, the text names the window's content for screen readers.
+  LblText = CreateWrappedLabel(Handle, Text(false, 60), {12, 12, 336, 30}, font);
+  BtnNow = CreateChild(Handle, L"BUTTON", L"Shut down now", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, {12, 60, 105, 25},
+                       kIdNow, font);
+  BtnPostpone = CreateChild(Handle, L"BUTTON", L"Postpone 10 minutes", WS_TABSTOP | BS_DEFPUSHBUTTON,
+                            {123, 60, 126, 25}, IDOK, font);
+  BtnCancel = CreateChild(Handle, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, {255, 60, 93, 25}, IDCANCEL, font);
+  if (HighContrastOn()) FollowContrastInStyles(Handle);
+  FitWindowToLayout();
+}
+
+ShutdownWarning::~ShutdownWarning() {
+  if (IsWindow(Handle)) DestroyWindow(Handle);
+}
+
+std::wstring ShutdownWarning::Text(bool reboot, int seconds) {
+  return std::wstring(L"Quoxel will ") + (reboot ? L"restart" : L"shut down") + L" the computer in " +
+         std::to_wstring(seconds) + L" seconds. Save your work.";
+}
+
+void ShutdownWarning::FitWindowToLayout() {
+  const int dpi = WindowDpi(Handle);
+  RECT frame{0, 0, ScaleToDpi(kClientSize.cx, dpi), ScaleToDpi(kClientSize.cy, dpi)};
+  AdjustWindowRectEx(&frame, GetWindowLongW(Handle, GWL_STYLE), FALSE, GetWindowLongW(Handle, GWL_EXSTYLE));
+  // Centred on the work area of the main screen.
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(Handle, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ShutdownWarning::Show(bool reboot, int seconds) {
+  reboot_ = reboot;
+  SetWindowTextW(BtnNow, reboot ? L"Restart now" : L"Shut down now");
+  ShowSecondsLeft(seconds);
+  SetWindowPos(Handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(Handle);
+  SetFocus(BtnPostpone);
+}
+
+void ShutdownWarning::ShowSecondsLeft(int seconds) { SetWindowTextW(LblText, Text(reboot_, seconds).c_str()); }
+
+void ShutdownWarning::Hide() { ShowWindow(Handle, SW_HIDE); }
+
+void ShutdownWarning::Run(const std::function<void()>& action) {
+  Hide();
+  if (action) action();
+}
+
+LRESULT CALLBACK ShutdownWarning::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ShutdownWarning* warning = WindowObject(window, message, lParam, &ShutdownWarning::Handle);
+  if (!warning) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) != BN_CLICKED) break;
+      if (LOWORD(wParam) == kIdNow) warning->Run(warning->actions_.now);
+      if (LOWORD(wParam) == IDOK) warning->Run(warning->actions_.postpone);
+      if (LOWORD(wParam) == IDCANCEL) warning->Run(warning->actions_.cancel);
+      return 0;
+    case WM_CLOSE:
+      warning->Run(warning->actions_.cancel);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The small topmost window that warns of the timed shutdown. It stands apart from the main window, so
+// it shows while that one is hidden in the tray. Its text counts the seconds down; Tab goes between its
+// buttons, Enter presses "Postpone 10 minutes" (never the shutdown), Esc and the close box cancel.
+class ShutdownWarning {
+ public:
+  struct Actions {
+    std::function<void()> now, postpone, cancel;
+  };
+  ShutdownWarning(HFONT font, Actions actions);
+  ~ShutdownWarning();
+  ShutdownWarning(const ShutdownWarning&) = delete;
+  ShutdownWarning& operator=(const ShutdownWarning&) = delete;
+
+  // The warning's text for a restart or a power-off, with the seconds left.
+  static std::wstring Text(bool reboot, int seconds);
+  void Show(bool reboot, int seconds);
+  void ShowSecondsLeft(int seconds);
+  void Hide();
+
+  HWND Handle = nullptr, LblText = nullptr, BtnNow = nullptr, BtnPostpone = nullptr, BtnCancel = nullptr;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Run(const std::function<void()>& action);
+  void FitWindowToLayout();
+
+  Actions actions_;
+  bool reboot_ = false;
+};
