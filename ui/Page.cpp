@@ -17,16 +17,7 @@ constexpr wchar_t kPageClass[] = L"QuoxelPage";
 constexpr int kBevelPadding = 2;
 }
 
-void Page::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kPageClass;
-  RegisterClassExW(&wc);
-}
+void Page::RegisterWindowClass(HINSTANCE instance) { RegisterFaceWindowClass(instance, kPageClass, WindowProc); }
 
 Page::Page(HWND pageControl, Bounds b) {
   handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, b.left, b.top, b.width,

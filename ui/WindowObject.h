@@ -16,3 +16,17 @@ T* WindowObject(HWND window, UINT message, LPARAM lParam, HWND T::*handle) {
   if (object && message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return object;
 }
+
+// Registers a window class of the program's own, once: the arrow pointer and the dialog face behind it.
+inline void RegisterFaceWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(instance, name, &wc)) return;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+}

@@ -15,24 +15,11 @@ constexpr wchar_t kCaption[] = L"Quoxel: Timed Shutdown";
 constexpr int kIdNow = 100;  // Enter gives IDOK, the postponement; Esc gives IDCANCEL
 constexpr SIZE kClientSize{360, 97};
 
-void RegisterWarningClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(instance, kWarningClass, &wc)) return;
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kWarningClass;
-  RegisterClassExW(&wc);
-}
-
 }  // namespace
 
 ShutdownWarning::ShutdownWarning(HFONT font, Actions actions) : actions_(std::move(actions)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWarningClass(instance, WindowProc);
+  RegisterFaceWindowClass(instance, kWarningClass, WindowProc);
   // No owner: an owned window would hide with the main window when that one goes to the tray.
   CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kWarningClass, kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                   CW_USEDEFAULT, CW_USEDEFAULT, kClientSize.cx, kClientSize.cy, nullptr, nullptr, instance, this);
