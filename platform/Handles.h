@@ -66,6 +66,12 @@ struct ImageListTraits {
   static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
+struct RegistryKeyTraits {
+  static HKEY Invalid() { return nullptr; }
+  static bool IsValid(HKEY h) { return h != nullptr; }
+  static void Close(HKEY h) { RegCloseKey(h); }
+};
+
 struct HookTraits {
   static HHOOK Invalid() { return nullptr; }
   static bool IsValid(HHOOK h) { return h != nullptr; }
@@ -78,6 +84,7 @@ using ScopedFont = Scoped<HFONT, GdiObjectTraits<HFONT>>;
 using ScopedBitmap = Scoped<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using ScopedBrush = Scoped<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedMenu = Scoped<HMENU, MenuTraits>;
+using ScopedRegistryKey = Scoped<HKEY, RegistryKeyTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedImageList = Scoped<HIMAGELIST, ImageListTraits>;
 using ScopedHook = Scoped<HHOOK, HookTraits>;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/Handles.h"
+
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -9,21 +11,12 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 RunValueReader g_runValueReader;
 RunValueChanger g_runValueChanger;
 
-class ScopedRunKey {
- public:
-  explicit ScopedRunKey(REGSAM access) {
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
-  }
-  ~ScopedRunKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedRunKey(const ScopedRunKey&) = delete;
-  ScopedRunKey& operator=(const ScopedRunKey&) = delete;
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+// The Run key of the user, open for the access asked; null when it cannot be opened.
+ScopedRegistryKey OpenRunKey(REGSAM access) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, access, &key) != ERROR_SUCCESS) return ScopedRegistryKey();
+  return ScopedRegistryKey(key);
+}
 
 }  // namespace
 
@@ -34,7 +27,7 @@ void SetRunValueSeam(RunValueReader reader, RunValueChanger changer) {
 
 std::optional<std::wstring> ReadRunValue(const std::wstring& name) {
   if (g_runValueReader) return g_runValueReader(name);
-  const ScopedRunKey key(KEY_QUERY_VALUE);
+  const ScopedRegistryKey key = OpenRunKey(KEY_QUERY_VALUE);
   DWORD type = 0, bytes = 0;
   if (!key.Get() || RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -51,7 +44,7 @@ std::optional<std::wstring> ReadRunValue(const std::wstring& name) {
 
 bool ChangeRunValue(const std::wstring& name, const std::optional<std::wstring>& command) {
   if (g_runValueChanger) return g_runValueChanger(name, command);
-  const ScopedRunKey key(KEY_SET_VALUE);
+  const ScopedRegistryKey key = OpenRunKey(KEY_SET_VALUE);
   if (!key.Get()) return false;
   if (!command) {
     const LSTATUS status = RegDeleteValueW(key.Get(), name.c_str());
