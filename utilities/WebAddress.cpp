@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
-namespace {
+#include "utilities/AsciiCase.h"
 
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+namespace {
 
 // prefix is lower case.
 bool StartsWithIgnoringCase(const std::wstring& text, const std::wstring& prefix) {

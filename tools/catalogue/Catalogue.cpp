@@ -1,5 +1,7 @@
 #include "tools/catalogue/Catalogue.h"
 
+#include "utilities/AsciiCase.h"
+
 namespace {
 
 int Depth(const std::wstring& line) {
@@ -17,10 +19,7 @@ std::wstring InvalidLevelMessage(int depth, const std::wstring& caption) {
 bool IsLinkSectionHeader(const std::wstring& line) {
   const size_t first = line.find_first_not_of(L" \t");
   if (first == std::wstring::npos) return false;
-  std::wstring name = line.substr(first, line.find_last_not_of(L" \t") - first + 1);
-  for (wchar_t& c : name)
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  return name == L"[linkit]";
+  return AsciiLowerCase(line.substr(first, line.find_last_not_of(L" \t") - first + 1)) == L"[linkit]";
 }
 
 int ParentFor(const std::vector<CatalogueNode>& nodes, int previous, int level) {

@@ -11,6 +11,7 @@
 #include "platform/Wallpaper.h"
 #include "tools/wallpaper/JpegToBitmap.h"
 #include "ui/Handlers.h"
+#include "utilities/AsciiCase.h"
 #include "utilities/DataFiles.h"
 #include "utilities/ErrorText.h"
 #include "utilities/FileNames.h"
@@ -23,9 +24,7 @@ constexpr DWORD kAnswerIntervalMs = 10;
 
 // ".jpg" and ".jpeg" in any letter case: cameras name their pictures "IMG_0001.JPG".
 bool IsJpegFileName(const std::wstring& path) {
-  std::wstring extension = FileExtension(path);
-  for (wchar_t& c : extension)
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  const std::wstring extension = AsciiLowerCase(FileExtension(path));
   return extension == L".jpg" || extension == L".jpeg";
 }
 
