@@ -66,6 +66,7 @@ void TFrmMain::ArmedStateChanged() {
   TrayIconData.uFlags = NIF_TIP;
   CopyCut(TrayIconData.szTip, TrayTipText(), kTrayTipLength);
   NotifyIcon(NIM_MODIFY, TrayIconData);
+  SettingsChanged();  // armed states are among the remembered settings
 }
 
 void TFrmMain::RemoveTrayIcon() { NotifyIcon(NIM_DELETE, TrayIconData); }
@@ -107,6 +108,7 @@ void TFrmMain::ShowTrayMenu() {
   POINT pointer{};
   GetCursorPos(&pointer);
   CheckMenuItem(Pop1.Get(), kCmdStartWithWindows1, StartsWithWindows() ? MF_CHECKED : MF_UNCHECKED);
+  CheckMenuItem(Pop1.Get(), kCmdRememberSettings1, RemembersSettings() ? MF_CHECKED : MF_UNCHECKED);
   ShowPopupMenu(Pop1.Get(), handle_, pointer);
   // Lets the menu close properly when the user clicks elsewhere (the window may be hidden).
   PostMessageW(handle_, WM_NULL, 0, 0);

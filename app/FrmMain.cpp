@@ -213,6 +213,7 @@ void TFrmMain::CreateComponents() {
        [this] { ToolAs<WallpaperTool>().Setanewrandomwallpaper1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
   item(kCmdStartWithWindows1, L"Start with Windows", [this] { StartWithWindows1Click(); });
+  item(kCmdRememberSettings1, L"Remember settings", [this] { RememberSettings1Click(); });
   AppendMenuW(Pop1.Get(), MF_SEPARATOR, 0, nullptr);
   item(kCmdShow1, L"Show", [this] { Show1Click(); });
   item(kCmdHide1, L"Hide", [this] { Hide1Click(); });
@@ -284,6 +285,7 @@ void TFrmMain::FormCreate() {
   ToolAs<AlarmTool>().DisarmAlarm();
   ToolAs<ShutdownTool>().DisarmShutdown();
   AddTrayIcon();
+  RestoreSettings();  // after the icon, which says why an alarm could not be armed again
 }
 
 void TFrmMain::FormDestroy() {

@@ -28,6 +28,7 @@ enum CommandId : int {
   kCmdHide1,
   kCmdExit1,
   kCmdStartWithWindows1,
+  kCmdRememberSettings1,
 };
 
 // The tray icon's callback message, and the request to move to another page (wParam: +1 or -1).
@@ -100,6 +101,8 @@ class TFrmMain : public ToolHost {
   void Processes1Click();
   // Ticks or unticks "Start with Windows": writes or removes this program folder's Run value.
   void StartWithWindows1Click();
+  // Ticks "Remember settings" by saving the settings in Data\settings.ini, unticks it by deleting it.
+  void RememberSettings1Click();
   void Show1Click();
   void Hide1Click();
   void Exit1Click();
@@ -116,6 +119,7 @@ class TFrmMain : public ToolHost {
   void LongWorkEnded() override;
   bool EndRequested() const override { return endRequested_; }
   void ArmedStateChanged() override;
+  void SettingsChanged() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -160,6 +164,13 @@ class TFrmMain : public ToolHost {
   void ShowTrayMenu();
   // True when the Run value of this program folder starts this very program in the tray.
   bool StartsWithWindows() const;
+  // The remembered settings: kept while their file is there.
+  std::wstring SettingsPath() const;
+  bool RemembersSettings() const;
+  // Each tool that keeps settings gets its page and its values back; nothing is saved meanwhile.
+  void RestoreSettings();
+  // Writes every tool's values through a temporary file; false when that failed.
+  bool SaveSettings();
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
   // next or previous page, wrapping around, as a click on its tab does.
   void WatchPageKeys();
@@ -208,4 +219,5 @@ class TFrmMain : public ToolHost {
   HWND focusWhenLeft_ = nullptr;
   int longWork_ = 0;
   bool endRequested_ = false;
+  bool restoringSettings_ = false;
 };

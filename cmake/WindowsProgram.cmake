@@ -6,6 +6,7 @@ quoxel_layer_library(quoxel_app app
   app/FrmMain.Home.cpp
   app/FrmMain.ModuleIcons.cpp
   app/FrmMain.PageKeys.cpp
+  app/FrmMain.Settings.cpp
   app/FrmMain.Tray.cpp
 )
 target_link_libraries(quoxel_app PUBLIC ${QUOXEL_TOOL_LIBRARIES})

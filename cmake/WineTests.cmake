@@ -59,6 +59,7 @@ quoxel_wine_program(quoxel_ui_tests
   tests/ui/MainWindowTests.cpp
   tests/ui/NavigationTests.cpp
   tests/ui/PlatformTests.cpp
+  tests/ui/RememberedSettingsTests.cpp
   tests/ui/TextFilesTests.cpp
   tests/ui/TrayTests.cpp
 )

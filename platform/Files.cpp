@@ -30,3 +30,7 @@ bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& ta
 bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target) {
   return CopyFileW(source.c_str(), target.c_str(), TRUE) != FALSE;
 }
+
+bool DeleteFileIfThere(const std::wstring& path) {
+  return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}

@@ -13,3 +13,5 @@ bool IsDiskFile(const std::wstring& path);
 // MoveFileW and CopyFileW (fail-if-exists): false when the target exists or the system refused.
 bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& target);
 bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target);
+// Deletes the file; true when no file is there afterwards, also when there was none.
+bool DeleteFileIfThere(const std::wstring& path);

@@ -8,11 +8,15 @@ HWND CreateTimePicker(HWND parent, Bounds bounds, HFONT font, TimeOfDay shown) {
   InitCommonControlsEx(&classes);
   const HWND picker = CreateChild(parent, DATETIMEPICK_CLASSW, L"", WS_TABSTOP | DTS_TIMEFORMAT, bounds, 0, font);
   SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
+  ShowPickedTime(picker, shown);
+  return picker;
+}
+
+void ShowPickedTime(HWND picker, TimeOfDay shown) {
   SYSTEMTIME time{
       2000, 1, 6, 1, static_cast<WORD>(shown.hour), static_cast<WORD>(shown.minute), static_cast<WORD>(shown.second),
       0};
   SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
-  return picker;
 }
 
 TimeOfDay PickedTime(HWND picker) {

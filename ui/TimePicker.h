@@ -11,3 +11,5 @@ struct TimeOfDay {
 HWND CreateTimePicker(HWND parent, Bounds bounds, HFONT font, TimeOfDay shown);
 // The time the picker shows.
 TimeOfDay PickedTime(HWND picker);
+// Shows the time; the picker does not report it as the user's change.
+void ShowPickedTime(HWND picker, TimeOfDay shown);

@@ -7,6 +7,7 @@
 #include "platform/Handles.h"
 #include "ui/Page.h"
 #include "utilities/RandomGenerator.h"
+#include "utilities/SettingsFile.h"
 
 // The fonts every page shares: Tahoma at the window's size, its bold and its underlined link face.
 struct WindowFonts {
@@ -32,6 +33,9 @@ class ToolHost {
   virtual bool EndRequested() const = 0;
   // A tool was armed or disarmed, or what it is armed for changed: the tray icon's tip says it.
   virtual void ArmedStateChanged() = 0;
+  // A value the tool keeps among the remembered settings changed: the window saves them, if the
+  // user asked it to remember them.
+  virtual void SettingsChanged() = 0;
 
  protected:
   ~ToolHost() = default;
@@ -80,6 +84,11 @@ class Tool {
   virtual void PageShown() {}
   // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30").
   virtual std::optional<std::wstring> ArmedLine() const { return std::nullopt; }
+  // The tray's "Remember settings": a tool that keeps values between runs has its page made at a
+  // start that finds them, and then takes them back; it gives them only once its page exists.
+  virtual bool KeepsSettings() const { return false; }
+  virtual void StoreSettings(RememberedSettings&) const {}
+  virtual void RestoreSettings(const RememberedSettings&) {}
 
  protected:
   virtual void CreateControls(Page& page) = 0;

@@ -12,6 +12,8 @@ struct t_SLF {
 };
 
 constexpr int kLargestFilesCapacity = 20;
+// The counts the count box offers, from the fewest to the table's capacity.
+constexpr int kFewestLargestFiles = 5;
 
 // Positions in use, 5 after a reset; a search sets it from the count box (4 to 20).
 extern std::int8_t LargestFilesCount;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Conversions between the program's text (UTF-16 code units in std::wstring) and bytes. The ANSI code
 // page belongs to the operating system, so its conversions are passed in by the caller: Windows passes
@@ -11,6 +12,9 @@
 using AnsiDecoder = std::function<std::wstring(const std::string& bytes)>;
 // UTF-16 to the ANSI code page; nothing when any character has no exact equivalent there.
 using AnsiEncoder = std::function<std::optional<std::string>(const std::wstring& text)>;
+
+// The byte-order mark that opens a UTF-8 file.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // UTF-8 to UTF-16: each maximal invalid part of a sequence becomes one U+FFFD.
 std::wstring Utf8ToUtf16(const std::string& bytes);

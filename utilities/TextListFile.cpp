@@ -7,7 +7,6 @@ namespace {
 
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool StartsWith(const std::string& bytes, std::string_view mark) { return bytes.compare(0, mark.size(), mark) == 0; }
 

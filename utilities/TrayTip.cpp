@@ -9,9 +9,9 @@ std::wstring TwoDigits(int number) {
 
 }  // namespace
 
-std::wstring ArmedAtLine(const std::wstring& name, int hour, int minute) {
-  return name + L": " + TwoDigits(hour) + L":" + TwoDigits(minute);
-}
+std::wstring ClockTime(int hour, int minute) { return TwoDigits(hour) + L":" + TwoDigits(minute); }
+
+std::wstring ArmedAtLine(const std::wstring& name, int hour, int minute) { return name + L": " + ClockTime(hour, minute); }
 
 std::wstring TrayTip(const std::vector<std::wstring>& armedLines) {
   std::wstring tip = L"Quoxel";

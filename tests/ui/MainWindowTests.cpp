@@ -242,15 +242,16 @@ TEST_F(MainWindow, IconsCarryTheirCaptionsAndPictureNumbers) {
 }
 
 TEST_F(MainWindow, ComponentsStartAsBuilt) {
-  ASSERT_EQ(GetMenuItemCount(form->Pop1.Get()), 8);
+  ASSERT_EQ(GetMenuItemCount(form->Pop1.Get()), 9);
   EXPECT_EQ(MenuText(form->Pop1.Get(), 0), L"Windows Processes");
   EXPECT_EQ(MenuText(form->Pop1.Get(), 1), L"Random Wallpaper");
   EXPECT_TRUE(GetMenuState(form->Pop1.Get(), 2, MF_BYPOSITION) & MF_SEPARATOR);
   EXPECT_EQ(MenuText(form->Pop1.Get(), 3), L"Start with Windows");
-  EXPECT_TRUE(GetMenuState(form->Pop1.Get(), 4, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(MenuText(form->Pop1.Get(), 5), L"Show");
-  EXPECT_EQ(MenuText(form->Pop1.Get(), 6), L"Hide");
-  EXPECT_EQ(MenuText(form->Pop1.Get(), 7), L"Exit");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 4), L"Remember settings");
+  EXPECT_TRUE(GetMenuState(form->Pop1.Get(), 5, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 6), L"Show");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 7), L"Hide");
+  EXPECT_EQ(MenuText(form->Pop1.Get(), 8), L"Exit");
   form->SetActivePage(PageOf<DiskTool>());  // the page's menu is made with its controls
   ASSERT_EQ(GetMenuItemCount(form->ToolAs<DiskTool>().Pop2.Get()), 1);
   EXPECT_EQ(MenuText(form->ToolAs<DiskTool>().Pop2.Get(), 0), L"Save results to a file");

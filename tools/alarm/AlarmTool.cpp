@@ -8,6 +8,7 @@
 #include "platform/System.h"
 #include "tools/alarm/AlarmFile.h"
 #include "ui/TimePicker.h"
+#include "utilities/ErrorText.h"
 #include "utilities/TrayTip.h"
 
 namespace {
@@ -32,11 +33,13 @@ void AlarmTool::CreateControls(Page& page) {
                   SetTextColor(dc, ShownColour(kGreen, COLOR_BTNTEXT));
                   return HBRUSH{};
                 }));
-  TimeAlarm = CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0});
+  TimeAlarm = page.Bind(CreateTimePicker(SH6, {251, 229, 94, 21}, font, {12, 0, 0}),
+                        Binding().OnNotify(DTN_DATETIMECHANGE, [this](const NMHDR&) { host_.SettingsChanged(); }));
   SetAccessibleName(TimeAlarm, L"Alarm time");
   Lbl4 = CreateLabel(SH6, L"Alarm audio file:", {251, 136, 77, 13}, font);  // names the edit made after it
-  EditAlarmFile =
-      CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font, WS_EX_CLIENTEDGE);
+  EditAlarmFile = page.Bind(
+      CreateChild(SH6, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {155, 155, 278, 21}, 0, font, WS_EX_CLIENTEDGE),
+      OnChange([this] { host_.SettingsChanged(); }));
   BtnAlarmFile = page.Bind(CreateSpeedButton(SH6, L"Select audio file", {155, 182, 278, 22}, 0, font, L'S'),
                            OnClick([this] { BtnAlarmFileClick(); }));
   BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font, L'A'),
@@ -72,7 +75,6 @@ void AlarmTool::SwitchOff() {
   host_.ArmedStateChanged();
 }
 
-// The file is opened before the switch, so that the alarm is never on with nothing to play.
 void AlarmTool::SwitchOn() {
   const std::wstring path = WindowTextOf(EditAlarmFile);
   const std::wstring problem = AlarmFileProblem(path, FileExists(path));
@@ -80,12 +82,44 @@ void AlarmTool::SwitchOn() {
     ShowNotice(host_.Window(), problem);
     return;
   }
+  SwitchOnWith(path);
+}
+
+// The file is opened before the switch, so that the alarm is never on with nothing to play.
+void AlarmTool::SwitchOnWith(const std::wstring& path) {
   Soitin.Open(path);
   AlarmOn = true;
   trigger_.Arm(LocalNow());
   AlarmAjastin.SetEnabled(true);
   ShowSwitch();
   host_.ArmedStateChanged();
+}
+
+void AlarmTool::StoreSettings(RememberedSettings& settings) const {
+  const TimeOfDay alarm = PickedTime(TimeAlarm);
+  settings.alarmMinute = alarm.hour * 60 + alarm.minute;
+  settings.alarmSound = WindowTextOf(EditAlarmFile);
+  settings.alarmArmed = AlarmOn;
+}
+
+// Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.
+void AlarmTool::RestoreSettings(const RememberedSettings& settings) {
+  if (settings.alarmMinute) ShowPickedTime(TimeAlarm, {*settings.alarmMinute / 60, *settings.alarmMinute % 60, 0});
+  if (settings.alarmSound) SetWindowTextW(EditAlarmFile, settings.alarmSound->c_str());
+  if (!settings.alarmArmed.value_or(false)) return;
+  const std::wstring path = WindowTextOf(EditAlarmFile);
+  const bool there = FileExists(path);
+  std::wstring problem =
+      there || path.empty() ? AlarmFileProblem(path, there) : L"its audio file is not there any more: " + path;
+  if (problem.empty()) {
+    try {
+      SwitchOnWith(path);
+      return;
+    } catch (const AppError& error) {
+      problem = error.Message();
+    }
+  }
+  host_.ShowTrayBalloon(L"The alarm is off: " + problem, L"Alarm Clock");
 }
 
 void AlarmTool::ShowSwitch() {

@@ -18,6 +18,9 @@ class AlarmTool : public Tool {
   // The alarm's starting state, set while the program starts.
   void DisarmAlarm();
   std::optional<std::wstring> ArmedLine() const override;
+  bool KeepsSettings() const override { return true; }
+  void StoreSettings(RememberedSettings& settings) const override;
+  void RestoreSettings(const RememberedSettings& settings) override;
 
   // Controls.
   HWND Lbl5 = nullptr, LblAlarmStatus = nullptr, Lbl4 = nullptr, EditAlarmFile = nullptr;
@@ -36,6 +39,7 @@ class AlarmTool : public Tool {
  private:
   void CreateControls(Page& page) override;
   void SwitchOn();
+  void SwitchOnWith(const std::wstring& path);
   void SwitchOff();
   void ShowSwitch();
 

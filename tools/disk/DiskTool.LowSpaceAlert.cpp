@@ -26,7 +26,7 @@ void DiskTool::CreateAlertRow() {
       OnClick([this] { ChkSAlertClick(); }));
   EditAA = page_->Bind(CreateChild(PageHandle(), L"EDIT", alertThreshold_.c_str(), WS_TABSTOP | ES_AUTOHSCROLL,
                                    {251, 358, 46, 21}, 0, font, WS_EX_CLIENTEDGE),
-                       OnKey([this](wchar_t& key) { EditAAKeyPress(key); }));
+                       OnKey([this](wchar_t& key) { EditAAKeyPress(key); }).OnChange([this] { host_.SettingsChanged(); }));
   CboAD = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"C:", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
                                   {94, 358, 51, 21 + kAlertComboListHeight}, 0, font),
                       OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
@@ -62,11 +62,7 @@ void DiskTool::ChkSAlertClick() {
     const std::wstring drive = WindowTextOf(CboAD);
     switch (DecideArming(WindowTextOf(EditAA), drive, separator)) {
       case ArmingDecision::Arm:
-        AlertDrive = drive[0];
-        alertRepeat_.Reset();
-        Ajastin3.SetEnabled(true);
-        EnableWindow(EditAA, FALSE);
-        host_.ArmedStateChanged();
+        ArmAlert(drive[0]);
         return;
       case ArmingDecision::UntickSilently:
         break;
@@ -82,6 +78,14 @@ void DiskTool::ChkSAlertClick() {
   }
   Ajastin3.SetEnabled(false);
   EnableWindow(EditAA, TRUE);
+  host_.ArmedStateChanged();
+}
+
+void DiskTool::ArmAlert(wchar_t drive) {
+  AlertDrive = drive;
+  alertRepeat_.Reset();
+  Ajastin3.SetEnabled(true);
+  EnableWindow(EditAA, FALSE);
   host_.ArmedStateChanged();
 }
 

@@ -45,8 +45,8 @@ void DiskTool::CreateSearchControls() {
 
   Cbo_SC = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
                                    {407, 109, 42, 21 + kSearchComboListHeight}, 0, font),
-                       OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }));
-  for (int count = 5; count <= 20; ++count)
+                       OnKey([this](wchar_t& key) { Cbo_SCKeyPress(key); }).OnSelect([this] { host_.SettingsChanged(); }));
+  for (int count = kFewestLargestFiles; count <= kLargestFilesCapacity; ++count)
     SendMessageW(Cbo_SC, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
   SendMessageW(Cbo_SC, CB_SETCURSEL, 0, 0);
   SetAccessibleName(Cbo_SC, L"Number of largest files");

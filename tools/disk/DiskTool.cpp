@@ -1,4 +1,5 @@
-// "Hard Disk Drives" page: its controls, the list of fixed drives and the selected drive's details.
+// "Hard Disk Drives" page: its controls, the list of fixed drives and the selected drive's details, and
+// the values of the page that are remembered between runs.
 #include "tools/disk/DiskTool.h"
 
 #include <commctrl.h>
@@ -7,7 +8,9 @@
 #include "platform/Drives.h"
 #include "platform/Fonts.h"
 #include "platform/System.h"
+#include "tools/disk/AlertRules.h"
 #include "tools/disk/DriveFigures.h"
+#include "utilities/LargestFiles.h"
 
 namespace {
 
@@ -89,4 +92,27 @@ void DiskTool::LstKovotClick() {
 std::wstring DiskTool::GetVolumeSerial(const std::wstring& driveText) {
   const auto serial = VolumeSerialNumber(driveText + L"\\");
   return serial ? VolumeSerialText(*serial) : std::wstring();
+}
+
+void DiskTool::StoreSettings(RememberedSettings& settings) const {
+  settings.alertDrive = AlertDrive;
+  settings.alertThreshold = WindowTextOf(EditAA);
+  settings.alertArmed = Ajastin3.Enabled();
+  const LRESULT count = SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0);
+  if (count != CB_ERR) settings.largestFilesCount = static_cast<int>(count) + kFewestLargestFiles;
+}
+
+// Armed again only on the drive it watched, while that is still a fixed drive, with a threshold the
+// arming takes; otherwise the box stays unticked, without a word: nobody asked for it just now.
+void DiskTool::RestoreSettings(const RememberedSettings& settings) {
+  if (settings.alertDrive) AlertDrive = *settings.alertDrive;
+  if (settings.alertThreshold) SetWindowTextW(EditAA, settings.alertThreshold->c_str());
+  if (settings.largestFilesCount)
+    SendMessageW(Cbo_SC, CB_SETCURSEL, *settings.largestFilesCount - kFewestLargestFiles, 0);
+  const std::wstring drive = std::wstring(1, AlertDrive) + L":";
+  if (settings.alertArmed.value_or(false) && IsFixedDrive(AlertDrive) &&
+      DecideArming(WindowTextOf(EditAA), drive, UserDecimalSeparator()) == ArmingDecision::Arm) {
+    SetAlertChecked(true);
+    ArmAlert(AlertDrive);
+  }
 }

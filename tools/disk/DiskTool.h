@@ -30,6 +30,9 @@ class DiskTool : public Tool {
   // The alert's starting state, set while the program starts; the threshold's edit shows it when made.
   void SetAlertDefaults();
   std::optional<std::wstring> ArmedLine() const override;
+  bool KeepsSettings() const override { return true; }
+  void StoreSettings(RememberedSettings& settings) const override;
+  void RestoreSettings(const RememberedSettings& settings) override;
 
   // Controls.
   HWND Lbl11 = nullptr, LstKovot = nullptr, PnlKovo = nullptr;
@@ -67,6 +70,7 @@ class DiskTool : public Tool {
   void OpenSearchClip();
   void ShowResultsMenu(POINT at);
   void SetAlertChecked(bool checked);
+  void ArmAlert(wchar_t drive);
 
   std::wstring alertThreshold_ = L"10.0";  // until the program's start sets it in the user's format
   LowSpaceRepeat alertRepeat_;

@@ -41,8 +41,9 @@ void RenamerTool::CreateControls(Page& page) {
       CreateChild(SH7, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, {3, 364, 374, 21}, 0, font, WS_EX_CLIENTEDGE),
       OnChange([this] { EditRenChange(); }).OnKeyDown([this](WORD key) { EditRenKeyDown(key); }));
   AddHint(EditRen, L"For example \"C:\\picture*.jpg\"");
-  ChkCopy = CreateChild(SH7, L"BUTTON", L"&Keep copy of the original files", WS_TABSTOP | BS_AUTOCHECKBOX,
-                        {384, 344, 161, 17}, 0, font);
+  ChkCopy = page.Bind(CreateChild(SH7, L"BUTTON", L"&Keep copy of the original files", WS_TABSTOP | BS_AUTOCHECKBOX,
+                                  {384, 344, 161, 17}, 0, font),
+                      OnClick([this] { host_.SettingsChanged(); }));
   BtnConv = page.Bind(CreateSpeedButton(SH7, L"Convert!", {383, 363, 202, 22}, 0, font, L'C'),
                       OnClick([this] { BtnConvClick(); }));
   for (HWND button : {BtnRem1, BtnMU, BtnMD, BtnConv}) EnableWindow(button, FALSE);
@@ -75,7 +76,20 @@ void RenamerTool::BtnMUClick() { files_.MoveCurrent(-1); }
 
 void RenamerTool::BtnMDClick() { files_.MoveCurrent(+1); }
 
-void RenamerTool::EditRenChange() { ApplyConvertRule(); }
+void RenamerTool::EditRenChange() {
+  ApplyConvertRule();
+  host_.SettingsChanged();
+}
+
+void RenamerTool::StoreSettings(RememberedSettings& settings) const {
+  settings.renamePattern = Pattern();
+  settings.keepCopy = SendMessageW(ChkCopy, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RenamerTool::RestoreSettings(const RememberedSettings& settings) {
+  if (settings.renamePattern) SetPattern(*settings.renamePattern);
+  if (settings.keepCopy) SendMessageW(ChkCopy, BM_SETCHECK, *settings.keepCopy ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 void RenamerTool::EditRenKeyDown(WORD key) {
   if (key == VK_RETURN && IsWindowEnabled(BtnConv)) BtnConvClick();

@@ -36,7 +36,8 @@ void ShutdownTool::CreateControls(Page& page) {
                         SetTextColor(dc, ShownColour(TimedShutdownOn ? kGreen : kMaroon, COLOR_BTNTEXT));
                         return HBRUSH{};
                       }));
-  ShutAika = CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0});
+  ShutAika = page.Bind(CreateTimePicker(SH8, {208, 197, 137, 21}, font, {12, 0, 0}),
+                       Binding().OnNotify(DTN_DATETIMECHANGE, [this](const NMHDR&) { host_.SettingsChanged(); }));
   SetAccessibleName(ShutAika, L"Shutdown time");
   // The choice may change while armed; the tray icon's tip names it.
   Rd1 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
@@ -61,6 +62,22 @@ void ShutdownTool::BtnShutClick() {
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
   host_.ArmedStateChanged();
+}
+
+// The time and the choice only: a shutdown armed at start would shut down again a computer that
+// boots in its minute.
+void ShutdownTool::StoreSettings(RememberedSettings& settings) const {
+  const TimeOfDay set = PickedTime(ShutAika);
+  settings.shutdownMinute = set.hour * 60 + set.minute;
+  settings.shutdownReboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ShutdownTool::RestoreSettings(const RememberedSettings& settings) {
+  if (settings.shutdownMinute) ShowPickedTime(ShutAika, {*settings.shutdownMinute / 60, *settings.shutdownMinute % 60, 0});
+  if (settings.shutdownReboot) {
+    SendMessageW(Rd1, BM_SETCHECK, *settings.shutdownReboot ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageW(Rd2, BM_SETCHECK, *settings.shutdownReboot ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
 }
 
 std::optional<std::wstring> ShutdownTool::ArmedLine() const {

@@ -22,6 +22,9 @@ class ShutdownTool : public Tool {
   // The shutdown's starting state, set while the program starts.
   void DisarmShutdown();
   std::optional<std::wstring> ArmedLine() const override;
+  bool KeepsSettings() const override { return true; }
+  void StoreSettings(RememberedSettings& settings) const override;
+  void RestoreSettings(const RememberedSettings& settings) override;
 
   // Controls.
   HWND Lbl24 = nullptr, Lbl6 = nullptr, LblShut = nullptr, ShutAika = nullptr, Rd1 = nullptr, Rd2 = nullptr;

@@ -1,0 +1,97 @@
+// The tray's "Remember settings": the tools' values kept in Data\settings.ini across a restart.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "tests/support/FormTest.h"
+#include "tools/alarm/AlarmTool.h"
+#include "tools/disk/DiskTool.h"
+#include "tools/renamer/RenamerTool.h"
+#include "tools/shutdown/ShutdownTool.h"
+#include "ui/TimePicker.h"
+
+namespace {
+
+class RememberSettings : public FormTest {
+ protected:
+  void SetUp() override {}  // each test starts the program when its files are ready
+  std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
+  void Start() {
+    form.reset();
+    FormTest::SetUp();
+  }
+  void Command(int id) {
+    PostMessageW(form->Handle(), WM_COMMAND, id, 0);
+    PumpMessages();
+  }
+  void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  // As the picker reports the user's change of its time.
+  void PickTime(HWND picker, TimeOfDay time) {
+    ShowPickedTime(picker, time);
+    NMHDR change{picker, static_cast<UINT_PTR>(GetDlgCtrlID(picker)), DTN_DATETIMECHANGE};
+    SendMessageW(GetParent(picker), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+  }
+  bool Checked(HWND button) const { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  std::wstring Threshold(const wchar_t* whole, const wchar_t* fraction) const {
+    return whole + std::wstring(1, UserDecimalSeparator()) + fraction;
+  }
+
+  ScratchDataFolder data{L"settings"};
+};
+
+}  // namespace
+
+TEST_F(RememberSettings, ValuesAndArmedStatesComeBackAfterARestartButTheShutdownStaysOff) {
+  Start();
+  Command(kCmdRememberSettings1);
+  ASSERT_TRUE(FileExists(data.File(L"settings.ini")));
+  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>(), PageOf<RenamerTool>()})
+    ShowPage(page);
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  SetWindowTextW(disk.EditAA, Threshold(L"7", L"5").c_str());
+  SetWindowTextW(disk.CboAD, L"Q:");
+  Click(disk.ChkSAlert);
+  SendMessageW(disk.Cbo_SC, CB_SETCURSEL, 7, 0);
+  AlarmTool& alarm = form->ToolAs<AlarmTool>();
+  SetWindowTextW(alarm.EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  PickTime(alarm.TimeAlarm, {7, 30, 0});
+  Click(alarm.BtnSetAlarm);
+  ShutdownTool& shutdown = form->ToolAs<ShutdownTool>();
+  PickTime(shutdown.ShutAika, {23, 0, 0});
+  Click(shutdown.Rd2);
+  Click(shutdown.BtnShut);
+  RenamerTool& renamer = form->ToolAs<RenamerTool>();
+  SetWindowTextW(renamer.EditRen, L"C:\\Kuvat\\loma*.jpg");
+  Click(renamer.ChkCopy);
+
+  Start();
+  EXPECT_EQ(tip, L"Quoxel\nAlert: Q: below " + Threshold(L"7", L"5") + L" GB\nAlarm: 07:30");
+  EXPECT_TRUE(Checked(form->ToolAs<DiskTool>().ChkSAlert));
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), L"12");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<AlarmTool>().LblAlarmStatus), L"Alarm is ON!");
+  EXPECT_FALSE(form->ToolAs<ShutdownTool>().TimedShutdownOn);
+  EXPECT_EQ(PickedTime(form->ToolAs<ShutdownTool>().ShutAika).hour, 23);
+  EXPECT_TRUE(Checked(form->ToolAs<ShutdownTool>().Rd2));
+  EXPECT_EQ(WindowTextOf(form->ToolAs<RenamerTool>().EditRen), L"C:\\Kuvat\\loma*.jpg");
+  EXPECT_TRUE(Checked(form->ToolAs<RenamerTool>().ChkCopy));
+
+  Command(kCmdRememberSettings1);
+  EXPECT_FALSE(FileExists(data.File(L"settings.ini")));
+  Start();
+  EXPECT_EQ(tip, L"Quoxel");
+  EXPECT_EQ(form->PageHandle(PageOf<DiskTool>()), nullptr) << "no page is made at a start that remembers nothing";
+}
+
+TEST_F(RememberSettings, AnAlarmWhoseFileWentAndAThresholdArmingRefusesStayOffWithoutABox) {
+  WriteBytes(data.File(L"settings.ini"),
+             "\xEF\xBB\xBF[Alert]\r\nDrive=Q\r\nThreshold=abc\r\nArmed=1\r\n"
+             "[Alarm]\r\nTime=07:30\r\nSound=C:\\gone\\wake.wav\r\nArmed=1\r\n");
+  Start();  // a box would fail the test
+  EXPECT_EQ(tip, L"Quoxel");
+  EXPECT_FALSE(SendMessageW(form->ToolAs<DiskTool>().ChkSAlert, BM_GETCHECK, 0, 0));
+  ASSERT_EQ(balloons.size(), 1u);
+  EXPECT_EQ(balloons[0].first, L"The alarm is off: its audio file is not there any more: C:\\gone\\wake.wav");
+}
