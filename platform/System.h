@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-// The folder of the running executable, with its trailing separator.
 // The running executable's full path.
 std::wstring ExecutablePath();
+// The folder of the running executable, with its trailing separator.
 std::wstring ExecutableFolder();
 bool FileExists(const std::wstring& path);
 // Low 32 bits of the high-resolution performance counter, or the tick count where there is none.
