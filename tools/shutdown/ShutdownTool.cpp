@@ -102,7 +102,7 @@ void ShutdownTool::StartWarning() {
 // Made anew each time, so that it takes the window fonts, scale and contrast of the moment.
 void ShutdownTool::ShowWarning() {
   Warning = std::make_unique<ShutdownWarning>(
-      host_.Fonts().normal.Get(),
+      host_.Window(), host_.Fonts().normal.Get(),
       ShutdownWarning::Actions{[this] { RequestShutdown(); },
                                [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
                                [this] { BtnShutClick(); }});

@@ -2,6 +2,8 @@
 // in 96-DPI lengths scaled to the window's DPI.
 #include "tools/shutdown/ShutdownWarning.h"
 
+#include <utility>
+
 #include "platform/Dpi.h"
 #include "platform/HighContrast.h"
 #include "ui/Controls.h"
@@ -17,12 +19,14 @@ constexpr SIZE kClientSize{360, 97};
 
 }  // namespace
 
-ShutdownWarning::ShutdownWarning(HFONT font, Actions actions) : actions_(std::move(actions)) {
+ShutdownWarning::ShutdownWarning(HWND programWindow, HFONT font, Actions actions) : actions_(std::move(actions)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterFaceWindowClass(instance, kWarningClass, WindowProc);
   // No owner: an owned window would hide with the main window when that one goes to the tray.
   CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kWarningClass, kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                   CW_USEDEFAULT, CW_USEDEFAULT, kClientSize.cx, kClientSize.cy, nullptr, nullptr, instance, this);
+  for (const auto& [size, classIcon] : {std::pair{ICON_SMALL, GCLP_HICONSM}, std::pair{ICON_BIG, GCLP_HICON}})
+    SendMessageW(Handle, WM_SETICON, size, static_cast<LPARAM>(GetClassLongPtrW(programWindow, classIcon)));
   // Made before the buttons, the text names the window's content for screen readers.
   LblText = CreateWrappedLabel(Handle, Text(false, 60), {12, 12, 336, 30}, font);
   BtnNow = CreateChild(Handle, L"BUTTON", L"Shut down now", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, {12, 60, 105, 25},

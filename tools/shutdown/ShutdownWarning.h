@@ -12,7 +12,8 @@ class ShutdownWarning {
   struct Actions {
     std::function<void()> now, postpone, cancel;
   };
-  ShutdownWarning(HFONT font, Actions actions);
+  // programWindow: the main window, whose icons the warning shows in its caption and on the taskbar.
+  ShutdownWarning(HWND programWindow, HFONT font, Actions actions);
   ~ShutdownWarning();
   ShutdownWarning(const ShutdownWarning&) = delete;
   ShutdownWarning& operator=(const ShutdownWarning&) = delete;
