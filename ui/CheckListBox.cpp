@@ -26,8 +26,12 @@ constexpr wchar_t kFiguresProperty[] = L"QuoxelCheckListFigures";
 
 Figures* FiguresOf(HWND list) { return static_cast<Figures*>(GetPropW(list, kFiguresProperty)); }
 
-// Keeps the figures in step with the items the list box removes, and their width with its font.
+// Keeps the figures in step with the items the list box removes, and their width with its font. Only
+// these messages look the figures up: a property costs a round trip to the Wine server, and a list is
+// filled with thousands of messages.
 void FollowItemChange(HWND list, UINT message, WPARAM wParam) {
+  if (message != LB_RESETCONTENT && message != LB_DELETESTRING && message != WM_SETFONT && message != WM_NCDESTROY)
+    return;
   Figures* figures = FiguresOf(list);
   if (!figures) return;
   if (message == LB_RESETCONTENT) figures->texts.clear();
