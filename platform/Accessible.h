@@ -19,5 +19,6 @@ struct AccessibleFacts {
 using DescribeAccessible = std::function<AccessibleFacts()>;
 
 // The answer to WM_GETOBJECT for the window's client area (OBJID_CLIENT): the standard object with the
-// facts `describe` gives at each question (the window's own, and its children's descriptions). 0 when it cannot be made; the window then answers as usual.
+// facts `describe` gives at each question (the window's own, and its children's descriptions). 0 when
+// it cannot be made; the window then answers as usual.
 LRESULT AccessibleClientObject(HWND window, WPARAM wParam, DescribeAccessible describe);

@@ -45,8 +45,7 @@ int FigureWidth(HWND list) {
   Figures* figures = FiguresOf(list);
   if (!figures || figures->texts.empty()) return 0;
   if (figures->widest < 0)
-    figures->widest =
-        WidestTextWidth(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), figures->texts);
+    figures->widest = WidestTextWidth(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), figures->texts);
   return figures->widest;
 }
 
