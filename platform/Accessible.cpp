@@ -86,6 +86,11 @@ class DescribedObject final : public IAccessible {
     return standard_->get_accValue(child, value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    if (child.vt == VT_I4 && child.lVal != CHILDID_SELF) {
+      const AccessibleFacts facts = describe_();
+      const std::wstring described = facts.childDescription ? facts.childDescription(child.lVal) : L"";
+      if (!described.empty()) return ReturnText(described, text);
+    }
     return standard_->get_accDescription(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {

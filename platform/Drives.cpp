@@ -38,7 +38,8 @@ void ForEachFolderEntry(const std::wstring& dir, const std::function<void(const 
     for (;;) {
       const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
       visit(FolderEntry{std::wstring_view(entry.FileName, entry.FileNameLength / sizeof(wchar_t)), entry.FileAttributes,
-                        entry.EndOfFile.QuadPart, static_cast<std::uint64_t>(entry.FileId.QuadPart)});
+                        entry.EndOfFile.QuadPart, static_cast<std::uint64_t>(entry.FileId.QuadPart),
+                        static_cast<std::uint64_t>(entry.LastWriteTime.QuadPart)});
       if (entry.NextEntryOffset == 0) break;
       at += entry.NextEntryOffset;
     }

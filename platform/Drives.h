@@ -27,6 +27,7 @@ struct FolderEntry {
   DWORD attributes;
   std::int64_t size;
   std::uint64_t fileId;
+  std::uint64_t lastWrite;  // a file time: 100 ns since 1601, UTC
 };
 // Calls back for each entry of the folder `dir` in the order the file system returns them, "." and ".."
 // included, through one open folder handle; a folder that cannot be listed gives no entries.

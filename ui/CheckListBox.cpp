@@ -4,6 +4,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "ui/RightColumnList.h"
+
 namespace {
 
 constexpr wchar_t kCheckListMarker[] = L"QuoxelCheckList";
@@ -13,6 +15,39 @@ constexpr wchar_t kCheckListMarker[] = L"QuoxelCheckList";
 // looks its data up in a window property at every message, which under Wine is a round trip to the
 // Wine server (a list of 20 000 files took 7 s to fill instead of 30 ms).
 WNDPROC listBoxProcedure = nullptr;
+
+// The items' figures in the items' order and the width of the widest in the list's font, measured
+// once for a list of thousands rather than at each drawing (-1: to measure again).
+struct Figures {
+  std::vector<std::wstring> texts;
+  int widest = -1;
+};
+constexpr wchar_t kFiguresProperty[] = L"QuoxelCheckListFigures";
+
+Figures* FiguresOf(HWND list) { return static_cast<Figures*>(GetPropW(list, kFiguresProperty)); }
+
+// Keeps the figures in step with the items the list box removes, and their width with its font. Only
+// these messages look the figures up: a property costs a round trip to the Wine server, and a list is
+// filled with thousands of messages.
+void FollowItemChange(HWND list, UINT message, WPARAM wParam) {
+  if (message != LB_RESETCONTENT && message != LB_DELETESTRING && message != WM_SETFONT && message != WM_NCDESTROY)
+    return;
+  Figures* figures = FiguresOf(list);
+  if (!figures) return;
+  if (message == LB_RESETCONTENT) figures->texts.clear();
+  if (message == LB_DELETESTRING && wParam < figures->texts.size())
+    figures->texts.erase(figures->texts.begin() + static_cast<std::ptrdiff_t>(wParam));
+  if (message == LB_RESETCONTENT || message == LB_DELETESTRING || message == WM_SETFONT) figures->widest = -1;
+  if (message == WM_NCDESTROY) delete static_cast<Figures*>(RemovePropW(list, kFiguresProperty));
+}
+
+int FigureWidth(HWND list) {
+  Figures* figures = FiguresOf(list);
+  if (!figures || figures->texts.empty()) return 0;
+  if (figures->widest < 0)
+    figures->widest = WidestTextWidth(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), figures->texts);
+  return figures->widest;
+}
 
 int BoxWidth(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)); }
 
@@ -28,6 +63,7 @@ LRESULT PassOn(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CheckListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  FollowItemChange(list, message, wParam);
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {  // a quick second click on a box is a click too, not a lost one
@@ -78,10 +114,32 @@ HWND CreateCheckListBox(HWND parent, Bounds bounds, int id, HFONT font, int item
 
 void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts,
                        const std::function<bool(const std::wstring& text)>& isChecked) {
-  // The index is where the item went, the list being sorted or not; the mark follows the item after.
-  AddListBoxItems(list, texts, [list, &isChecked](int index, const std::wstring& text) {
+  AddCheckListItems(list, texts, isChecked, {});
+}
+
+void AddCheckListItems(HWND list, const std::vector<std::wstring>& texts,
+                       const std::function<bool(const std::wstring& text)>& isChecked,
+                       const std::vector<std::wstring>& figures) {
+  Figures* kept = FiguresOf(list);
+  if (!figures.empty() && !kept) {
+    kept = new Figures;
+    SetPropW(list, kFiguresProperty, kept);
+  }
+  std::size_t next = 0;
+  // The index is where the item went, the list being sorted or not; the mark and the figure follow
+  // the item after.
+  AddListBoxItems(list, texts, [&](int index, const std::wstring& text) {
     SendMessageW(list, LB_SETITEMDATA, index, isChecked(text) ? 1 : 0);
+    if (kept) kept->texts.insert(kept->texts.begin() + index, next < figures.size() ? figures[next] : L"");
+    ++next;
   });
+  if (kept) kept->widest = -1;
+}
+
+std::wstring CheckListFigure(HWND list, int index) {
+  const Figures* figures = FiguresOf(list);
+  if (!figures || index < 0 || static_cast<std::size_t>(index) >= figures->texts.size()) return L"";
+  return figures->texts[static_cast<std::size_t>(index)];
 }
 
 bool IsItemChecked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }
@@ -108,8 +166,7 @@ void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
   FillRect(item.hDC, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring label = ListBoxText(list, static_cast<int>(item.itemID));
-  text.left += 2;
-  DrawTextW(item.hDC, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  const int index = static_cast<int>(item.itemID);
+  DrawTextAndFigure(list, item.hDC, text, ListBoxText(list, index), CheckListFigure(list, index), FigureWidth(list));
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &text);
 }

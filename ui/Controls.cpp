@@ -395,6 +395,7 @@ namespace {
 struct NamedControl {
   WNDPROC previous;
   std::wstring name;
+  DescribeItem describeItem;
 };
 std::map<HWND, NamedControl>& NamedControls() {
   static std::map<HWND, NamedControl> named;
@@ -416,6 +417,8 @@ AccessibleFacts NamedControlFacts(HWND control) {
   AccessibleFacts facts;
   facts.name = found->second.name;
   facts.role = RoleOfClass(control);
+  if (const DescribeItem& describe = found->second.describeItem)
+    facts.childDescription = [describe](long child) { return describe(static_cast<int>(child) - 1); };
   return facts;
 }
 
@@ -434,9 +437,9 @@ LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARA
   return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
-void AnswerWithTheName(HWND control, const std::wstring& name) {
+void AnswerWithTheName(HWND control, const std::wstring& name, DescribeItem describeItem = nullptr) {
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-  NamedControls()[control] = {previous, name};
+  NamedControls()[control] = {previous, name, std::move(describeItem)};
   SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerWithName));
 }
 
@@ -453,8 +456,8 @@ HWND InnerPart(HWND control) {
 
 }  // namespace
 
-void SetAccessibleName(HWND control, const std::wstring& name) {
-  AnswerWithTheName(control, name);
+void SetAccessibleName(HWND control, const std::wstring& name, DescribeItem describeItem) {
+  AnswerWithTheName(control, name, std::move(describeItem));
   if (const HWND inner = InnerPart(control)) AnswerWithTheName(inner, name);
 }
 
@@ -603,6 +606,18 @@ SIZE TextExtent(HFONT font, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size;
+  });
+}
+
+int WidestTextWidth(HFONT font, const std::vector<std::wstring>& texts) {
+  return WithFont(font, [&texts](HDC dc) {
+    int widest = 0;
+    for (const std::wstring& text : texts) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+      widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
   });
 }
 

@@ -65,8 +65,10 @@ bool AccessKeysShown(HWND control);
 // The name screen readers give a control that no label made just before it names (or that Wine's
 // standard object does not name from one: lists, trees, combo boxes); lists, trees and combo boxes
 // are given their roles too, which Wine's standard object calls "client". An editable combo box's edit
-// and a time picker's spin button take the same name.
-void SetAccessibleName(HWND control, const std::wstring& name);
+// and a time picker's spin button take the same name. A list's items may be described too
+// (`describeItem` is given the item's index).
+using DescribeItem = std::function<std::wstring(int index)>;
+void SetAccessibleName(HWND control, const std::wstring& name, DescribeItem describeItem = nullptr);
 
 // The system's controls below the window, the program's own that draw themselves alike, are drawn
 // without visual styles while high contrast is on, in the system's colours alone (a style's own
@@ -100,6 +102,8 @@ std::wstring WindowTextOf(HWND window);
 
 // Width and height of a text in a font, in pixels.
 SIZE TextExtent(HFONT font, const std::wstring& text);
+// Width of the widest of the texts in a font, in pixels; 0 for none.
+int WidestTextWidth(HFONT font, const std::vector<std::wstring>& texts);
 // The width a label needs for its text: the extent, and the part of an italic last letter beyond it.
 int LabelWidth(HFONT font, const std::wstring& text);
 // The height a text needs in the font when it wraps at the width.

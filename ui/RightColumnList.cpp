@@ -1,7 +1,7 @@
 #include "ui/RightColumnList.h"
 
-#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/Dpi.h"
 #include "utilities/DpiScale.h"
@@ -24,13 +24,13 @@ SplitItem SplitAtTab(const std::wstring& item) {
 HFONT FontOf(HWND list) { return reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)); }
 
 int WidestFigure(HWND list) {
-  const HFONT font = FontOf(list);
   const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  int widest = 0;
-  for (int i = 0; i < count; ++i)
-    widest = std::max(widest, static_cast<int>(TextExtent(font, SplitAtTab(ListBoxText(list, i)).figure).cx));
-  return widest;
+  std::vector<std::wstring> figures;
+  for (int i = 0; i < count; ++i) figures.push_back(SplitAtTab(ListBoxText(list, i)).figure);
+  return WidestTextWidth(FontOf(list), figures);
 }
+
+int Margin(HWND list) { return ScaleToDpi(kTextMargin, WindowDpi(list)); }
 
 }  // namespace
 
@@ -46,7 +46,7 @@ bool IsRightColumnList(HWND window) { return GetPropW(window, kRightColumnMarker
 RECT RightColumn(HWND list) {
   RECT client;
   GetClientRect(list, &client);
-  client.right -= ScaleToDpi(kTextMargin, WindowDpi(list));
+  client.right -= Margin(list);
   client.left = client.right - WidestFigure(list);
   return client;
 }
@@ -59,12 +59,16 @@ void DrawRightColumnItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const SplitItem split = SplitAtTab(ListBoxText(list, static_cast<int>(item.itemID)));
-  const RECT column = RightColumn(list);
-  const UINT line = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-  RECT figure{column.left, item.rcItem.top, column.right, item.rcItem.bottom};
-  DrawTextW(item.hDC, split.figure.c_str(), -1, &figure, line | DT_RIGHT);
-  RECT text{item.rcItem.left + ScaleToDpi(kTextMargin, WindowDpi(list)), item.rcItem.top, column.left,
-            item.rcItem.bottom};
-  DrawTextW(item.hDC, split.text.c_str(), -1, &text, line | DT_PATH_ELLIPSIS);
+  DrawTextAndFigure(list, item.hDC, item.rcItem, split.text, split.figure, WidestFigure(list));
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void DrawTextAndFigure(HWND list, HDC dc, RECT area, const std::wstring& text, const std::wstring& figure,
+                       int figureWidth) {
+  const int margin = Margin(list);
+  const UINT line = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  RECT column{area.right - margin - figureWidth, area.top, area.right - margin, area.bottom};
+  DrawTextW(dc, figure.c_str(), -1, &column, line | DT_RIGHT);
+  RECT before{area.left + margin, area.top, column.left, area.bottom};
+  DrawTextW(dc, text.c_str(), -1, &before, line | DT_PATH_ELLIPSIS);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "ui/Controls.h"
 
 // A list box whose items read "text<tab>figure" (a file's path and its size): the figures stand
@@ -13,3 +15,9 @@ bool IsRightColumnList(HWND window);
 void DrawRightColumnItem(const DRAWITEMSTRUCT& item);
 // The column the figures are drawn in, across the list's client area.
 RECT RightColumn(HWND list);
+
+// Draws a row's text and figure in the area, in the colours selected: the figure right-aligned in a
+// column `figureWidth` wide at the area's right edge, the text from its left edge, shortened with an
+// ellipsis where it would reach the column. Every list that shows figures draws its rows with it.
+void DrawTextAndFigure(HWND list, HDC dc, RECT area, const std::wstring& text, const std::wstring& figure,
+                       int figureWidth);

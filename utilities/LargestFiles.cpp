@@ -74,7 +74,11 @@ void SortLargestFiles() {
 }
 
 std::wstring FormatFileSize(int position, wchar_t decimalSeparator) {
-  long double value = static_cast<long double>(SortedLargestFiles[position].size) / 1024 / 1024 / 1024;
+  return FileSizeText(SortedLargestFiles[position].size, decimalSeparator);
+}
+
+std::wstring FileSizeText(std::int64_t bytes, wchar_t decimalSeparator) {
+  long double value = static_cast<long double>(bytes) / 1024 / 1024 / 1024;
   const wchar_t* unit = L" GB";
   if (!(value >= 1)) {
     value *= 1024;

@@ -31,8 +31,11 @@ int IndexOfSmallestFile();
 t_SLF MakeFileEntry(const std::wstring& path, std::int64_t size);
 // Fills the sorted table's positions 1..N: largest first, the higher position first among equals.
 void SortLargestFiles();
-// Size of sorted entry `position` in GB, MB or kB with two decimals ("1.00 GB", "0.50 kB").
+// Size of sorted entry `position` as FileSizeText gives it.
 std::wstring FormatFileSize(int position, wchar_t decimalSeparator);
+// A byte count in GB, MB or kB with two decimals ("1.00 GB", "0.50 kB"): GB from 1 GiB on, MB from
+// 1 MiB on, kB below (0 bytes too).
+std::wstring FileSizeText(std::int64_t bytes, wchar_t decimalSeparator);
 
 const t_SLF& LargestFile(int position);
 const t_SLF& SortedLargestFile(int position);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "utilities/LargestFiles.h"
+
 CleanerFix::CleanerFix(std::vector<CleanableFile> files, FixOne fixOne, const FolderThreadRunner& runThread)
     : files_(std::move(files)),
       fixOne_(std::move(fixOne)),
@@ -45,6 +47,14 @@ std::vector<std::wstring> FixReport(const FixProgress& progress) {
   }
   if (!why.empty()) boxes.push_back(why);
   return boxes;
+}
+
+std::wstring DeleteQuestion(const std::vector<CleanableFile>& files, wchar_t decimalSeparator) {
+  std::uint64_t total = 0;
+  for (const CleanableFile& file : files) total += file.size;
+  const std::wstring count = std::to_wstring(files.size()) + (files.size() == 1 ? L" file" : L" files");
+  return L"Delete " + count + L" (" + FileSizeText(static_cast<std::int64_t>(total), decimalSeparator) +
+         L")? Deleted files cannot be recovered.";
 }
 
 std::wstring FixingCaption(std::size_t done, std::size_t total) {

@@ -58,5 +58,9 @@ class CleanerFix {
 // The boxes that tell how a fix went: the count of files deleted, then why some were left, if they were.
 std::vector<std::wstring> FixReport(const FixProgress& progress);
 
+// The question asked before the ticked files are deleted: their count and their total size, in the
+// form the largest-files list gives sizes.
+std::wstring DeleteQuestion(const std::vector<CleanableFile>& files, wchar_t decimalSeparator);
+
 // The caption of the fix's button while it runs.
 std::wstring FixingCaption(std::size_t done, std::size_t total);

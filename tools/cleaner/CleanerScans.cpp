@@ -4,13 +4,20 @@
 
 #include "utilities/FileNames.h"
 
-std::vector<ScanRequest> CleanerScans(const std::wstring& profileFolder, const std::wstring& cacheFolder,
-                                      const std::wstring& cookieFolder) {
+std::vector<ScanRequest> CleanerScans(const CleanerFolders& folders, std::uint64_t now) {
   std::vector<ScanRequest> scans;
-  if (!profileFolder.empty())
-    scans.push_back({WithTrailingBackslash(profileFolder) + L"Local Settings\\Temp", true, {L".tmp"}});
-  if (!cacheFolder.empty()) scans.push_back({cacheFolder, false, {kAllFiles}});
-  if (!cookieFolder.empty()) scans.push_back({cookieFolder, false, {L".txt"}});
+  if (!folders.profile.empty()) {
+    const std::wstring temp = WithTrailingBackslash(folders.profile) + L"Local Settings\\Temp";
+    const std::vector<std::wstring> temporary = {L".tmp"};
+    scans.push_back({temp, true, temporary});
+    const std::uint64_t oldEnough = now > kOldTempFileAge ? now - kOldTempFileAge : 0;
+    scans.push_back({temp, true, {kAllFiles}, temporary, oldEnough});
+  }
+  if (!folders.internetCache.empty()) scans.push_back({folders.internetCache, false, {kAllFiles}});
+  if (!folders.cookies.empty()) scans.push_back({folders.cookies, false, {L".txt"}});
+  if (!folders.localAppData.empty())
+    for (const BrowserProfiles& browser : BrowserProfileFolders(folders.localAppData))
+      scans.push_back({browser.folder, true, {kAllFiles}, {}, std::nullopt, browser.layout});
   return scans;
 }
 
@@ -31,4 +38,11 @@ int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& fil
   return static_cast<int>(std::count_if(filter.begin(), filter.end(), [&](const std::wstring& entry) {
     return entry == extension || entry == kAllFiles;
   }));
+}
+
+int ScanMatches(const ScanRequest& scan, const std::wstring& name, std::uint64_t lastWrite) {
+  if (scan.writtenNoLaterThan && lastWrite > *scan.writtenNoLaterThan) return 0;
+  const std::wstring extension = FileExtension(name);
+  if (std::find(scan.excluded.begin(), scan.excluded.end(), extension) != scan.excluded.end()) return 0;
+  return FilterMatches(name, scan.filter);
 }

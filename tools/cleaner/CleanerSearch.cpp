@@ -12,8 +12,7 @@ bool IsDotEntry(std::wstring_view name) { return name == L"." || name == L".."; 
 // Hidden and system folders are left alone; a link may lead back up (a walk without end) or out of
 // the folder being cleaned.
 bool IsSubfolderToScan(const CleanerListedEntry& entry) {
-  constexpr std::uint32_t kLeftOut = kAttributeHidden | kAttributeSystem | kAttributeReparsePoint;
-  return (entry.attributes & kAttributeDirectory) && !(entry.attributes & kLeftOut) && !IsDotEntry(entry.name);
+  return IsPlainFolder(entry.attributes) && !IsDotEntry(entry.name);
 }
 
 // A read-only file cannot be opened for writing; the attribute says so also where the open is granted
@@ -62,13 +61,19 @@ std::vector<CleanableFile> CleanerSearch::Results() {
   std::vector<CleanableFile> results;
   for (const Candidate& candidate : candidates_)
     if (candidate.identity)
-      results.insert(results.end(), candidate.matches, {candidate.path, candidate.finalPath, *candidate.identity});
+      results.insert(results.end(), candidate.matches,
+                     {candidate.path, candidate.finalPath, *candidate.identity, candidate.size});
   return results;
 }
 
 void CleanerSearch::Walk() {
-  for (const ScanRequest& scan : scans_)
-    if (!stopping_) WalkScan(scan);
+  for (const ScanRequest& scan : scans_) {
+    if (stopping_) break;
+    if (!scan.profilesOf)
+      WalkScan(scan);
+    else
+      for (const std::wstring& cache : CacheFolders(scan)) WalkScan({cache, true, scan.filter});
+  }
   std::lock_guard<WaitLock> held(lock_);
   walkEnded_ = true;
   lock_.NotifyAll();
@@ -88,6 +93,16 @@ void CleanerSearch::WalkScan(const ScanRequest& scan) {
   }
 }
 
+std::vector<std::wstring> CleanerSearch::CacheFolders(const ScanRequest& scan) {
+  return BrowserCacheFolders({scan.folder, *scan.profilesOf}, [this](const std::wstring& folder) {
+    std::vector<BrowserEntry> entries;
+    fileSystem_.list(folder, [&](const CleanerListedEntry& entry) {
+      if (!IsDotEntry(entry.name)) entries.push_back({std::wstring(entry.name), entry.attributes});
+    });
+    return entries;
+  });
+}
+
 std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, const ResolvedFolder& resolved,
                                                     const std::wstring& relative) {
   const std::wstring dir = WithTrailingBackslash(scan.folder) + relative;
@@ -97,13 +112,13 @@ std::vector<std::wstring> CleanerSearch::ListFolder(const ScanRequest& scan, con
     const std::wstring below = relative + std::wstring(entry.name);
     if (IsSubfolderToScan(entry)) subfolders.push_back(below + L'\\');
     if (!IsFileToCheck(entry)) return;
-    const int matches = FilterMatches(std::wstring(entry.name), scan.filter);
+    const int matches = ScanMatches(scan, std::wstring(entry.name), entry.lastWrite);
     if (matches == 0) return;
     // Below the scanned folder only plain folders are walked: the files lie on its volume.
     std::optional<FileIdentity> listed;
     if (entry.fileId != 0) listed = FileIdentity{resolved.volume, entry.fileId};
     files.push_back(
-        {dir + std::wstring(entry.name), ExpectedFinalPath(resolved.path, below), matches, listed, std::nullopt});
+        {dir + std::wstring(entry.name), ExpectedFinalPath(resolved.path, below), matches, entry.size, listed, {}});
   });
   Offer(std::move(files));
   return subfolders;

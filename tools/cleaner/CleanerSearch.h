@@ -24,6 +24,8 @@ struct CleanerListedEntry {
   std::wstring_view name;
   std::uint32_t attributes;
   std::uint64_t fileId;  // the file system's index of what the entry names; 0: none given
+  std::uint64_t size;
+  std::uint64_t lastWrite;  // a file time: 100 ns since 1601, UTC
 };
 
 // A scanned folder as the system resolves it, links followed.
@@ -53,6 +55,7 @@ struct CleanableFile {
   std::wstring path;
   std::wstring finalPath;
   FileIdentity identity;
+  std::uint64_t size;  // as the listing that found it gave it
 };
 
 // The path a file found at `relative` below a scanned folder must have once opened: below the folder's
@@ -83,11 +86,14 @@ class CleanerSearch {
     std::wstring path;
     std::wstring finalPath;
     int matches;
+    std::uint64_t size;
     std::optional<FileIdentity> listed;
     std::optional<FileIdentity> identity;  // once checked and passed
   };
   void Walk();
   void WalkScan(const ScanRequest& scan);
+  // The cache folders of the browser's profiles, listed on the walking thread.
+  std::vector<std::wstring> CacheFolders(const ScanRequest& scan);
   // Offers the folder's files that pass the scan's filter and gives its sub-folders to walk.
   std::vector<std::wstring> ListFolder(const ScanRequest& scan, const ResolvedFolder& resolved,
                                        const std::wstring& relative);

@@ -1,4 +1,4 @@
-// "Cleaner" page: temporary files, the browser cache and cookies of the current user.
+// "Cleaner" page: temporary files, the browser caches and cookies of the current user.
 #include "tools/cleaner/CleanerTool.h"
 
 #include <shlobj.h>
@@ -14,6 +14,7 @@
 #include "platform/UserFolders.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
+#include "utilities/LargestFiles.h"
 
 namespace {
 
@@ -33,8 +34,9 @@ const CleanerFileSystem& SystemFileSystem() {
         return ResolvedFolder{std::move(location->path), location->volume};
       },
       [](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
-        ForEachFolderEntry(PathForFileCalls(dir),
-                           [&](const FolderEntry& entry) { visit({entry.name, entry.attributes, entry.fileId}); });
+        ForEachFolderEntry(PathForFileCalls(dir), [&](const FolderEntry& entry) {
+          visit({entry.name, entry.attributes, entry.fileId, static_cast<std::uint64_t>(entry.size), entry.lastWrite});
+        });
       },
       [](const std::wstring& path, const std::wstring& finalPath,
          const std::optional<FileIdentity>& listed) -> std::optional<FileIdentity> {
@@ -44,6 +46,17 @@ const CleanerFileSystem& SystemFileSystem() {
       },
       RunWithoutFileSystemRedirection};
   return fileSystem;
+}
+
+std::uint64_t FileTimeNow() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return static_cast<std::uint64_t>(now.dwHighDateTime) << 32 | now.dwLowDateTime;
+}
+
+CleanerFolders CurrentUserFolders() {
+  return {GetSpecialFolderPath(CSIDL_PROFILE), GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
+          GetSpecialFolderPath(CSIDL_COOKIES), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA)};
 }
 
 unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurrency(), 4u, 8u); }
@@ -90,7 +103,8 @@ void CleanerTool::CreateControls(Page& page) {
   BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font, L'S'),
                      OnClick([this] { BtnETFClick(); }));
   LstETF = CreateCheckListBox(Sh3, {0, 31, 585, 326}, 0, font, 13, ItemOrder::AsAdded);
-  SetAccessibleName(LstETF, L"Unnecessary files");
+  // A screen reader hears each file's size as its description.
+  SetAccessibleName(LstETF, L"Unnecessary files", [this](int index) { return CheckListFigure(LstETF, index); });
   BtnETFFix = page.Bind(CreateSpeedButton(Sh3, kFixCaption, {0, 363, 585, 22}, 0, font, L'F'),
                         OnClick([this] { BtnETFFixClick(); }));
 }
@@ -103,13 +117,16 @@ void CleanerTool::BtnETFClick() {
 
   SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
   found_.clear();
-  found_ =
-      SearchWhileAnswering(CleanerScans(GetSpecialFolderPath(CSIDL_PROFILE), GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
-                                        GetSpecialFolderPath(CSIDL_COOKIES)));
-  std::vector<std::wstring> paths;
+  found_ = SearchWhileAnswering(CleanerScans(CurrentUserFolders(), FileTimeNow()));
+  std::vector<std::wstring> paths, sizes;
   paths.reserve(found_.size());
-  for (const CleanableFile& file : found_) paths.push_back(file.path);
-  AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; });
+  sizes.reserve(found_.size());
+  const wchar_t separator = UserDecimalSeparator();
+  for (const CleanableFile& file : found_) {
+    paths.push_back(file.path);
+    sizes.push_back(FileSizeText(static_cast<std::int64_t>(file.size), separator));
+  }
+  AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; }, sizes);
   SetWindowTextW(BtnETF, kSearchCaption);
   if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }
@@ -133,6 +150,8 @@ void CleanerTool::BtnETFFixClick() {
   std::vector<CleanableFile> ticked;
   for (int i = 0; i < count; ++i)
     if (IsItemChecked(LstETF, i)) ticked.push_back(found_[static_cast<std::size_t>(i)]);
+  // Deleted files do not go to the recycle bin: the user sees what goes before it goes.
+  if (!ticked.empty() && !Confirm(host_.Window(), DeleteQuestion(ticked, UserDecimalSeparator()))) return;
   const FixProgress fixed = FixWhileAnswering(std::move(ticked));
   SetWindowTextW(BtnETFFix, kFixCaption);
   for (const std::wstring& text : FixReport(fixed)) ShowNotice(host_.Window(), text);

@@ -9,8 +9,9 @@
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
-// "Cleaner": finds temporary files, the browser cache's files and the cookie text files of the
-// current user, lists them checked, and deletes the checked ones on request.
+// "Cleaner": finds temporary files, the browser caches' files and the cookie text files of the
+// current user, lists them checked with their sizes, and deletes the checked ones once the user
+// confirms.
 class CleanerTool : public Tool {
  public:
   explicit CleanerTool(ToolHost& host);

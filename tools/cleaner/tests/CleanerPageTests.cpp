@@ -2,6 +2,7 @@
 // real user, and the real cookie folder.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -11,10 +12,12 @@
 #include <set>
 #include <thread>
 
+#include "platform/System.h"
 #include "platform/UserFolders.h"
 #include "tests/support/FormTest.h"
 #include "tools/cleaner/CleanerTool.h"
 #include "ui/CheckListBox.h"
+#include "utilities/LargestFiles.h"
 
 namespace {
 
@@ -75,12 +78,18 @@ class CleanerPage : public FormTest {
   void MadeInShared(const std::wstring& folder, const std::wstring& name) {
     if (folder == cache || folder == cookies) madeInShared[folder] += L" '" + name.substr(0, name.find(L'\\')) + L"'";
   }
-  Texts Click(HWND button) {
-    BoxRecorder boxes;
+  Texts Click(HWND button, std::deque<int> answers = {}) {
+    BoxRecorder boxes(std::move(answers));
     SendMessageW(button, BM_CLICK, 0, 0);
     Texts texts;
     for (const auto& call : boxes.Calls()) texts.push_back(call.text);
     return texts;
+  }
+  // "Fix selected" with the question answered Yes: the boxes after it.
+  Texts Fix() {
+    Texts boxes = Click(form->ToolAs<CleanerTool>().BtnETFFix, {IDYES});
+    if (!boxes.empty() && boxes[0].rfind(L"Delete ", 0) == 0) boxes.erase(boxes.begin());
+    return boxes;
   }
   Texts Search() {
     EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{});
@@ -127,10 +136,9 @@ TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUs
                 5);
   ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix),
-            (Texts{L"1 files fixed.",
-                   L"Some of the files could not be fixed because they are in use by the "
-                   L"operating system."}));
+  EXPECT_EQ(Fix(), (Texts{L"1 files fixed.",
+                          L"Some of the files could not be fixed because they are in use by the "
+                          L"operating system."}));
   EXPECT_TRUE(!Exists(readOnly) && Exists(unchecked) && Exists(held));
   EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF), Texts{});
 }
@@ -151,7 +159,7 @@ TEST_F(CleanerPage, AListedFileWhoseFolderBecameALinkAfterTheSearchIsNotDeleted)
   const std::wstring outside = Make(profile, L"outside\\x.tmp");
   ASSERT_EQ(Search().size(), 1u);
   HostShell(temp, L"rm -r sub && ln -s ../outside sub");
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Fix(), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside));
 }
 
@@ -166,7 +174,7 @@ TEST_F(CleanerPage, LinksToFilesAreNeitherListedNorFollowedWhenFixing) {
   const std::wstring plain = Make(temp, L"plain.tmp");
   ASSERT_EQ(Search(), Texts{plain});
   HostShell(temp, L"rm plain.tmp && ln -s ../outside/x.tmp plain.tmp");
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Fix(), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_TRUE(Exists(outside) && Exists(profile + L"\\outside\\x.tmp"));
 }
 
@@ -176,8 +184,68 @@ TEST_F(CleanerPage, AListedFileReplacedByAnotherOrByAFolderIsNotDeletedAndTheBox
   ASSERT_EQ(Search().size(), 2u);
   // another file, never the same inode
   HostShell(temp, L"echo new >other && rm r.tmp && mv other r.tmp && rm f.tmp && mkdir f.tmp");
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), (Texts{L"0 files fixed.", kChanged}));
+  EXPECT_EQ(Fix(), (Texts{L"0 files fixed.", kChanged}));
   EXPECT_EQ(ReadBytes(replaced), "new\n");
+}
+
+// Today's leftovers: old files of any kind in Temp and the browsers' caches in the local application
+// data, which Wine has and uses too: the tests own its browser folders.
+class CleanerLeftovers : public CleanerPage {
+ protected:
+  void SetUp() override {
+    for (const wchar_t* folder : {L"\\Google", L"\\Mozilla"}) ASSERT_FALSE(Exists(appData + folder));
+    CleanerPage::SetUp();
+  }
+  void TearDown() override {
+    CleanerPage::TearDown();
+    HostShell(appData, L"rm -rf Google Mozilla");
+  }
+  // A file of `size` bytes last written `hours` ago.
+  std::wstring MakeAged(const std::wstring& folder, const std::wstring& name, int hours, std::size_t size = 1) {
+    const std::wstring path = Make(folder, name);
+    WriteBytes(path, std::string(size, 'x'));
+    ULARGE_INTEGER time;
+    GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&time));
+    time.QuadPart -= hours * 36'000'000'000ull;
+    const ScopedHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, reinterpret_cast<FILETIME*>(&time)));
+    return path;
+  }
+  static std::wstring DescriptionOfItem(HWND list, long child) {
+    IAccessible* object = nullptr;
+    BSTR text = nullptr;
+    VARIANT item{};
+    item.vt = VT_I4, item.lVal = child;
+    if (SUCCEEDED(AccessibleObjectFromWindow(list, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+      object->get_accDescription(item, &text), object->Release();
+    const std::wstring described = text ? text : L"";
+    SysFreeString(text);
+    return described;
+  }
+
+  const std::wstring appData = GetSpecialFolderPath(CSIDL_LOCAL_APPDATA);
+  const std::wstring chrome = appData + L"\\Google\\Chrome\\User Data\\Default";
+  const std::wstring firefox = appData + L"\\Mozilla\\Firefox\\Profiles\\x1.default-release";
+};
+
+TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyTheTickedGoOnceConfirmed) {
+  const Texts found = {MakeAged(temp, L"setup.tmp", 1), MakeAged(temp, L"old.log", 8 * 24),
+                       MakeAged(chrome, L"Cache\\Cache_Data\\f_000001", 0, 3000),
+                       MakeAged(chrome, L"Code Cache\\js\\index", 0), MakeAged(chrome, L"GPUCache\\data_0", 0),
+                       MakeAged(firefox, L"cache2\\entries\\E1", 0)};
+  const Texts kept = {MakeAged(temp, L"fresh.log", 24), MakeAged(chrome, L"Preferences", 0),
+                      MakeAged(chrome, L"Cookies", 0), MakeAged(firefox, L"places.sqlite", 0)};
+  const HWND list = form->ToolAs<CleanerTool>().LstETF;
+  ASSERT_EQ(Search(), found);
+  const wchar_t separator = UserDecimalSeparator();
+  EXPECT_EQ(DescriptionOfItem(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
+  ClickListItem(list, 3, 5);
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix, {IDNO}),
+            Texts{L"Delete 5 files (" + FileSizeText(3004, separator) + L")? Deleted files cannot be recovered."});
+  EXPECT_EQ(ListItems(list), found) << "No changes nothing";
+  EXPECT_EQ(Fix(), Texts{L"5 files fixed."});
+  for (const std::wstring& path : found) EXPECT_EQ(Exists(path), path == found[3]) << testing::PrintToString(path);
+  for (const std::wstring& path : kept) EXPECT_TRUE(Exists(path)) << testing::PrintToString(path);
 }
 
 class CleanerSearchRun : public CleanerPage {
@@ -252,7 +320,7 @@ TEST_F(CleanerPage, ATempFileWhosePathIsLongerThan260CharactersIsListedAndFixed)
   HostShell(temp, L"mkdir -p " + a + L"/" + b + L" && echo x >" + a + L"/" + b + L"/deep.tmp");
   ASSERT_GT(deep.size(), 260u);
   EXPECT_EQ(Search(), Texts{deep});
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), Texts{L"1 files fixed."});
+  EXPECT_EQ(Fix(), Texts{L"1 files fixed."});
   EXPECT_FALSE(Exists(L"\\\\?\\" + deep));
 }
 
@@ -280,7 +348,7 @@ TEST_F(CleanerPage, TheWindowAnswersDuringAFixAndClosingItStopsTheFixAfterTheFil
   });
   PostMessageW(form->ToolAs<CleanerTool>().BtnETF, BM_CLICK, 0, 0);  // both delivered while the fix runs
   PostMessageW(fix, BM_CLICK, 0, 0);
-  const Texts boxes = Click(fix);
+  const Texts boxes = Fix();
   fixing = false;
   while (asking) PumpMessages();  // its last question is answered
   asker.join();

@@ -21,6 +21,8 @@ struct FakeEntry {
   std::wstring name;
   std::uint32_t attributes;
   std::uint64_t fileId = 0;
+  std::uint64_t lastWrite = 0;
+  std::uint64_t size = 0;
 };
 
 // Folders by path (ending with a backslash), read from several threads, never changed meanwhile.
@@ -37,9 +39,10 @@ struct FakeDisk {
               return ResolvedFolder{found->second, 7};
             },
             [this](const std::wstring& dir, const std::function<void(const CleanerListedEntry&)>& visit) {
-              visit({L".", kDir, 1});
-              visit({L"..", kDir, 2});
-              for (const FakeEntry& entry : folders[dir]) visit({entry.name, entry.attributes, entry.fileId});
+              visit({L".", kDir, 1, 0, 0});
+              visit({L"..", kDir, 2, 0, 0});
+              for (const FakeEntry& entry : folders[dir])
+                visit({entry.name, entry.attributes, entry.fileId, entry.size, entry.lastWrite});
             },
             [this](const std::wstring& path, const std::wstring& finalPath,
                    const std::optional<FileIdentity>& listed) -> std::optional<FileIdentity> {
@@ -77,21 +80,23 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
 TEST(CleanerScans, EachScanStartsFromTheFolderTheSystemGaveAndAMissingOneAddsNoScan) {
   const std::wstring xp = L"C:\\Documents and Settings\\ann";
   const std::wstring xpCache = xp + L"\\Local Settings\\Temporary Internet Files";
+  const std::wstring xpTemp = xp + L"\\Local Settings\\Temp";
   const struct {
     std::wstring profile, cache, cookies;
     std::vector<std::wstring> folders;
   } cases[] = {
-      {xp, xpCache, xp + L"\\Cookies", {xp + L"\\Local Settings\\Temp", xpCache, xp + L"\\Cookies"}},
+      {xp, xpCache, xp + L"\\Cookies", {xpTemp, xpTemp, xpCache, xp + L"\\Cookies"}},
       {L"D:\\Users\\ann.example\\",
        L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache",
        L"",
-       {L"D:\\Users\\ann.example\\Local Settings\\Temp",
+       {L"D:\\Users\\ann.example\\Local Settings\\Temp", L"D:\\Users\\ann.example\\Local Settings\\Temp",
         L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache"}},
       {L"", L"", L"C:\\c", {L"C:\\c"}},
   };
   for (const auto& c : cases) {
     std::vector<std::wstring> folders;
-    for (const ScanRequest& scan : CleanerScans(c.profile, c.cache, c.cookies)) folders.push_back(scan.folder);
+    for (const ScanRequest& scan : CleanerScans({c.profile, c.cache, c.cookies, L""}, 0))
+      folders.push_back(scan.folder);
     EXPECT_EQ(folders, c.folders) << testing::PrintToString(c.profile);
   }
 }
@@ -188,6 +193,56 @@ TEST(CleanerSearch, StopEndsTheThreadsWithWhatWasCheckedSoFar) {
   EXPECT_EQ(found, search.FoundCount());
 }
 
+// The temporary folder's other files once not written for 7 days, after its ".tmp" files, each once.
+TEST(CleanerScans, OtherTempFilesAreListedAfterTheTmpFilesOnceSevenDaysOld) {
+  constexpr std::uint64_t now = 134'000'000'000'000'000, hour = 36'000'000'000, week = 7 * 24 * hour;
+  FakeDisk disk;
+  const std::wstring temp = L"C:\\P\\Local Settings\\Temp\\";
+  disk.resolved = {{L"C:\\P\\Local Settings\\Temp", L"C:\\T"}};
+  const auto file = [](const wchar_t* name, std::uint64_t written) { return FakeEntry{name, kFile, 0, written}; };
+  disk.folders[temp] = {file(L"new.tmp", now), file(L"old.log", now - week), file(L"almost.log", now - week + hour),
+                        file(L"future.log", now + hour), file(L"old.tmp", 0), file(L"OLD.TMP", 0), {L"sub", kDir}};
+  disk.folders[temp + L"sub\\"] = {{L"setup.exe", kFile, 0, now - 2 * week}};
+  EXPECT_EQ(
+      Search(disk, CleanerScans({L"C:\\P", L"", L"", L""}, now)),
+      (Paths{temp + L"new.tmp", temp + L"old.tmp", temp + L"old.log", temp + L"OLD.TMP", temp + L"sub\\setup.exe"}));
+}
+
+// Profiles are told by their layout; only their cache folders are walked, each wholly.
+TEST(BrowserCaches, OnlyTheCacheFoldersOfEachProfileAreScannedAndNoLinkIsEntered) {
+  FakeDisk disk;
+  const std::wstring chrome = L"C:\\L\\Google\\Chrome\\User Data\\", fox = L"C:\\L\\Mozilla\\Firefox\\Profiles\\";
+  const std::wstring profile = chrome + L"Profile 1\\", other = fox + L"a.default\\";
+  disk.folders[chrome] = {{L"Default", kDir}, {L"Profile 1", kDir}, {L"ShaderCache", kDir}};
+  disk.folders[chrome + L"Default\\"] = {{L"Preferences", kFile}, {L"Cookies", kFile}, {L"GPUCache", kDir | 0x400}};
+  disk.folders[chrome + L"ShaderCache\\"] = {{L"GPUCache", kDir}};
+  disk.folders[profile] = {{L"Preferences", kFile}, {L"History", kFile},   {L"Login Data", kFile},
+                           {L"Cache", kDir},        {L"Code Cache", kDir}, {L"cookies", kDir}};
+  disk.folders[profile + L"Cache\\"] = {{L"Cache_Data", kDir}, {L"stray", kFile}};
+  disk.folders[fox] = {{L"a.default", kDir}};
+  disk.folders[other] = {{L"places.sqlite", kFile}, {L"cookies.sqlite", kFile}, {L"cache2", kDir}};
+  const std::wstring caches[] = {profile + L"Cache\\Cache_Data\\", profile + L"Code Cache\\", other + L"cache2\\",
+                                 chrome + L"Default\\GPUCache\\", chrome + L"ShaderCache\\GPUCache\\"};
+  for (const std::wstring& cache : caches) {
+    disk.folders[cache] = {{L"f", kFile}};
+    disk.resolved[cache] = L"C:\\R\\" + cache.substr(3);
+  }
+  EXPECT_EQ(Search(disk, CleanerScans({L"", L"", L"", L"C:\\L"}, 0)),
+            (Paths{caches[0] + L"f", caches[1] + L"f", caches[2] + L"f"}));
+}
+
+TEST(CleanerFix, TheQuestionGivesTheCountAndTheTotalSize) {
+  const std::pair<std::vector<std::uint64_t>, const wchar_t*> cases[] = {
+      {{512}, L"1 file (0.50 kB)"},            {{1023, 1}, L"2 files (1.00 kB)"},
+      {{1048575, 1, 0}, L"3 files (1.00 MB)"}, {{1073741823}, L"1 file (1024.00 MB)"},
+      {{4294967296, 1073741824}, L"2 files (5.00 GB)"}};
+  for (const auto& [sizes, said] : cases) {
+    std::vector<CleanableFile> files;
+    for (std::uint64_t size : sizes) files.push_back({L"", L"", {7, 1}, size});
+    EXPECT_EQ(DeleteQuestion(files, L'.'), L"Delete " + std::wstring(said) + L"? Deleted files cannot be recovered.");
+  }
+}
+
 // Each case: the outcomes of the files in turn, and the boxes that tell the result.
 TEST(CleanerFix, TriesEachFileInOrderAndReportsWhatWasDeletedAndWhyOthersWereLeft) {
   using O = FixOutcome;
@@ -203,7 +258,7 @@ TEST(CleanerFix, TriesEachFileInOrderAndReportsWhatWasDeletedAndWhyOthersWereLef
   for (const auto& [givenOutcomes, boxes] : cases) {
     const std::vector<O>& outcomes = givenOutcomes;  // a binding is not captured in C++17
     std::vector<CleanableFile> files;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) files.push_back({L"", L"", {7, i}});
+    for (std::size_t i = 0; i < outcomes.size(); ++i) files.push_back({L"", L"", {7, i}, 0});
     std::vector<std::uint64_t> tried;
     CleanerFix fix(
         files,
