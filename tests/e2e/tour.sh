@@ -135,8 +135,11 @@ sox -n -r 8000 -c 1 "$files/wake-up.wav" synth 1 sine 440 || fail "no sound file
 [ -e "$profile/Local Settings" ] && fail "the profile's Local Settings is there already: the tour makes and removes it"
 made_profile=1
 mkdir -p "$temp/setup" "$cache"
-for name in '~DF3A1C.tmp' 'setup/msi4C7E.tmp' 'setup/_is82F1.tmp' 'install.log'; do echo x >"$temp/$name"; done
-echo x >"$cache/logo[1].gif"
+# Of sizes such files have, which the page shows beside each.
+for entry in '~DF3A1C.tmp 70000' 'setup/msi4C7E.tmp 1500000' 'setup/_is82F1.tmp 300000' 'install.log 9000'; do
+  head -c "${entry##* }" /dev/zero >"$temp/${entry% *}"
+done
+head -c 12000 /dev/zero >"$cache/logo[1].gif"
 wallpaper_before=$(P wallpaper)
 port=$(cat "$port_file") || fail "the catalogue test server is not running"
 
