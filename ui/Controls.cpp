@@ -586,6 +586,12 @@ std::wstring WindowTextOf(HWND window) {
   return text;
 }
 
+bool IsButtonChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetButtonChecked(HWND button, bool checked) {
+  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 int LabelWidth(HFONT font, const std::wstring& text) {
   return WithFont(font, [&text](HDC dc) {
     SIZE size{};

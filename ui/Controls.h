@@ -99,6 +99,9 @@ void AddListBoxItems(HWND list, const std::vector<std::wstring>& texts,
                      const std::function<void(int index, const std::wstring& text)>& added = nullptr);
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
 std::wstring WindowTextOf(HWND window);
+// A check box's or radio button's mark.
+bool IsButtonChecked(HWND button);
+void SetButtonChecked(HWND button, bool checked);
 
 // Width and height of a text in a font, in pixels.
 SIZE TextExtent(HFONT font, const std::wstring& text);

@@ -19,6 +19,13 @@ void ShowPickedTime(HWND picker, TimeOfDay shown) {
   SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
+int PickedMinuteOfDay(HWND picker) {
+  const TimeOfDay time = PickedTime(picker);
+  return time.hour * 60 + time.minute;
+}
+
+void ShowMinuteOfDay(HWND picker, int minuteOfDay) { ShowPickedTime(picker, {minuteOfDay / 60, minuteOfDay % 60, 0}); }
+
 TimeOfDay PickedTime(HWND picker) {
   SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
   SYSTEMTIME time{};

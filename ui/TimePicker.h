@@ -13,3 +13,6 @@ HWND CreateTimePicker(HWND parent, Bounds bounds, HFONT font, TimeOfDay shown);
 TimeOfDay PickedTime(HWND picker);
 // Shows the time; the picker does not report it as the user's change.
 void ShowPickedTime(HWND picker, TimeOfDay shown);
+// The same as the minutes since midnight (hour * 60 + minute), seconds left out or at 0.
+int PickedMinuteOfDay(HWND picker);
+void ShowMinuteOfDay(HWND picker, int minuteOfDay);

@@ -34,7 +34,6 @@ class RememberSettings : public FormTest {
     NMHDR change{picker, static_cast<UINT_PTR>(GetDlgCtrlID(picker)), DTN_DATETIMECHANGE};
     SendMessageW(GetParent(picker), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
   }
-  bool Checked(HWND button) const { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
   std::wstring Threshold(const wchar_t* whole, const wchar_t* fraction) const {
     return whole + std::wstring(1, UserDecimalSeparator()) + fraction;
   }
@@ -69,14 +68,14 @@ TEST_F(RememberSettings, ValuesAndArmedStatesComeBackAfterARestartButTheShutdown
 
   Start();
   EXPECT_EQ(tip, L"Quoxel\nAlert: Q: below " + Threshold(L"7", L"5") + L" GB\nAlarm: 07:30");
-  EXPECT_TRUE(Checked(form->ToolAs<DiskTool>().ChkSAlert));
+  EXPECT_TRUE(IsButtonChecked(form->ToolAs<DiskTool>().ChkSAlert));
   EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), L"12");
   EXPECT_EQ(WindowTextOf(form->ToolAs<AlarmTool>().LblAlarmStatus), L"Alarm is ON!");
   EXPECT_FALSE(form->ToolAs<ShutdownTool>().TimedShutdownOn);
   EXPECT_EQ(PickedTime(form->ToolAs<ShutdownTool>().ShutAika).hour, 23);
-  EXPECT_TRUE(Checked(form->ToolAs<ShutdownTool>().Rd2));
+  EXPECT_TRUE(IsButtonChecked(form->ToolAs<ShutdownTool>().Rd2));
   EXPECT_EQ(WindowTextOf(form->ToolAs<RenamerTool>().EditRen), L"C:\\Kuvat\\loma*.jpg");
-  EXPECT_TRUE(Checked(form->ToolAs<RenamerTool>().ChkCopy));
+  EXPECT_TRUE(IsButtonChecked(form->ToolAs<RenamerTool>().ChkCopy));
 
   Command(kCmdRememberSettings1);
   EXPECT_FALSE(FileExists(data.File(L"settings.ini")));
@@ -91,7 +90,7 @@ TEST_F(RememberSettings, AnAlarmWhoseFileWentAndAThresholdArmingRefusesStayOffWi
              "[Alarm]\r\nTime=07:30\r\nSound=C:\\gone\\wake.wav\r\nArmed=1\r\n");
   Start();  // a box would fail the test
   EXPECT_EQ(tip, L"Quoxel");
-  EXPECT_FALSE(SendMessageW(form->ToolAs<DiskTool>().ChkSAlert, BM_GETCHECK, 0, 0));
+  EXPECT_FALSE(IsButtonChecked(form->ToolAs<DiskTool>().ChkSAlert));
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"The alarm is off: its audio file is not there any more: C:\\gone\\wake.wav");
 }

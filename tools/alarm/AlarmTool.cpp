@@ -96,15 +96,14 @@ void AlarmTool::SwitchOnWith(const std::wstring& path) {
 }
 
 void AlarmTool::StoreSettings(RememberedSettings& settings) const {
-  const TimeOfDay alarm = PickedTime(TimeAlarm);
-  settings.alarmMinute = alarm.hour * 60 + alarm.minute;
+  settings.alarmMinute = PickedMinuteOfDay(TimeAlarm);
   settings.alarmSound = WindowTextOf(EditAlarmFile);
   settings.alarmArmed = AlarmOn;
 }
 
 // Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.
 void AlarmTool::RestoreSettings(const RememberedSettings& settings) {
-  if (settings.alarmMinute) ShowPickedTime(TimeAlarm, {*settings.alarmMinute / 60, *settings.alarmMinute % 60, 0});
+  if (settings.alarmMinute) ShowMinuteOfDay(TimeAlarm, *settings.alarmMinute);
   if (settings.alarmSound) SetWindowTextW(EditAlarmFile, settings.alarmSound->c_str());
   if (!settings.alarmArmed.value_or(false)) return;
   const std::wstring path = WindowTextOf(EditAlarmFile);

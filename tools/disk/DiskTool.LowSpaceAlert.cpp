@@ -52,12 +52,8 @@ void DiskTool::EditAAKeyPress(wchar_t& key) {
 
 void DiskTool::CboADKeyPress(wchar_t& key) { key = 0; }
 
-void DiskTool::SetAlertChecked(bool checked) {
-  SendMessageW(ChkSAlert, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 void DiskTool::ChkSAlertClick() {
-  if (SendMessageW(ChkSAlert, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+  if (IsButtonChecked(ChkSAlert)) {
     const wchar_t separator = UserDecimalSeparator();
     const std::wstring drive = WindowTextOf(CboAD);
     switch (DecideArming(WindowTextOf(EditAA), drive, separator)) {
@@ -74,7 +70,7 @@ void DiskTool::ChkSAlertClick() {
         ShowNotice(host_.Window(), L"Choose the drive to watch first.");
         break;
     }
-    SetAlertChecked(false);
+    SetButtonChecked(ChkSAlert, false);
   }
   Ajastin3.SetEnabled(false);
   EnableWindow(EditAA, TRUE);

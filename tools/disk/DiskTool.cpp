@@ -112,7 +112,7 @@ void DiskTool::RestoreSettings(const RememberedSettings& settings) {
   const std::wstring drive = std::wstring(1, AlertDrive) + L":";
   if (settings.alertArmed.value_or(false) && IsFixedDrive(AlertDrive) &&
       DecideArming(WindowTextOf(EditAA), drive, UserDecimalSeparator()) == ArmingDecision::Arm) {
-    SetAlertChecked(true);
+    SetButtonChecked(ChkSAlert, true);
     ArmAlert(AlertDrive);
   }
 }

@@ -69,7 +69,6 @@ class DiskTool : public Tool {
   void ListSearchResults();
   void OpenSearchClip();
   void ShowResultsMenu(POINT at);
-  void SetAlertChecked(bool checked);
   void ArmAlert(wchar_t drive);
 
   std::wstring alertThreshold_ = L"10.0";  // until the program's start sets it in the user's format

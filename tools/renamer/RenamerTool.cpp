@@ -83,12 +83,12 @@ void RenamerTool::EditRenChange() {
 
 void RenamerTool::StoreSettings(RememberedSettings& settings) const {
   settings.renamePattern = Pattern();
-  settings.keepCopy = SendMessageW(ChkCopy, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  settings.keepCopy = IsButtonChecked(ChkCopy);
 }
 
 void RenamerTool::RestoreSettings(const RememberedSettings& settings) {
   if (settings.renamePattern) SetPattern(*settings.renamePattern);
-  if (settings.keepCopy) SendMessageW(ChkCopy, BM_SETCHECK, *settings.keepCopy ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (settings.keepCopy) SetButtonChecked(ChkCopy, *settings.keepCopy);
 }
 
 void RenamerTool::EditRenKeyDown(WORD key) {
@@ -104,7 +104,7 @@ void RenamerTool::BtnConvClick() {
   }
   if (!Confirm(host_.Window(), L"Are you sure?")) return;
   const int total = files_.Count();
-  ReportRun(RenameAll(pattern, SendMessageW(ChkCopy, BM_GETCHECK, 0, 0) == BST_CHECKED), total);
+  ReportRun(RenameAll(pattern, IsButtonChecked(ChkCopy)), total);
 }
 
 std::vector<std::wstring> RenamerTool::RenameAll(const std::wstring& pattern, bool keepCopy) {

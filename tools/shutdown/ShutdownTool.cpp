@@ -45,7 +45,7 @@ void ShutdownTool::CreateControls(Page& page) {
                   OnClick([this] { host_.ArmedStateChanged(); }));
   Rd2 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font),
                   OnClick([this] { host_.ArmedStateChanged(); }));
-  SendMessageW(Rd1, BM_SETCHECK, BST_CHECKED, 0);
+  SetButtonChecked(Rd1, true);
   BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
   Lbl7 = CreateLabel(SH8, L"Timed Shutdown works only in Windows XP, 2000 and NT!", {43, 342, 492, 23},
@@ -67,24 +67,24 @@ void ShutdownTool::BtnShutClick() {
 // The time and the choice only: a shutdown armed at start would shut down again a computer that
 // boots in its minute.
 void ShutdownTool::StoreSettings(RememberedSettings& settings) const {
-  const TimeOfDay set = PickedTime(ShutAika);
-  settings.shutdownMinute = set.hour * 60 + set.minute;
-  settings.shutdownReboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  settings.shutdownMinute = PickedMinuteOfDay(ShutAika);
+  settings.shutdownReboot = RebootChosen();
 }
 
 void ShutdownTool::RestoreSettings(const RememberedSettings& settings) {
-  if (settings.shutdownMinute) ShowPickedTime(ShutAika, {*settings.shutdownMinute / 60, *settings.shutdownMinute % 60, 0});
+  if (settings.shutdownMinute) ShowMinuteOfDay(ShutAika, *settings.shutdownMinute);
   if (settings.shutdownReboot) {
-    SendMessageW(Rd1, BM_SETCHECK, *settings.shutdownReboot ? BST_UNCHECKED : BST_CHECKED, 0);
-    SendMessageW(Rd2, BM_SETCHECK, *settings.shutdownReboot ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetButtonChecked(Rd1, !*settings.shutdownReboot);
+    SetButtonChecked(Rd2, *settings.shutdownReboot);
   }
 }
+
+bool ShutdownTool::RebootChosen() const { return IsButtonChecked(Rd2); }
 
 std::optional<std::wstring> ShutdownTool::ArmedLine() const {
   if (!TimedShutdownOn) return std::nullopt;
   const TimeOfDay set = PickedTime(ShutAika);
-  const bool reboot = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  return ArmedAtLine(reboot ? L"Reboot" : L"Shutdown", set.hour, set.minute);
+  return ArmedAtLine(RebootChosen() ? L"Reboot" : L"Shutdown", set.hour, set.minute);
 }
 
 void ShutdownTool::ShutAjastinTimer() {
@@ -93,7 +93,7 @@ void ShutdownTool::ShutAjastinTimer() {
 }
 
 void ShutdownTool::StartWarning() {
-  reboot_ = SendMessageW(Rd2, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  reboot_ = RebootChosen();
   countdown_.Start(LocalMilliseconds(LocalNow()));
   Countdown.SetEnabled(true);
   ShowWarning();

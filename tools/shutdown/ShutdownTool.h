@@ -45,6 +45,7 @@ class ShutdownTool : public Tool {
 
  private:
   void CreateControls(Page& page) override;
+  bool RebootChosen() const;
   void StartWarning();
   void ShowWarning();
   void StopWarning();
