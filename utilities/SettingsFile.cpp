@@ -60,28 +60,21 @@ std::vector<std::string> ByteLines(const std::string& bytes) {
   return lines;
 }
 
-// Valid UTF-8, and so decoded without a replacement character the bytes did not hold.
-std::optional<std::wstring> StrictUtf8(const std::string& bytes) {
-  std::wstring text = Utf8ToUtf16(bytes);
-  if (Utf16ToUtf8(text) != bytes) return std::nullopt;
-  return text;
-}
-
 Values ReadValues(const std::string& bytes) {
   Values values;
   if (bytes.compare(0, kUtf8Mark.size(), kUtf8Mark) != 0) return values;
   std::wstring section;
   for (const std::string& byteLine : ByteLines(bytes)) {
-    const auto line = StrictUtf8(byteLine);
-    if (!line) continue;
-    const std::wstring trimmed = Trimmed(*line);
+    if (!IsStrictUtf8(byteLine)) continue;
+    const std::wstring line = Utf8ToUtf16(byteLine);
+    const std::wstring trimmed = Trimmed(line);
     if (trimmed.size() >= 2 && trimmed.front() == L'[' && trimmed.back() == L']') {
       section = AsciiLowerCase(Trimmed(trimmed.substr(1, trimmed.size() - 2)));
       continue;
     }
-    const auto equals = line->find(L'=');
+    const auto equals = line.find(L'=');
     if (section.empty() || equals == std::wstring::npos) continue;
-    values[{section, AsciiLowerCase(Trimmed(line->substr(0, equals)))}] = line->substr(equals + 1);
+    values[{section, AsciiLowerCase(Trimmed(line.substr(0, equals)))}] = line.substr(equals + 1);
   }
   return values;
 }

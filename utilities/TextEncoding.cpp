@@ -102,15 +102,24 @@ std::wstring Utf8ToUtf16(const std::string& bytes) {
   return text;
 }
 
-bool IsUtf8BeyondAscii(const std::string& bytes) {
+namespace {
+
+// Nothing for bytes that are not strict UTF-8; otherwise whether they hold a character beyond ASCII.
+std::optional<bool> ScanUtf8(const std::string& bytes) {
   bool beyondAscii = false;
   for (size_t i = 0; i < bytes.size();) {
     const std::optional<char32_t> codePoint = NextUtf8CodePoint(bytes, i);
-    if (!codePoint) return false;
+    if (!codePoint) return std::nullopt;
     beyondAscii |= *codePoint >= 0x80;
   }
   return beyondAscii;
 }
+
+}  // namespace
+
+bool IsStrictUtf8(const std::string& bytes) { return ScanUtf8(bytes).has_value(); }
+
+bool IsUtf8BeyondAscii(const std::string& bytes) { return ScanUtf8(bytes).value_or(false); }
 
 std::string Utf16ToUtf8(const std::wstring& text) {
   std::string bytes;

@@ -18,6 +18,9 @@ inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // UTF-8 to UTF-16: each maximal invalid part of a sequence becomes one U+FFFD.
 std::wstring Utf8ToUtf16(const std::string& bytes);
+// True when the bytes are strict UTF-8: no overlong form, no encoded surrogate, nothing above U+10FFFF,
+// no sequence cut short.
+bool IsStrictUtf8(const std::string& bytes);
 // True when the bytes are strict UTF-8 (no overlong form, no encoded surrogate, nothing above
 // U+10FFFF, no sequence cut short) and hold at least one sequence of more than one byte.
 bool IsUtf8BeyondAscii(const std::string& bytes);
