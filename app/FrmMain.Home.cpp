@@ -5,6 +5,7 @@
 
 #include "app/ResourceIds.h"
 #include "app/Version.h"
+#include "platform/HighContrast.h"
 #include "utilities/DpiScale.h"
 #include "utilities/Maker.h"
 
@@ -14,9 +15,7 @@ void TFrmMain::CreateHomePage() {
   LoadLogo();
   home.AddBevel({0, 3, 585, 112}, BDR_RAISEDINNER, BF_RECT);  // Bevel1
   // The picture of the frame for the DPI at its own size; its place follows the layout.
-  home.AddPainting({166, 14, 220, 60}, [this](HDC dc, const RECT& r) {  // ImgLogo
-    DrawPicture(dc, logo_.Get(), r.left, r.top, logoSize_.cx, logoSize_.cy);
-  });
+  home.AddPainting({166, 14, 220, 60}, [this](HDC dc, const RECT& r) { DrawLogo(dc, r); });  // ImgLogo
   CreateModuleIcons();  // Kuvakkeet comes first in the tab order
   LblVersion = CreateLabel(SH1, L"" QUOXEL_VERSION_TEXT, {384, 41, 28, 25}, versionFont_.Get());
   Lbl18 = CreateLabel(SH1, L"Check for &updates:", {180, 80, 92, 13}, fonts_.normal.Get());
@@ -31,7 +30,16 @@ void TFrmMain::CreateHomePage() {
 }
 
 void TFrmMain::LoadLogo() {
-  const Picture logo = LoadPngResource(instance_, IDR_LOGO + PictureFrameForDpi(dpi_));
-  logo_ = CreatePremultipliedBitmap(logo);
-  logoSize_ = SIZE{logo.width, logo.height};
+  logoPicture_ = LoadPngResource(instance_, IDR_LOGO + PictureFrameForDpi(dpi_));
+  logo_ = CreatePremultipliedBitmap(logoPicture_);
+}
+
+// In high contrast the wordmark, dark blue on any background, takes the system's text colour; the
+// emblem in the logo's first quarter stays a picture, as the tools' icons do.
+void TFrmMain::DrawLogo(HDC dc, const RECT& place) const {
+  const int width = logoPicture_.width, height = logoPicture_.height;
+  if (!HighContrastOn()) return DrawPicture(dc, logo_.Get(), place.left, place.top, width, height);
+  const ScopedBitmap wordmark =
+      CreatePremultipliedBitmap(InOneColourFrom(logoPicture_, width / 4, GetSysColor(COLOR_BTNTEXT)));
+  DrawPicture(dc, wordmark.Get(), place.left, place.top, width, height);
 }

@@ -8,19 +8,27 @@
 #include "platform/System.h"
 #include "platform/TextFiles.h"
 #include "utilities/DataFiles.h"
+#include "utilities/ErrorText.h"
 
 namespace {
 
 // A file of a few lines: anything much larger is not the program's own.
 constexpr std::uint64_t kSettingsFileLimit = 1 << 20;
 
-// The file's values; a file that cannot be read gives none, and every tool keeps its starting values.
-RememberedSettings ReadSettingsFile(const std::wstring& path) {
+struct SettingsRead {
+  RememberedSettings values;
+  std::wstring problem;  // why nothing was read; empty when the file was read
+};
+
+// The file's values, or why it could not be read: then every tool keeps its starting values.
+SettingsRead ReadSettingsFile(const std::wstring& path) {
   try {
-    const std::string bytes = ReadWholeFile(path);
-    return bytes.size() <= kSettingsFileLimit ? DecodeSettings(bytes) : RememberedSettings{};
-  } catch (const std::exception&) {
-    return {};
+    bool exact = false;
+    const std::vector<std::wstring> lines = DecodeListFileLines(ReadWholeFile(path, kSettingsFileLimit), &exact);
+    if (!exact) return {{}, L"It holds bytes that are not text in its encoding."};
+    return {DecodeSettings(lines), {}};
+  } catch (const AppError& error) {
+    return {{}, error.Message()};
   }
 }
 
@@ -30,43 +38,57 @@ std::wstring TFrmMain::SettingsPath() const { return DataFile(appDir_, L"setting
 
 bool TFrmMain::RemembersSettings() const { return FileExists(SettingsPath()); }
 
+// A file that cannot be read is left as it is for the whole run: the user may have it open, or have
+// saved it in a form the program does not read, and its values must not give way to the defaults.
 void TFrmMain::RestoreSettings() {
   if (!RemembersSettings()) return;
-  const RememberedSettings settings = ReadSettingsFile(SettingsPath());
+  const SettingsRead settings = ReadSettingsFile(SettingsPath());
+  if (!settings.problem.empty()) {
+    settingsUnreadable_ = true;
+    ShowTrayBalloon(L"Quoxel keeps its starting settings and leaves Data\\settings.ini unchanged until it starts "
+                    L"again. " + settings.problem,
+                    L"Settings not taken back");
+    return;
+  }
   restoringSettings_ = true;
   for (int page = kPageHome + 1; page < kPageCount; ++page) {
     Tool& tool = *tools_[ToolOfPage(page)];
     if (!tool.KeepsSettings()) continue;
     MakePage(page);
-    RunHandler([&] { tool.RestoreSettings(settings); });
+    RunHandler([&] { tool.RestoreSettings(settings.values); });
   }
   restoringSettings_ = false;
 }
 
-bool TFrmMain::SaveSettings() {
+void TFrmMain::SaveSettings() {
   RememberedSettings settings;
   for (int page = kPageHome + 1; page < kPageCount; ++page)
     if (pages_[page]) tools_[ToolOfPage(page)]->StoreSettings(settings);
-  try {
-    WriteFilesTogether({{SettingsPath(), EncodeSettings(settings)}});
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
+  WriteFilesTogether({{SettingsPath(), EncodeSettings(settings)}});
 }
 
 // A failed save leaves the file as it was; it is tried again at the next change. A box for each
 // change (each key typed in a pattern) would make the program unusable while the Data folder is
 // read-only, and the tick already said so.
 void TFrmMain::SettingsChanged() {
-  if (!restoringSettings_ && RemembersSettings()) SaveSettings();
+  if (restoringSettings_ || settingsUnreadable_ || !RemembersSettings()) return;
+  try {
+    SaveSettings();
+  } catch (const std::exception&) {
+  }
 }
 
+// The user's own choice goes ahead also on a file that could not be read at start.
 void TFrmMain::RememberSettings1Click() {
+  settingsUnreadable_ = false;
   if (RemembersSettings()) {
     if (!DeleteFileIfThere(SettingsPath()))
       ShowErrorBox(handle_, L"Quoxel could not delete its settings file " + SettingsPath() + L".");
-  } else if (!SaveSettings()) {
-    ShowErrorBox(handle_, L"Quoxel could not save its settings in " + SettingsPath() + L".");
+    return;
+  }
+  try {
+    SaveSettings();
+  } catch (const AppError& error) {
+    ShowErrorBox(handle_, L"Quoxel could not save its settings. " + error.Message());
   }
 }

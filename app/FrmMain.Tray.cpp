@@ -13,6 +13,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
 #include "ui/Controls.h"
+#include "utilities/FileNames.h"
 #include "utilities/StartupCommand.h"
 #include "utilities/TrayTip.h"
 
@@ -122,13 +123,25 @@ void TFrmMain::Processes1Click() {
   SetActivePage(page);
 }
 
-bool TFrmMain::StartsWithWindows() const {
-  const auto stored = ReadRunValue(RunValueName(appDir_));
-  return stored && StartsProgramInTray(*stored, ExecutablePath());
+std::wstring TFrmMain::ProgramPath() const {
+  const std::wstring program = ExecutablePath();
+  return appDir_ + program.substr(FolderPart(program).size());
 }
 
+bool TFrmMain::StartsWithWindows() const {
+  const auto stored = ReadRunValue(RunValueName(appDir_));
+  return stored && StartsProgramInTray(*stored, ProgramPath());
+}
+
+// A command cut to fit would start nothing, or another program: it is written whole or not at all.
 void TFrmMain::StartWithWindows1Click() {
-  const auto command = StartsWithWindows() ? std::nullopt : std::optional(StartupCommandLine(ExecutablePath()));
+  const auto command = StartsWithWindows() ? std::nullopt : std::optional(StartupCommandLine(ProgramPath()));
+  if (command && command->size() > kRunCommandLimit) {
+    ShowErrorBox(handle_, L"Quoxel cannot start with Windows from this folder: the command that starts it would be " +
+                              std::to_wstring(command->size()) + L" characters long, and Windows runs at most " +
+                              std::to_wstring(kRunCommandLimit) + L". Move Quoxel to a folder with a shorter path.");
+    return;
+  }
   if (!ChangeRunValue(RunValueName(appDir_), command))
     ShowErrorBox(handle_, L"Quoxel could not change its start with Windows in the registry.");
 }

@@ -11,8 +11,10 @@
 #include "platform/HighContrast.h"
 #include "platform/SingleInstance.h"
 #include "platform/System.h"
+#include "platform/TextFiles.h"
 #include "ui/Handlers.h"
 #include "ui/WindowObject.h"
+#include "utilities/DataFiles.h"
 #include "utilities/DpiScale.h"
 #include "utilities/ErrorText.h"
 #include "utilities/LargestFiles.h"
@@ -276,6 +278,7 @@ void TFrmMain::RunPageWork(int page) {
 void TFrmMain::TabitChange() { RunPageWork(ActivePage()); }
 
 void TFrmMain::FormCreate() {
+  RecoverCutShortWrites(DataFile(appDir_, L""));  // before any file of Data is read
   random_.Seed(HighResolutionSeed());
   ToolAs<DiskTool>().SetAlertDefaults();
   ToolAs<WallpaperTool>().LoadWallpaperList();

@@ -133,6 +133,7 @@ class TFrmMain : public ToolHost {
   void FitTabsInOneRow();
   void CreateHomePage();
   void LoadLogo();
+  void DrawLogo(HDC dc, const RECT& place) const;
   void CreateModuleIcons();
   // The icon view's pictures and spacing for the window's DPI.
   void LoadModulePictures();
@@ -162,6 +163,8 @@ class TFrmMain : public ToolHost {
   void SetTrayIconVersion();
   std::wstring TrayTipText() const;
   void ShowTrayMenu();
+  // This program in the program folder the window was given (tests give a scratch folder).
+  std::wstring ProgramPath() const;
   // True when the Run value of this program folder starts this very program in the tray.
   bool StartsWithWindows() const;
   // The remembered settings: kept while their file is there.
@@ -169,8 +172,8 @@ class TFrmMain : public ToolHost {
   bool RemembersSettings() const;
   // Each tool that keeps settings gets its page and its values back; nothing is saved meanwhile.
   void RestoreSettings();
-  // Writes every tool's values through a temporary file; false when that failed.
-  bool SaveSettings();
+  // Writes every tool's values through a temporary file; throws AppError when that failed.
+  void SaveSettings();
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp from any control of the window move to the
   // next or previous page, wrapping around, as a click on its tab does.
   void WatchPageKeys();
@@ -201,8 +204,8 @@ class TFrmMain : public ToolHost {
   std::unique_ptr<RescaledFonts> rescaledFonts_;
   // The fonts of pages made since at the DPI the window was moved to.
   std::vector<std::unique_ptr<RescaledFonts>> pageFonts_;
+  Picture logoPicture_;
   ScopedBitmap logo_;
-  SIZE logoSize_{};
   ScopedIcon smallIcon_;
   RandomGenerator random_;
   // Sent to every top-level window when the shell (re)creates the taskbar.
@@ -220,4 +223,6 @@ class TFrmMain : public ToolHost {
   int longWork_ = 0;
   bool endRequested_ = false;
   bool restoringSettings_ = false;
+  // The settings file was there at start but could not be read: it is not written this run.
+  bool settingsUnreadable_ = false;
 };

@@ -4,13 +4,14 @@
 
 #include "platform/System.h"
 #include "utilities/ErrorText.h"
+#include "utilities/FileNames.h"
 
 namespace {
 
 // A name beside the target that no other writer, in this process or another, uses at the same time.
-std::wstring TemporaryNameBeside(const std::wstring& target) {
+std::wstring UnusedNameBeside(const std::wstring& target) {
   static std::atomic<unsigned> counter{0};
-  return target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) + L".tmp";
+  return TemporaryNameBeside(target, GetCurrentProcessId(), ++counter);
 }
 
 [[noreturn]] void ThrowCannotCreate(const std::wstring& target, DWORD error) {
@@ -44,8 +45,11 @@ void FileReader::ThrowIfFailed() const {
 }
 
 FileBeside::FileBeside(std::wstring target) : target_(std::move(target)) {
+  const DWORD attributes = GetFileAttributesW(target_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    throw AppError(CannotCreateFileMessage(target_, L"A folder has that name."));
   do {  // CREATE_NEW never overwrites a left-over file of the same name: take the next name then
-    name_ = TemporaryNameBeside(target_);
+    name_ = UnusedNameBeside(target_);
     file_.Reset(CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   } while (!file_ && GetLastError() == ERROR_FILE_EXISTS);
   if (!file_) ThrowCannotCreate(target_, GetLastError());

@@ -79,6 +79,18 @@ Picture JoinSideBySide(const std::vector<Picture>& pictures) {
   return joined;
 }
 
+Picture InOneColourFrom(const Picture& picture, int firstColumn, COLORREF colour) {
+  Picture coloured = picture;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = std::max(firstColumn, 0); x < picture.width; ++x) {
+      std::uint8_t* pixel = &coloured.pixels[(static_cast<size_t>(y) * picture.width + x) * 4];
+      pixel[0] = GetBValue(colour);
+      pixel[1] = GetGValue(colour);
+      pixel[2] = GetRValue(colour);
+    }
+  return coloured;
+}
+
 ScopedBitmap CreateAlphaBitmap(const Picture& picture) {
   void* bits = nullptr;
   ScopedBitmap bitmap = CreateDib(picture.width, picture.height, &bits);

@@ -22,6 +22,9 @@ Picture LoadPngResource(HINSTANCE module, int resourceId);
 ScopedBitmap CreatePremultipliedBitmap(const Picture& picture);
 // The pictures side by side, tops aligned, in one picture as wide as all of them together.
 Picture JoinSideBySide(const std::vector<Picture>& pictures);
+// The picture with every pixel from `firstColumn` rightwards in one colour, each keeping its alpha:
+// a shape drawn in a system colour, as high contrast asks.
+Picture InOneColourFrom(const Picture& picture, int firstColumn, COLORREF colour);
 // A 32-bit DIB section with the picture's alpha as it is, as image lists take a row of their images.
 ScopedBitmap CreateAlphaBitmap(const Picture& picture);
 // Draws the picture at (x, y), blended over what is already there.

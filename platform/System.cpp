@@ -1,9 +1,17 @@
 #include "platform/System.h"
 
+std::wstring PathGrownToFit(const std::function<DWORD(wchar_t* buffer, DWORD size)>& query) {
+  std::wstring path(MAX_PATH + 1, L'\0');
+  for (;;) {
+    const DWORD length = query(path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return path.substr(0, length);
+    path.resize(path.size() * 2);
+  }
+}
+
+// A folder may be far deeper than MAX_PATH, and a path cut short would name another folder.
 std::wstring ExecutablePath() {
-  wchar_t path[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
-  return std::wstring(path, length);
+  return PathGrownToFit([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 std::wstring ExecutableFolder() {

@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
-// The running executable's full path.
+// A path the system writes into the caller's buffer and cuts at the buffer's size when it does not fit
+// (as GetModuleFileNameW does): asked again with a larger buffer until it fits.
+std::wstring PathGrownToFit(const std::function<DWORD(wchar_t* buffer, DWORD size)>& query);
+// The running executable's full path, whole at any length.
 std::wstring ExecutablePath();
 // The folder of the running executable, with its trailing separator.
 std::wstring ExecutableFolder();

@@ -1,10 +1,13 @@
 #include "platform/TextFiles.h"
 
 #include <deque>
+#include <map>
 
 #include "platform/FileStreams.h"
+#include "platform/Handles.h"
 #include "platform/System.h"
 #include "utilities/ErrorText.h"
+#include "utilities/FileNames.h"
 #include "utilities/TextListFile.h"
 
 namespace {
@@ -36,53 +39,93 @@ std::optional<std::string> WideToAnsi(const std::wstring& text) {
   throw AppError(CannotCreateFileMessage(path, SystemErrorText(error)));
 }
 
-// The targets' old files while new ones take their places; put back unless Keep() is called.
-class FilesAside {
+// The targets' old files, kept under a second name (a second link to the same file, or a copy where
+// the drive has no links) while the new files take their places one by one. Each target is replaced
+// in one step, so that at every moment it is there, old or new; on a failure the old ones go back.
+class OldFilesKept {
  public:
-  explicit FilesAside(const std::vector<FileBytes>& files) : files_(files), asides_(files.size()) {}
-  ~FilesAside() {
-    if (kept_) return;
-    for (size_t i = 0; i < placed_; ++i)
-      if (asides_[i].empty()) DeleteFileW(files_[i].first.c_str());  // there was no old file
-    for (size_t i = 0; i < files_.size(); ++i)
-      if (!asides_[i].empty()) MoveFileExW(asides_[i].c_str(), files_[i].first.c_str(), MOVEFILE_REPLACE_EXISTING);
+  explicit OldFilesKept(const std::vector<FileBytes>& files) : files_(files), kept_(files.size()) {}
+  ~OldFilesKept() {
+    if (!done_) PutBack();
   }
-  FilesAside(const FilesAside&) = delete;
-  FilesAside& operator=(const FilesAside&) = delete;
+  OldFilesKept(const OldFilesKept&) = delete;
+  OldFilesKept& operator=(const OldFilesKept&) = delete;
 
-  void MoveOldFilesAside() {
+  void KeepEach() {
     for (size_t i = 0; i < files_.size(); ++i) {
       const std::wstring& target = files_[i].first;
       if (!FileExists(target)) continue;
-      const std::wstring aside = target + L".old";
-      if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+      const std::wstring old = OldFileBeside(target);
+      DeleteFileW(old.c_str());  // left by a write that was cut short
+      if (!CreateHardLinkW(old.c_str(), target.c_str(), nullptr) && !CopyFileW(target.c_str(), old.c_str(), FALSE))
         ThrowCannotCreate(target, GetLastError());
-      asides_[i] = aside;
+      kept_[i] = true;
     }
   }
-  void PutInPlace(size_t i, FileBeside& finished) {
-    if (!finished.CommitWithoutReplacing()) ThrowCannotCreate(files_[i].first, ERROR_ALREADY_EXISTS);
-    placed_ = i + 1;
-  }
-  void Keep() {
-    kept_ = true;
-    for (const std::wstring& aside : asides_)
-      if (!aside.empty()) DeleteFileW(aside.c_str());
+  void Placed(size_t i) { placed_ = i + 1; }
+  void Drop() {
+    done_ = true;
+    for (size_t i = 0; i < files_.size(); ++i)
+      if (kept_[i]) DeleteFileW(OldFileBeside(files_[i].first).c_str());
   }
 
  private:
+  void PutBack() {
+    for (size_t i = 0; i < files_.size(); ++i) {
+      const std::wstring& target = files_[i].first;
+      if (kept_[i])
+        MoveFileExW(OldFileBeside(target).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      else if (i < placed_)
+        DeleteFileW(target.c_str());  // there was no old file
+    }
+  }
+
   const std::vector<FileBytes>& files_;
-  std::vector<std::wstring> asides_;
+  std::vector<bool> kept_;
   size_t placed_ = 0;
-  bool kept_ = false;
+  bool done_ = false;
 };
+
+ReplaceStepHook g_beforeReplace;
+
+struct Leftover {
+  std::wstring path;
+  ULARGE_INTEGER written;
+  bool empty;
+};
+
+// The files a cut-short write left in the folder, by the target they were for.
+std::map<std::wstring, std::vector<Leftover>> LeftoversIn(const std::wstring& folder) {
+  std::map<std::wstring, std::vector<Leftover>> leftovers;
+  WIN32_FIND_DATAW found;
+  ScopedFindHandle search(FindFirstFileW((folder + L"*").c_str(), &found));
+  for (bool more = static_cast<bool>(search); more; more = FindNextFileW(search.Get(), &found)) {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::wstring path = folder + found.cFileName;
+    if (const auto target = LeftoverTarget(path))
+      leftovers[*target].push_back({path,
+                                    {{found.ftLastWriteTime.dwLowDateTime, found.ftLastWriteTime.dwHighDateTime}},
+                                    found.nFileSizeHigh == 0 && found.nFileSizeLow == 0});
+  }
+  return leftovers;
+}
+
+// A target that a cut-short write left without any file takes the newest of its leftovers that holds
+// something: the new file finished before the old one was moved aside, or else the old one.
+void TakeNewestBack(const std::wstring& target, std::vector<Leftover>& leftovers) {
+  if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  const Leftover* newest = nullptr;
+  for (const Leftover& leftover : leftovers)
+    if (!leftover.empty && (!newest || leftover.written.QuadPart > newest->written.QuadPart)) newest = &leftover;
+  if (newest) MoveFileExW(newest->path.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+}
 
 }  // namespace
 
-std::string ReadWholeFile(const std::wstring& path) {
+std::string ReadWholeFile(const std::wstring& path, std::uint64_t limit) {
   FileReader file(path);
-  if (file.Size() > kListFileLimit)
-    throw AppError(CannotOpenFileMessage(path, L"It is larger than " + std::to_wstring(kListFileLimit >> 20) +
+  if (file.Size() > limit)
+    throw AppError(CannotOpenFileMessage(path, L"It is larger than " + std::to_wstring(limit >> 20) +
                                                    L" MiB, far more than any list the program keeps."));
   std::string bytes;
   char buffer[16384];
@@ -100,7 +143,9 @@ void SetTextListFileReader(TextListFileReader reader) { g_reader = std::move(rea
 
 std::wstring DecodeListFileText(const std::string& bytes) { return DecodeListText(bytes, AnsiToWide); }
 
-std::vector<std::wstring> DecodeListFileLines(const std::string& bytes) { return DecodeTextList(bytes, AnsiToWide); }
+std::vector<std::wstring> DecodeListFileLines(const std::string& bytes, bool* exact) {
+  return DecodeTextList(bytes, AnsiToWide, exact);
+}
 
 void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
   const std::string bytes = EncodeTextList(lines, WideToAnsi);
@@ -112,8 +157,21 @@ void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>
 void WriteFilesTogether(const std::vector<FileBytes>& files) {
   std::deque<FileBeside> finished;  // each removed on a failure, unless it took its target's place
   for (const auto& [path, bytes] : files) finished.emplace_back(path).WriteAt(0, bytes.data(), bytes.size());
-  FilesAside old(files);
-  old.MoveOldFilesAside();
-  for (size_t i = 0; i < files.size(); ++i) old.PutInPlace(i, finished[i]);
-  old.Keep();
+  OldFilesKept old(files);
+  old.KeepEach();
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (g_beforeReplace) g_beforeReplace(files[i].first);
+    finished[i].CommitReplacing();
+    old.Placed(i);
+  }
+  old.Drop();
+}
+
+void SetBeforeReplaceHook(ReplaceStepHook hook) { g_beforeReplace = std::move(hook); }
+
+void RecoverCutShortWrites(const std::wstring& folder) {
+  for (auto& [target, leftovers] : LeftoversIn(folder)) {
+    TakeNewestBack(target, leftovers);
+    for (const Leftover& leftover : leftovers) DeleteFileW(leftover.path.c_str());
+  }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // Parts of a full path. Extensions are compared exactly, letter case included, wherever the program
@@ -10,3 +11,12 @@ std::wstring FolderPart(const std::wstring& path);
 std::wstring FileExtension(const std::wstring& path);
 // The path with its extension replaced by `extension` (or `extension` appended when it has none).
 std::wstring ChangeFileExtension(const std::wstring& path, const std::wstring& extension);
+
+// The name under which a new file is written beside `target` before it takes the target's place: the
+// target's path, the writing process and a count, so that no two writers share one.
+std::wstring TemporaryNameBeside(const std::wstring& target, unsigned long process, unsigned count);
+// Where a target's old file is kept while new files take their places together.
+std::wstring OldFileBeside(const std::wstring& target);
+// The target whose write left `path` behind when the write was cut short: the target of a name that
+// TemporaryNameBeside or OldFileBeside gives; nothing for any other name.
+std::optional<std::wstring> LeftoverTarget(const std::wstring& path);

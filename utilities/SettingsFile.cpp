@@ -45,28 +45,10 @@ std::wstring Trimmed(const std::wstring& text) {
   return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-// The byte lines of the text after the mark, each without its line end.
-std::vector<std::string> ByteLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = kUtf8Mark.size();
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
-
-Values ReadValues(const std::string& bytes) {
+Values ReadValues(const std::vector<std::wstring>& lines) {
   Values values;
-  if (bytes.compare(0, kUtf8Mark.size(), kUtf8Mark) != 0) return values;
   std::wstring section;
-  for (const std::string& byteLine : ByteLines(bytes)) {
-    if (!IsStrictUtf8(byteLine)) continue;
-    const std::wstring line = Utf8ToUtf16(byteLine);
+  for (const std::wstring& line : lines) {
     const std::wstring trimmed = Trimmed(line);
     if (trimmed.size() >= 2 && trimmed.front() == L'[' && trimmed.back() == L']') {
       section = AsciiLowerCase(Trimmed(trimmed.substr(1, trimmed.size() - 2)));
@@ -81,7 +63,7 @@ Values ReadValues(const std::string& bytes) {
 
 class Reader {
  public:
-  explicit Reader(const std::string& bytes) : values_(ReadValues(bytes)) {}
+  explicit Reader(const std::vector<std::wstring>& lines) : values_(ReadValues(lines)) {}
 
   std::optional<std::wstring> Text(const wchar_t* section, const wchar_t* key, std::size_t limit) const {
     const auto found = values_.find({AsciiLowerCase(section), AsciiLowerCase(key)});
@@ -151,8 +133,8 @@ std::string EncodeSettings(const RememberedSettings& settings) {
   return file.Bytes();
 }
 
-RememberedSettings DecodeSettings(const std::string& bytes) {
-  const Reader file(bytes);
+RememberedSettings DecodeSettings(const std::vector<std::wstring>& lines) {
+  const Reader file(lines);
   RememberedSettings settings;
   settings.alertDrive = file.DriveLetter(kAlert, L"Drive");
   settings.alertThreshold = file.Text(kAlert, L"Threshold", kThresholdTextLimit);

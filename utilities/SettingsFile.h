@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The values the tray's "Remember settings" keeps between runs (Data\settings.ini). A value left
 // empty is not in the file, or did not read back: its tool keeps its starting value.
@@ -30,9 +31,9 @@ constexpr std::size_t kPathTextLimit = 32767;
 // A text holding a line end, or longer than its limit, is left out.
 std::string EncodeSettings(const RememberedSettings& settings);
 
-// Reads what EncodeSettings wrote. Names of sections and keys are read in any letter case, spaces
-// around them ignored, a value taken as it stands; the last of a repeated key counts. A value that is
-// missing, of the wrong form, out of range or too long stays empty, and so does every value of a file
-// without the UTF-8 mark (another encoding, or not the program's file); a line that is not valid
-// UTF-8 gives nothing.
-RememberedSettings DecodeSettings(const std::string& bytes);
+// Reads the lines of what EncodeSettings wrote, decoded as the list files are (so that the file saved
+// again by an editor, in UTF-16 or in UTF-8 without its mark, still reads). Names of sections and keys
+// are read in any letter case, spaces around them ignored, a value taken as it stands; the last of a
+// repeated key counts. A value that is missing, of the wrong form, out of range or too long stays
+// empty.
+RememberedSettings DecodeSettings(const std::vector<std::wstring>& lines);

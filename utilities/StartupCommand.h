@@ -1,7 +1,11 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 // The command that the Run key holds to start the program hidden in the tray at sign-in.
+
+// The longest command Windows runs from the Run key.
+constexpr std::size_t kRunCommandLimit = 260;
 
 // `"<program>" /tray`: the quotes keep a path with spaces whole.
 std::wstring StartupCommandLine(const std::wstring& programPath);

@@ -20,3 +20,17 @@ TEST(DataFile, JoinsTheProgramFolderWithOneSeparator) {
   for (const auto& [folder, path] : cases)
     EXPECT_EQ(DataFile(folder, L"wp.txt"), path) << testing::PrintToString(folder);
 }
+
+TEST(LeftoverTarget, NamesTheTargetOfATemporaryOrOldFileOnly) {
+  const std::pair<std::wstring, std::optional<std::wstring>> cases[] = {
+      {TemporaryNameBeside(L"C:\\q\\Data\\settings.ini", 4242, 7), L"C:\\q\\Data\\settings.ini"},
+      {L"C:\\q\\Data\\soft.txt.old", L"C:\\q\\Data\\soft.txt"},
+      {L"C:\\q\\Data\\report.tmp", std::nullopt},             // a user's own file
+      {L"C:\\q\\Data\\wp.txt.12-x.tmp", std::nullopt},        // not a process and a count
+      {L"C:\\q\\Data\\wp.txt.-1.tmp", std::nullopt},
+      {L"C:\\q\\Data\\.old", std::nullopt},                   // nothing left of the name
+      {L"C:\\q\\Data\\.12-3.tmp", std::nullopt},
+      {L"C:\\q.1-2.tmp\\Data\\wp.txt", std::nullopt},
+  };
+  for (const auto& [path, target] : cases) EXPECT_EQ(LeftoverTarget(path), target) << testing::PrintToString(path);
+}

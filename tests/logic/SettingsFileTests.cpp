@@ -2,9 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include "utilities/TextListFile.h"
+
 namespace {
 
 const std::string kMark = "\xEF\xBB\xBF";
+
+// The file's bytes read as the program reads them, with Latin-1 for the ANSI code page.
+RememberedSettings Read(const std::string& bytes) {
+  return DecodeSettings(DecodeTextList(bytes, [](const std::string& ansi) { return std::wstring(ansi.begin(), ansi.end()); }));
+}
+
+std::string Utf16LittleEndian(const std::wstring& text) {
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>((unit >> 8) & 0xFF)};
+  return bytes;
+}
 
 RememberedSettings Full() {
   RememberedSettings s;
@@ -56,7 +69,7 @@ TEST(SettingsFile, EachValueReadsBackAndEachDamageGivesThatValuesDefault) {
   };
   RememberedSettings shutdownChoice = full;
   shutdownChoice.shutdownReboot = false;
-  const std::string utf16 = std::string("\xFF\xFE[\0A\0]\0", 8);
+  const std::string utf16 = Utf16LittleEndian(Utf8ToUtf16(EncodeSettings(full).substr(3)));
   const struct {
     std::string row, bytes;
     RememberedSettings expected;
@@ -65,8 +78,8 @@ TEST(SettingsFile, EachValueReadsBackAndEachDamageGivesThatValuesDefault) {
       {"nothing set", EncodeSettings(none), none},
       {"empty file", "", none},
       {"mark only", kMark, none},
-      {"no mark", EncodeSettings(full).substr(3), none},
-      {"UTF-16", utf16, none},
+      {"UTF-8 without its mark, as editors save it", EncodeSettings(full).substr(3), full},
+      {"UTF-16, as editors save it", utf16, full},
       {"not INI", kMark + "\x89PNG\r\n\x1a\n\0\0\0\rIHDR", none},
       {"key outside any section", kMark + "Drive=D\r\n", none},
       {"missing key", FullWith("Drive=D", ""), without(&RememberedSettings::alertDrive)},
@@ -84,14 +97,14 @@ TEST(SettingsFile, EachValueReadsBackAndEachDamageGivesThatValuesDefault) {
        without(&RememberedSettings::renamePattern)},
       {"broken UTF-8", FullWith("KeepCopy=1", "KeepCopy=1\xC3"), without(&RememberedSettings::keepCopy)},
   };
-  for (const auto& c : cases) ExpectSame(DecodeSettings(c.bytes), c.expected, c.row);
+  for (const auto& c : cases) ExpectSame(Read(c.bytes), c.expected, c.row);
 }
 
 TEST(SettingsFile, TextsThatCannotBeWrittenAreLeftOut) {
   RememberedSettings s = Full();
   s.renamePattern = L"C:\\a*\r\n[Alert]";
   s.alertThreshold = std::wstring(33, L'1');
-  const RememberedSettings read = DecodeSettings(EncodeSettings(s));
+  const RememberedSettings read = Read(EncodeSettings(s));
   EXPECT_EQ(read.renamePattern, std::nullopt);
   EXPECT_EQ(read.alertThreshold, std::nullopt);
   EXPECT_EQ(read.alertDrive, s.alertDrive);

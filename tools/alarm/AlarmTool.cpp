@@ -68,7 +68,7 @@ void AlarmTool::BtnSetAlarmClick() {
 
 // Switching off needs no file: it must work also when the file has gone meanwhile.
 void AlarmTool::SwitchOff() {
-  Soitin.Stop();
+  if (Soitin.IsOpen()) Soitin.Stop();
   AlarmOn = false;
   AlarmAjastin.SetEnabled(false);
   ShowSwitch();
@@ -88,6 +88,10 @@ void AlarmTool::SwitchOn() {
 // The file is opened before the switch, so that the alarm is never on with nothing to play.
 void AlarmTool::SwitchOnWith(const std::wstring& path) {
   Soitin.Open(path);
+  Arm();
+}
+
+void AlarmTool::Arm() {
   AlarmOn = true;
   trigger_.Arm(LocalNow());
   AlarmAjastin.SetEnabled(true);
@@ -102,23 +106,20 @@ void AlarmTool::StoreSettings(RememberedSettings& settings) const {
 }
 
 // Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.
+// No start waits for the audio file either (a large one takes the device seconds to open): the alarm
+// is armed on the file being there, and the file is opened when the alarm rings.
 void AlarmTool::RestoreSettings(const RememberedSettings& settings) {
   if (settings.alarmMinute) ShowMinuteOfDay(TimeAlarm, *settings.alarmMinute);
   if (settings.alarmSound) SetWindowTextW(EditAlarmFile, settings.alarmSound->c_str());
   if (!settings.alarmArmed.value_or(false)) return;
   const std::wstring path = WindowTextOf(EditAlarmFile);
   const bool there = FileExists(path);
-  std::wstring problem =
+  const std::wstring problem =
       there || path.empty() ? AlarmFileProblem(path, there) : L"its audio file is not there any more: " + path;
-  if (problem.empty()) {
-    try {
-      SwitchOnWith(path);
-      return;
-    } catch (const AppError& error) {
-      problem = error.Message();
-    }
-  }
-  host_.ShowTrayBalloon(L"The alarm is off: " + problem, L"Alarm Clock");
+  if (problem.empty())
+    Arm();
+  else
+    host_.ShowTrayBalloon(L"The alarm is off: " + problem, L"Alarm Clock");
 }
 
 void AlarmTool::ShowSwitch() {
@@ -130,6 +131,10 @@ void AlarmTool::ShowSwitch() {
 void AlarmTool::AlarmAjastinTimer() {
   const TimeOfDay alarm = PickedTime(TimeAlarm);
   if (!trigger_.Tick(LocalNow(), alarm.hour, alarm.minute)) return;
-  Soitin.Play(PageHandle());  // a failed playback is not reported: the balloon still wakes the user
+  try {  // a failed playback is not reported: the balloon still wakes the user
+    if (!Soitin.IsOpen()) Soitin.Open(WindowTextOf(EditAlarmFile));
+    Soitin.Play(PageHandle());
+  } catch (const AppError&) {
+  }
   host_.ShowTrayBalloon(L"Wake Up!", L"Alarm Clock");
 }

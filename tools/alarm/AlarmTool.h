@@ -40,6 +40,7 @@ class AlarmTool : public Tool {
   void CreateControls(Page& page) override;
   void SwitchOn();
   void SwitchOnWith(const std::wstring& path);
+  void Arm();
   void SwitchOff();
   void ShowSwitch();
 
