@@ -70,13 +70,18 @@ class OldFilesKept {
   }
 
  private:
+  // A target not replaced yet is still its old file, which the second name only links to.
   void PutBack() {
     for (size_t i = 0; i < files_.size(); ++i) {
       const std::wstring& target = files_[i].first;
-      if (kept_[i])
-        MoveFileExW(OldFileBeside(target).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-      else if (i < placed_)
+      const std::wstring old = OldFileBeside(target);
+      if (i >= placed_) {
+        if (kept_[i]) DeleteFileW(old.c_str());
+      } else if (kept_[i]) {
+        MoveFileExW(old.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      } else {
         DeleteFileW(target.c_str());  // there was no old file
+      }
     }
   }
 

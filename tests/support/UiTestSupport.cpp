@@ -41,6 +41,7 @@ void InstallTestGuards() {
   SetHighContrastReader([] { return false; });  // the program's own colours, whatever the machine's setting
   SetPauseTaker(nullptr);
   SetTextListFileReader(nullptr);
+  SetBeforeReplaceHook(nullptr);
   // A forced request that got through would end the test program with a passing status.
   // The user's Run key is neither read nor written: a test keeps its values in memory.
   SetRunValueSeam([](const std::wstring&) { return std::optional<std::wstring>(); },

@@ -1,6 +1,7 @@
 // The thin platform layer against the real system: pictures, files, and the real boxes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/Navigation.h"
@@ -101,6 +102,18 @@ TEST(System, ExecutableFolderEndsWithASeparatorAndHoldsTheProgram) {
   EXPECT_TRUE(FileExists(exe));
   EXPECT_FALSE(FileExists(folder)) << "a folder is not a file";
   EXPECT_FALSE(FileExists(folder + L"no such file.txt"));
+}
+
+// As GetModuleFileNameW answers for a program in a folder deeper than MAX_PATH: cut to the buffer.
+TEST(System, APathLongerThanTheBufferComesBackWhole) {
+  const std::wstring whole = L"C:\\" + std::wstring(250, L'd') + L"\\" + std::wstring(40, L'e') + L"\\quoxel.exe";
+  const auto query = [&whole](wchar_t* buffer, DWORD size) {
+    const DWORD copied = std::min<DWORD>(size, static_cast<DWORD>(whole.size()));
+    std::copy_n(whole.begin(), copied, buffer);
+    if (copied == size) buffer[size - 1] = L'\0';
+    return copied;
+  };
+  EXPECT_EQ(PathGrownToFit(query), whole);
 }
 
 TEST(SingleInstance, AFolderNamedInOtherLettersCaseIsTheSameFolder) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "platform/Handles.h"
 #include "tests/support/FormTest.h"
 #include "tools/alarm/AlarmTool.h"
 #include "tools/disk/DiskTool.h"
@@ -71,6 +72,7 @@ TEST_F(RememberSettings, ValuesAndArmedStatesComeBackAfterARestartButTheShutdown
   EXPECT_TRUE(IsButtonChecked(form->ToolAs<DiskTool>().ChkSAlert));
   EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), L"12");
   EXPECT_EQ(WindowTextOf(form->ToolAs<AlarmTool>().LblAlarmStatus), L"Alarm is ON!");
+  EXPECT_FALSE(form->ToolAs<AlarmTool>().Soitin.IsOpen()) << "no start waits for the audio file";
   EXPECT_FALSE(form->ToolAs<ShutdownTool>().TimedShutdownOn);
   EXPECT_EQ(PickedTime(form->ToolAs<ShutdownTool>().ShutAika).hour, 23);
   EXPECT_TRUE(IsButtonChecked(form->ToolAs<ShutdownTool>().Rd2));
@@ -93,4 +95,53 @@ TEST_F(RememberSettings, AnAlarmWhoseFileWentAndAThresholdArmingRefusesStayOffWi
   EXPECT_FALSE(IsButtonChecked(form->ToolAs<DiskTool>().ChkSAlert));
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"The alarm is off: its audio file is not there any more: C:\\gone\\wake.wav");
+}
+
+// A file saved again by an editor still reads; one that cannot be read is left as it is for the run.
+TEST_F(RememberSettings, AnEditorsEncodingReadsAndAnUnreadableFileIsNeverWrittenOver) {
+  const std::string text = "[LargestFiles]\r\nCount=12\r\n";
+  std::string utf16 = "\xFF\xFE";
+  for (char c : text) utf16 += {c, '\0'};
+  const struct {
+    const char* row;
+    std::string bytes;
+    bool heldOpen, read;
+  } cases[] = {
+      {"UTF-8 without its mark", text, false, true},
+      {"UTF-16", utf16, false, true},
+      {"held open by another program", "\xEF\xBB\xBF" + text, true, false},
+      {"bytes that are not UTF-8", "\xEF\xBB\xBF" + text + "x=\xC3\r\n", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    const std::wstring path = data.File(L"settings.ini");
+    WriteBytes(path, c.bytes);
+    {
+      ScopedHandle holder(c.heldOpen ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                                     : INVALID_HANDLE_VALUE);
+      balloons.clear();
+      Start();
+    }
+    ShowPage(PageOf<DiskTool>());
+    EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), c.read ? L"12" : L"5");
+    EXPECT_EQ(balloons.size(), c.read ? 0u : 1u);
+    ShowPage(PageOf<RenamerTool>());
+    SetWindowTextW(form->ToolAs<RenamerTool>().EditRen, L"C:\\a*.txt");  // a change, saved unless unreadable
+    const std::string saved = ReadBytes(path);
+    if (c.read)
+      EXPECT_NE(saved.find("Count=12\r\n[Renamer]\r\nPattern=C:\\a*.txt"), std::string::npos) << saved;
+    else
+      EXPECT_EQ(saved, c.bytes);
+  }
+  EXPECT_EQ(balloons.at(0).second, L"Settings not taken back");
+}
+
+TEST_F(RememberSettings, AFolderInTheFilesPlaceIsNamedInTheBox) {
+  ASSERT_TRUE(CreateDirectoryW(data.File(L"settings.ini").c_str(), nullptr));
+  Start();
+  BoxRecorder boxes;
+  Command(kCmdRememberSettings1);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_NE(boxes.Calls()[0].text.find(L"A folder has that name."), std::wstring::npos) << boxes.Calls()[0].text;
+  RemoveDirectoryW(data.File(L"settings.ini").c_str());
 }

@@ -1,6 +1,7 @@
 // List files through real files in a folder of the temporary folder, with Wine's ANSI code page 1252.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/Handles.h"
@@ -48,6 +49,7 @@ class TextFiles : public testing::Test {
     list_ = folder_ + L"list.txt";
   }
   void TearDown() override {
+    SetBeforeReplaceHook(nullptr);
     for (const auto& name : NamesIn(folder_)) DeleteFileW((folder_ + name).c_str());
     RemoveDirectoryW(folder_.c_str());
   }
@@ -117,5 +119,54 @@ TEST_F(TextFiles, ATargetHeldOpenWithoutSharingKeepsItsOldContent) {
   }
   EXPECT_EQ(ReadBytes(list_), "old\r\n");
   EXPECT_EQ(NamesIn(folder_), Lines{L"list.txt"});
+}
+
+// A save killed between its steps leaves each target whole, old or new; a failed step puts every old
+// file back.
+TEST_F(TextFiles, FilesWrittenTogetherAreWholeBetweenTheStepsAndAllOldAfterAFailure) {
+  const std::wstring a = folder_ + L"soft.txt", b = folder_ + L"soft.ini";
+  WriteBytes(a, "old a");
+  WriteBytes(b, "old b");
+  std::vector<std::string> seen;
+  bool failSecond = false;
+  SetBeforeReplaceHook([&](const std::wstring& target) {
+    seen.push_back(ReadBytes(a) + "|" + ReadBytes(b));
+    if (failSecond && target == b) throw AppError(L"cut");
+  });
+  WriteFilesTogether({{a, "new a"}, {b, "new b"}});
+  EXPECT_EQ(seen, (std::vector<std::string>{"old a|old b", "new a|old b"}));
+  failSecond = true;
+  EXPECT_EQ(ErrorMessageOf([&] { WriteFilesTogether({{a, "third a"}, {b, "third b"}}); }), L"cut");
+  EXPECT_EQ(ReadBytes(a) + "|" + ReadBytes(b), "new a|new b");
+  Lines names = NamesIn(folder_);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (Lines{L"soft.ini", L"soft.txt"}));
+}
+
+// As an earlier version's save left them when killed between moving the old file aside and the new
+// one in: the new file finished, the old one aside, and an empty file of a save killed before it wrote.
+TEST_F(TextFiles, AStartAfterACutShortSaveTakesTheNewestWholeLeftoverBackAndCleansUp) {
+  const auto writeAged = [&](const wchar_t* name, const std::string& bytes, int minutesAgo) {
+    WriteBytes(folder_ + name, bytes);
+    ULARGE_INTEGER time{};
+    GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&time));
+    time.QuadPart -= 600000000ULL * minutesAgo;
+    const FILETIME written{time.LowPart, time.HighPart};
+    ScopedHandle file(CreateFileW((folder_ + name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    SetFileTime(file.Get(), nullptr, nullptr, &written);
+  };
+  writeAged(L"settings.ini.old", "old", 30);
+  writeAged(L"settings.ini.77-2.tmp", "newest", 20);
+  writeAged(L"settings.ini.77-3.tmp", "", 10);
+  writeAged(L"soft.txt", "kept", 30);
+  writeAged(L"soft.txt.old", "stale", 20);
+  writeAged(L"soft.txt.9-9.tmp", "stale", 10);
+  writeAged(L"report.tmp", "the user's", 10);
+  RecoverCutShortWrites(folder_);
+  EXPECT_EQ(ReadBytes(folder_ + L"settings.ini"), "newest");
+  EXPECT_EQ(ReadBytes(folder_ + L"soft.txt"), "kept");
+  Lines names = NamesIn(folder_);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (Lines{L"report.tmp", L"settings.ini", L"soft.txt"}));
 }
 // clang-format on

@@ -359,3 +359,29 @@ TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
     EXPECT_EQ(this->tip, tip);
   }
 }
+
+namespace {
+
+// A program folder so deep that the command starting the program is longer than the Run key takes.
+class TrayFromADeepFolder : public FormTest {
+ protected:
+  std::wstring ProgramFolder() const override { return data.ProgramFolder(); }
+  ScratchDataFolder data{std::wstring(240, L'd')};
+};
+
+}  // namespace
+
+TEST_F(TrayFromADeepFolder, StartWithWindowsIsRefusedWithABoxRatherThanWrittenCut) {
+  std::map<std::wstring, std::wstring> run;
+  SetRunValueSeam([](const std::wstring&) { return std::optional<std::wstring>(); },
+                  [&](const std::wstring& name, const std::optional<std::wstring>& command) {
+                    if (command) run[name] = *command;
+                    return true;
+                  });
+  BoxRecorder boxes;
+  PostMessageW(form->Handle(), WM_COMMAND, kCmdStartWithWindows1, 0);
+  PumpMessages();
+  EXPECT_TRUE(run.empty());
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_NE(boxes.Calls()[0].text.find(L"and Windows runs at most 260."), std::wstring::npos) << boxes.Calls()[0].text;
+}
