@@ -2,12 +2,15 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/SystemLibrary.h"
+#include "utilities/AsciiCase.h"
 #include "utilities/WebAddress.h"
 
 namespace {
@@ -118,17 +121,49 @@ std::wstring DurationText(DWORD milliseconds) {
   return std::to_wstring(milliseconds) + L" ms";
 }
 
-bool IsChunked(HINTERNET request) {
-  wchar_t coding[64] = {};
-  DWORD size = sizeof coding;
-  return Inet().queryInfo(request, HTTP_QUERY_TRANSFER_ENCODING, coding, &size, nullptr) &&
-         _wcsicmp(coding, L"identity") != 0;
+enum class HeaderQuery { Found, Absent, Failed };
+
+// The index-th of the headers of that name, however long: the buffer grows to what the query asks.
+HeaderQuery QueryHeader(HINTERNET request, DWORD what, DWORD index, std::wstring& value) {
+  std::vector<wchar_t> buffer(64);
+  for (;;) {
+    DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t)), at = index;
+    if (Inet().queryInfo(request, what, buffer.data(), &size, &at)) {
+      value.assign(buffer.data(), std::min<std::size_t>(size / sizeof(wchar_t), buffer.size()));
+      return HeaderQuery::Found;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_HTTP_HEADER_NOT_FOUND) return HeaderQuery::Absent;
+    if (error != ERROR_INSUFFICIENT_BUFFER || size / sizeof(wchar_t) < buffer.size()) return HeaderQuery::Failed;
+    buffer.resize(size / sizeof(wchar_t) + 1);
+  }
+}
+
+// Why the body's coding is refused; empty when every Transfer-Encoding header says identity. Wine's URL
+// library heeds only the first such header, and reads the body by its length unless that one says
+// exactly "chunked": any other coding would land in the file as it came.
+std::wstring RefusedTransferCoding(HINTERNET request) {
+  std::wstring coding;
+  for (DWORD index = 0;; ++index) {
+    switch (QueryHeader(request, HTTP_QUERY_TRANSFER_ENCODING, index, coding)) {
+      case HeaderQuery::Absent:
+        return std::wstring();
+      case HeaderQuery::Failed:
+        return L"The server's Transfer-Encoding header could not be read.";
+      case HeaderQuery::Found:
+        coding = AsciiLowerCase(coding);
+        if (coding == L"identity") continue;
+        if (coding.find(L"chunked") != std::wstring::npos)
+          return L"The server sent the file in chunks, whose end cannot be checked.";
+        return L"The server sent the file in a transfer coding other than identity, which cannot be checked.";
+    }
+  }
 }
 
 // Reads the body of a 2xx answer, whole and within the size limit; the reason it is not, otherwise.
 std::wstring ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& shared, std::string& body) {
   if (status < 200 || status >= 300) return L"The server answered with status " + std::to_wstring(status) + L".";
-  if (IsChunked(request)) return L"The server sent the file in chunks, whose end cannot be checked.";
+  if (const std::wstring refused = RefusedTransferCoding(request); !refused.empty()) return refused;
   DWORD announced = 0;
   if (!QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, announced))
     return L"The server did not give the file's length, so its end cannot be checked.";

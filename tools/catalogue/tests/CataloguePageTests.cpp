@@ -269,6 +269,8 @@ TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
       {L"chunked", L"soft.txt", error, chunks},  // cut before its last chunk
       {L"chunkedwhole", L"soft.txt", error, chunks},
       {L"chunkedini", L"soft.ini", error, chunks},
+      {L"twocodings", L"soft.txt", error, chunks},  // identity, then chunked
+      {L"longcoding", L"soft.txt", error, chunks},  // longer than a fixed buffer
       {L"huge", L"soft.txt", error, L". The file is larger than 64 KiB."},
       {L"silent", L"soft.txt", error, L". The server sent no data for 300 ms."},
       // https answered over the plain connection
