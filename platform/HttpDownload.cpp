@@ -37,6 +37,8 @@ struct WinInet {
       SystemFunction<decltype(&HttpOpenRequestW)>(L"wininet.dll", "HttpOpenRequestW");
   decltype(&HttpSendRequestW) sendRequest =
       SystemFunction<decltype(&HttpSendRequestW)>(L"wininet.dll", "HttpSendRequestW");
+  decltype(&InternetQueryDataAvailable) available =
+      SystemFunction<decltype(&InternetQueryDataAvailable)>(L"wininet.dll", "InternetQueryDataAvailable");
   decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
   decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
   decltype(&InternetCombineUrlW) combineUrl =
@@ -45,7 +47,8 @@ struct WinInet {
       SystemFunction<decltype(&InternetCloseHandle)>(L"wininet.dll", "InternetCloseHandle");
 
   bool Loaded() const {
-    return open && crackUrl && connect && openRequest && sendRequest && read && queryInfo && combineUrl && close;
+    return open && crackUrl && connect && openRequest && sendRequest && available && read && queryInfo && combineUrl &&
+           close;
   }
 };
 
@@ -87,7 +90,7 @@ std::wstring RedirectTarget(HINTERNET request, const std::wstring& from) {
 
 struct BackgroundDownload::Shared {
   const DownloadLimits limits = g_limits;
-  std::atomic<DWORD> lastData{GetTickCount()};
+  std::atomic<std::size_t> received{0};  // bytes of the body so far
   std::atomic<bool> abandoned{false};
   std::mutex mutex;
   bool finished = false;  // under the mutex, with the three below
@@ -119,6 +122,12 @@ std::wstring SizeText(std::size_t bytes) {
 std::wstring DurationText(DWORD milliseconds) {
   if (milliseconds % 1000 == 0) return std::to_wstring(milliseconds / 1000) + L" seconds";
   return std::to_wstring(milliseconds) + L" ms";
+}
+
+std::wstring TooSlowReason(std::size_t arrived, DWORD milliseconds) {
+  if (arrived == 0) return L"The server sent no data for " + DurationText(milliseconds) + L".";
+  return L"The download was too slow: " + std::to_wstring(arrived) + (arrived == 1 ? L" byte" : L" bytes") + L" in " +
+         DurationText(milliseconds) + L".";
 }
 
 enum class HeaderQuery { Found, Absent, Failed };
@@ -169,13 +178,18 @@ std::wstring ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Share
     return L"The server did not give the file's length, so its end cannot be checked.";
   const std::wstring tooLarge = L"The file is larger than " + SizeText(shared.limits.maxBytes) + L".";
   if (announced > shared.limits.maxBytes) return tooLarge;
+  // Only what has arrived is read, so that the pace is counted as the bytes come: a read waits until
+  // its whole buffer is filled.
   char buffer[16384];
   for (;;) {
     if (shared.abandoned) return L"The download was stopped.";
-    DWORD read = 0;
-    if (!Inet().read(request, buffer, sizeof buffer, &read)) return L"The connection broke off.";
+    DWORD available = 0, read = 0;
+    if (!Inet().available(request, &available, 0, 0)) return L"The connection broke off.";
+    if (available == 0) break;
+    if (!Inet().read(request, buffer, std::min<DWORD>(available, sizeof buffer), &read))
+      return L"The connection broke off.";
     if (read == 0) break;
-    shared.lastData = GetTickCount();
+    shared.received += read;
     body.append(buffer, read);
     if (body.size() > shared.limits.maxBytes) return tooLarge;
   }
@@ -251,18 +265,23 @@ BackgroundDownload::State BackgroundDownload::Poll() {
     std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->finished) return state_ = shared_->succeeded ? State::Succeeded : State::Failed;
   }
-  if (GetTickCount() - shared_->lastData > shared_->limits.stallMilliseconds) {
-    shared_->abandoned = true;
-    stalled_ = L"The server sent no data for " + DurationText(shared_->limits.stallMilliseconds) + L".";
-    state_ = State::Failed;
+  const DWORD now = GetTickCount();
+  if (now - intervalStart_ <= shared_->limits.intervalMilliseconds) return state_;
+  const std::size_t arrived = shared_->received - receivedBefore_;
+  if (arrived >= shared_->limits.leastBytesPerInterval) {
+    intervalStart_ = now;
+    receivedBefore_ += arrived;
+    return state_;
   }
-  return state_;
+  shared_->abandoned = true;
+  tooSlow_ = TooSlowReason(arrived, shared_->limits.intervalMilliseconds);
+  return state_ = State::Failed;
 }
 
 const std::string& BackgroundDownload::Body() const { return shared_->body; }
 
 std::wstring BackgroundDownload::FailureReason() const {
-  if (!stalled_.empty()) return stalled_;
+  if (!tooSlow_.empty()) return tooSlow_;
   std::lock_guard<std::mutex> lock(shared_->mutex);
   return shared_->failure;
 }

@@ -287,6 +287,19 @@ TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
   SetDownloadLimits();
 }
 
+// One byte a second: the box says how little came in the interval, not that nothing came.
+TEST_F(CataloguePage, ASlowServerIsToldAsTooSlow) {
+  SetDownloadLimits({2000, 64 * 1024});
+  const auto boxes = Update(L"drip");
+  SetDownloadLimits();
+  ASSERT_EQ(boxes.size(), 1u);
+  const std::wstring start =
+      L"Error downloading URL: " + Server(L"drip") + L"/qvr/soft.txt. The download was too slow: ";
+  EXPECT_EQ(boxes[0].text.substr(0, start.size()), start);
+  EXPECT_EQ(boxes[0].text.substr(start.size() + 1), L" bytes in 2 seconds.") << "2 or 3 bytes: " << boxes[0].text;
+  ExpectCatalogueUnchanged();
+}
+
 TEST_F(CataloguePage, ALinkFileThatCannotBeReplacedLeavesBothFiles) {
   // Open without FILE_SHARE_DELETE: nobody can rename or delete it meanwhile.
   const HANDLE held = CreateFileW(File(L"soft.ini").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
