@@ -164,6 +164,16 @@ TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
   EXPECT_TRUE(wallpapers.empty());
 }
 
+TEST_F(WallpaperPage, AFolderWhereTheBitmapGoesIsReportedAndNotSet) {
+  WriteBytes(File(L"x.jpg"), MakeJpeg(2, 2, 3));
+  CreateDirectoryW(File(L"x.bmp").c_str(), nullptr);
+  DrawOnly(L"x.jpg", L"The picture \"" + File(L"x.jpg") + L"\" is not used as the wallpaper: its bitmap \"" +
+                         File(L"x.bmp") + L"\" is not a file.");
+  DrawOnly(L"x.bmp", L"The picture \"" + File(L"x.bmp") + L"\" is not used as the wallpaper: it is not a file.");
+  RemoveDirectoryW(File(L"x.bmp").c_str());
+  EXPECT_TRUE(wallpapers.empty());
+}
+
 TEST_F(WallpaperPage, ACutOffJpegLeavesNoBitmapAndConvertsOnceWhole) {
   const std::string jpeg = MakeJpeg(64, 64, 3);
   WriteBytes(File(L"cut.jpg"), jpeg.substr(0, jpeg.size() / 2));
