@@ -117,7 +117,8 @@ void WallpaperTool::LoadWallpaperList() {
 std::optional<std::wstring> WallpaperTool::ReadListFile(const std::wstring& path) {
   bool exact = true;
   try {
-    pictures_.SetEntries(ReadTextListFile(path, &exact));
+    storedPictures_ = ReadTextListFile(path, &exact, &listEncoding_);
+    pictures_.SetEntries(storedPictures_);
   } catch (const AppError& error) {
     return ListNotLoadedMessage(error.Message());
   } catch (const std::exception& error) {  // out of memory above all
@@ -136,7 +137,8 @@ void WallpaperTool::StopConversion() {
 void WallpaperTool::SaveWallpaperListOnce() {
   if (saved_) return;
   saved_ = true;
-  if (!listUnreadable_) WriteTextListFile(ListFile(), pictures_.Entries());
+  if (listUnreadable_ || pictures_.Entries() == storedPictures_) return;
+  WriteTextListFile(ListFile(), pictures_.Entries(), listEncoding_);
 }
 
 void WallpaperTool::BtnAddWClick() {
