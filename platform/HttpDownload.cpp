@@ -2,12 +2,15 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/SystemLibrary.h"
+#include "utilities/AsciiCase.h"
 #include "utilities/WebAddress.h"
 
 namespace {
@@ -34,6 +37,8 @@ struct WinInet {
       SystemFunction<decltype(&HttpOpenRequestW)>(L"wininet.dll", "HttpOpenRequestW");
   decltype(&HttpSendRequestW) sendRequest =
       SystemFunction<decltype(&HttpSendRequestW)>(L"wininet.dll", "HttpSendRequestW");
+  decltype(&InternetQueryDataAvailable) available =
+      SystemFunction<decltype(&InternetQueryDataAvailable)>(L"wininet.dll", "InternetQueryDataAvailable");
   decltype(&InternetReadFile) read = SystemFunction<decltype(&InternetReadFile)>(L"wininet.dll", "InternetReadFile");
   decltype(&HttpQueryInfoW) queryInfo = SystemFunction<decltype(&HttpQueryInfoW)>(L"wininet.dll", "HttpQueryInfoW");
   decltype(&InternetCombineUrlW) combineUrl =
@@ -42,7 +47,8 @@ struct WinInet {
       SystemFunction<decltype(&InternetCloseHandle)>(L"wininet.dll", "InternetCloseHandle");
 
   bool Loaded() const {
-    return open && crackUrl && connect && openRequest && sendRequest && read && queryInfo && combineUrl && close;
+    return open && crackUrl && connect && openRequest && sendRequest && available && read && queryInfo && combineUrl &&
+           close;
   }
 };
 
@@ -84,7 +90,7 @@ std::wstring RedirectTarget(HINTERNET request, const std::wstring& from) {
 
 struct BackgroundDownload::Shared {
   const DownloadLimits limits = g_limits;
-  std::atomic<DWORD> lastData{GetTickCount()};
+  std::atomic<std::size_t> received{0};  // bytes of the body so far
   std::atomic<bool> abandoned{false};
   std::mutex mutex;
   bool finished = false;  // under the mutex, with the three below
@@ -118,29 +124,72 @@ std::wstring DurationText(DWORD milliseconds) {
   return std::to_wstring(milliseconds) + L" ms";
 }
 
-bool IsChunked(HINTERNET request) {
-  wchar_t coding[64] = {};
-  DWORD size = sizeof coding;
-  return Inet().queryInfo(request, HTTP_QUERY_TRANSFER_ENCODING, coding, &size, nullptr) &&
-         _wcsicmp(coding, L"identity") != 0;
+std::wstring TooSlowReason(std::size_t arrived, DWORD milliseconds) {
+  if (arrived == 0) return L"The server sent no data for " + DurationText(milliseconds) + L".";
+  return L"The download was too slow: " + std::to_wstring(arrived) + (arrived == 1 ? L" byte" : L" bytes") + L" in " +
+         DurationText(milliseconds) + L".";
+}
+
+enum class HeaderQuery { Found, Absent, Failed };
+
+// The index-th of the headers of that name, however long: the buffer grows to what the query asks.
+HeaderQuery QueryHeader(HINTERNET request, DWORD what, DWORD index, std::wstring& value) {
+  std::vector<wchar_t> buffer(64);
+  for (;;) {
+    DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t)), at = index;
+    if (Inet().queryInfo(request, what, buffer.data(), &size, &at)) {
+      value.assign(buffer.data(), std::min<std::size_t>(size / sizeof(wchar_t), buffer.size()));
+      return HeaderQuery::Found;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_HTTP_HEADER_NOT_FOUND) return HeaderQuery::Absent;
+    if (error != ERROR_INSUFFICIENT_BUFFER || size / sizeof(wchar_t) < buffer.size()) return HeaderQuery::Failed;
+    buffer.resize(size / sizeof(wchar_t) + 1);
+  }
+}
+
+// Why the body's coding is refused; empty when every Transfer-Encoding header says identity. Wine's URL
+// library heeds only the first such header, and reads the body by its length unless that one says
+// exactly "chunked": any other coding would land in the file as it came.
+std::wstring RefusedTransferCoding(HINTERNET request) {
+  std::wstring coding;
+  for (DWORD index = 0;; ++index) {
+    switch (QueryHeader(request, HTTP_QUERY_TRANSFER_ENCODING, index, coding)) {
+      case HeaderQuery::Absent:
+        return std::wstring();
+      case HeaderQuery::Failed:
+        return L"The server's Transfer-Encoding header could not be read.";
+      case HeaderQuery::Found:
+        coding = AsciiLowerCase(coding);
+        if (coding == L"identity") continue;
+        if (coding.find(L"chunked") != std::wstring::npos)
+          return L"The server sent the file in chunks, whose end cannot be checked.";
+        return L"The server sent the file in a transfer coding other than identity, which cannot be checked.";
+    }
+  }
 }
 
 // Reads the body of a 2xx answer, whole and within the size limit; the reason it is not, otherwise.
 std::wstring ReadBody(HINTERNET request, DWORD status, BackgroundDownload::Shared& shared, std::string& body) {
   if (status < 200 || status >= 300) return L"The server answered with status " + std::to_wstring(status) + L".";
-  if (IsChunked(request)) return L"The server sent the file in chunks, whose end cannot be checked.";
+  if (const std::wstring refused = RefusedTransferCoding(request); !refused.empty()) return refused;
   DWORD announced = 0;
   if (!QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH, announced))
     return L"The server did not give the file's length, so its end cannot be checked.";
   const std::wstring tooLarge = L"The file is larger than " + SizeText(shared.limits.maxBytes) + L".";
   if (announced > shared.limits.maxBytes) return tooLarge;
+  // Only what has arrived is read, so that the pace is counted as the bytes come: a read waits until
+  // its whole buffer is filled.
   char buffer[16384];
   for (;;) {
     if (shared.abandoned) return L"The download was stopped.";
-    DWORD read = 0;
-    if (!Inet().read(request, buffer, sizeof buffer, &read)) return L"The connection broke off.";
+    DWORD available = 0, read = 0;
+    if (!Inet().available(request, &available, 0, 0)) return L"The connection broke off.";
+    if (available == 0) break;
+    if (!Inet().read(request, buffer, std::min<DWORD>(available, sizeof buffer), &read))
+      return L"The connection broke off.";
     if (read == 0) break;
-    shared.lastData = GetTickCount();
+    shared.received += read;
     body.append(buffer, read);
     if (body.size() > shared.limits.maxBytes) return tooLarge;
   }
@@ -216,18 +265,23 @@ BackgroundDownload::State BackgroundDownload::Poll() {
     std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->finished) return state_ = shared_->succeeded ? State::Succeeded : State::Failed;
   }
-  if (GetTickCount() - shared_->lastData > shared_->limits.stallMilliseconds) {
-    shared_->abandoned = true;
-    stalled_ = L"The server sent no data for " + DurationText(shared_->limits.stallMilliseconds) + L".";
-    state_ = State::Failed;
+  const DWORD now = GetTickCount();
+  if (now - intervalStart_ <= shared_->limits.intervalMilliseconds) return state_;
+  const std::size_t arrived = shared_->received - receivedBefore_;
+  if (arrived >= shared_->limits.leastBytesPerInterval) {
+    intervalStart_ = now;
+    receivedBefore_ += arrived;
+    return state_;
   }
-  return state_;
+  shared_->abandoned = true;
+  tooSlow_ = TooSlowReason(arrived, shared_->limits.intervalMilliseconds);
+  return state_ = State::Failed;
 }
 
 const std::string& BackgroundDownload::Body() const { return shared_->body; }
 
 std::wstring BackgroundDownload::FailureReason() const {
-  if (!stalled_.empty()) return stalled_;
+  if (!tooSlow_.empty()) return tooSlow_;
   std::lock_guard<std::mutex> lock(shared_->mutex);
   return shared_->failure;
 }

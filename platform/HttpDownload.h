@@ -8,8 +8,8 @@
 // A download of one web address into memory on a thread of its own, so that the window goes on
 // answering while it runs. It succeeds only for a whole file: a 2xx answer with a Content-Length that
 // arrived in full (a body whose end cannot be checked, such as a chunked one, is refused; the request
-// is made in HTTP/1.0 so that a well-behaved server sends none), within the size limit, without a
-// pause in the data longer than the stall limit, and nothing of it is written to the URL cache.
+// is made in HTTP/1.0 so that a well-behaved server sends none), within the size limit, at the least
+// pace of the limits, and nothing of it is written to the URL cache.
 class BackgroundDownload {
  public:
   enum class State { Running, Succeeded, Failed };
@@ -20,7 +20,7 @@ class BackgroundDownload {
   BackgroundDownload(const BackgroundDownload&) = delete;
   BackgroundDownload& operator=(const BackgroundDownload&) = delete;
 
-  // Where the download stands; a stall longer than the limit turns it into a failure.
+  // Where the download stands; an interval of the limits that brought too little turns it into a failure.
   State Poll();
   const std::wstring& Address() const { return address_; }
   // The file's bytes, once it has succeeded.
@@ -34,13 +34,17 @@ class BackgroundDownload {
   std::wstring address_;
   std::shared_ptr<Shared> shared_;
   State state_ = State::Running;
-  std::wstring stalled_;  // the reason, when the window gave up waiting for data
+  DWORD intervalStart_ = GetTickCount();
+  std::size_t receivedBefore_ = 0;  // bytes of the body that had arrived as the interval began
+  std::wstring tooSlow_;            // the reason, when the window gave up waiting for data
 };
 
-// The limits every download keeps: no data for stallMilliseconds, or more than maxBytes, fails it.
+// The limits every download keeps: more than maxBytes, or less than leastBytesPerInterval of the
+// body in any intervalMilliseconds (counted from the request, before the file is whole), fails it.
 struct DownloadLimits {
-  DWORD stallMilliseconds = 30000;
+  DWORD intervalMilliseconds = 30000;
   std::size_t maxBytes = 4 * 1024 * 1024;
+  std::size_t leastBytesPerInterval = 16 * 1024;
 };
 // Tests shorten the limits; the default brings the real ones back.
 void SetDownloadLimits(DownloadLimits limits = DownloadLimits());

@@ -139,9 +139,9 @@ std::string ReadWholeFile(const std::wstring& path, std::uint64_t limit) {
   return bytes;
 }
 
-std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact) {
+std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact, ListEncoding* encoding) {
   if (g_reader) return g_reader(path, exact);
-  return DecodeTextList(ReadWholeFile(path), AnsiToWide, exact);
+  return DecodeTextList(ReadWholeFile(path), AnsiToWide, exact, encoding);
 }
 
 void SetTextListFileReader(TextListFileReader reader) { g_reader = std::move(reader); }
@@ -152,8 +152,8 @@ std::vector<std::wstring> DecodeListFileLines(const std::string& bytes, bool* ex
   return DecodeTextList(bytes, AnsiToWide, exact);
 }
 
-void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
-  const std::string bytes = EncodeTextList(lines, WideToAnsi);
+void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines, ListEncoding encoding) {
+  const std::string bytes = EncodeTextList(lines, WideToAnsi, encoding);
   FileBeside file(path);
   file.WriteAt(0, bytes.data(), bytes.size());
   file.CommitReplacing();

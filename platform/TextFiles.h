@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "utilities/TextListFile.h"
+
 // The program's list files on disk, in the format of utilities/TextListFile.h with the ANSI code page
 // of the system.
 
@@ -16,8 +18,10 @@ constexpr std::uint64_t kListFileLimit = std::uint64_t{64} << 20;
 // the system's reason, or saying that the file is too large, before reading it.
 std::string ReadWholeFile(const std::wstring& path, std::uint64_t limit = kListFileLimit);
 // The lines of the file, read as ReadWholeFile reads it. Throws as it does. `exact` tells whether the
-// file may be written again without losing any of its text (see DecodeTextList).
-std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact = nullptr);
+// file may be written again without losing any of its text, `encoding` how it is stored (see
+// DecodeTextList).
+std::vector<std::wstring> ReadTextListFile(const std::wstring& path, bool* exact = nullptr,
+                                           ListEncoding* encoding = nullptr);
 // Tests give ReadTextListFile's answers, or its failures; an empty reader brings the files back.
 using TextListFileReader = std::function<std::vector<std::wstring>(const std::wstring& path, bool* exact)>;
 void SetTextListFileReader(TextListFileReader reader);
@@ -28,8 +32,10 @@ std::vector<std::wstring> DecodeListFileLines(const std::string& bytes, bool* ex
 
 // Writes the lines to a new file beside the target and then puts it in the target's place, so that a
 // failure leaves the old file whole. Never creates a folder. Throws AppError "Cannot create file ..."
-// naming the target, with the system's reason, after removing what it wrote.
-void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines);
+// naming the target, with the system's reason, after removing what it wrote. A file read before is
+// given the encoding it was read in.
+void WriteTextListFile(const std::wstring& path, const std::vector<std::wstring>& lines,
+                       ListEncoding encoding = ListEncoding::Ansi);
 
 // Writes several files so that either every one of them gets its new bytes or none changes: the new
 // files are written beside their targets, each old target kept under a second name until every new

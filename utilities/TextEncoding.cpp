@@ -96,6 +96,16 @@ std::wstring Utf16BytesToText(const std::string& bytes, bool bigEndian) {
   return text;
 }
 
+std::string TextToUtf16Bytes(const std::wstring& text, bool bigEndian) {
+  std::string bytes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char high = static_cast<char>(CodeUnitAt(text, i) >> 8), low = static_cast<char>(CodeUnitAt(text, i) & 0xFF);
+    bytes.push_back(bigEndian ? high : low);
+    bytes.push_back(bigEndian ? low : high);
+  }
+  return bytes;
+}
+
 std::wstring Utf8ToUtf16(const std::string& bytes) {
   std::wstring text;
   for (size_t i = 0; i < bytes.size();) AppendUtf16(text, NextUtf8CodePoint(bytes, i).value_or(kReplacement));

@@ -28,3 +28,5 @@ bool IsUtf8BeyondAscii(const std::string& bytes);
 std::string Utf16ToUtf8(const std::wstring& text);
 // UTF-16 code units stored as bytes in either order; an odd last byte is dropped.
 std::wstring Utf16BytesToText(const std::string& bytes, bool bigEndian);
+// The code units as bytes in that order.
+std::string TextToUtf16Bytes(const std::wstring& text, bool bigEndian);

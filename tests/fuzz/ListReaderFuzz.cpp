@@ -30,9 +30,11 @@ std::optional<std::string> Latin1Encode(const std::wstring& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   bool exact = false;
-  const std::vector<std::wstring> lines = DecodeTextList(bytes, Latin1Decode, &exact);
+  ListEncoding encoding = ListEncoding::Ansi;
+  const std::vector<std::wstring> lines = DecodeTextList(bytes, Latin1Decode, &exact, &encoding);
   for (const std::wstring& line : lines)
     if (line.find_first_of(std::wstring(L"\r\n\0", 3)) != std::wstring::npos) std::abort();
   if (exact && DecodeTextList(EncodeTextList(lines, Latin1Encode), Latin1Decode) != lines) std::abort();
+  if (exact && DecodeTextList(EncodeTextList(lines, Latin1Encode, encoding), Latin1Decode) != lines) std::abort();
   return 0;
 }

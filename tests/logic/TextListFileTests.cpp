@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 // The byte strings below are laid out by hand, a file's mark beside its text: not reformatted.
 // clang-format off
@@ -190,6 +191,22 @@ TEST(Utf16ToUtf8, PairsBecomeFourBytesAndLoneSurrogatesTheReplacement) {
   EXPECT_EQ(Utf16ToUtf8(L"\xDC00\xD800"), "\xEF\xBF\xBD\xEF\xBF\xBD") << "low half before a high half";
   EXPECT_EQ(Utf16ToUtf8(L"\xDC00\xDC00"), "\xEF\xBF\xBD\xEF\xBF\xBD") << "two low halves";
   EXPECT_EQ(Utf16ToUtf8(L"\xD83D\xD83D\xDE00"), "\xEF\xBF\xBD\xF0\x9F\x98\x80") << "high half before a pair";
+}
+
+TEST(EncodeTextList, WritesALineAddedToAFileInTheEncodingTheFileWasReadIn) {
+  const std::pair<std::string, std::string> cases[] = {  // the file as read, and with "\u0416" added
+      {"caf\xE9\r\n", "\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xD0\x96\r\n"},  // ANSI: as a new file
+      {"caf\xC3\xA9\r\n", "caf\xC3\xA9\r\n\xD0\x96\r\n"},
+      {"\xFF\xFE" "a\0\r\0\n\0"s, "\xFF\xFE" "a\0\r\0\n\0\x16\x04\r\0\n\0"s},
+      {"a\0\r\0\n\0"s, "\xFF\xFE" "a\0\r\0\n\0\x16\x04\r\0\n\0"s},  // UTF-16 gets its mark
+      {"\xFE\xFF" "\0a\0\r\0\n"s, "\xFE\xFF" "\0a\0\r\0\n\x04\x16\0\r\0\n"s},
+  };
+  for (const auto& [read, written] : cases) {
+    ListEncoding encoding = ListEncoding::Ansi;
+    Lines lines = DecodeTextList(read, Latin1Decode, nullptr, &encoding);
+    lines.push_back(L"\u0416");
+    EXPECT_EQ(EncodeTextList(lines, Latin1Encode, encoding), written) << testing::PrintToString(read);
+  }
 }
 
 TEST(EncodeTextList, ALoneSurrogateIsWrittenAsTheReplacementCharacter) {

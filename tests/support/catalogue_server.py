@@ -10,6 +10,8 @@ Serves /<case>/qvr/soft.txt and /<case>/qvr/soft.ini for these cases:
   chunked     a chunked catalogue cut before its last chunk
   chunkedini  a valid catalogue; chunked links cut after 30 bytes
   chunkedwhole  a chunked catalogue with its last chunk, sent even to an HTTP/1.0 request
+  twocodings    a catalogue in one chunk with its length, under two Transfer-Encoding headers: identity, chunked
+  longcoding    a catalogue in one chunk with its length, under one Transfer-Encoding of 66 characters
   compressing   both files chunked to HTTP/1.1 requests and with their length to HTTP/1.0 ones, as a
                 server compressing on the fly does
   html        a valid catalogue; an HTML page as the links, with 200
@@ -31,6 +33,7 @@ LINKS = b"[Linkit]\r\nnew editor=https://example.org/editor\r\nChess=\"https://e
 BAD_CATALOGUE = b"Broken\r\n\t\tToo deep\r\n"
 HTML_PAGE = b"<html><head><title>Maintenance</title></head><body>Back soon.</body></html>\r\n"
 RANDOM_BYTES = random.Random(7).randbytes(3000)
+LONG_CODING = "gzip, deflate, br, compress, identity, x-gzip, x-compress, chunked"
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -49,6 +52,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.chunked(CATALOGUE if name == "soft.txt" else LINKS[:30], whole=False)
         if case == "chunkedwhole" and name == "soft.txt":
             return self.chunked(CATALOGUE, whole=True)
+        if case == "twocodings" and name == "soft.txt":
+            return self.framed_with_length(CATALOGUE, ["identity", "chunked"])
+        if case == "longcoding" and name == "soft.txt":
+            return self.framed_with_length(CATALOGUE, [LONG_CODING])
         if case == "compressing" and self.request_version != "HTTP/1.0":
             return self.chunked(CATALOGUE if name == "soft.txt" else LINKS, whole=True)
         if case == "html" and name == "soft.ini":
@@ -101,6 +108,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.write(b"0\r\n\r\n")
         self.wfile.flush()
         self.close_connection = not whole
+
+    def framed_with_length(self, body, codings):
+        framed = b"%x\r\n%s\r\n0\r\n\r\n" % (len(body), body)
+        self.send_response(200)
+        for coding in codings:
+            self.send_header("Transfer-Encoding", coding)
+        self.send_header("Content-Length", str(len(framed)))
+        self.end_headers()
+        self.wfile.write(framed)
 
     def endless_zeros(self, announced):
         self.send_response(200)

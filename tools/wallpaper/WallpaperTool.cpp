@@ -39,6 +39,11 @@ std::wstring TooManyScansMessage(const std::wstring& jpegPath) {
          L"minutes to convert.";
 }
 
+std::wstring NotAFileMessage(const std::wstring& picture, const std::wstring& shown) {
+  const std::wstring why = picture == shown ? L"it is not a file." : L"its bitmap \"" + shown + L"\" is not a file.";
+  return L"The picture \"" + picture + L"\" is not used as the wallpaper: " + why;
+}
+
 std::wstring ListNotLoadedMessage(const std::wstring& reason) {
   return ErrorBoxText(reason) + L" The picture list could not be loaded, and its file is left as it is.";
 }
@@ -112,7 +117,8 @@ void WallpaperTool::LoadWallpaperList() {
 std::optional<std::wstring> WallpaperTool::ReadListFile(const std::wstring& path) {
   bool exact = true;
   try {
-    pictures_.SetEntries(ReadTextListFile(path, &exact));
+    storedPictures_ = ReadTextListFile(path, &exact, &listEncoding_);
+    pictures_.SetEntries(storedPictures_);
   } catch (const AppError& error) {
     return ListNotLoadedMessage(error.Message());
   } catch (const std::exception& error) {  // out of memory above all
@@ -131,7 +137,8 @@ void WallpaperTool::StopConversion() {
 void WallpaperTool::SaveWallpaperListOnce() {
   if (saved_) return;
   saved_ = true;
-  if (!listUnreadable_) WriteTextListFile(ListFile(), pictures_.Entries());
+  if (listUnreadable_ || pictures_.Entries() == storedPictures_) return;
+  WriteTextListFile(ListFile(), pictures_.Entries(), listEncoding_);
 }
 
 void WallpaperTool::BtnAddWClick() {
@@ -156,7 +163,11 @@ void WallpaperTool::BtnRWPClick() {
   if (entries.empty()) return;
   const std::wstring& picture = entries[host_.Random().Below(static_cast<std::uint32_t>(entries.size()))];
   const std::optional<std::wstring> shown = IsJpegFileName(picture) ? BitmapFor(picture) : picture;
-  if (shown) SetDesktopWallpaper(*shown);
+  if (!shown) return;
+  // A folder or a device named like a picture would leave the desktop empty; a missing file is the
+  // system's to refuse.
+  if (!IsPathAbsent(*shown) && !IsDiskFile(*shown)) throw AppError(NotAFileMessage(picture, *shown));
+  SetDesktopWallpaper(*shown);
 }
 
 // As the button, which is enabled while there are pictures: the page need not have been made.

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/FileDialogs.h"
+#include "platform/TextFiles.h"
 #include "ui/OrderedFileList.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
@@ -27,8 +28,8 @@ class WallpaperTool : public Tool {
   // it when made. A file that is there but cannot be read whole, for whatever reason, is reported and
   // then left alone at the end, so that its entries survive.
   void LoadWallpaperList();
-  // Saves the list to Data\wp.txt, as the program or the Windows session ends; the first call saves,
-  // later ones do nothing.
+  // Saves the list to Data\wp.txt, in the encoding it was read in, as the program or the Windows
+  // session ends, when it has changed since; the first call saves, later ones do nothing.
   void SaveWallpaperListOnce();
   // Stops a JPEG conversion under way and waits until its thread has removed what it wrote: the end of
   // the session may end the process as soon as its window has answered.
@@ -58,6 +59,8 @@ class WallpaperTool : public Tool {
   void ShowCaption(const wchar_t* caption);
 
   OrderedFileList pictures_;
+  std::vector<std::wstring> storedPictures_;  // the list as Data\wp.txt holds it
+  ListEncoding listEncoding_ = ListEncoding::Ansi;
   bool listUnreadable_ = false;
   bool saved_ = false;
   bool converting_ = false;

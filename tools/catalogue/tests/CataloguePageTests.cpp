@@ -269,6 +269,8 @@ TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
       {L"chunked", L"soft.txt", error, chunks},  // cut before its last chunk
       {L"chunkedwhole", L"soft.txt", error, chunks},
       {L"chunkedini", L"soft.ini", error, chunks},
+      {L"twocodings", L"soft.txt", error, chunks},  // identity, then chunked
+      {L"longcoding", L"soft.txt", error, chunks},  // longer than a fixed buffer
       {L"huge", L"soft.txt", error, L". The file is larger than 64 KiB."},
       {L"silent", L"soft.txt", error, L". The server sent no data for 300 ms."},
       // https answered over the plain connection
@@ -283,6 +285,19 @@ TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
     ExpectCatalogueUnchanged();
   }
   SetDownloadLimits();
+}
+
+// One byte a second: the box says how little came in the interval, not that nothing came.
+TEST_F(CataloguePage, ASlowServerIsToldAsTooSlow) {
+  SetDownloadLimits({2000, 64 * 1024});
+  const auto boxes = Update(L"drip");
+  SetDownloadLimits();
+  ASSERT_EQ(boxes.size(), 1u);
+  const std::wstring start =
+      L"Error downloading URL: " + Server(L"drip") + L"/qvr/soft.txt. The download was too slow: ";
+  EXPECT_EQ(boxes[0].text.substr(0, start.size()), start);
+  EXPECT_EQ(boxes[0].text.substr(start.size() + 1), L" bytes in 2 seconds.") << "2 or 3 bytes: " << boxes[0].text;
+  ExpectCatalogueUnchanged();
 }
 
 TEST_F(CataloguePage, ALinkFileThatCannotBeReplacedLeavesBothFiles) {

@@ -78,14 +78,27 @@ class WallpaperPage : public FormTest {
   Lines wallpapers;
 };
 
-TEST_F(WallpaperPage, TheListFileLoadsWithoutAFinalLineEndAndIsSavedWithOneWithThePageNeverMade) {
+TEST_F(WallpaperPage, TheListFileLoadsWithoutAFinalLineEndAndIsLeftAsItWasWhenUnchanged) {
   WriteBytes(File(L"wp.txt"), "C:\\a.bmp\r\nC:\\b.jpg");
+  const FILETIME before = LastWrite(File(L"wp.txt"));
   Start(false);
   form.reset();
-  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\a.bmp\r\nC:\\b.jpg\r\n");
+  EXPECT_EQ(ReadBytes(File(L"wp.txt")), "C:\\a.bmp\r\nC:\\b.jpg");
+  const FILETIME after = LastWrite(File(L"wp.txt"));
+  EXPECT_EQ(CompareFileTime(&before, &after), 0);
   Start();
   EXPECT_EQ(ListItems(Wallpaper().LstWP), (Lines{L"C:\\a.bmp", L"C:\\b.jpg"}));
   EXPECT_TRUE(IsWindowEnabled(Wallpaper().BtnRWP));
+}
+
+// UTF-8 without a mark, with a name outside the ANSI code page.
+TEST_F(WallpaperPage, AChangedListKeepsTheEncodingItWasReadIn) {
+  const std::string sea = "C:\\\xD0\xBC\xD0\xBE\xD1\x80\xD0\xB5.jpg\r\n";
+  WriteBytes(File(L"wp.txt"), sea);
+  Start();
+  AddPictures({L"C:\\b.bmp"});
+  form.reset();
+  EXPECT_EQ(ReadBytes(File(L"wp.txt")), sea + "C:\\b.bmp\r\n");
 }
 
 TEST_F(WallpaperPage, ASingleEntryIsAlwaysChosenThroughTheTrayWithThePageNeverMadeOrTheButton) {
@@ -164,6 +177,16 @@ TEST_F(WallpaperPage, ASmallJpegClaimingAHugeSizeIsRefusedWithoutABitmap) {
   EXPECT_TRUE(wallpapers.empty());
 }
 
+TEST_F(WallpaperPage, AFolderWhereTheBitmapGoesIsReportedAndNotSet) {
+  WriteBytes(File(L"x.jpg"), MakeJpeg(2, 2, 3));
+  CreateDirectoryW(File(L"x.bmp").c_str(), nullptr);
+  DrawOnly(L"x.jpg", L"The picture \"" + File(L"x.jpg") + L"\" is not used as the wallpaper: its bitmap \"" +
+                         File(L"x.bmp") + L"\" is not a file.");
+  DrawOnly(L"x.bmp", L"The picture \"" + File(L"x.bmp") + L"\" is not used as the wallpaper: it is not a file.");
+  RemoveDirectoryW(File(L"x.bmp").c_str());
+  EXPECT_TRUE(wallpapers.empty());
+}
+
 TEST_F(WallpaperPage, ACutOffJpegLeavesNoBitmapAndConvertsOnceWhole) {
   const std::string jpeg = MakeJpeg(64, 64, 3);
   WriteBytes(File(L"cut.jpg"), jpeg.substr(0, jpeg.size() / 2));
@@ -179,6 +202,7 @@ TEST_F(WallpaperPage, ACutOffJpegLeavesNoBitmapAndConvertsOnceWhole) {
 TEST_F(WallpaperPage, WithoutADataFolderTheEndReportsTheListFileAndCreatesNoFolder) {
   RemoveDirectoryW(File(L"").c_str());
   Start();
+  AddPictures({L"C:\\a.bmp"});
   BoxRecorder boxes;
   form.reset();
   ExpectOneError(boxes, L"Cannot create file \"" + data.File(L"wp.txt") + L"\". ");
@@ -196,6 +220,7 @@ TEST_F(WallpaperPage, AFailedSaveShowsItsBoxWhenClosedButNotAtTheEndOfTheSession
   RemoveDirectoryW(File(L"").c_str());
   for (const auto& end : ends) {
     Start();
+    AddPictures({L"C:\\a.bmp"});
     BoxRecorder boxes;
     SendMessageW(form->Handle(), end.message, end.wParam, 0);
     form.reset();
