@@ -143,9 +143,12 @@ TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUs
   EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF), Texts{});
 }
 
-TEST_F(CleanerPage, NothingFoundIsToldAndFixingAnEmptyListShowsNothing) {
+TEST_F(CleanerPage, NothingFoundIsToldAndFixSelectedStaysDisabledOnTheEmptyList) {
+  const HWND fix = form->ToolAs<CleanerTool>().BtnETFFix;
+  EXPECT_FALSE(IsWindowEnabled(fix)) << "before any search";
   EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), Texts{});
+  EXPECT_FALSE(IsWindowEnabled(fix));
+  EXPECT_EQ(Click(fix), Texts{});
 }
 
 TEST_F(CleanerPage, FolderLinksAreNotEnteredSoALoopEndsAndNothingOutsideIsListed) {
@@ -240,10 +243,14 @@ TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyThe
   const wchar_t separator = UserDecimalSeparator();
   EXPECT_EQ(DescriptionOfItem(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
   ClickListItem(list, 3, 5);
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix, {IDNO}),
-            Texts{L"Delete 5 files (" + FileSizeText(3004, separator) + L")? Deleted files cannot be recovered."});
+  const BoxRecorder question({IDNO});
+  PostMessageW(list, WM_SYSCHAR, L'f', 1 << 29), PumpMessages();  // Alt+F
+  EXPECT_EQ(question.Calls().at(0).text,
+            L"Delete 5 files (" + FileSizeText(3004, separator) + L")? Deleted files cannot be recovered.");
+  EXPECT_EQ(question.Calls().at(0).defaultAnswer, IDNO) << "Enter answers No";
   EXPECT_EQ(ListItems(list), found) << "No changes nothing";
   EXPECT_EQ(Fix(), Texts{L"5 files fixed."});
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<CleanerTool>().BtnETFFix)) << "on the emptied list";
   for (const std::wstring& path : found) EXPECT_EQ(Exists(path), path == found[3]) << testing::PrintToString(path);
   for (const std::wstring& path : kept) EXPECT_TRUE(Exists(path)) << testing::PrintToString(path);
 }
