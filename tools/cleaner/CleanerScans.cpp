@@ -2,15 +2,29 @@
 
 #include <algorithm>
 
+#include "utilities/AsciiCase.h"
 #include "utilities/FileNames.h"
+
+namespace {
+
+// The system's temporary folder, and the profile's old one where that is another folder: there on
+// older Windows; a link into the local application data on today's; none on Wine.
+std::vector<std::wstring> TemporaryFolders(const CleanerFolders& folders) {
+  std::vector<std::wstring> temps;
+  if (!folders.temp.empty()) temps.push_back(folders.temp);
+  const std::wstring old = WithTrailingBackslash(folders.profile) + L"Local Settings\\Temp";
+  if (!folders.profile.empty() && !SameFolderPath(old, folders.temp)) temps.push_back(old);
+  return temps;
+}
+
+}  // namespace
 
 std::vector<ScanRequest> CleanerScans(const CleanerFolders& folders, std::uint64_t now) {
   std::vector<ScanRequest> scans;
-  if (!folders.profile.empty()) {
-    const std::wstring temp = WithTrailingBackslash(folders.profile) + L"Local Settings\\Temp";
-    const std::vector<std::wstring> temporary = {L".tmp"};
+  const std::vector<std::wstring> temporary = {L".tmp"};
+  const std::uint64_t oldEnough = now > kOldTempFileAge ? now - kOldTempFileAge : 0;
+  for (const std::wstring& temp : TemporaryFolders(folders)) {
     scans.push_back({temp, true, temporary});
-    const std::uint64_t oldEnough = now > kOldTempFileAge ? now - kOldTempFileAge : 0;
     scans.push_back({temp, true, {kAllFiles}, temporary, oldEnough});
   }
   if (!folders.internetCache.empty()) scans.push_back({folders.internetCache, false, {kAllFiles}});
@@ -23,6 +37,10 @@ std::vector<ScanRequest> CleanerScans(const CleanerFolders& folders, std::uint64
 
 std::wstring WithTrailingBackslash(const std::wstring& folder) {
   return !folder.empty() && folder.back() == L'\\' ? folder : folder + L'\\';
+}
+
+bool SameFolderPath(const std::wstring& a, const std::wstring& b) {
+  return AsciiLowerCase(WithTrailingBackslash(a)) == AsciiLowerCase(WithTrailingBackslash(b));
 }
 
 std::wstring PathForFileCalls(const std::wstring& path) {

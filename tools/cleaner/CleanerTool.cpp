@@ -56,7 +56,7 @@ std::uint64_t FileTimeNow() {
 
 CleanerFolders CurrentUserFolders() {
   return {GetSpecialFolderPath(CSIDL_PROFILE), GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
-          GetSpecialFolderPath(CSIDL_COOKIES), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA)};
+          GetSpecialFolderPath(CSIDL_COOKIES), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA), GetTemporaryFolderPath()};
 }
 
 unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurrency(), 4u, 8u); }

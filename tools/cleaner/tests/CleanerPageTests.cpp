@@ -53,16 +53,19 @@ void HostShell(const std::wstring& folder, const std::wstring& script) {
 class CleanerPage : public FormTest {
  protected:
   // The tests own the profile's "Local Settings", which may not be there before, and what they make in
-  // the cache and cookie folders, which Wine has and uses too.
+  // the cache and cookie folders, which Wine has and uses too. The system's temporary folder is the
+  // old one there, unless a test names another.
   void SetUp() override {
     ASSERT_FALSE(Exists(profile));
     owned = true;
     for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    SetEnvironmentVariableW(L"TMP", temp.c_str());
     FormTest::SetUp();
     ShowPage(PageOf<CleanerTool>());
   }
   void TearDown() override {
     FormTest::TearDown();
+    SetEnvironmentVariableW(L"TMP", systemTemp.c_str());
     for (const auto& [folder, names] : madeInShared)
       if (!names.empty()) HostShell(folder, L"rm -rf" + names);
     if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(profile) + L"'");
@@ -97,6 +100,7 @@ class CleanerPage : public FormTest {
   }
   static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+  const std::wstring systemTemp = GetTemporaryFolderPath();
   const std::wstring profile = GetSpecialFolderPath(CSIDL_PROFILE) + L"\\Local Settings";
   const std::wstring temp = profile + L"\\Temp";
   const std::wstring cache = GetSpecialFolderPath(CSIDL_INTERNET_CACHE);
@@ -149,6 +153,14 @@ TEST_F(CleanerPage, NothingFoundIsToldAndFixSelectedStaysDisabledOnTheEmptyList)
   EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
   EXPECT_FALSE(IsWindowEnabled(fix));
   EXPECT_EQ(Click(fix), Texts{});
+}
+
+// The system names the temporary folder: on Wine and today's Windows it is not the old one.
+TEST_F(CleanerPage, TheSystemsTemporaryFolderIsSearchedThenTheProfilesOldOne) {
+  const std::wstring system = profile + L"\\System Temp";
+  const Texts found = {Make(system, L"s.tmp"), Make(temp, L"a.tmp")};
+  SetEnvironmentVariableW(L"TMP", system.c_str());
+  EXPECT_EQ(Search(), found);
 }
 
 TEST_F(CleanerPage, FolderLinksAreNotEnteredSoALoopEndsAndNothingOutsideIsListed) {
