@@ -23,6 +23,9 @@ struct ScanRequest {
   // When set, `folder` holds a browser's profiles: what is scanned is each profile's cache folders,
   // none reached through a link or a hidden folder.
   std::optional<BrowserLayout> profilesOf = std::nullopt;
+  // The known root `folder` lies below: every folder from it down must be a plain one, or the scan is
+  // skipped. Empty: the folder is its own root.
+  std::wstring root = {};
 };
 
 // The folders of the current user that the cleaner searches, each as the system gives it; empty when
@@ -47,6 +50,8 @@ std::wstring WithTrailingBackslash(const std::wstring& folder);
 // Folder paths compared as the file system compares names, letter case aside (the system's several
 // spellings of one folder may differ in it), with or without a trailing backslash.
 bool SameFolderPath(const std::wstring& a, const std::wstring& b);
+// Whether `folder` is `root` or lies below it, so compared.
+bool LiesBelow(const std::wstring& folder, const std::wstring& root);
 
 // The path as the system's file calls take it whatever its length: one of 260 characters or more,
 // beyond what the plain calls accept, in its "\\?\" form ("\\?\UNC\" for a network path); a

@@ -267,6 +267,18 @@ TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyThe
   for (const std::wstring& path : kept) EXPECT_TRUE(Exists(path)) << testing::PrintToString(path);
 }
 
+// Wine follows links to folders: behind a linked temporary folder (the system's or the old one) lie
+// week-old documents, behind a linked "User Data" a folder shaped like a profile.
+TEST_F(CleanerLeftovers, NoTemporaryFolderOrUserDataReachedThroughALinkIsSearched) {
+  const std::wstring documents = profile + L"\\victim", shaped = appData + L"\\Google\\victim";
+  for (const wchar_t* name : {L"report.docx", L"thesis.odt"}) MakeAged(documents, name, 8 * 24);
+  for (const wchar_t* name : {L"Preferences", L"Cache\\Cache_Data\\f_000001"}) MakeAged(shaped + L"\\Default", name, 0);
+  HostShell(profile, L"ln -s victim linked && rmdir Temp && ln -s victim Temp");
+  HostShell(appData + L"\\Google", L"mkdir Chrome && ln -s ../victim 'Chrome/User Data'");
+  SetEnvironmentVariableW(L"TMP", (profile + L"\\linked").c_str());
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
+}
+
 class CleanerSearchRun : public CleanerPage {
  protected:
   static constexpr int kFiles = 20000;

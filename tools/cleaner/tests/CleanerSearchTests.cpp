@@ -200,7 +200,8 @@ TEST(CleanerScans, OtherTempFilesAreListedAfterTheTmpFilesOnceSevenDaysOld) {
   constexpr std::uint64_t now = 134'000'000'000'000'000, hour = 36'000'000'000, week = 7 * 24 * hour;
   FakeDisk disk;
   const std::wstring temp = L"C:\\P\\Local Settings\\Temp\\";
-  disk.resolved = {{L"C:\\P\\Local Settings\\Temp", L"C:\\T"}};
+  // the profile moved by a link; the disk spells a name otherwise
+  disk.resolved = {{L"C:\\P", L"E:\\R"}, {L"C:\\P\\Local Settings\\Temp", L"E:\\R\\local settings\\Temp"}};
   const auto file = [](const wchar_t* name, std::uint64_t written) { return FakeEntry{name, kFile, 0, written}; };
   disk.folders[temp] = {file(L"new.tmp", now), file(L"old.log", now - week), file(L"almost.log", now - week + hour),
                         file(L"future.log", now + hour), file(L"old.tmp", 0), file(L"OLD.TMP", 0), {L"sub", kDir}};
@@ -229,6 +230,8 @@ TEST(BrowserCaches, OnlyTheCacheFoldersOfEachProfileAreScannedAndNoLinkIsEntered
     disk.folders[cache] = {{L"f", kFile}};
     disk.resolved[cache] = L"C:\\R\\" + cache.substr(3);
   }
+  for (const std::wstring& folder : {std::wstring(L"C:\\L"), chrome, fox})
+    disk.resolved[folder] = L"C:\\R\\" + folder.substr(3);
   EXPECT_EQ(Search(disk, CleanerScans({L"", L"", L"", L"C:\\L", L""}, 0)),
             (Paths{caches[0] + L"f", caches[1] + L"f", caches[2] + L"f"}));
 }
