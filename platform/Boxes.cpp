@@ -30,23 +30,31 @@ LRESULT CALLBACK WatchForConfirmationBox(int code, WPARAM wParam, LPARAM lParam)
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-int Show(HWND owner, BoxKind kind, const std::wstring& text, const wchar_t* caption, UINT style) {
-  if (g_answerer) return g_answerer(BoxCall{kind, text, caption});
-  return MessageBoxW(owner, text.c_str(), caption, style | MB_TASKMODAL);
+int Show(HWND owner, const BoxCall& call, UINT style) {
+  if (g_answerer) return g_answerer(call);
+  return MessageBoxW(owner, call.text.c_str(), call.caption.c_str(), style | MB_TASKMODAL);
+}
+
+bool AskYesNo(HWND owner, const std::wstring& question, int defaultAnswer) {
+  if (!g_answerer)
+    g_confirmationHook = SetWindowsHookExW(WH_CBT, WatchForConfirmationBox, nullptr, GetCurrentThreadId());
+  const UINT defaultButton = defaultAnswer == IDNO ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+  return Show(owner, {BoxKind::Confirmation, question, L"Confirm", defaultAnswer},
+              MB_YESNO | MB_ICONQUESTION | defaultButton) == IDYES;
 }
 
 }  // namespace
 
 void SetBoxAnswerer(BoxAnswerer answerer) { g_answerer = std::move(answerer); }
 
-void ShowNotice(HWND owner, const std::wstring& text) { Show(owner, BoxKind::Notice, text, kApplicationTitle, MB_OK); }
-
-bool Confirm(HWND owner, const std::wstring& question) {
-  if (!g_answerer)
-    g_confirmationHook = SetWindowsHookExW(WH_CBT, WatchForConfirmationBox, nullptr, GetCurrentThreadId());
-  return Show(owner, BoxKind::Confirmation, question, L"Confirm", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
+void ShowNotice(HWND owner, const std::wstring& text) {
+  Show(owner, {BoxKind::Notice, text, kApplicationTitle, IDOK}, MB_OK);
 }
 
+bool Confirm(HWND owner, const std::wstring& question) { return AskYesNo(owner, question, IDYES); }
+
+bool ConfirmIrreversible(HWND owner, const std::wstring& question) { return AskYesNo(owner, question, IDNO); }
+
 void ShowErrorBox(HWND owner, const std::wstring& message) {
-  Show(owner, BoxKind::Error, ErrorBoxText(message), kApplicationTitle, MB_OK | MB_ICONERROR);
+  Show(owner, {BoxKind::Error, ErrorBoxText(message), kApplicationTitle, IDOK}, MB_OK | MB_ICONERROR);
 }

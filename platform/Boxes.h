@@ -11,6 +11,7 @@ struct BoxCall {
   BoxKind kind;
   std::wstring text;
   std::wstring caption;
+  int defaultAnswer;  // what Enter answers: IDOK, IDYES or IDNO
 };
 
 // Answers a box instead of the user: returns IDOK, IDYES or IDNO. Tests install one so that no box
@@ -22,5 +23,7 @@ void SetBoxAnswerer(BoxAnswerer answerer);
 void ShowNotice(HWND owner, const std::wstring& text);
 // Question icon, Yes (the default) and No; Esc answers No. True only for Yes.
 bool Confirm(HWND owner, const std::wstring& question);
+// The same for a step that cannot be undone, with No the default: Enter answers No too.
+bool ConfirmIrreversible(HWND owner, const std::wstring& question);
 // Error icon, caption "Quoxel"; the message gets a full stop when its last character sorts after ".".
 void ShowErrorBox(HWND owner, const std::wstring& message);

@@ -23,25 +23,35 @@ struct ScanRequest {
   // When set, `folder` holds a browser's profiles: what is scanned is each profile's cache folders,
   // none reached through a link or a hidden folder.
   std::optional<BrowserLayout> profilesOf = std::nullopt;
+  // The known root `folder` lies below: every folder from it down must be a plain one, or the scan is
+  // skipped. Empty: the folder is its own root.
+  std::wstring root = {};
 };
 
 // The folders of the current user that the cleaner searches, each as the system gives it; empty when
 // it could not.
 struct CleanerFolders {
-  std::wstring profile, internetCache, cookies, localAppData;
+  std::wstring profile, internetCache, cookies, localAppData, temp;
 };
 
 // A file not written for this long is a leftover in the temporary folder (the rule of Windows' own
 // disk clean-up): 7 days in file-time units.
 constexpr std::uint64_t kOldTempFileAge = 7ull * 24 * 60 * 60 * 10'000'000;
 
-// Temporary files below the user's profile folder, then the other files there not written for 7 days
-// before `now` (a file time), the top level of the browser's cache, the cookie text files, and the
-// cache folders of the browsers' profiles, in this order. A folder the system could not give (empty)
-// adds no scan: completed with a backslash it would name the root of the current drive.
+// For the system's temporary folder and then the profile's "Local Settings\Temp" where that is another
+// folder: its temporary files, then its other files not written for 7 days before `now` (a file time).
+// Then the top level of the browser's cache, the cookie text files, and the cache folders of the
+// browsers' profiles, in this order. A folder the system could not give (empty) adds no scan:
+// completed with a backslash it would name the root of the current drive.
 std::vector<ScanRequest> CleanerScans(const CleanerFolders& folders, std::uint64_t now);
 
 std::wstring WithTrailingBackslash(const std::wstring& folder);
+
+// Folder paths compared as the file system compares names, letter case aside (the system's several
+// spellings of one folder may differ in it), with or without a trailing backslash.
+bool SameFolderPath(const std::wstring& a, const std::wstring& b);
+// Whether `folder` is `root` or lies below it, so compared.
+bool LiesBelow(const std::wstring& folder, const std::wstring& root);
 
 // The path as the system's file calls take it whatever its length: one of 260 characters or more,
 // beyond what the plain calls accept, in its "\\?\" form ("\\?\UNC\" for a network path); a

@@ -21,6 +21,15 @@ bool IsFileToCheck(const CleanerListedEntry& entry) {
   return !(entry.attributes & (kAttributeDirectory | kAttributeReadOnly | kAttributeReparsePoint));
 }
 
+// Whether the scanned folder lies where its path names it below its known root, both as resolved
+// (links followed): no folder between the two is a link.
+bool ReachedThroughPlainFolders(const ScanRequest& scan, const std::wstring& resolvedRoot,
+                                const std::wstring& resolvedFolder) {
+  if (!LiesBelow(scan.folder, scan.root)) return false;
+  const std::wstring below = WithTrailingBackslash(scan.folder).substr(WithTrailingBackslash(scan.root).size());
+  return SameFolderPath(resolvedFolder, WithTrailingBackslash(resolvedRoot) + below);
+}
+
 }  // namespace
 
 std::wstring ExpectedFinalPath(const std::wstring& resolvedFolder, const std::wstring& relative) {
@@ -71,8 +80,9 @@ void CleanerSearch::Walk() {
     if (stopping_) break;
     if (!scan.profilesOf)
       WalkScan(scan);
-    else
-      for (const std::wstring& cache : CacheFolders(scan)) WalkScan({cache, true, scan.filter});
+    else if (ResolveFromRoot(scan))
+      for (const std::wstring& cache : CacheFolders(scan))
+        WalkScan({cache, true, scan.filter, {}, std::nullopt, std::nullopt, scan.root});
   }
   std::lock_guard<WaitLock> held(lock_);
   walkEnded_ = true;
@@ -82,7 +92,7 @@ void CleanerSearch::Walk() {
 // Depth first without recursion: a folder's sub-folders go on the stack in reverse, so that the first
 // is walked next, whole, before the second.
 void CleanerSearch::WalkScan(const ScanRequest& scan) {
-  const std::optional<ResolvedFolder> resolved = fileSystem_.resolve(scan.folder);
+  const std::optional<ResolvedFolder> resolved = ResolveFromRoot(scan);
   if (!resolved) return;
   std::vector<std::wstring> toWalk = {L""};  // paths relative to the scanned folder
   while (!toWalk.empty() && !stopping_) {
@@ -91,6 +101,14 @@ void CleanerSearch::WalkScan(const ScanRequest& scan) {
     std::vector<std::wstring> subfolders = ListFolder(scan, *resolved, relative);
     if (scan.recurse) toWalk.insert(toWalk.end(), subfolders.rbegin(), subfolders.rend());
   }
+}
+
+std::optional<ResolvedFolder> CleanerSearch::ResolveFromRoot(const ScanRequest& scan) {
+  std::optional<ResolvedFolder> folder = fileSystem_.resolve(scan.folder);
+  if (!folder || scan.root.empty()) return folder;
+  const std::optional<ResolvedFolder> root = fileSystem_.resolve(scan.root);
+  if (!root || !ReachedThroughPlainFolders(scan, root->path, folder->path)) return std::nullopt;
+  return folder;
 }
 
 std::vector<std::wstring> CleanerSearch::CacheFolders(const ScanRequest& scan) {

@@ -59,7 +59,8 @@ struct CleanableFile {
 };
 
 // The path a file found at `relative` below a scanned folder must have once opened: below the folder's
-// resolved path. The scanned folder itself may be a link; nothing below it may be one.
+// resolved path. The scanned folder itself may be a link where it is its own root; nothing below it
+// may be one.
 std::wstring ExpectedFinalPath(const std::wstring& resolvedFolder, const std::wstring& relative);
 
 class CleanerSearch {
@@ -92,6 +93,9 @@ class CleanerSearch {
   };
   void Walk();
   void WalkScan(const ScanRequest& scan);
+  // The scanned folder as resolved; nothing when it cannot be opened or is reached from its known
+  // root through a link.
+  std::optional<ResolvedFolder> ResolveFromRoot(const ScanRequest& scan);
   // The cache folders of the browser's profiles, listed on the walking thread.
   std::vector<std::wstring> CacheFolders(const ScanRequest& scan);
   // Offers the folder's files that pass the scan's filter and gives its sub-folders to walk.

@@ -56,7 +56,7 @@ std::uint64_t FileTimeNow() {
 
 CleanerFolders CurrentUserFolders() {
   return {GetSpecialFolderPath(CSIDL_PROFILE), GetSpecialFolderPath(CSIDL_INTERNET_CACHE),
-          GetSpecialFolderPath(CSIDL_COOKIES), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA)};
+          GetSpecialFolderPath(CSIDL_COOKIES), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA), GetTemporaryFolderPath()};
 }
 
 unsigned CheckerThreads() { return std::clamp(2 * std::thread::hardware_concurrency(), 4u, 8u); }
@@ -107,6 +107,7 @@ void CleanerTool::CreateControls(Page& page) {
   SetAccessibleName(LstETF, L"Unnecessary files", [this](int index) { return CheckListFigure(LstETF, index); });
   BtnETFFix = page.Bind(CreateSpeedButton(Sh3, kFixCaption, {0, 363, 585, 22}, 0, font, L'F'),
                         OnClick([this] { BtnETFFixClick(); }));
+  ClearList();
 }
 
 void CleanerTool::BtnETFClick() {
@@ -115,8 +116,7 @@ void CleanerTool::BtnETFClick() {
   const RunningFlag running(busy_);
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the list is filled
 
-  SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
-  found_.clear();
+  ClearList();
   found_ = SearchWhileAnswering(CleanerScans(CurrentUserFolders(), FileTimeNow()));
   std::vector<std::wstring> paths, sizes;
   paths.reserve(found_.size());
@@ -127,6 +127,7 @@ void CleanerTool::BtnETFClick() {
     sizes.push_back(FileSizeText(static_cast<std::int64_t>(file.size), separator));
   }
   AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; }, sizes);
+  EnableWindow(BtnETFFix, EntryCount() > 0);
   SetWindowTextW(BtnETF, kSearchCaption);
   if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }
@@ -151,12 +152,12 @@ void CleanerTool::BtnETFFixClick() {
   for (int i = 0; i < count; ++i)
     if (IsItemChecked(LstETF, i)) ticked.push_back(found_[static_cast<std::size_t>(i)]);
   // Deleted files do not go to the recycle bin: the user sees what goes before it goes.
-  if (!ticked.empty() && !Confirm(host_.Window(), DeleteQuestion(ticked, UserDecimalSeparator()))) return;
+  if (!ticked.empty() && !ConfirmIrreversible(host_.Window(), DeleteQuestion(ticked, UserDecimalSeparator())))
+    return;
   const FixProgress fixed = FixWhileAnswering(std::move(ticked));
   SetWindowTextW(BtnETFFix, kFixCaption);
   for (const std::wstring& text : FixReport(fixed)) ShowNotice(host_.Window(), text);
-  SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
-  found_.clear();
+  ClearList();
 }
 
 FixProgress CleanerTool::FixWhileAnswering(std::vector<CleanableFile> files) {
@@ -165,6 +166,13 @@ FixProgress CleanerTool::FixWhileAnswering(std::vector<CleanableFile> files) {
     SetWindowTextW(BtnETFFix, FixingCaption(fix.Progress().done, fix.Total()).c_str());
   });
   return fix.Progress();
+}
+
+// "Fix selected" has nothing to do on an empty list.
+void CleanerTool::ClearList() {
+  SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
+  found_.clear();
+  EnableWindow(BtnETFFix, FALSE);
 }
 
 int CleanerTool::EntryCount() const { return static_cast<int>(SendMessageW(LstETF, LB_GETCOUNT, 0, 0)); }

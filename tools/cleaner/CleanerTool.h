@@ -31,6 +31,8 @@ class CleanerTool : public Tool {
   // Deletes the files on a thread of its own while the window answers; closing the window or the end
   // of the session stops it after the file at hand.
   FixProgress FixWhileAnswering(std::vector<CleanableFile> files);
+  // Empties the list and what it shows.
+  void ClearList();
   int EntryCount() const;
 
   // What the list shows, item by item: the files of the last search.

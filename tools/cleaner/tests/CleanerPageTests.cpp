@@ -53,16 +53,19 @@ void HostShell(const std::wstring& folder, const std::wstring& script) {
 class CleanerPage : public FormTest {
  protected:
   // The tests own the profile's "Local Settings", which may not be there before, and what they make in
-  // the cache and cookie folders, which Wine has and uses too.
+  // the cache and cookie folders, which Wine has and uses too. The system's temporary folder is the
+  // old one there, unless a test names another.
   void SetUp() override {
     ASSERT_FALSE(Exists(profile));
     owned = true;
     for (const auto& folder : {temp, cache, cookies}) SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    SetEnvironmentVariableW(L"TMP", temp.c_str());
     FormTest::SetUp();
     ShowPage(PageOf<CleanerTool>());
   }
   void TearDown() override {
     FormTest::TearDown();
+    SetEnvironmentVariableW(L"TMP", systemTemp.c_str());
     for (const auto& [folder, names] : madeInShared)
       if (!names.empty()) HostShell(folder, L"rm -rf" + names);
     if (owned) HostShell(L"C:\\", L"rm -rf '" + UnixPath(profile) + L"'");
@@ -97,6 +100,7 @@ class CleanerPage : public FormTest {
   }
   static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+  const std::wstring systemTemp = GetTemporaryFolderPath();
   const std::wstring profile = GetSpecialFolderPath(CSIDL_PROFILE) + L"\\Local Settings";
   const std::wstring temp = profile + L"\\Temp";
   const std::wstring cache = GetSpecialFolderPath(CSIDL_INTERNET_CACHE);
@@ -143,9 +147,20 @@ TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUs
   EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF), Texts{});
 }
 
-TEST_F(CleanerPage, NothingFoundIsToldAndFixingAnEmptyListShowsNothing) {
+TEST_F(CleanerPage, NothingFoundIsToldAndFixSelectedStaysDisabledOnTheEmptyList) {
+  const HWND fix = form->ToolAs<CleanerTool>().BtnETFFix;
+  EXPECT_FALSE(IsWindowEnabled(fix)) << "before any search";
   EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix), Texts{});
+  EXPECT_FALSE(IsWindowEnabled(fix));
+  EXPECT_EQ(Click(fix), Texts{});
+}
+
+// The system names the temporary folder: on Wine and today's Windows it is not the old one.
+TEST_F(CleanerPage, TheSystemsTemporaryFolderIsSearchedThenTheProfilesOldOne) {
+  const std::wstring system = profile + L"\\System Temp";
+  const Texts found = {Make(system, L"s.tmp"), Make(temp, L"a.tmp")};
+  SetEnvironmentVariableW(L"TMP", system.c_str());
+  EXPECT_EQ(Search(), found);
 }
 
 TEST_F(CleanerPage, FolderLinksAreNotEnteredSoALoopEndsAndNothingOutsideIsListed) {
@@ -240,12 +255,28 @@ TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyThe
   const wchar_t separator = UserDecimalSeparator();
   EXPECT_EQ(DescriptionOfItem(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
   ClickListItem(list, 3, 5);
-  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETFFix, {IDNO}),
-            Texts{L"Delete 5 files (" + FileSizeText(3004, separator) + L")? Deleted files cannot be recovered."});
+  const BoxRecorder question({IDNO});
+  PostMessageW(list, WM_SYSCHAR, L'f', 1 << 29), PumpMessages();  // Alt+F
+  EXPECT_EQ(question.Calls().at(0).text,
+            L"Delete 5 files (" + FileSizeText(3004, separator) + L")? Deleted files cannot be recovered.");
+  EXPECT_EQ(question.Calls().at(0).defaultAnswer, IDNO) << "Enter answers No";
   EXPECT_EQ(ListItems(list), found) << "No changes nothing";
   EXPECT_EQ(Fix(), Texts{L"5 files fixed."});
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<CleanerTool>().BtnETFFix)) << "on the emptied list";
   for (const std::wstring& path : found) EXPECT_EQ(Exists(path), path == found[3]) << testing::PrintToString(path);
   for (const std::wstring& path : kept) EXPECT_TRUE(Exists(path)) << testing::PrintToString(path);
+}
+
+// Wine follows links to folders: behind a linked temporary folder (the system's or the old one) lie
+// week-old documents, behind a linked "User Data" a folder shaped like a profile.
+TEST_F(CleanerLeftovers, NoTemporaryFolderOrUserDataReachedThroughALinkIsSearched) {
+  const std::wstring documents = profile + L"\\victim", shaped = appData + L"\\Google\\victim";
+  for (const wchar_t* name : {L"report.docx", L"thesis.odt"}) MakeAged(documents, name, 8 * 24);
+  for (const wchar_t* name : {L"Preferences", L"Cache\\Cache_Data\\f_000001"}) MakeAged(shaped + L"\\Default", name, 0);
+  HostShell(profile, L"ln -s victim linked && rmdir Temp && ln -s victim Temp");
+  HostShell(appData + L"\\Google", L"mkdir Chrome && ln -s ../victim 'Chrome/User Data'");
+  SetEnvironmentVariableW(L"TMP", (profile + L"\\linked").c_str());
+  EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
 }
 
 class CleanerSearchRun : public CleanerPage {

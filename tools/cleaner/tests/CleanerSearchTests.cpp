@@ -75,27 +75,29 @@ Paths Search(FakeDisk& disk, const std::vector<ScanRequest>& scans, unsigned che
 
 }  // namespace
 
-// On a standard XP profile the folders are those of "C:\Documents and Settings\<user>"; elsewhere
-// what the system gives. A folder it could not give would name the drive's root once completed.
+// On a standard XP profile the folders are those of "C:\Documents and Settings\<user>", the system's
+// temporary folder the old one; elsewhere what the system gives, the system's temporary folder before
+// the old one. A folder it could not give would name the drive's root once completed.
 TEST(CleanerScans, EachScanStartsFromTheFolderTheSystemGaveAndAMissingOneAddsNoScan) {
   const std::wstring xp = L"C:\\Documents and Settings\\ann";
   const std::wstring xpCache = xp + L"\\Local Settings\\Temporary Internet Files";
-  const std::wstring xpTemp = xp + L"\\Local Settings\\Temp";
+  const std::wstring xpTemp = xp + L"\\Local Settings\\Temp", temp = L"D:\\Users\\ann.example\\AppData\\Local\\Temp\\";
   const struct {
-    std::wstring profile, cache, cookies;
+    std::wstring profile, cache, cookies, temp;
     std::vector<std::wstring> folders;
   } cases[] = {
-      {xp, xpCache, xp + L"\\Cookies", {xpTemp, xpTemp, xpCache, xp + L"\\Cookies"}},
+      {xp, xpCache, xp + L"\\Cookies", xpTemp + L"\\", {xpTemp + L"\\", xpTemp + L"\\", xpCache, xp + L"\\Cookies"}},
       {L"D:\\Users\\ann.example\\",
        L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache",
        L"",
-       {L"D:\\Users\\ann.example\\Local Settings\\Temp", L"D:\\Users\\ann.example\\Local Settings\\Temp",
+       temp,
+       {temp, temp, L"D:\\Users\\ann.example\\Local Settings\\Temp", L"D:\\Users\\ann.example\\Local Settings\\Temp",
         L"D:\\Users\\ann.example\\AppData\\Local\\Microsoft\\Windows\\INetCache"}},
-      {L"", L"", L"C:\\c", {L"C:\\c"}},
+      {L"", L"", L"C:\\c", L"", {L"C:\\c"}},
   };
   for (const auto& c : cases) {
     std::vector<std::wstring> folders;
-    for (const ScanRequest& scan : CleanerScans({c.profile, c.cache, c.cookies, L""}, 0))
+    for (const ScanRequest& scan : CleanerScans({c.profile, c.cache, c.cookies, L"", c.temp}, 0))
       folders.push_back(scan.folder);
     EXPECT_EQ(folders, c.folders) << testing::PrintToString(c.profile);
   }
@@ -198,13 +200,14 @@ TEST(CleanerScans, OtherTempFilesAreListedAfterTheTmpFilesOnceSevenDaysOld) {
   constexpr std::uint64_t now = 134'000'000'000'000'000, hour = 36'000'000'000, week = 7 * 24 * hour;
   FakeDisk disk;
   const std::wstring temp = L"C:\\P\\Local Settings\\Temp\\";
-  disk.resolved = {{L"C:\\P\\Local Settings\\Temp", L"C:\\T"}};
+  // the profile moved by a link; the disk spells a name otherwise
+  disk.resolved = {{L"C:\\P", L"E:\\R"}, {L"C:\\P\\Local Settings\\Temp", L"E:\\R\\local settings\\Temp"}};
   const auto file = [](const wchar_t* name, std::uint64_t written) { return FakeEntry{name, kFile, 0, written}; };
   disk.folders[temp] = {file(L"new.tmp", now), file(L"old.log", now - week), file(L"almost.log", now - week + hour),
                         file(L"future.log", now + hour), file(L"old.tmp", 0), file(L"OLD.TMP", 0), {L"sub", kDir}};
   disk.folders[temp + L"sub\\"] = {{L"setup.exe", kFile, 0, now - 2 * week}};
   EXPECT_EQ(
-      Search(disk, CleanerScans({L"C:\\P", L"", L"", L""}, now)),
+      Search(disk, CleanerScans({L"C:\\P", L"", L"", L"", L""}, now)),
       (Paths{temp + L"new.tmp", temp + L"old.tmp", temp + L"old.log", temp + L"OLD.TMP", temp + L"sub\\setup.exe"}));
 }
 
@@ -227,7 +230,9 @@ TEST(BrowserCaches, OnlyTheCacheFoldersOfEachProfileAreScannedAndNoLinkIsEntered
     disk.folders[cache] = {{L"f", kFile}};
     disk.resolved[cache] = L"C:\\R\\" + cache.substr(3);
   }
-  EXPECT_EQ(Search(disk, CleanerScans({L"", L"", L"", L"C:\\L"}, 0)),
+  for (const std::wstring& folder : {std::wstring(L"C:\\L"), chrome, fox})
+    disk.resolved[folder] = L"C:\\R\\" + folder.substr(3);
+  EXPECT_EQ(Search(disk, CleanerScans({L"", L"", L"", L"C:\\L", L""}, 0)),
             (Paths{caches[0] + L"f", caches[1] + L"f", caches[2] + L"f"}));
 }
 
