@@ -48,9 +48,14 @@ with system figures.
 
 Getting started
   Unzip this archive into any folder (your Documents, a USB stick, ...) and run
-  quoxel.exe. There is nothing to install and nothing to uninstall: to remove
-  Quoxel, delete its folder. Starting quoxel.exe again while it runs brings its
-  window to the front, also when it is hidden in the notification area.
+  quoxel.exe. There is nothing to install. Starting quoxel.exe again while it
+  runs brings its window to the front, also when it is hidden in the
+  notification area.
+
+Removing Quoxel
+  If you ticked "Start with Windows" in the menu of Quoxel's icon in the
+  notification area, untick it first: it is the one thing Quoxel keeps outside
+  its folder. Then exit Quoxel and delete its folder.
 
 Which download
   quoxel-$version-win64.zip is the one for 64-bit Windows: Windows 10 and 11
@@ -58,19 +63,36 @@ Which download
   Windows. Both hold the same tools; Settings > System > About shows which
   system type a PC has.
 
+The icon in the notification area
+  Its menu has two options, both off until you tick them:
+  - "Start with Windows" starts Quoxel hidden in the notification area when you
+    sign in. It writes one value, named "Quoxel-" and a number for this folder,
+    under HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run;
+    unticking removes it.
+  - "Remember settings" keeps the low-space alert, the alarm, the timed
+    shutdown's time, the number of largest files and the renamer's pattern in
+    Data\settings.ini, and takes them back at the next start (a timed shutdown
+    is never armed again by itself). Unticking deletes the file.
+
 Where its files are
   quoxel.exe          the program
-  Data\\trusted.txt    the processes you trust (ticked on "PC Administrating")
-  Data\\soft.txt       the software catalogue ("Software List")
-  Data\\soft.ini       the catalogue's download links
-  Data\\wp.txt         your wallpaper list, written when Quoxel ends
-  licences\\           the licences of the libraries in quoxel.exe
+  Data\trusted.txt    the processes you trust (ticked on "PC Administrating")
+  Data\soft.txt       the software catalogue ("Software List")
+  Data\soft.ini       the catalogue's download links
+  Data\wp.txt         your wallpaper list, written when Quoxel ends after a change
+  Data\settings.ini   your settings, while "Remember settings" is ticked
+  licences\           the licences of the libraries in quoxel.exe
 
-Quoxel keeps its settings only in its own Data folder: no registry entries,
-nothing in your profile. Besides that folder it changes only what you ask it
-to: the files you rename, the temporary files you remove, a search's results
-you save, the desktop wallpaper you set (a JPEG picture gets a bitmap copy
-beside it, which Windows needs for a wallpaper).
+Quoxel keeps its files only in its own Data folder and writes in the registry
+only the value of "Start with Windows". Besides that it changes only what you
+ask it to: the files you rename, the temporary files you remove, a search's
+results you save, the desktop wallpaper you set (a JPEG picture gets a bitmap
+copy beside it, which Windows needs for a wallpaper).
+
+The timed shutdown warns you first: at its time a small window counts 60
+seconds down, with "Shut down now", "Postpone 10 minutes" and "Cancel". It
+does not take the keyboard from the program you are typing in; click it to use
+its keys.
 
 "Update software-list" downloads the catalogue from https://www.quoxel.net.
 
