@@ -83,9 +83,7 @@ bool LowSpaceRepeat::Check(std::int64_t nowMilliseconds, bool below) {
     Reset();
     return false;
   }
-  // A clock set back (or a change to summer time undone) must not hold the notice back longer.
-  const bool due =
-      !lastNotice_ || nowMilliseconds - *lastNotice_ >= kRepeatMilliseconds || nowMilliseconds < *lastNotice_;
+  const bool due = !lastNotice_ || nowMilliseconds - *lastNotice_ >= kRepeatMilliseconds;
   if (due) lastNotice_ = nowMilliseconds;
   return due;
 }

@@ -41,7 +41,8 @@ std::wstring LowSpaceArmedLine(wchar_t driveLetter, const std::wstring& threshol
 class LowSpaceRepeat {
  public:
   static constexpr std::int64_t kRepeatMilliseconds = 10 * 60 * 1000;
-  // The check at `nowMilliseconds` (any steady count of milliseconds); true when it shows the notice.
+  // The check at `nowMilliseconds` on a steady clock, one that a change of the time of day never
+  // moves; true when it shows the notice.
   bool Check(std::int64_t nowMilliseconds, bool below);
   // Arming starts afresh.
   void Reset() { lastNotice_.reset(); }

@@ -94,7 +94,7 @@ void ShutdownTool::ShutAjastinTimer() {
 
 void ShutdownTool::StartWarning() {
   reboot_ = RebootChosen();
-  countdown_.Start(LocalMilliseconds(LocalNow()));
+  countdown_.Start(SteadyMilliseconds());
   Countdown.SetEnabled(true);
   ShowWarning();
 }
@@ -104,9 +104,9 @@ void ShutdownTool::ShowWarning() {
   Warning = std::make_unique<ShutdownWarning>(
       host_.Window(), host_.Fonts().normal.Get(),
       ShutdownWarning::Actions{[this] { RequestShutdown(); },
-                               [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
+                               [this] { countdown_.Postpone(SteadyMilliseconds()); },
                                [this] { BtnShutClick(); }});
-  const int seconds = countdown_.SecondsLeft(LocalMilliseconds(LocalNow()));
+  const int seconds = countdown_.SecondsLeft(SteadyMilliseconds());
   Warning->Show(reboot_, seconds);
   host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), L"Timed Shutdown");
 }
@@ -118,7 +118,7 @@ void ShutdownTool::StopWarning() {
 }
 
 void ShutdownTool::CountdownTimer() {
-  const std::int64_t now = LocalMilliseconds(LocalNow());
+  const std::int64_t now = SteadyMilliseconds();
   switch (countdown_.Tick(now)) {
     case ShutdownCountdown::Step::Nothing:
       break;

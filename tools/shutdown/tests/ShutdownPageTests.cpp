@@ -18,6 +18,7 @@ class ShutdownPage : public FormTest {
     FormTest::SetUp();
     ShowPage(PageOf<ShutdownTool>());
     SetClockReader([this] { return now; });
+    SetSteadyClockReader([this] { return steady; });
     SetExitWindowsTaker([this](UINT flags, bool privileged) {
       requests.push_back(std::to_wstring(flags) + (privileged ? L" privileged" : L""));
       return false;
@@ -32,10 +33,13 @@ class ShutdownPage : public FormTest {
   // The timer's event at 23:minute:second of the clock.
   void TickAt(UINT_PTR timer, int minute, int second = 0, int millisecond = 0) {
     now.hour = 23, now.minute = minute, now.second = second, now.millisecond = millisecond;
+    steady = (minute * 60 + second) * 1000 + millisecond;
     SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, timer, 0);
   }
+  // The second's timer at 23:minute:second on the steady clock; the wall clock stays where it was.
   void CountAt(int minute, int second, int millisecond = 0) {
-    TickAt(ShutdownTool::kTimerCountdown, minute, second, millisecond);
+    steady = (minute * 60 + second) * 1000 + millisecond;
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerCountdown, 0);
   }
   void ArmFor2300() {
     now.hour = 22, now.minute = 59;
@@ -53,6 +57,7 @@ class ShutdownPage : public FormTest {
   }
 
   LocalTime now{2026, 12, 7, 22, 59, 40, 0};
+  std::int64_t steady = 0;
   std::vector<std::wstring> requests;
 };
 
@@ -100,11 +105,15 @@ TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoic
   }
 }
 
-TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarning) {
+TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarningWhateverTheWallClockSays) {
   ArmFor2300();
   TickAt(ShutdownTool::kTimerShutdown, 0);
+  now.hour = 22;  // set back an hour, then on again
+  CountAt(0, 6);
+  EXPECT_EQ(WarningText(), ShutdownWarning::Text(false, 54));
   CountAt(0, 10);
   PressInWarning(VK_RETURN);
+  now.hour = 23;
   CountAt(9, 9);
   EXPECT_FALSE(WarningShown());
   CountAt(9, 10);
