@@ -49,10 +49,11 @@ class ShutdownPage : public FormTest {
   }
   bool WarningShown() { return Shutdown().Warning && IsWindowVisible(Shutdown().Warning->Handle); }
   std::wstring WarningText() { return WindowTextOf(Shutdown().Warning->LblText); }
-  // A key as the program's message loop passes it.
-  void PressInWarning(WPARAM key) {
-    MSG msg{Shutdown().Warning->BtnPostpone, WM_KEYDOWN, key, 0, 0, {}};
-    IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg);
+  // The user switches to the window and types the key, which the program's message loop passes on.
+  void TypeIn(HWND window, WPARAM key) {
+    SetForegroundWindow(window);
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg)) DispatchMessageW(&msg);
     PumpMessages();
   }
 
@@ -112,13 +113,14 @@ TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarningWhateve
   CountAt(0, 6);
   EXPECT_EQ(WarningText(), ShutdownWarning::Text(false, 54));
   CountAt(0, 10);
-  PressInWarning(VK_RETURN);
+  TypeIn(Shutdown().Warning->Handle, VK_RETURN);
+  EXPECT_EQ(balloons.back().first, L"Shutdown postponed: Quoxel will shut down the computer in 10 minutes.");
   now.hour = 23;
   CountAt(9, 9);
   EXPECT_FALSE(WarningShown());
   CountAt(9, 10);
   EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 60));
-  EXPECT_EQ(balloons.size(), 2u);
+  EXPECT_EQ(balloons.size(), 3u);
   CountAt(10, 9);
   EXPECT_TRUE(requests.empty());
   CountAt(10, 10);
@@ -129,9 +131,10 @@ TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
   for (const bool byKey : {false, true}) {
     ArmFor2300();
     TickAt(ShutdownTool::kTimerShutdown, 0);
-    byKey ? PressInWarning(VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
+    byKey ? TypeIn(Shutdown().Warning->Handle, VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
     EXPECT_FALSE(WarningShown());
     EXPECT_EQ(WindowTextOf(Shutdown().LblShut), L"Timed Shutdown is disabled.");
+    EXPECT_EQ(balloons.back().first, L"Shutdown cancelled: Timed Shutdown is disabled.");
     CountAt(2, 0);
     EXPECT_TRUE(requests.empty());
   }
@@ -143,4 +146,19 @@ TEST_F(ShutdownPage, TheButtonForNowRequestsOnce) {
   Click(Shutdown().Warning->BtnNow);
   CountAt(1, 0);
   EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", L"12 privileged", L"0"}));
+}
+
+TEST_F(ShutdownPage, TheWarningLeavesTheKeysToTheWindowInFront) {
+  ArmFor2300();
+  const HWND other =
+      CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  TickAt(ShutdownTool::kTimerShutdown, 0);
+  EXPECT_EQ(GetFocus(), other);
+  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) TypeIn(other, key);
+  CountAt(0, 1);
+  EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 59));
+  SetForegroundWindow(Shutdown().Warning->Handle);  // the user switches to it
+  EXPECT_EQ(GetFocus(), Shutdown().Warning->BtnPostpone);
+  DestroyWindow(other);
 }
