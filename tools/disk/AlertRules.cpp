@@ -1,5 +1,6 @@
 #include "tools/disk/AlertRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -67,6 +68,12 @@ ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstrin
   if (!threshold || !(*threshold >= 0 && *threshold <= kLargestThresholdGiB)) return ArmingDecision::RefuseNotANumber;
   if (driveText.empty()) return ArmingDecision::RefuseNoDrive;
   return ArmingDecision::Arm;
+}
+
+std::wstring TrimmedThreshold(const std::wstring& text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
+  return first < last ? std::wstring(first, last) : std::wstring();
 }
 
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText) {

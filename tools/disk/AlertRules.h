@@ -28,6 +28,10 @@ ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstrin
 // Strictly less free space than the threshold: equal is enough.
 inline bool IsBelowThreshold(long double freeGiB, long double threshold) { return threshold > freeGiB; }
 
+// The threshold as the settings file gave it back, without the blanks around it, which the notices
+// would show.
+std::wstring TrimmedThreshold(const std::wstring& text);
+
 // "Your hard drive C has space less than 10.0 GB available!"
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText);
 

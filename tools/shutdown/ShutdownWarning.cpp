@@ -47,7 +47,7 @@ ShutdownWarning::~ShutdownWarning() {
 
 std::wstring ShutdownWarning::Text(bool reboot, int seconds) {
   return std::wstring(L"Quoxel will ") + Verb(reboot) + L" the computer in " + std::to_wstring(seconds) +
-         L" seconds. Save your work.";
+         (seconds == 1 ? L" second" : L" seconds") + L". Save your work.";
 }
 
 std::wstring ShutdownWarning::PostponedText(bool reboot) {

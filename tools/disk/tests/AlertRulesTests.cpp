@@ -24,6 +24,7 @@ TEST(ThresholdText, ReadsTheLocalesNumbers) {
   EXPECT_EQ(*ParseThreshold(L",", L','), 0.0L);
   EXPECT_EQ(*ParseThreshold(L"0", L'.'), 0.0L);
   EXPECT_EQ(*ParseThreshold(L" 2.5 ", L'.'), 2.5L);
+  EXPECT_EQ(TrimmedThreshold(L" \t2.5 "), L"2.5");
   EXPECT_EQ(*ParseThreshold(L"1e3", L'.'), 1000.0L);
   EXPECT_EQ(*ParseThreshold(L"-1", L'.'), -1.0L);
 }
