@@ -2,6 +2,7 @@
 
 namespace {
 ClockReader g_clock;
+SteadyClockReader g_steadyClock;
 PauseTaker g_pause;
 }  // namespace
 
@@ -12,6 +13,13 @@ LocalTime LocalNow() {
   SYSTEMTIME t;
   GetLocalTime(&t);
   return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+void SetSteadyClockReader(SteadyClockReader reader) { g_steadyClock = std::move(reader); }
+
+std::int64_t SteadyMilliseconds() {
+  if (g_steadyClock) return g_steadyClock();
+  return static_cast<std::int64_t>(GetTickCount64());
 }
 
 void SetPauseTaker(PauseTaker taker) { g_pause = std::move(taker); }

@@ -38,6 +38,7 @@ void InstallTestGuards() {
     ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
   });
   SetClockReader(nullptr);
+  SetSteadyClockReader(nullptr);
   SetHighContrastReader([] { return false; });  // the program's own colours, whatever the machine's setting
   SetPauseTaker(nullptr);
   SetTextListFileReader(nullptr);

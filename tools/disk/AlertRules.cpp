@@ -1,5 +1,6 @@
 #include "tools/disk/AlertRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -69,6 +70,12 @@ ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstrin
   return ArmingDecision::Arm;
 }
 
+std::wstring TrimmedThreshold(const std::wstring& text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
+  return first < last ? std::wstring(first, last) : std::wstring();
+}
+
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText) {
   return L"Your hard drive " + std::wstring(1, driveLetter) + L" has space less than " + thresholdText +
          L" GB available!";
@@ -83,9 +90,7 @@ bool LowSpaceRepeat::Check(std::int64_t nowMilliseconds, bool below) {
     Reset();
     return false;
   }
-  // A clock set back (or a change to summer time undone) must not hold the notice back longer.
-  const bool due =
-      !lastNotice_ || nowMilliseconds - *lastNotice_ >= kRepeatMilliseconds || nowMilliseconds < *lastNotice_;
+  const bool due = !lastNotice_ || nowMilliseconds - *lastNotice_ >= kRepeatMilliseconds;
   if (due) lastNotice_ = nowMilliseconds;
   return due;
 }

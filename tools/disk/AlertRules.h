@@ -28,6 +28,10 @@ ArmingDecision DecideArming(const std::wstring& thresholdText, const std::wstrin
 // Strictly less free space than the threshold: equal is enough.
 inline bool IsBelowThreshold(long double freeGiB, long double threshold) { return threshold > freeGiB; }
 
+// The threshold as the settings file gave it back, without the blanks around it, which the notices
+// would show.
+std::wstring TrimmedThreshold(const std::wstring& text);
+
 // "Your hard drive C has space less than 10.0 GB available!"
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText);
 
@@ -41,7 +45,8 @@ std::wstring LowSpaceArmedLine(wchar_t driveLetter, const std::wstring& threshol
 class LowSpaceRepeat {
  public:
   static constexpr std::int64_t kRepeatMilliseconds = 10 * 60 * 1000;
-  // The check at `nowMilliseconds` (any steady count of milliseconds); true when it shows the notice.
+  // The check at `nowMilliseconds` on a steady clock, one that a change of the time of day never
+  // moves; true when it shows the notice.
   bool Check(std::int64_t nowMilliseconds, bool below);
   // Arming starts afresh.
   void Reset() { lastNotice_.reset(); }

@@ -95,6 +95,6 @@ void DiskTool::Ajastin3Timer() {
   const auto threshold = ParseThreshold(thresholdText, UserDecimalSeparator());
   if (!threshold) return;  // arming refuses such a text, and the edit is locked while armed
   const long double free = ToGibibytes(QueryDriveSpace(RootOfDriveNumber(DriveNumber(AlertDrive))).freeToCaller);
-  if (alertRepeat_.Check(LocalMilliseconds(LocalNow()), IsBelowThreshold(free, *threshold)))
+  if (alertRepeat_.Check(SteadyMilliseconds(), IsBelowThreshold(free, *threshold)))
     host_.ShowTrayBalloon(LowSpaceNotice(AlertDrive, thresholdText), L"Hard Disk Drive Space Alert");
 }

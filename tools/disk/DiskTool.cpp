@@ -106,7 +106,7 @@ void DiskTool::StoreSettings(RememberedSettings& settings) const {
 // arming takes; otherwise the box stays unticked, without a word: nobody asked for it just now.
 void DiskTool::RestoreSettings(const RememberedSettings& settings) {
   if (settings.alertDrive) AlertDrive = *settings.alertDrive;
-  if (settings.alertThreshold) SetWindowTextW(EditAA, settings.alertThreshold->c_str());
+  if (settings.alertThreshold) SetWindowTextW(EditAA, TrimmedThreshold(*settings.alertThreshold).c_str());
   if (settings.largestFilesCount)
     SendMessageW(Cbo_SC, CB_SETCURSEL, *settings.largestFilesCount - kFewestLargestFiles, 0);
   const std::wstring drive = std::wstring(1, AlertDrive) + L":";

@@ -29,7 +29,6 @@ ShutdownCountdown::Step ShutdownCountdown::Tick(std::int64_t now) {
 }
 
 int ShutdownCountdown::SecondsLeft(std::int64_t now) const {
-  // A clock set back meanwhile must not show more than the warning's length.
   const std::int64_t left = std::clamp<std::int64_t>(requestAt_ - now, 0, kWarningMilliseconds);
   return static_cast<int>((left + 999) / 1000);
 }

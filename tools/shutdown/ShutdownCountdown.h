@@ -1,9 +1,10 @@
 #pragma once
 #include <cstdint>
 
-// The warning before the timed shutdown, on the clock's milliseconds: it counts 60 seconds down to the
-// request. A postponement puts the request 10 minutes after the press and hides the warning until its
-// last 60 seconds; a stop ends it without a request.
+// The warning before the timed shutdown, on a steady clock's milliseconds (one that a change of the
+// time of day never moves): it counts 60 seconds down to the request. A postponement puts the request
+// 10 minutes after the press and hides the warning until its last 60 seconds; a stop ends it without a
+// request.
 class ShutdownCountdown {
  public:
   static constexpr std::int64_t kWarningMilliseconds = 60000;

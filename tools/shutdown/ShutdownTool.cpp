@@ -14,6 +14,7 @@ namespace {
 
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kMaroon = RGB(128, 0, 0);
+constexpr wchar_t kBalloonTitle[] = L"Timed Shutdown";
 
 }  // namespace
 
@@ -58,7 +59,7 @@ void ShutdownTool::BtnShutClick() {
   TimedShutdownOn = !TimedShutdownOn;
   EnableWindow(ShutAika, !TimedShutdownOn);
   if (TimedShutdownOn) trigger_.Arm(LocalNow());
-  if (!TimedShutdownOn) StopWarning();
+  if (!TimedShutdownOn) CancelWarning();
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
   host_.ArmedStateChanged();
@@ -94,7 +95,7 @@ void ShutdownTool::ShutAjastinTimer() {
 
 void ShutdownTool::StartWarning() {
   reboot_ = RebootChosen();
-  countdown_.Start(LocalMilliseconds(LocalNow()));
+  countdown_.Start(SteadyMilliseconds());
   Countdown.SetEnabled(true);
   ShowWarning();
 }
@@ -103,12 +104,23 @@ void ShutdownTool::StartWarning() {
 void ShutdownTool::ShowWarning() {
   Warning = std::make_unique<ShutdownWarning>(
       host_.Window(), host_.Fonts().normal.Get(),
-      ShutdownWarning::Actions{[this] { RequestShutdown(); },
-                               [this] { countdown_.Postpone(LocalMilliseconds(LocalNow())); },
+      ShutdownWarning::Actions{[this] { RequestShutdown(); }, [this] { PostponeWarning(); },
                                [this] { BtnShutClick(); }});
-  const int seconds = countdown_.SecondsLeft(LocalMilliseconds(LocalNow()));
+  const int seconds = countdown_.SecondsLeft(SteadyMilliseconds());
   Warning->Show(reboot_, seconds);
-  host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), L"Timed Shutdown");
+  host_.ShowTrayBalloon(ShutdownWarning::Text(reboot_, seconds), kBalloonTitle);
+}
+
+// Each balloon takes the place of the warning's, which still counts down: a press is never unseen.
+void ShutdownTool::PostponeWarning() {
+  countdown_.Postpone(SteadyMilliseconds());
+  host_.ShowTrayBalloon(ShutdownWarning::PostponedText(reboot_), kBalloonTitle);
+}
+
+void ShutdownTool::CancelWarning() {
+  if (!countdown_.Running()) return;
+  StopWarning();
+  host_.ShowTrayBalloon(ShutdownWarning::CancelledText(reboot_), kBalloonTitle);
 }
 
 void ShutdownTool::StopWarning() {
@@ -118,7 +130,7 @@ void ShutdownTool::StopWarning() {
 }
 
 void ShutdownTool::CountdownTimer() {
-  const std::int64_t now = LocalMilliseconds(LocalNow());
+  const std::int64_t now = SteadyMilliseconds();
   switch (countdown_.Tick(now)) {
     case ShutdownCountdown::Step::Nothing:
       break;

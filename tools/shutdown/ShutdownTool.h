@@ -48,6 +48,8 @@ class ShutdownTool : public Tool {
   bool RebootChosen() const;
   void StartWarning();
   void ShowWarning();
+  void PostponeWarning();
+  void CancelWarning();
   void StopWarning();
   void RequestShutdown();
   ScopedFont titleFont_, stateFont_, platformFont_;

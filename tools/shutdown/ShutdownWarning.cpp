@@ -17,6 +17,9 @@ constexpr wchar_t kCaption[] = L"Quoxel: Timed Shutdown";
 constexpr int kIdNow = 100;  // Enter gives IDOK, the postponement; Esc gives IDCANCEL
 constexpr SIZE kClientSize{360, 97};
 
+const wchar_t* Verb(bool reboot) { return reboot ? L"restart" : L"shut down"; }
+const wchar_t* ActionName(bool reboot) { return reboot ? L"Restart" : L"Shutdown"; }
+
 }  // namespace
 
 ShutdownWarning::ShutdownWarning(HWND programWindow, HFONT font, Actions actions) : actions_(std::move(actions)) {
@@ -43,8 +46,17 @@ ShutdownWarning::~ShutdownWarning() {
 }
 
 std::wstring ShutdownWarning::Text(bool reboot, int seconds) {
-  return std::wstring(L"Quoxel will ") + (reboot ? L"restart" : L"shut down") + L" the computer in " +
-         std::to_wstring(seconds) + L" seconds. Save your work.";
+  return std::wstring(L"Quoxel will ") + Verb(reboot) + L" the computer in " + std::to_wstring(seconds) +
+         (seconds == 1 ? L" second" : L" seconds") + L". Save your work.";
+}
+
+std::wstring ShutdownWarning::PostponedText(bool reboot) {
+  return std::wstring(ActionName(reboot)) + L" postponed: Quoxel will " + Verb(reboot) +
+         L" the computer in 10 minutes.";
+}
+
+std::wstring ShutdownWarning::CancelledText(bool reboot) {
+  return std::wstring(ActionName(reboot)) + L" cancelled: Timed Shutdown is disabled.";
 }
 
 void ShutdownWarning::FitWindowToLayout() {
@@ -63,14 +75,20 @@ void ShutdownWarning::Show(bool reboot, int seconds) {
   reboot_ = reboot;
   SetWindowTextW(BtnNow, reboot ? L"Restart now" : L"Shut down now");
   ShowSecondsLeft(seconds);
-  SetWindowPos(Handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  SetForegroundWindow(Handle);
-  SetFocus(BtnPostpone);
+  // Shown without the keyboard: what the user types into another program stays there.
+  SetWindowPos(Handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void ShutdownWarning::ShowSecondsLeft(int seconds) { SetWindowTextW(LblText, Text(reboot_, seconds).c_str()); }
 
 void ShutdownWarning::Hide() { ShowWindow(Handle, SW_HIDE); }
+
+// As in a dialog, the focus goes back to the button that had it when the user left, at first Postpone.
+void ShutdownWarning::FollowActivation(bool active) {
+  const HWND focus = GetFocus();
+  if (!active && IsChild(Handle, focus)) focusedButton_ = focus;
+  if (active) SetFocus(focusedButton_ ? focusedButton_ : BtnPostpone);
+}
 
 void ShutdownWarning::Run(const std::function<void()>& action) {
   Hide();
@@ -86,6 +104,9 @@ LRESULT CALLBACK ShutdownWarning::WindowProc(HWND window, UINT message, WPARAM w
       if (LOWORD(wParam) == kIdNow) warning->Run(warning->actions_.now);
       if (LOWORD(wParam) == IDOK) warning->Run(warning->actions_.postpone);
       if (LOWORD(wParam) == IDCANCEL) warning->Run(warning->actions_.cancel);
+      return 0;
+    case WM_ACTIVATE:
+      warning->FollowActivation(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_CLOSE:
       warning->Run(warning->actions_.cancel);

@@ -5,8 +5,9 @@
 #include <string>
 
 // The small topmost window that warns of the timed shutdown. It stands apart from the main window, so
-// it shows while that one is hidden in the tray. Its text counts the seconds down; Tab goes between its
-// buttons, Enter presses "Postpone 10 minutes" (never the shutdown), Esc and the close box cancel.
+// it shows while that one is hidden in the tray. It never takes the keyboard: once the user clicks it or
+// switches to it, Tab goes between its buttons, Enter presses "Postpone 10 minutes" (never the shutdown),
+// Esc and the close box cancel. Its text counts the seconds down.
 class ShutdownWarning {
  public:
   struct Actions {
@@ -20,6 +21,9 @@ class ShutdownWarning {
 
   // The warning's text for a restart or a power-off, with the seconds left.
   static std::wstring Text(bool reboot, int seconds);
+  // The balloons that say it was put off or cancelled.
+  static std::wstring PostponedText(bool reboot);
+  static std::wstring CancelledText(bool reboot);
   void Show(bool reboot, int seconds);
   void ShowSecondsLeft(int seconds);
   void Hide();
@@ -29,8 +33,10 @@ class ShutdownWarning {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Run(const std::function<void()>& action);
+  void FollowActivation(bool active);
   void FitWindowToLayout();
 
   Actions actions_;
   bool reboot_ = false;
+  HWND focusedButton_ = nullptr;
 };

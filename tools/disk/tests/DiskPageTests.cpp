@@ -265,10 +265,12 @@ TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
 }
 
 TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMinutes) {
-  LocalTime now{2026, 12, 8, 9, 0, 6, 0};
-  SetClockReader([&now] { return now; });
+  std::int64_t steady = 6000;  // the wall clock, set back or on meanwhile, plays no part
+  SetSteadyClockReader([&steady] { return steady; });
   SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
-  SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"99999999");
+  RememberedSettings restored;  // a threshold taken back with blanks around it shows without them
+  restored.alertThreshold = L" 99999999\t";
+  form->ToolAs<DiskTool>().RestoreSettings(restored);
   ClickAlert();
   EXPECT_TRUE(AlertChecked());
   EXPECT_TRUE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
@@ -286,7 +288,7 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMin
                                                                  {10, 12, L"0", 2},
                                                                  {10, 18, L"99999999", 3}};
   for (const auto& [minute, second, text, notices] : checks) {
-    now.minute = minute, now.second = second;
+    steady = (minute * 60 + second) * 1000;
     SetWindowTextW(form->ToolAs<DiskTool>().EditAA, text);
     SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
     EXPECT_EQ(balloons.size(), notices) << minute << ":" << second;

@@ -18,6 +18,7 @@ class ShutdownPage : public FormTest {
     FormTest::SetUp();
     ShowPage(PageOf<ShutdownTool>());
     SetClockReader([this] { return now; });
+    SetSteadyClockReader([this] { return steady; });
     SetExitWindowsTaker([this](UINT flags, bool privileged) {
       requests.push_back(std::to_wstring(flags) + (privileged ? L" privileged" : L""));
       return false;
@@ -32,10 +33,13 @@ class ShutdownPage : public FormTest {
   // The timer's event at 23:minute:second of the clock.
   void TickAt(UINT_PTR timer, int minute, int second = 0, int millisecond = 0) {
     now.hour = 23, now.minute = minute, now.second = second, now.millisecond = millisecond;
+    steady = (minute * 60 + second) * 1000 + millisecond;
     SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, timer, 0);
   }
+  // The second's timer at 23:minute:second on the steady clock; the wall clock stays where it was.
   void CountAt(int minute, int second, int millisecond = 0) {
-    TickAt(ShutdownTool::kTimerCountdown, minute, second, millisecond);
+    steady = (minute * 60 + second) * 1000 + millisecond;
+    SendMessageW(form->PageHandle(PageOf<ShutdownTool>()), WM_TIMER, ShutdownTool::kTimerCountdown, 0);
   }
   void ArmFor2300() {
     now.hour = 22, now.minute = 59;
@@ -45,14 +49,16 @@ class ShutdownPage : public FormTest {
   }
   bool WarningShown() { return Shutdown().Warning && IsWindowVisible(Shutdown().Warning->Handle); }
   std::wstring WarningText() { return WindowTextOf(Shutdown().Warning->LblText); }
-  // A key as the program's message loop passes it.
-  void PressInWarning(WPARAM key) {
-    MSG msg{Shutdown().Warning->BtnPostpone, WM_KEYDOWN, key, 0, 0, {}};
-    IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg);
+  // The user switches to the window and types the key, which the program's message loop passes on.
+  void TypeIn(HWND window, WPARAM key) {
+    SetForegroundWindow(window);
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg)) DispatchMessageW(&msg);
     PumpMessages();
   }
 
   LocalTime now{2026, 12, 7, 22, 59, 40, 0};
+  std::int64_t steady = 0;
   std::vector<std::wstring> requests;
 };
 
@@ -90,7 +96,7 @@ TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoic
     EXPECT_EQ(balloons.back(), std::make_pair(text, std::wstring(L"Timed Shutdown")));
     EXPECT_EQ(WindowTextOf(Shutdown().Warning->BtnNow), reboot ? L"Restart now" : L"Shut down now");
     CountAt(0, 59, 999);
-    EXPECT_EQ(WarningText(), ShutdownWarning::Text(reboot, 1));
+    EXPECT_NE(WarningText().find(L" in 1 second. "), std::wstring::npos);
     EXPECT_TRUE(requests.empty());
     CountAt(1, 0);
     EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", reboot ? L"6 privileged" : L"12 privileged", L"0"}));
@@ -100,16 +106,21 @@ TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoic
   }
 }
 
-TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarning) {
+TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarningWhateverTheWallClockSays) {
   ArmFor2300();
   TickAt(ShutdownTool::kTimerShutdown, 0);
+  now.hour = 22;  // set back an hour, then on again
+  CountAt(0, 6);
+  EXPECT_EQ(WarningText(), ShutdownWarning::Text(false, 54));
   CountAt(0, 10);
-  PressInWarning(VK_RETURN);
+  TypeIn(Shutdown().Warning->Handle, VK_RETURN);
+  EXPECT_EQ(balloons.back().first, L"Shutdown postponed: Quoxel will shut down the computer in 10 minutes.");
+  now.hour = 23;
   CountAt(9, 9);
   EXPECT_FALSE(WarningShown());
   CountAt(9, 10);
   EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 60));
-  EXPECT_EQ(balloons.size(), 2u);
+  EXPECT_EQ(balloons.size(), 3u);
   CountAt(10, 9);
   EXPECT_TRUE(requests.empty());
   CountAt(10, 10);
@@ -120,9 +131,10 @@ TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
   for (const bool byKey : {false, true}) {
     ArmFor2300();
     TickAt(ShutdownTool::kTimerShutdown, 0);
-    byKey ? PressInWarning(VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
+    byKey ? TypeIn(Shutdown().Warning->Handle, VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
     EXPECT_FALSE(WarningShown());
     EXPECT_EQ(WindowTextOf(Shutdown().LblShut), L"Timed Shutdown is disabled.");
+    EXPECT_EQ(balloons.back().first, L"Shutdown cancelled: Timed Shutdown is disabled.");
     CountAt(2, 0);
     EXPECT_TRUE(requests.empty());
   }
@@ -134,4 +146,19 @@ TEST_F(ShutdownPage, TheButtonForNowRequestsOnce) {
   Click(Shutdown().Warning->BtnNow);
   CountAt(1, 0);
   EXPECT_EQ(requests, (std::vector<std::wstring>{L"saved", L"12 privileged", L"0"}));
+}
+
+TEST_F(ShutdownPage, TheWarningLeavesTheKeysToTheWindowInFront) {
+  ArmFor2300();
+  const HWND other =
+      CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  TickAt(ShutdownTool::kTimerShutdown, 0);
+  EXPECT_EQ(GetFocus(), other);
+  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) TypeIn(other, key);
+  CountAt(0, 1);
+  EXPECT_EQ(WarningShown() ? WarningText() : L"", ShutdownWarning::Text(false, 59));
+  SetForegroundWindow(Shutdown().Warning->Handle);  // the user switches to it
+  EXPECT_EQ(GetFocus(), Shutdown().Warning->BtnPostpone);
+  DestroyWindow(other);
 }
