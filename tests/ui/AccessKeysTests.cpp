@@ -248,6 +248,17 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
       {form->ToolAs<DiskTool>().LstKovot, WM_CTLCOLORLISTBOX, {black, RGB(255, 251, 240)}, {windowText, window}},
       {form->LblLink1, WM_CTLCOLORSTATIC, {RGB(0, 0, 255), face}, {GetSysColor(COLOR_HOTLIGHT), face}},
   };
+  // The wordmark part of the Home page's logo, as drawn on the screen.
+  const auto wordmarkPixelsOf = [this](COLORREF colour) {
+    const HWND home = form->PageHandle(kPageHome);
+    RedrawWindow(home, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const HDC screen = GetDC(home);
+    int count = 0;
+    for (int y = 14; y < 74; ++y)
+      for (int x = 166 + 55; x < 166 + 220; ++x) count += GetPixel(screen, x, y) == colour;
+    ReleaseDC(home, screen);
+    return count;
+  };
   bool on = false;
   SetHighContrastReader([&on] { return on; });
   const HDC dc = CreateCompatibleDC(nullptr);
@@ -265,6 +276,7 @@ TEST_F(AccessKeys, HighContrastShowsTheSystemsColoursOnly) {
           << testing::PrintToString(WindowTextOf(row.control)) << (highContrast ? " in high contrast" : "");
     }
     EXPECT_EQ(ListView_GetBkColor(form->Kuvakkeet), highContrast ? window : RGB(166, 202, 240));
+    EXPECT_EQ(wordmarkPixelsOf(text) > 100, highContrast) << "the wordmark in the system's text colour";
     const HTHEME style = OpenThemeData(form->ToolAs<DiskTool>().BtnKovoIsoimmat, L"BUTTON");
     EXPECT_TRUE(!highContrast || style == nullptr);
     if (style) CloseThemeData(style);
