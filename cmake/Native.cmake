@@ -9,6 +9,9 @@ quoxel_layer(quoxel_logic_tests tests)
 target_link_libraries(quoxel_logic_tests PRIVATE ${QUOXEL_LOGIC_LIBRARIES} GTest::gtest_main)
 quoxel_warnings(quoxel_logic_tests)
 gtest_discover_tests(quoxel_logic_tests TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST PROPERTIES LABELS logic)
+# Every control's short name has its row in the architecture notes' glossary.
+add_test(NAME docs.glossary COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/docs/glossary_test.py ${PROJECT_SOURCE_DIR})
+set_tests_properties(docs.glossary PROPERTIES LABELS logic)
 
 # The libFuzzer targets (clang) in fuzz/, and a short run of each from its kept corpus; scripts/fuzz.sh
 # runs longer ones by hand.

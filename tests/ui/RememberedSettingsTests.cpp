@@ -110,7 +110,7 @@ TEST_F(RememberSettings, AnEditorsEncodingReadsAndAnUnreadableFileIsNeverWritten
       {"UTF-8 without its mark", text, false, true},
       {"UTF-16", utf16, false, true},
       {"held open by another program", "\xEF\xBB\xBF" + text, true, false},
-      {"bytes that are not UTF-8", "\xEF\xBB\xBF" + text + "x=\xC3\r\n", false, false},
+      {"a text value that is not UTF-8", "\xEF\xBB\xBF" + text + "[Renamer]\r\nPattern=C:\\\xC3*.txt\r\n", false, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.row);
