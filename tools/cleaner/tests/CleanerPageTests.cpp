@@ -368,9 +368,10 @@ TEST_F(CleanerPage, TheWindowAnswersDuringAFixAndClosingItStopsTheFixAfterTheFil
     for (; fixing; Sleep(20)) {
       wchar_t caption[64] = L"";
       DWORD_PTR result;
-      unanswered +=
-          !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ||
-          !SendMessageTimeoutW(fix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 5000, &result);
+      const bool answered =
+          SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) &&
+          SendMessageTimeoutW(fix, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 5000, &result);
+      unanswered += !answered && IsWindow(window);  // not a window the close has ended meanwhile
       const std::wstring text = caption;
       if (text.rfind(L"Deleting... ", 0) == 0 && text.rfind(L"Deleting... 0 ", 0) != 0)
         PostMessageW(window, WM_CLOSE, 0, 0);
