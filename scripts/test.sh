@@ -2,20 +2,27 @@
 # Runs every test: the pure logic natively under AddressSanitizer and UBSan (with the TSan programs and a
 # short fuzzing run), then the same logic, the window and the end-to-end run of the 32-bit quoxel.exe
 # under Wine in a private Xvfb display, and what differs in the 64-bit one: the logic that hangs on the
-# pointer width, the package run and the tour. With --quick, after a first full run: no set-up, builds
+# pointer width, the package run and the tour. The window cases run alone: the 64-bit build starts only
+# after them, beside the 32-bit end-to-end runs. With --quick, after a first full run: no set-up, builds
 # what changed in the host and 32-bit builds only, and runs the native logic and the 32-bit logic and
-# window tests. Each step's time is shown at the end, before the line `N passed, N failed`.
-#   scripts/test.sh [--quick]
+# window tests; --filter then narrows every one of them to the cases a gtest filter names
+# ('AlarmPage.*', 'SettingsFile.*:Tray.*', 'CleanerPage.*-*Fix*'). Each step's time is shown at the
+# end, before the line `N passed, N failed`.
+#   scripts/test.sh [--quick [--filter PATTERN]]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
 source "$here/display.sh"
-quick=
-case ${1:-} in
-  --quick) quick=1 ;;
-  "") ;;
-  *) echo "test.sh: unknown argument $1 (--quick or nothing)" >&2; exit 2 ;;
-esac
+quick= filter=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --quick) quick=1 ;;
+    --filter) [ $# -ge 2 ] || { echo "test.sh: --filter needs a pattern" >&2; exit 2; }; filter=$2; shift ;;
+    *) echo "test.sh: unknown argument $1 (--quick [--filter PATTERN], or nothing)" >&2; exit 2 ;;
+  esac
+  shift
+done
+[ -z "$filter" ] || [ -n "$quick" ] || { echo "test.sh: --filter goes with --quick" >&2; exit 2; }
 
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
@@ -36,10 +43,25 @@ step_done() { # name of the step that just ended
 
 suites=()  # pairs: ctest's JUnit file, the folder of the gtest results of the programs run whole
 run_ctest() { # build dir, label, ctest arguments...: the results go to a JUnit file as well
-  rm -rf "$1/gtest-results"
   suites+=("$results/$2.xml" "$1/gtest-results")
   ctest --test-dir "$1" --output-on-failure --no-tests=error --timeout 180 --output-junit "$results/$2.xml" "${@:3}"
 }
+native_selection=(${quick:+-L logic})
+if [ -n "$filter" ]; then
+  # The programs run whole under Wine take the filter from gtest's environment variable; the native
+  # cases are one ctest test each, chosen by the same filter turned into ctest's expressions.
+  export GTEST_FILTER=$filter
+  read -r included excluded < <(python3 - "$filter" <<'PY'
+import re, sys
+def expression(patterns):
+    parts = [re.escape(p).replace(r"\*", ".*").replace(r"\?", ".") for p in patterns.split(":") if p]
+    return "^native\\.(" + "|".join(parts) + ")$" if parts else "^$"
+positive, _, negative = sys.argv[1].partition("-")
+print(expression(positive or "*"), expression(negative))
+PY
+)
+  native_selection+=(-R "$included" -E "$excluded" --no-tests=ignore)
+fi
 
 if [ -n "$quick" ]; then
   "$here/wine-prefix.sh"
@@ -53,39 +75,44 @@ cmake -S "$repo_root" --preset native -B "$build_root/native" >/dev/null
 cmake --build "$build_root/native" -j"$(nproc)"
 step_done "native build"
 native_status=0
-run_ctest "$build_root/native" native ${quick:+-L logic} || native_status=$?
+rm -rf "$build_root/native/gtest-results"
+run_ctest "$build_root/native" native "${native_selection[@]}" || native_status=$?
 step_done "native tests"
 
 echo "== Windows builds and tests under Wine"
 "$here/build.sh" --win32
 step_done "32-bit build"
-if [ -z "$quick" ]; then
-  # The 64-bit build goes on beside the 32-bit tests, which mostly wait for Wine and the desktop.
-  echo "== 64-bit build in the background: $build_root/win64-build.log"
-  (TIMEFORMAT='%R %U %S' && time nice -n 5 "$here/build.sh" --win64 >"$build_root/win64-build.log" 2>&1) \
-    2>"$results/win64-build-time" &
-  win64_build=$!
-fi
 "$here/test-drives.sh"
 start_display
 trap 'stop_display; [ -z "${win64_build:-}" ] || kill "$win64_build" 2>/dev/null; rm -rf "$results"' EXIT
 wine_status=0
+rm -rf "$build_root/win/gtest-results"
 if [ -n "$quick" ]; then
   run_ctest "$build_root/win" wine -L 'logic|window' || wine_status=$?
+  step_done "32-bit tests"
 else
-  run_ctest "$build_root/win" wine || wine_status=$?
+  # Some window cases time the window's answers: nothing builds beside them.
+  run_ctest "$build_root/win" wine-window -L window || wine_status=$?
+  step_done "32-bit window"
+  # The 64-bit build goes on beside the rest, which mostly waits for Wine and the desktop.
+  echo "== 64-bit build in the background: $build_root/win64-build.log"
+  (TIMEFORMAT='%R %U %S' && time nice -n 5 "$here/build.sh" --win64 >"$build_root/win64-build.log" 2>&1) \
+    2>"$results/win64-build-time" &
+  win64_build=$!
+  run_ctest "$build_root/win" wine -LE window || wine_status=$?
+  step_done "32-bit others"
 fi
-step_done "32-bit tests"
 if [ -z "$quick" ]; then
   wait "$win64_build" || { tail -n 30 "$build_root/win64-build.log" >&2; wine_status=1; }
   win64_build=
   step_done "64-bit build"
   read -r wall user sys <"$results/win64-build-time" || true
-  step_report+=$(printf '\n  (64-bit build beside the 32-bit tests: %.0f s wall %.0f s CPU, counted in their CPU)' \
+  step_report+=$(printf '\n  (64-bit build beside the other 32-bit tests: %.0f s wall %.0f s CPU, counted in their CPU)' \
     "${wall:-0}" "$(awk "BEGIN { print ${user:-0} + ${sys:-0} }")")
   echo "== 64-bit Windows: the logic that hangs on the pointer width, package run and tour under Wine"
   # Two at once: the Wine tests take the desktop in turn (RESOURCE_LOCK), while the reproducible
   # package builds beside them.
+  rm -rf "$build_root/win64/gtest-results"
   run_ctest "$build_root/win64" wine64 -j2 || wine_status=$?
   step_done "64-bit tests"
 fi
