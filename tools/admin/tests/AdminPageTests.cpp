@@ -133,6 +133,7 @@ TEST_F(AdminPage, AMarkLosesNoNameOfTheFileOrLeavesTheFileAlone) {
   };
   Refresh();
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.before));
     WriteBytes(TrustedFile(), c.before);
     form->ToolAs<AdminTool>().RefreshAdminTab();
     BoxRecorder boxes;

@@ -38,6 +38,7 @@ class AlarmPage : public FormTest {
     return status.dwReturn == MCI_MODE_PLAY;
   }
   void ExpectSwitch(bool on, const wchar_t* status) {
+    SCOPED_TRACE(testing::Message() << "the switch " << (on ? "on" : "off") << ", " << testing::PrintToString(status));
     EXPECT_EQ(Alarm().AlarmOn, on);
     EXPECT_EQ(Alarm().AlarmAjastin.Enabled(), on);
     EXPECT_EQ(WindowTextOf(Alarm().LblAlarmStatus), status);
@@ -71,9 +72,10 @@ TEST_F(AlarmPage, RefusesWhatItCannotPlayAndStaysOff) {
       {capitals, L"Invalid file format! Wav and MP3 are supported."},
       {notSound, nullptr}};  // the error box with the device's own text
   for (const auto& [file, notice] : cases) {
+    SCOPED_TRACE(testing::PrintToString(file));
     BoxRecorder boxes;
     Press(file);
-    ASSERT_EQ(boxes.Calls().size(), 1u) << testing::PrintToString(file);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].kind, notice ? BoxKind::Notice : BoxKind::Error);
     EXPECT_FALSE(boxes.Calls()[0].text.empty());
     if (notice) {
@@ -92,6 +94,7 @@ TEST_F(AlarmPage, PlaysWavAndMp3AndWakesOnceAtTheSetMinute) {
   for (const wchar_t* copy : {cyrillic, emoji})
     CopyFileW(Beside(L"alarm-tone.wav").c_str(), Beside(copy).c_str(), FALSE);
   for (const wchar_t* sound : {L"alarm-tone.wav", L"alarm-tone.mp3", cyrillic, emoji}) {
+    SCOPED_TRACE(testing::PrintToString(sound));
     balloons.clear();
     now.minute = 29;
     Press(Beside(sound));

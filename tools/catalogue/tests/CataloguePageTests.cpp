@@ -214,8 +214,9 @@ TEST_F(CataloguePage, AServerThatWouldAnswerInChunksSendsTheWholeFile) {
 
 TEST_F(CataloguePage, AnErrorAnswerIsADownloadErrorAndChangesNothing) {
   for (const wchar_t* testCase : {L"missing", L"error"}) {
+    SCOPED_TRACE(testing::PrintToString(testCase));
     const auto boxes = Update(testCase);
-    ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(testCase);
+    ASSERT_EQ(boxes.size(), 1u);
     const wchar_t* status = testCase[0] == L'm' ? L"404" : L"500";
     EXPECT_EQ(boxes[0].text, L"Error downloading URL: " + Server(testCase) +
                                  L"/qvr/soft.txt. The server answered with status " + status + L".");
@@ -279,8 +280,9 @@ TEST_F(CataloguePage, WhatIsNotAWholePlausibleFileChangesNothing) {
       {L"html", L"soft.ini", notAList, L" is not a software list."},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.server));
     const auto boxes = Update(c.server);
-    ASSERT_EQ(boxes.size(), 1u) << testing::PrintToString(c.server);
+    ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, c.before + Server(c.server) + L"/qvr/" + c.file + c.after);
     ExpectCatalogueUnchanged();
   }

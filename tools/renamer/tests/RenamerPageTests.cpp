@@ -145,6 +145,7 @@ TEST_F(RenamerPage, ThePatternStaysUntilTheLastEntryIsRemoved) {
   AddFiles({L"c"});
   EXPECT_EQ(Pattern(), File(L"x*.jpg"));
   for (const int remaining : {2, 1, 0}) {
+    SCOPED_TRACE(testing::Message() << remaining << " left");
     ClickListItem(Renamer().LstRen, 0, 10);
     SendMessageW(Renamer().BtnRem1, BM_CLICK, 0, 0);
     EXPECT_EQ(Entries().size(), static_cast<size_t>(remaining));

@@ -86,6 +86,7 @@ TEST_F(ShutdownPage, AtTheSetMinuteWarnsEvenFromTheTrayThenSavesAndSendsTheChoic
   ShowWindow(form->Handle(), SW_HIDE);
   ArmFor2300();
   for (const bool reboot : {false, true}) {
+    SCOPED_TRACE(reboot ? "reboot" : "shutdown");
     requests.clear();
     Click(reboot ? Shutdown().Rd2 : Shutdown().Rd1);  // while armed
     TickAt(ShutdownTool::kTimerShutdown, 0);
@@ -129,6 +130,7 @@ TEST_F(ShutdownPage, EnterPostponesTheRequestTenMinutesWithTheSameWarningWhateve
 
 TEST_F(ShutdownPage, CancelOrEscDisarmsAsToggleDoes) {
   for (const bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "by Esc" : "by the button");
     ArmFor2300();
     TickAt(ShutdownTool::kTimerShutdown, 0);
     byKey ? TypeIn(Shutdown().Warning->Handle, VK_ESCAPE) : Click(Shutdown().Warning->BtnCancel);
