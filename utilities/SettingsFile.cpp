@@ -94,7 +94,7 @@ void SettingsSection::SetFlag(const std::wstring& key, std::optional<bool> value
 }
 
 void SettingsSection::SetNumber(const std::wstring& key, std::optional<int> value) {
-  if (value) SetText(key, std::to_wstring(*value), kPathTextLimit);
+  if (value) SetText(key, std::to_wstring(*value), std::wstring::npos);
 }
 
 void SettingsSection::SetTime(const std::wstring& key, std::optional<int> minuteOfDay) {

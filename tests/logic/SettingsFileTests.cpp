@@ -12,7 +12,8 @@ namespace {
 
 // The file's bytes read as the program reads them, with Latin-1 for the ANSI code page.
 SettingsFile Read(const std::string& bytes) {
-  return SettingsFile::Decode(DecodeTextList(bytes, [](const std::string& ansi) { return std::wstring(ansi.begin(), ansi.end()); }));
+  return SettingsFile::Decode(
+      DecodeTextList(bytes, [](const std::string& ansi) { return std::wstring(ansi.begin(), ansi.end()); }));
 }
 
 std::string Utf16LittleEndian(const std::string& ascii) {
@@ -59,9 +60,11 @@ TEST(SettingsFile, TypedValuesOfTheWrongFormOrRangeAreNotRead) {
   EXPECT_EQ(with(L"0").Flag(L"K"), false);
   EXPECT_EQ(with(L"yes").Flag(L"K"), std::nullopt);
   EXPECT_EQ(with(L"20").Number(L"K", 5, 20), 20);
-  for (const wchar_t* wrong : {L"4", L"21", L"1x", L"012", L""}) EXPECT_EQ(with(wrong).Number(L"K", 5, 20), std::nullopt) << wrong;
+  for (const wchar_t* wrong : {L"4", L"21", L"1x", L"012", L""})
+    EXPECT_EQ(with(wrong).Number(L"K", 5, 20), std::nullopt) << wrong;
   EXPECT_EQ(with(L"23:59").Time(L"K"), 23 * 60 + 59);
-  for (const wchar_t* wrong : {L"24:00", L"07:60", L"0730", L"7:30"}) EXPECT_EQ(with(wrong).Time(L"K"), std::nullopt) << wrong;
+  for (const wchar_t* wrong : {L"24:00", L"07:60", L"0730", L"7:30"})
+    EXPECT_EQ(with(wrong).Time(L"K"), std::nullopt) << wrong;
   EXPECT_EQ(with(L"d").DriveLetter(L"K"), L'D');
   for (const wchar_t* wrong : {L"4", L"DE", L""}) EXPECT_EQ(with(wrong).DriveLetter(L"K"), std::nullopt) << wrong;
   EXPECT_EQ(with(L"bB").Choice(L"K", {L"a", L"bb"}), 1u);

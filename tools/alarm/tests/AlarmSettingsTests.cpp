@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 TEST(AlarmSettings, ReadBackFromTheAlarmsSection) {
-  const AlarmSettings read = ReadAlarmSettings(SettingsFile::Decode(
-      {L"[Alert]", L"Armed=1", L"[Alarm]", L"Time=24:00", L"Sound=" + std::wstring(kPathTextLimit + 1, L'a'), L"Armed=1"}));
+  const AlarmSettings read =
+      ReadAlarmSettings(SettingsFile::Decode({L"[Alert]", L"Armed=1", L"[Alarm]", L"Time=24:00",
+                                              L"Sound=" + std::wstring(kPathTextLimit + 1, L'a'), L"Armed=1"}));
   EXPECT_EQ(read.minuteOfDay, std::nullopt);
   EXPECT_EQ(read.sound, std::nullopt);
   EXPECT_EQ(read.armed, true);
