@@ -112,3 +112,9 @@ TEST(SettingsFile, AFileOfVersion1ReadsIntoTheSameValuesAndWritesThemBack) {
             "Time=07:30\r\nSound=C:\\\xC3\x84\xC3\xA4ni\\wake up.wav\r\nArmed=0\r\n[Renamer]\r\n"
             "Pattern=C:\\Kuvat\\loma*.jpg\r\nKeepCopy=1\r\n[Shutdown]\r\nTime=23:00\r\nAction=Reboot\r\n");
 }
+
+TEST(SettingsFile, PathsLongerThanTheSystemTakesAreNotRead) {
+  const std::wstring overlong(kPathTextLimit + 1, L'a');
+  EXPECT_EQ(ReadAlarmSettings(SettingsFile::Decode({L"[Alarm]", L"Sound=" + overlong})).sound, std::nullopt);
+  EXPECT_EQ(ReadRenamerSettings(SettingsFile::Decode({L"[Renamer]", L"Pattern=" + overlong})).pattern, std::nullopt);
+}
