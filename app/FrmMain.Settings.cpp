@@ -16,7 +16,7 @@ namespace {
 constexpr std::uint64_t kSettingsFileLimit = 1 << 20;
 
 struct SettingsRead {
-  RememberedSettings values;
+  SettingsFile values;
   std::wstring problem;  // why nothing was read; empty when the file was read
 };
 
@@ -26,7 +26,7 @@ SettingsRead ReadSettingsFile(const std::wstring& path) {
     bool exact = false;
     const std::vector<std::wstring> lines = DecodeListFileLines(ReadWholeFile(path, kSettingsFileLimit), &exact);
     if (!exact) return {{}, L"It holds bytes that are not text in its encoding."};
-    return {DecodeSettings(lines), {}};
+    return {SettingsFile::Decode(lines), {}};
   } catch (const AppError& error) {
     return {{}, error.Message()};
   }
@@ -61,10 +61,10 @@ void TFrmMain::RestoreSettings() {
 }
 
 void TFrmMain::SaveSettings() {
-  RememberedSettings settings;
+  SettingsFile settings;  // the sections in the order of the tabs
   for (int page = kPageHome + 1; page < kPageCount; ++page)
     if (pages_[page]) tools_[ToolOfPage(page)]->StoreSettings(settings);
-  WriteFilesTogether({{SettingsPath(), EncodeSettings(settings)}});
+  WriteFilesTogether({{SettingsPath(), settings.Encode()}});
 }
 
 // A failed save leaves the file as it was; it is tried again at the next change. A box for each

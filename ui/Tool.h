@@ -85,10 +85,11 @@ class Tool {
   // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30").
   virtual std::optional<std::wstring> ArmedLine() const { return std::nullopt; }
   // The tray's "Remember settings": a tool that keeps values between runs has its page made at a
-  // start that finds them, and then takes them back; it gives them only once its page exists.
+  // start that finds them, and then takes them back; it gives them only once its page exists. It
+  // writes its own sections of the file, with its own keys.
   virtual bool KeepsSettings() const { return false; }
-  virtual void StoreSettings(RememberedSettings&) const {}
-  virtual void RestoreSettings(const RememberedSettings&) {}
+  virtual void StoreSettings(SettingsFile&) const {}
+  virtual void RestoreSettings(const SettingsFile&) {}
 
  protected:
   virtual void CreateControls(Page& page) = 0;

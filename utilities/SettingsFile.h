@@ -1,39 +1,63 @@
 #pragma once
 #include <cstddef>
+#include <deque>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The values the tray's "Remember settings" keeps between runs (Data\settings.ini). A value left
-// empty is not in the file, or did not read back: its tool keeps its starting value.
-struct RememberedSettings {
-  std::optional<wchar_t> alertDrive;  // an upper-case letter
-  std::optional<std::wstring> alertThreshold;
-  std::optional<bool> alertArmed;
-  std::optional<int> alarmMinute;  // of the day: hour * 60 + minute
-  std::optional<std::wstring> alarmSound;
-  std::optional<bool> alarmArmed;
-  std::optional<int> shutdownMinute;
-  std::optional<bool> shutdownReboot;
-  std::optional<int> largestFilesCount;  // 5 to 20
-  std::optional<std::wstring> renamePattern;
-  std::optional<bool> keepCopy;
-};
-
-// Longest texts kept: a threshold is a few digits; a path or pattern at most what the system takes.
-constexpr std::size_t kThresholdTextLimit = 32;
+// The longest path or pattern the system takes.
 constexpr std::size_t kPathTextLimit = 32767;
 
-// The file: UTF-8 after its byte-order mark, CR LF line ends, one INI section per tool:
-//   [Alert] Drive=C, Threshold=7.5, Armed=1; [Alarm] Time=07:30, Sound=<path>, Armed=0;
-//   [Shutdown] Time=23:00, Action=Shutdown|Reboot; [LargestFiles] Count=12;
-//   [Renamer] Pattern=<path with *>, KeepCopy=0.
-// A text holding a line end, or longer than its limit, is left out.
-std::string EncodeSettings(const RememberedSettings& settings);
+// One [section] of an INI file: its keys and values, in the order written. A key is found in any
+// letter case, and the last of a repeated key counts; a value is taken as it stands. Each reader
+// gives nothing for a value that is missing, of the wrong form, out of range or too long; each writer
+// leaves out a value it is not given, and a text holding a line end or longer than its limit.
+class SettingsSection {
+ public:
+  std::optional<std::wstring> Text(const std::wstring& key, std::size_t limit) const;
+  // "1" or "0".
+  std::optional<bool> Flag(const std::wstring& key) const;
+  // Decimal digits, no more of them than the highest number has.
+  std::optional<int> Number(const std::wstring& key, int lowest, int highest) const;
+  // "HH:MM" on a 24-hour clock, as the minute of the day.
+  std::optional<int> Time(const std::wstring& key) const;
+  // One letter, given in upper case.
+  std::optional<wchar_t> DriveLetter(const std::wstring& key) const;
+  // Which of the words the value is, in any letter case.
+  std::optional<std::size_t> Choice(const std::wstring& key, std::initializer_list<const wchar_t*> words) const;
 
-// Reads the lines of what EncodeSettings wrote, decoded as the list files are (so that the file saved
-// again by an editor, in UTF-16 or in UTF-8 without its mark, still reads). Names of sections and keys
-// are read in any letter case, spaces around them ignored, a value taken as it stands; the last of a
-// repeated key counts. A value that is missing, of the wrong form, out of range or too long stays
-// empty.
-RememberedSettings DecodeSettings(const std::vector<std::wstring>& lines);
+  void SetText(const std::wstring& key, const std::optional<std::wstring>& value, std::size_t limit);
+  void SetFlag(const std::wstring& key, std::optional<bool> value);
+  void SetNumber(const std::wstring& key, std::optional<int> value);
+  void SetTime(const std::wstring& key, std::optional<int> minuteOfDay);
+  void SetDriveLetter(const std::wstring& key, std::optional<wchar_t> letter);
+
+  const std::vector<std::pair<std::wstring, std::wstring>>& Entries() const { return entries_; }
+
+ private:
+  std::vector<std::pair<std::wstring, std::wstring>> entries_;
+};
+
+// Data\settings.ini: UTF-8 after its byte-order mark, CR LF line ends, a section for each tool that
+// keeps values (a tool may keep more than one), each section's keys and checks being its tool's.
+class SettingsFile {
+ public:
+  // Reads the lines of what Encode wrote, decoded as the list files are (so that the file saved again
+  // by an editor, in UTF-16 or in UTF-8 without its mark, still reads). Names of sections and keys are
+  // read in any letter case, spaces around them ignored; lines outside a section are ignored, and a
+  // section named twice is read as one.
+  static SettingsFile Decode(const std::vector<std::wstring>& lines);
+  // The sections in the order they were added.
+  std::string Encode() const;
+
+  // The section of that name; an empty one when the file has none.
+  const SettingsSection& Section(const std::wstring& name) const;
+  // The section of that name, added at the end when it is not there yet; it stays where it is while
+  // others are added.
+  SettingsSection& AddSection(const std::wstring& name);
+
+ private:
+  std::deque<std::pair<std::wstring, SettingsSection>> sections_;
+};

@@ -128,10 +128,12 @@ TEST_F(RememberSettings, AnEditorsEncodingReadsAndAnUnreadableFileIsNeverWritten
     ShowPage(PageOf<RenamerTool>());
     SetWindowTextW(form->ToolAs<RenamerTool>().EditRen, L"C:\\a*.txt");  // a change, saved unless unreadable
     const std::string saved = ReadBytes(path);
-    if (c.read)
-      EXPECT_NE(saved.find("Count=12\r\n[Renamer]\r\nPattern=C:\\a*.txt"), std::string::npos) << saved;
-    else
+    if (c.read) {
+      EXPECT_NE(saved.find("[LargestFiles]\r\nCount=12\r\n"), std::string::npos) << saved;
+      EXPECT_NE(saved.find("[Renamer]\r\nPattern=C:\\a*.txt\r\n"), std::string::npos) << saved;
+    } else {
       EXPECT_EQ(saved, c.bytes);
+    }
   }
   EXPECT_EQ(balloons.at(0).second, L"Settings not taken back");
 }

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/alarm/AlarmFile.h"
+#include "tools/alarm/AlarmSettings.h"
 #include "ui/TimePicker.h"
 #include "utilities/ErrorText.h"
 #include "utilities/TrayTip.h"
@@ -99,19 +100,18 @@ void AlarmTool::Arm() {
   host_.ArmedStateChanged();
 }
 
-void AlarmTool::StoreSettings(RememberedSettings& settings) const {
-  settings.alarmMinute = PickedMinuteOfDay(TimeAlarm);
-  settings.alarmSound = WindowTextOf(EditAlarmFile);
-  settings.alarmArmed = AlarmOn;
+void AlarmTool::StoreSettings(SettingsFile& file) const {
+  WriteAlarmSettings({PickedMinuteOfDay(TimeAlarm), WindowTextOf(EditAlarmFile), AlarmOn}, file);
 }
 
 // Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.
 // No start waits for the audio file either (a large one takes the device seconds to open): the alarm
 // is armed on the file being there, and the file is opened when the alarm rings.
-void AlarmTool::RestoreSettings(const RememberedSettings& settings) {
-  if (settings.alarmMinute) ShowMinuteOfDay(TimeAlarm, *settings.alarmMinute);
-  if (settings.alarmSound) SetWindowTextW(EditAlarmFile, settings.alarmSound->c_str());
-  if (!settings.alarmArmed.value_or(false)) return;
+void AlarmTool::RestoreSettings(const SettingsFile& file) {
+  const AlarmSettings settings = ReadAlarmSettings(file);
+  if (settings.minuteOfDay) ShowMinuteOfDay(TimeAlarm, *settings.minuteOfDay);
+  if (settings.sound) SetWindowTextW(EditAlarmFile, settings.sound->c_str());
+  if (!settings.armed.value_or(false)) return;
   const std::wstring path = WindowTextOf(EditAlarmFile);
   const bool there = FileExists(path);
   const std::wstring problem =

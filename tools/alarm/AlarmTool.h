@@ -19,8 +19,8 @@ class AlarmTool : public Tool {
   void DisarmAlarm();
   std::optional<std::wstring> ArmedLine() const override;
   bool KeepsSettings() const override { return true; }
-  void StoreSettings(RememberedSettings& settings) const override;
-  void RestoreSettings(const RememberedSettings& settings) override;
+  void StoreSettings(SettingsFile& file) const override;
+  void RestoreSettings(const SettingsFile& file) override;
 
   // Controls.
   HWND Lbl5 = nullptr, LblAlarmStatus = nullptr, Lbl4 = nullptr, EditAlarmFile = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/System.h"
 #include "tools/disk/AlertRules.h"
+#include "tools/disk/DiskSettings.h"
 #include "tools/disk/DriveFigures.h"
 #include "utilities/LargestFiles.h"
 
@@ -94,17 +95,20 @@ std::wstring DiskTool::GetVolumeSerial(const std::wstring& driveText) {
   return serial ? VolumeSerialText(*serial) : std::wstring();
 }
 
-void DiskTool::StoreSettings(RememberedSettings& settings) const {
+void DiskTool::StoreSettings(SettingsFile& file) const {
+  DiskSettings settings;
   settings.alertDrive = AlertDrive;
   settings.alertThreshold = WindowTextOf(EditAA);
   settings.alertArmed = Ajastin3.Enabled();
   const LRESULT count = SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0);
   if (count != CB_ERR) settings.largestFilesCount = static_cast<int>(count) + kFewestLargestFiles;
+  WriteDiskSettings(settings, file);
 }
 
 // Armed again only on the drive it watched, while that is still a fixed drive, with a threshold the
 // arming takes; otherwise the box stays unticked, without a word: nobody asked for it just now.
-void DiskTool::RestoreSettings(const RememberedSettings& settings) {
+void DiskTool::RestoreSettings(const SettingsFile& file) {
+  const DiskSettings settings = ReadDiskSettings(file);
   if (settings.alertDrive) AlertDrive = *settings.alertDrive;
   if (settings.alertThreshold) SetWindowTextW(EditAA, TrimmedThreshold(*settings.alertThreshold).c_str());
   if (settings.largestFilesCount)

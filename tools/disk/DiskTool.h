@@ -31,8 +31,8 @@ class DiskTool : public Tool {
   void SetAlertDefaults();
   std::optional<std::wstring> ArmedLine() const override;
   bool KeepsSettings() const override { return true; }
-  void StoreSettings(RememberedSettings& settings) const override;
-  void RestoreSettings(const RememberedSettings& settings) override;
+  void StoreSettings(SettingsFile& file) const override;
+  void RestoreSettings(const SettingsFile& file) override;
 
   // Controls.
   HWND Lbl11 = nullptr, LstKovot = nullptr, PnlKovo = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Fonts.h"
 #include "tools/renamer/RenamePattern.h"
+#include "tools/renamer/RenamerSettings.h"
 #include "utilities/FileNames.h"
 
 namespace {
@@ -81,13 +82,13 @@ void RenamerTool::EditRenChange() {
   host_.SettingsChanged();
 }
 
-void RenamerTool::StoreSettings(RememberedSettings& settings) const {
-  settings.renamePattern = Pattern();
-  settings.keepCopy = IsButtonChecked(ChkCopy);
+void RenamerTool::StoreSettings(SettingsFile& file) const {
+  WriteRenamerSettings({Pattern(), IsButtonChecked(ChkCopy)}, file);
 }
 
-void RenamerTool::RestoreSettings(const RememberedSettings& settings) {
-  if (settings.renamePattern) SetPattern(*settings.renamePattern);
+void RenamerTool::RestoreSettings(const SettingsFile& file) {
+  const RenamerSettings settings = ReadRenamerSettings(file);
+  if (settings.pattern) SetPattern(*settings.pattern);
   if (settings.keepCopy) SetButtonChecked(ChkCopy, *settings.keepCopy);
 }
 

@@ -13,8 +13,8 @@ class RenamerTool : public Tool {
  public:
   explicit RenamerTool(ToolHost& host);
   bool KeepsSettings() const override { return true; }
-  void StoreSettings(RememberedSettings& settings) const override;
-  void RestoreSettings(const RememberedSettings& settings) override;
+  void StoreSettings(SettingsFile& file) const override;
+  void RestoreSettings(const SettingsFile& file) override;
 
   // Controls.
   HWND Lbl20 = nullptr, BtnAddF = nullptr, LstRen = nullptr, BtnRem1 = nullptr, BtnMU = nullptr, BtnMD = nullptr;

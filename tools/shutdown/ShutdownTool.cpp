@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/Shutdown.h"
 #include "tools/shutdown/ShutdownFlags.h"
+#include "tools/shutdown/ShutdownSettings.h"
 #include "ui/TimePicker.h"
 #include "utilities/TrayTip.h"
 
@@ -67,16 +68,16 @@ void ShutdownTool::BtnShutClick() {
 
 // The time and the choice only: a shutdown armed at start would shut down again a computer that
 // boots in its minute.
-void ShutdownTool::StoreSettings(RememberedSettings& settings) const {
-  settings.shutdownMinute = PickedMinuteOfDay(ShutAika);
-  settings.shutdownReboot = RebootChosen();
+void ShutdownTool::StoreSettings(SettingsFile& file) const {
+  WriteShutdownSettings({PickedMinuteOfDay(ShutAika), RebootChosen()}, file);
 }
 
-void ShutdownTool::RestoreSettings(const RememberedSettings& settings) {
-  if (settings.shutdownMinute) ShowMinuteOfDay(ShutAika, *settings.shutdownMinute);
-  if (settings.shutdownReboot) {
-    SetButtonChecked(Rd1, !*settings.shutdownReboot);
-    SetButtonChecked(Rd2, *settings.shutdownReboot);
+void ShutdownTool::RestoreSettings(const SettingsFile& file) {
+  const ShutdownSettings settings = ReadShutdownSettings(file);
+  if (settings.minuteOfDay) ShowMinuteOfDay(ShutAika, *settings.minuteOfDay);
+  if (settings.reboot) {
+    SetButtonChecked(Rd1, !*settings.reboot);
+    SetButtonChecked(Rd2, *settings.reboot);
   }
 }
 

@@ -23,8 +23,8 @@ class ShutdownTool : public Tool {
   void DisarmShutdown();
   std::optional<std::wstring> ArmedLine() const override;
   bool KeepsSettings() const override { return true; }
-  void StoreSettings(RememberedSettings& settings) const override;
-  void RestoreSettings(const RememberedSettings& settings) override;
+  void StoreSettings(SettingsFile& file) const override;
+  void RestoreSettings(const SettingsFile& file) override;
 
   // Controls.
   HWND Lbl24 = nullptr, Lbl6 = nullptr, LblShut = nullptr, ShutAika = nullptr, Rd1 = nullptr, Rd2 = nullptr;

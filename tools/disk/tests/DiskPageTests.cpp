@@ -268,9 +268,8 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMin
   std::int64_t steady = 6000;  // the wall clock, set back or on meanwhile, plays no part
   SetSteadyClockReader([&steady] { return steady; });
   SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
-  RememberedSettings restored;  // a threshold taken back with blanks around it shows without them
-  restored.alertThreshold = L" 99999999\t";
-  form->ToolAs<DiskTool>().RestoreSettings(restored);
+  // A threshold taken back with blanks around it shows without them.
+  form->ToolAs<DiskTool>().RestoreSettings(SettingsFile::Decode({L"[Alert]", L"Threshold= 99999999\t"}));
   ClickAlert();
   EXPECT_TRUE(AlertChecked());
   EXPECT_TRUE(form->ToolAs<DiskTool>().Ajastin3.Enabled());

@@ -1,0 +1,15 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "utilities/SettingsFile.h"
+
+// What the renamer keeps among the remembered settings, in [Renamer]: Pattern=<path with *> and
+// KeepCopy=0.
+struct RenamerSettings {
+  std::optional<std::wstring> pattern;
+  std::optional<bool> keepCopy;
+};
+
+void WriteRenamerSettings(const RenamerSettings& settings, SettingsFile& file);
+RenamerSettings ReadRenamerSettings(const SettingsFile& file);
