@@ -62,7 +62,7 @@ int Run(bool fix) {
   form.ToolAs<CleanerTool>().BtnETFClick();
   const double elapsed = NowMs() - start;
   std::printf("search_ms %.3f\nlisted %ld\n", elapsed,
-              static_cast<long>(SendMessageW(form.ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0)));
+              static_cast<long>(SendMessageW(form.ToolAs<CleanerTool>().LstETF.Handle(), LB_GETCOUNT, 0, 0)));
   if (fix && !TimeFix(form)) return 1;
   return boxesShown == 0 ? 0 : 1;
 }

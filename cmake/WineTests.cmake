@@ -62,6 +62,7 @@ quoxel_wine_program(quoxel_ui_tests
   tests/ui/RememberedSettingsTests.cpp
   tests/ui/TextFilesTests.cpp
   tests/ui/TrayTests.cpp
+  tests/ui/TypedControlsTests.cpp
 )
 # The window tests read names and roles as screen readers do, and ask the alarm's device its state.
 target_link_libraries(quoxel_ui_tests PRIVATE oleacc oleaut32 ole32 winmm)

@@ -10,6 +10,13 @@ bool IsFixedDrive(wchar_t letter) {
   return GetDriveTypeW(root) == DRIVE_FIXED;
 }
 
+std::vector<wchar_t> FixedDriveLetters() {
+  std::vector<wchar_t> letters;
+  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
+    if (IsFixedDrive(letter)) letters.push_back(letter);
+  return letters;
+}
+
 DriveSpace QueryDriveSpace(const std::wstring& root) {
   ULARGE_INTEGER freeToCaller, total;
   if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr)) return DriveSpace{-1, -1};

@@ -6,9 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True when the drive with this letter is a fixed drive.
 bool IsFixedDrive(wchar_t letter);
+// The letters of the fixed drives, from A to Z.
+std::vector<wchar_t> FixedDriveLetters();
 
 // Bytes free to the current user and total bytes of a drive's volume; both -1 when the query fails.
 struct DriveSpace {

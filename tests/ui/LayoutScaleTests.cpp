@@ -139,7 +139,7 @@ void LayoutScale::ExpectLayoutAt(int dpi) {
       {"Lbl21", disk.Lbl21, {151, 362, 94, 13}, Text::Label},
       {"EditAA", disk.EditAA, {251, 358, 46, 21}, Text::None, true},
       {"BtnETF", form->ToolAs<CleanerTool>().BtnETF, {0, 3, 585, 22}, Text::Caption},
-      {"LstETF", form->ToolAs<CleanerTool>().LstETF, {0, 31, 585, 326}, Text::None},
+      {"LstETF", form->ToolAs<CleanerTool>().LstETF.Handle(), {0, 31, 585, 326}, Text::None},
       {"LstProc", form->ToolAs<AdminTool>().LstProc, {3, 194, 262, 191}, Text::None},
       {"BtnGInf", form->ToolAs<AdminTool>().BtnGInf, {285, 265, 289, 25}, Text::Caption},
       {"LblAlarmStatus", form->ToolAs<AlarmTool>().LblAlarmStatus, {235, 80, 126, 25}, Text::Caption},

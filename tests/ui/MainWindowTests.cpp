@@ -276,7 +276,6 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
 }
 
 TEST_F(MainWindow, FormCreateSetsTheStartingState) {
-  EXPECT_EQ(form->ToolAs<DiskTool>().AlertDrive, L'C');
   EXPECT_FALSE(form->ToolAs<AlarmTool>().AlarmOn);
   EXPECT_FALSE(form->ToolAs<ShutdownTool>().TimedShutdownOn);
   wchar_t exe[MAX_PATH + 1];

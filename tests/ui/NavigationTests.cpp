@@ -174,9 +174,9 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
        [&f] {
          return std::vector<HWND>{f.ToolAs<DiskTool>().LstKovot, f.ToolAs<DiskTool>().Cbo_SC,
                                   f.ToolAs<DiskTool>().ChkSAlert, f.ToolAs<DiskTool>().EditAA,
-                                  f.ToolAs<DiskTool>().CboAD};
+                                  f.ToolAs<DiskTool>().CboAD.Handle()};
        }},
-      {PageOf<CleanerTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CleanerTool>().LstETF}; }},
+      {PageOf<CleanerTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CleanerTool>().LstETF.Handle()}; }},
       {PageOf<CatalogueTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CatalogueTool>().Softat}; }},
       {PageOf<AlarmTool>(),
        [&f] {

@@ -52,7 +52,7 @@ TEST_F(RememberSettings, ValuesAndArmedStatesComeBackAfterARestartButTheShutdown
     ShowPage(page);
   DiskTool& disk = form->ToolAs<DiskTool>();
   SetWindowTextW(disk.EditAA, Threshold(L"7", L"5").c_str());
-  SetWindowTextW(disk.CboAD, L"Q:");
+  disk.CboAD.Choose(L'Q');
   Click(disk.ChkSAlert);
   SendMessageW(disk.Cbo_SC, CB_SETCURSEL, 7, 0);
   AlarmTool& alarm = form->ToolAs<AlarmTool>();
@@ -84,6 +84,21 @@ TEST_F(RememberSettings, ValuesAndArmedStatesComeBackAfterARestartButTheShutdown
   Start();
   EXPECT_EQ(tip, L"Quoxel");
   EXPECT_EQ(form->PageHandle(PageOf<DiskTool>()), nullptr) << "no page is made at a start that remembers nothing";
+}
+
+TEST_F(RememberSettings, AnArmedAlertComesBackOnItsDriveInTheBoxAndTheWatch) {
+  WriteBytes(data.File(L"settings.ini"), "\xEF\xBB\xBF[Alert]\r\nDrive=Q\r\nThreshold=7\r\nArmed=1\r\n");
+  Start();
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  EXPECT_EQ(tip, L"Quoxel\nAlert: Q: below 7 GB");
+  EXPECT_EQ(WindowTextOf(disk.CboAD.Handle()), L"Q:");
+  EXPECT_FALSE(IsWindowEnabled(disk.CboAD.Handle()));
+  ShowPage(PageOf<DiskTool>());
+  EXPECT_EQ(WindowTextOf(disk.CboAD.Handle()), L"Q:") << "the page's refill keeps the drive";
+  Click(disk.ChkSAlert);
+  EXPECT_TRUE(IsWindowEnabled(disk.CboAD.Handle()));
+  Click(disk.ChkSAlert);
+  EXPECT_EQ(tip, L"Quoxel\nAlert: Q: below 7 GB") << "armed again on the drive the box shows";
 }
 
 TEST_F(RememberSettings, AnAlarmWhoseFileWentAndAThresholdArmingRefusesStayOffWithoutABox) {

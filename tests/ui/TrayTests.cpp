@@ -342,7 +342,7 @@ TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
   for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
   DiskTool& disk = form->ToolAs<DiskTool>();
   SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
-  SetWindowTextW(disk.CboAD, L"Q:");
+  disk.CboAD.Choose(L'Q');
   SetWindowTextW(disk.EditAA, L"12");
   const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
   const std::pair<HWND, const wchar_t*> clicks[] = {

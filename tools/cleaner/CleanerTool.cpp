@@ -102,9 +102,9 @@ void CleanerTool::CreateControls(Page& page) {
   const HWND Sh3 = PageHandle();
   BtnETF = page.Bind(CreateSpeedButton(Sh3, kSearchCaption, {0, 3, 585, 22}, 0, font, L'S'),
                      OnClick([this] { BtnETFClick(); }));
-  LstETF = CreateCheckListBox(Sh3, {0, 31, 585, 326}, 0, font, 13, ItemOrder::AsAdded);
+  const HWND list = LstETF.Create(Sh3, {0, 31, 585, 326}, font, 13);
   // A screen reader hears each file's size as its description.
-  SetAccessibleName(LstETF, L"Unnecessary files", [this](int index) { return CheckListFigure(LstETF, index); });
+  SetAccessibleName(list, L"Unnecessary files", [list](int index) { return CheckListFigure(list, index); });
   BtnETFFix = page.Bind(CreateSpeedButton(Sh3, kFixCaption, {0, 363, 585, 22}, 0, font, L'F'),
                         OnClick([this] { BtnETFFixClick(); }));
   ClearList();
@@ -117,19 +117,15 @@ void CleanerTool::BtnETFClick() {
   const LongWork longWork(host_);  // closing the window meanwhile takes effect once the list is filled
 
   ClearList();
-  found_ = SearchWhileAnswering(CleanerScans(CurrentUserFolders(), FileTimeNow()));
-  std::vector<std::wstring> paths, sizes;
-  paths.reserve(found_.size());
-  sizes.reserve(found_.size());
   const wchar_t separator = UserDecimalSeparator();
-  for (const CleanableFile& file : found_) {
-    paths.push_back(file.path);
-    sizes.push_back(FileSizeText(static_cast<std::int64_t>(file.size), separator));
-  }
-  AddCheckListItems(LstETF, paths, [](const std::wstring&) { return true; }, sizes);
-  EnableWindow(BtnETFFix, EntryCount() > 0);
+  LstETF.SetItems(SearchWhileAnswering(CleanerScans(CurrentUserFolders(), FileTimeNow())),
+                  [](const CleanableFile& file) { return file.path; },
+                  [separator](const CleanableFile& file) {
+                    return FileSizeText(static_cast<std::int64_t>(file.size), separator);
+                  });
+  EnableWindow(BtnETFFix, !LstETF.Empty());
   SetWindowTextW(BtnETF, kSearchCaption);
-  if (EntryCount() == 0 && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
+  if (LstETF.Empty() && !host_.EndRequested()) ShowNotice(host_.Window(), L"Nothing found! (a good thing)");
 }
 
 std::vector<CleanableFile> CleanerTool::SearchWhileAnswering(std::vector<ScanRequest> scans) {
@@ -142,15 +138,11 @@ std::vector<CleanableFile> CleanerTool::SearchWhileAnswering(std::vector<ScanReq
 
 void CleanerTool::BtnETFFixClick() {
   // The fix pumps messages: a press meanwhile must not start it again, nor a search.
-  if (busy_) return;
-  const int count = EntryCount();
-  if (count == 0) return;
+  if (busy_ || LstETF.Empty()) return;
   const RunningFlag running(busy_);
   const LongWork longWork(host_);  // closing the window meanwhile stops the fix after the file at hand
 
-  std::vector<CleanableFile> ticked;
-  for (int i = 0; i < count; ++i)
-    if (IsItemChecked(LstETF, i)) ticked.push_back(found_[static_cast<std::size_t>(i)]);
+  std::vector<CleanableFile> ticked = LstETF.Checked();
   // Deleted files do not go to the recycle bin: the user sees what goes before it goes.
   if (!ticked.empty() && !ConfirmIrreversible(host_.Window(), DeleteQuestion(ticked, UserDecimalSeparator())))
     return;
@@ -170,9 +162,6 @@ FixProgress CleanerTool::FixWhileAnswering(std::vector<CleanableFile> files) {
 
 // "Fix selected" has nothing to do on an empty list.
 void CleanerTool::ClearList() {
-  SendMessageW(LstETF, LB_RESETCONTENT, 0, 0);
-  found_.clear();
+  LstETF.Clear();
   EnableWindow(BtnETFFix, FALSE);
 }
-
-int CleanerTool::EntryCount() const { return static_cast<int>(SendMessageW(LstETF, LB_GETCOUNT, 0, 0)); }

@@ -6,6 +6,7 @@
 
 #include "tools/cleaner/CleanerFix.h"
 #include "tools/cleaner/CleanerSearch.h"
+#include "ui/CheckList.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
@@ -17,7 +18,8 @@ class CleanerTool : public Tool {
   explicit CleanerTool(ToolHost& host);
 
   // Controls.
-  HWND BtnETF = nullptr, LstETF = nullptr, BtnETFFix = nullptr;
+  HWND BtnETF = nullptr, BtnETFFix = nullptr;
+  CheckList<CleanableFile> LstETF;
 
   // Handlers.
   void BtnETFClick();
@@ -31,11 +33,7 @@ class CleanerTool : public Tool {
   // Deletes the files on a thread of its own while the window answers; closing the window or the end
   // of the session stops it after the file at hand.
   FixProgress FixWhileAnswering(std::vector<CleanableFile> files);
-  // Empties the list and what it shows.
   void ClearList();
-  int EntryCount() const;
 
-  // What the list shows, item by item: the files of the last search.
-  std::vector<CleanableFile> found_;
   bool busy_ = false;  // a search or a fix is running
 };

@@ -32,6 +32,9 @@ inline bool IsBelowThreshold(long double freeGiB, long double threshold) { retur
 // would show.
 std::wstring TrimmedThreshold(const std::wstring& text);
 
+// "C:", a drive as the alert's drive box shows it.
+inline std::wstring DriveText(wchar_t driveLetter) { return std::wstring(1, driveLetter) + L":"; }
+
 // "Your hard drive C has space less than 10.0 GB available!"
 std::wstring LowSpaceNotice(wchar_t driveLetter, const std::wstring& thresholdText);
 

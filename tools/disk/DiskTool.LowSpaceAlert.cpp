@@ -27,13 +27,16 @@ void DiskTool::CreateAlertRow() {
   EditAA = page_->Bind(CreateChild(PageHandle(), L"EDIT", alertThreshold_.c_str(), WS_TABSTOP | ES_AUTOHSCROLL,
                                    {251, 358, 46, 21}, 0, font, WS_EX_CLIENTEDGE),
                        OnKey([this](wchar_t& key) { EditAAKeyPress(key); }).OnChange([this] { host_.SettingsChanged(); }));
-  CboAD = page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"C:", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                  {94, 358, 51, 21 + kAlertComboListHeight}, 0, font),
-                      OnKey([this](wchar_t& key) { CboADKeyPress(key); }));
-  SetWindowTextW(CboAD, L"C:");
+  CboAD.Attach(page_->Bind(CreateChild(PageHandle(), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                                        {94, 358, 51, 21 + kAlertComboListHeight}, 0, font),
+                            OnKey([this](wchar_t& key) { CboADKeyPress(key); }).OnSelect([this] {
+                              host_.SettingsChanged();
+                            })));
+  // Filled now: remembered settings choose the drive before the page is first shown.
+  FillAlertDrives();
   SetAccessibleName(EditAA, L"Free space alert threshold (GB)");
-  SetAccessibleName(CboAD, L"Alert drive");
-  SetItemHeight(CboAD, CB_SETITEMHEIGHT, 13);
+  SetAccessibleName(CboAD.Handle(), L"Alert drive");
+  SetItemHeight(CboAD.Handle(), CB_SETITEMHEIGHT, 13);
   Lbl21 = CreateLabel(PageHandle(), L"has less space than", {151, 362, 94, 13}, font);
   Lbl22 = CreateLabel(PageHandle(), L"GB", {303, 362, 13, 13}, font);
   // The threshold and its unit give way to a label grown beyond its place with a larger font.
@@ -41,8 +44,12 @@ void DiskTool::CreateAlertRow() {
   KeepRightOf(Lbl22, EditAA, kLabelGap);
 }
 
+// The armed alert's box is locked on its drive, which stays listed there even if the drive goes.
+void DiskTool::FillAlertDrives() {
+  if (!Ajastin3.Enabled()) CboAD.SetItems(FixedDriveLetters(), DriveText);
+}
+
 void DiskTool::SetAlertDefaults() {
-  AlertDrive = L'C';
   alertThreshold_ = std::wstring(L"10") + UserDecimalSeparator() + L"0";
 }
 
@@ -55,10 +62,10 @@ void DiskTool::CboADKeyPress(wchar_t& key) { key = 0; }
 void DiskTool::ChkSAlertClick() {
   if (IsButtonChecked(ChkSAlert)) {
     const wchar_t separator = UserDecimalSeparator();
-    const std::wstring drive = WindowTextOf(CboAD);
-    switch (DecideArming(WindowTextOf(EditAA), drive, separator)) {
+    const std::optional<wchar_t> drive = CboAD.Chosen();
+    switch (DecideArming(WindowTextOf(EditAA), drive ? DriveText(*drive) : L"", separator)) {
       case ArmingDecision::Arm:
-        ArmAlert(drive[0]);
+        ArmAlert();
         return;
       case ArmingDecision::UntickSilently:
         break;
@@ -74,27 +81,31 @@ void DiskTool::ChkSAlertClick() {
   }
   Ajastin3.SetEnabled(false);
   EnableWindow(EditAA, TRUE);
+  EnableWindow(CboAD.Handle(), TRUE);
   host_.ArmedStateChanged();
 }
 
-void DiskTool::ArmAlert(wchar_t drive) {
-  AlertDrive = drive;
+void DiskTool::ArmAlert() {
   alertRepeat_.Reset();
   Ajastin3.SetEnabled(true);
   EnableWindow(EditAA, FALSE);
+  EnableWindow(CboAD.Handle(), FALSE);
   host_.ArmedStateChanged();
 }
 
 std::optional<std::wstring> DiskTool::ArmedLine() const {
-  if (!Ajastin3.Enabled()) return std::nullopt;
-  return LowSpaceArmedLine(AlertDrive, WindowTextOf(EditAA));
+  const std::optional<wchar_t> drive = CboAD.Chosen();
+  if (!Ajastin3.Enabled() || !drive) return std::nullopt;
+  return LowSpaceArmedLine(*drive, WindowTextOf(EditAA));
 }
 
 void DiskTool::Ajastin3Timer() {
   const std::wstring thresholdText = WindowTextOf(EditAA);
   const auto threshold = ParseThreshold(thresholdText, UserDecimalSeparator());
-  if (!threshold) return;  // arming refuses such a text, and the edit is locked while armed
-  const long double free = ToGibibytes(QueryDriveSpace(RootOfDriveNumber(DriveNumber(AlertDrive))).freeToCaller);
+  const std::optional<wchar_t> drive = CboAD.Chosen();
+  // Arming refuses such a text or no drive, and the edit and the box are locked while armed.
+  if (!threshold || !drive) return;
+  const long double free = ToGibibytes(QueryDriveSpace(RootOfDriveNumber(DriveNumber(*drive))).freeToCaller);
   if (alertRepeat_.Check(SteadyMilliseconds(), IsBelowThreshold(free, *threshold)))
-    host_.ShowTrayBalloon(LowSpaceNotice(AlertDrive, thresholdText), L"Hard Disk Drive Space Alert");
+    host_.ShowTrayBalloon(LowSpaceNotice(*drive, thresholdText), L"Hard Disk Drive Space Alert");
 }

@@ -57,15 +57,11 @@ void DiskTool::CreateDriveDetails() {
 
 void DiskTool::FillDriveList() {
   SendMessageW(LstKovot, LB_RESETCONTENT, 0, 0);
-  SendMessageW(CboAD, CB_RESETCONTENT, 0, 0);
-  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-    if (!IsFixedDrive(letter)) continue;
+  for (wchar_t letter : FixedDriveLetters()) {
     const std::wstring item = std::wstring(1, letter) + L"\tFixed Drive";
-    const std::wstring drive = std::wstring(1, letter) + L":";
     SendMessageW(LstKovot, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    SendMessageW(CboAD, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
   }
-  if (SendMessageW(CboAD, CB_GETCOUNT, 0, 0) > 0) SendMessageW(CboAD, CB_SETCURSEL, 0, 0);
+  FillAlertDrives();
 }
 
 wchar_t DiskTool::SelectedDriveLetter() const {
@@ -97,7 +93,7 @@ std::wstring DiskTool::GetVolumeSerial(const std::wstring& driveText) {
 
 void DiskTool::StoreSettings(SettingsFile& file) const {
   DiskSettings settings;
-  settings.alertDrive = AlertDrive;
+  if (const std::optional<wchar_t> drive = CboAD.Chosen()) settings.alertDrive = *drive;
   settings.alertThreshold = WindowTextOf(EditAA);
   settings.alertArmed = Ajastin3.Enabled();
   const LRESULT count = SendMessageW(Cbo_SC, CB_GETCURSEL, 0, 0);
@@ -109,14 +105,14 @@ void DiskTool::StoreSettings(SettingsFile& file) const {
 // arming takes; otherwise the box stays unticked, without a word: nobody asked for it just now.
 void DiskTool::RestoreSettings(const SettingsFile& file) {
   const DiskSettings settings = ReadDiskSettings(file);
-  if (settings.alertDrive) AlertDrive = *settings.alertDrive;
+  const bool onRememberedDrive = !settings.alertDrive || CboAD.Choose(*settings.alertDrive);
   if (settings.alertThreshold) SetWindowTextW(EditAA, TrimmedThreshold(*settings.alertThreshold).c_str());
   if (settings.largestFilesCount)
     SendMessageW(Cbo_SC, CB_SETCURSEL, *settings.largestFilesCount - kFewestLargestFiles, 0);
-  const std::wstring drive = std::wstring(1, AlertDrive) + L":";
-  if (settings.alertArmed.value_or(false) && IsFixedDrive(AlertDrive) &&
-      DecideArming(WindowTextOf(EditAA), drive, UserDecimalSeparator()) == ArmingDecision::Arm) {
+  const std::optional<wchar_t> drive = CboAD.Chosen();
+  if (settings.alertArmed.value_or(false) && onRememberedDrive && drive &&
+      DecideArming(WindowTextOf(EditAA), DriveText(*drive), UserDecimalSeparator()) == ArmingDecision::Arm) {
     SetButtonChecked(ChkSAlert, true);
-    ArmAlert(AlertDrive);
+    ArmAlert();
   }
 }

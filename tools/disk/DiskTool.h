@@ -11,6 +11,7 @@
 #include "platform/WindowTimer.h"
 #include "tools/disk/AlertRules.h"
 #include "tools/disk/FolderWalk.h"
+#include "ui/ComboBox.h"
 #include "ui/Page.h"
 #include "ui/Tool.h"
 
@@ -39,13 +40,13 @@ class DiskTool : public Tool {
   HWND LblFreeS = nullptr, LblSpaceU = nullptr, LblKovoK = nullptr, LblDS = nullptr;
   HWND Cbo_SC = nullptr, Lbl9 = nullptr, Lbl10 = nullptr, BtnKovoIsoimmat = nullptr, LstLargest = nullptr;
   HWND Anim1 = nullptr, LblSearching = nullptr;
-  HWND ChkSAlert = nullptr, CboAD = nullptr, Lbl21 = nullptr, EditAA = nullptr, Lbl22 = nullptr;
+  HWND ChkSAlert = nullptr, Lbl21 = nullptr, EditAA = nullptr, Lbl22 = nullptr;
+  // The drive the alert watches: the one chosen, locked while the alert is armed.
+  ComboBox<wchar_t> CboAD;
   // Non-visual components.
   ScopedMenu Pop2;
   WindowTimer Ajastin3{kTimerLowSpace, 6000};
   FileDialog Save1;
-  // The drive the armed alert watches.
-  wchar_t AlertDrive = L'C';
 
   // Handlers.
   void FillDriveList();
@@ -69,7 +70,8 @@ class DiskTool : public Tool {
   void ListSearchResults();
   void OpenSearchClip();
   void ShowResultsMenu(POINT at);
-  void ArmAlert(wchar_t drive);
+  void FillAlertDrives();
+  void ArmAlert();
 
   std::wstring alertThreshold_ = L"10.0";  // until the program's start sets it in the user's format
   LowSpaceRepeat alertRepeat_;

@@ -96,7 +96,7 @@ class CleanerPage : public FormTest {
   }
   Texts Search() {
     EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{});
-    return ListItems(form->ToolAs<CleanerTool>().LstETF);
+    return ListItems(form->ToolAs<CleanerTool>().LstETF.Handle());
   }
   static bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -121,7 +121,7 @@ TEST_F(CleanerPage, ASearchListsTempFilesAtAnyDepthTheCacheTopLevelAndTextCookie
   EXPECT_EQ(std::set<std::wstring>(items.begin(), items.end()), std::set<std::wstring>(listed.begin(), listed.end()));
   ASSERT_EQ(items.size(), 5u);
   EXPECT_TRUE(items[1] == listed[1] && items[4] == listed[4]) << "a folder's files before its subfolders'";
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsItemChecked(form->ToolAs<CleanerTool>().LstETF, i));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(IsItemChecked(form->ToolAs<CleanerTool>().LstETF.Handle(), i));
   EXPECT_EQ(Search(), items) << "a new search replaces the list";
 }
 
@@ -136,7 +136,7 @@ TEST_F(CleanerPage, ReadOnlyFilesAndFilesHeldOpenWithoutSharingAreNotListed) {
 TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUse) {
   const std::wstring unchecked = Make(temp, L"u.tmp"), readOnly = Make(temp, L"r.tmp"), held = Make(cache, L"h");
   const Texts items = Search();
-  ClickListItem(form->ToolAs<CleanerTool>().LstETF, std::find(items.begin(), items.end(), unchecked) - items.begin(),
+  ClickListItem(form->ToolAs<CleanerTool>().LstETF.Handle(), std::find(items.begin(), items.end(), unchecked) - items.begin(),
                 5);
   ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   const ScopedHandle holder(CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -144,7 +144,7 @@ TEST_F(CleanerPage, FixSelectedDeletesTheCheckedFilesCountsThemAndNamesThoseInUs
                           L"Some of the files could not be fixed because they are in use by the "
                           L"operating system."}));
   EXPECT_TRUE(!Exists(readOnly) && Exists(unchecked) && Exists(held));
-  EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF), Texts{});
+  EXPECT_EQ(ListItems(form->ToolAs<CleanerTool>().LstETF.Handle()), Texts{});
 }
 
 TEST_F(CleanerPage, NothingFoundIsToldAndFixSelectedStaysDisabledOnTheEmptyList) {
@@ -250,7 +250,7 @@ TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyThe
                        MakeAged(firefox, L"cache2\\entries\\E1", 0)};
   const Texts kept = {MakeAged(temp, L"fresh.log", 24), MakeAged(chrome, L"Preferences", 0),
                       MakeAged(chrome, L"Cookies", 0), MakeAged(firefox, L"places.sqlite", 0)};
-  const HWND list = form->ToolAs<CleanerTool>().LstETF;
+  const HWND list = form->ToolAs<CleanerTool>().LstETF.Handle();
   ASSERT_EQ(Search(), found);
   const wchar_t separator = UserDecimalSeparator();
   EXPECT_EQ(DescriptionOfItem(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
@@ -319,7 +319,7 @@ TEST_F(CleanerSearchRun, TheWindowAnswersDuringTheSearchAndASecondPressIsIgnored
   asker.join();
   EXPECT_LT(slowest.load(), 1000u) << "the window's slowest answer, in ms";
   std::printf("The window's slowest answer during the search: %lu ms\n", slowest.load());
-  EXPECT_EQ(SendMessageW(form->ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0), kFiles);
+  EXPECT_EQ(SendMessageW(form->ToolAs<CleanerTool>().LstETF.Handle(), LB_GETCOUNT, 0, 0), kFiles);
   EXPECT_EQ(GetWindowTextLength(form->ToolAs<CleanerTool>().BtnETF), 28) << "the caption is back";
 }
 
@@ -338,7 +338,7 @@ TEST_F(CleanerSearchRun, ClosingExitOrTheSessionsEndStopsTheSearchAndEndsTheProg
     const DWORD start = GetTickCount();
     SearchWith(end.message, end.wParam, form->Handle());
     std::printf("Message %u during the search: the search ended after %lu ms\n", end.message, GetTickCount() - start);
-    EXPECT_LT(SendMessageW(form->ToolAs<CleanerTool>().LstETF, LB_GETCOUNT, 0, 0), kFiles) << end.message;
+    EXPECT_LT(SendMessageW(form->ToolAs<CleanerTool>().LstETF.Handle(), LB_GETCOUNT, 0, 0), kFiles) << end.message;
     PumpMessages();
     EXPECT_FALSE(IsWindow(form->Handle())) << end.message;
     EXPECT_EQ(boxes.Calls().size(), end.boxes) << end.message << " and no \"Nothing found\"";

@@ -70,9 +70,9 @@ TEST_F(DiskPage, ListsOnlyFixedDrivesInLetterOrder) {
   EXPECT_EQ(IndexOfDrive(L'R'), -1) << "removable";
   EXPECT_EQ(IndexOfDrive(L'S'), -1) << "CD-ROM";
   for (size_t i = 1; i < drives.size(); ++i) EXPECT_LT(drives[i - 1][0], drives[i][0]);
-  ASSERT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.size()));
-  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD), L"C:");
+  ASSERT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.size()));
+  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD.Handle()), L"C:");
 }
 
 TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
@@ -102,14 +102,14 @@ TEST_F(DiskPage, ShowsTheSelectedDrivesFiguresAndSerial) {
   }
 }
 
-TEST_F(DiskPage, ComingBackRefillsTheListsButKeepsTheDetails) {
+TEST_F(DiskPage, ComingBackRefillsTheListsButKeepsTheDetailsAndTheAlertsDrive) {
   PickDrive(L'Q');
-  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, 1, 0);
+  SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_SETCURSEL, 1, 0);
   const std::wstring details = WindowTextOf(form->ToolAs<DiskTool>().LblFreeS);
   ClickTab(form->Tabit, PageOf<CleanerTool>());
   ClickTab(form->Tabit, PageOf<DiskTool>());
   EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().LstKovot, LB_GETCURSEL, 0, 0), LB_ERR);
-  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().LblFreeS), details);
   EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().BtnKovoIsoimmat));
 }
@@ -246,12 +246,12 @@ TEST_F(DiskPage, SavesTheResultLinesWithCrLfAfterAskingAboutOverwriting) {
 
 TEST_F(DiskPage, TheCountBoxAndTheDriveBoxTakeNoTypedCharacters) {
   HWND countEdit = FindWindowExW(form->ToolAs<DiskTool>().Cbo_SC, nullptr, L"Edit", nullptr);
-  HWND driveEdit = FindWindowExW(form->ToolAs<DiskTool>().CboAD, nullptr, L"Edit", nullptr);
+  HWND driveEdit = FindWindowExW(form->ToolAs<DiskTool>().CboAD.Handle(), nullptr, L"Edit", nullptr);
   ASSERT_TRUE(countEdit && driveEdit);
   Type(countEdit, L"7x");
   Type(driveEdit, L"D");
   EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().Cbo_SC), L"5");
-  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD), L"C:");
+  EXPECT_EQ(WindowTextOf(form->ToolAs<DiskTool>().CboAD.Handle()), L"C:");
 }
 
 TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
@@ -267,15 +267,15 @@ TEST_F(DiskPage, TheThresholdStartsAtTenAndTakesOnlyANumber) {
 TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMinutes) {
   std::int64_t steady = 6000;  // the wall clock, set back or on meanwhile, plays no part
   SetSteadyClockReader([&steady] { return steady; });
-  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
+  SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_SETCURSEL, static_cast<WPARAM>(IndexOfDrive(L'Q')), 0);
   // A threshold taken back with blanks around it shows without them.
   form->ToolAs<DiskTool>().RestoreSettings(SettingsFile::Decode({L"[Alert]", L"Threshold= 99999999\t"}));
   ClickAlert();
   EXPECT_TRUE(AlertChecked());
   EXPECT_TRUE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
   EXPECT_FALSE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
-  EXPECT_EQ(form->ToolAs<DiskTool>().AlertDrive, L'Q');
-  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, 0, 0);  // a later choice does not change the watched drive
+  EXPECT_EQ(form->ToolAs<DiskTool>().CboAD.Chosen(), L'Q');
+  EXPECT_FALSE(IsWindowEnabled(form->ToolAs<DiskTool>().CboAD.Handle())) << "the watched drive stays chosen";
   SendMessageW(form->PageHandle(PageOf<DiskTool>()), WM_TIMER, DiskTool::kTimerLowSpace, 0);
   ASSERT_EQ(balloons.size(), 1u);
   EXPECT_EQ(balloons[0].first, L"Your hard drive Q has space less than 99999999 GB available!");
@@ -295,6 +295,7 @@ TEST_F(DiskPage, AnArmedAlertWarnsWhileTheDriveHasLessSpaceAtOnceThenEveryTenMin
   ClickAlert();
   EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
   EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().EditAA));
+  EXPECT_TRUE(IsWindowEnabled(form->ToolAs<DiskTool>().CboAD.Handle()));
 }
 
 TEST_F(DiskPage, NoWarningWhileTheDriveHasAtLeastTheThreshold) {
@@ -316,8 +317,8 @@ TEST_F(DiskPage, AThresholdThatIsNoNumberOrNoDriveIsRefusedWithAReason) {
   EXPECT_FALSE(AlertChecked());
   EXPECT_FALSE(form->ToolAs<DiskTool>().Ajastin3.Enabled());
   SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"5");
-  SendMessageW(form->ToolAs<DiskTool>().CboAD, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SetWindowTextW(form->ToolAs<DiskTool>().CboAD, L"");
+  SendMessageW(form->ToolAs<DiskTool>().CboAD.Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetWindowTextW(form->ToolAs<DiskTool>().CboAD.Handle(), L"");
   {
     BoxRecorder boxes;
     ClickAlert();
