@@ -279,6 +279,16 @@ TEST_F(CleanerLeftovers, NoTemporaryFolderOrUserDataReachedThroughALinkIsSearche
   EXPECT_EQ(Click(form->ToolAs<CleanerTool>().BtnETF), Texts{L"Nothing found! (a good thing)"});
 }
 
+// A profile moved elsewhere and linked back below a plain "User Data" is not entered.
+TEST_F(CleanerLeftovers, AProfileLinkedBelowUserDataIsNotSearched) {
+  for (const wchar_t* name : {L"Preferences", L"Cache\\Cache_Data\\f_000002"})
+    MakeAged(appData + L"\\Google\\moved", name, 0);
+  MakeAged(chrome, L"Preferences", 0);
+  const std::wstring cache = MakeAged(chrome, L"Cache\\Cache_Data\\f_000001", 0);
+  HostShell(appData + L"\\Google\\Chrome\\User Data", L"ln -s ../../moved 'Profile 2'");
+  EXPECT_EQ(Search(), Texts{cache});
+}
+
 class CleanerSearchRun : public CleanerPage {
  protected:
   static constexpr int kFiles = 20000;
