@@ -17,6 +17,13 @@ class WindowTimer {
     if (!enabled && enabled_ && IsWindow(window_)) KillTimer(window_, id_);
     enabled_ = enabled && window_;
   }
+  // Runs, from now, with another interval: a timer kept on the start of each minute sets its next
+  // event at each one. Starts a stopped timer.
+  void RunNextIn(UINT interval) {
+    interval_ = interval;
+    if (window_) SetTimer(window_, id_, interval_, nullptr);
+    enabled_ = window_ != nullptr;
+  }
   bool Enabled() const { return enabled_; }
   UINT Interval() const { return interval_; }
   UINT_PTR Id() const { return id_; }

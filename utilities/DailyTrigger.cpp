@@ -24,6 +24,11 @@ std::int64_t LocalMilliseconds(const LocalTime& t) {
          t.millisecond;
 }
 
+std::int64_t MillisecondsToNextMinute(const LocalTime& now) {
+  constexpr std::int64_t kPastTheMinute = 250;
+  return kMinute - (now.second * kSecond + now.millisecond) + kPastTheMinute;
+}
+
 bool DailyMinuteTrigger::Tick(const LocalTime& now, int hour, int minute) {
   const std::int64_t present = LocalMilliseconds(now);
   const std::int64_t previous = previous_;

@@ -10,6 +10,10 @@ struct LocalTime {
 // difference between two readings means anything.
 std::int64_t LocalMilliseconds(const LocalTime& time);
 
+// Milliseconds from `now` to a quarter of a second after the next minute begins: where a timer that
+// acts on the minute (hh:mm:00) sets its next event, so that it is never early and at most that late.
+std::int64_t MillisecondsToNextMinute(const LocalTime& now);
+
 // Decides, on each event of a timer that runs once an interval, whether the minute of the day it is
 // set for has come. A window timer may fire late, so an event fires when the set minute began after
 // the previous event (or the arming) and no more than two intervals ago: a late event still catches

@@ -46,3 +46,13 @@ TEST(DailyMinuteTrigger, FiresOnlyOnTheTickThatCatchesTheSetMinute) {
       EXPECT_EQ(trigger.Tick(c.ticks[i], c.hour, c.minute), c.fires[i]) << c.what << ", tick " << i;
   }
 }
+
+TEST(MillisecondsToNextMinute, LandsJustAfterTheNextMinuteBeginsFromAnyPointOfThisOne) {
+  const struct {
+    int second, millisecond;
+    std::int64_t wait;
+  } rows[] = {{0, 0, 60250}, {0, 250, 60000}, {30, 0, 30250}, {59, 999, 251}, {59, 750, 500}};
+  for (const auto& row : rows)
+    EXPECT_EQ(MillisecondsToNextMinute({2026, 12, 31, 23, 59, row.second, row.millisecond}), row.wait)
+        << row.second << "." << row.millisecond;
+}

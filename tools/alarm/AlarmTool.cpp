@@ -94,8 +94,9 @@ void AlarmTool::SwitchOnWith(const std::wstring& path) {
 
 void AlarmTool::Arm() {
   AlarmOn = true;
-  trigger_.Arm(LocalNow());
-  AlarmAjastin.SetEnabled(true);
+  const LocalTime now = LocalNow();
+  trigger_.Arm(now);
+  AlarmAjastin.RunNextIn(static_cast<UINT>(MillisecondsToNextMinute(now)));
   ShowSwitch();
   host_.ArmedStateChanged();
 }
@@ -128,9 +129,13 @@ void AlarmTool::ShowSwitch() {
   for (HWND control : {EditAlarmFile, TimeAlarm, BtnAlarmFile}) EnableWindow(control, !AlarmOn);
 }
 
+// Each event sets the next just after the next minute begins: the alarm rings on its minute, and
+// follows the clock when the user or a time sync changes it.
 void AlarmTool::AlarmAjastinTimer() {
+  const LocalTime now = LocalNow();
+  AlarmAjastin.RunNextIn(static_cast<UINT>(MillisecondsToNextMinute(now)));
   const TimeOfDay alarm = PickedTime(TimeAlarm);
-  if (!trigger_.Tick(LocalNow(), alarm.hour, alarm.minute)) return;
+  if (!trigger_.Tick(now, alarm.hour, alarm.minute)) return;
   try {  // a failed playback is not reported: the balloon still wakes the user
     if (!Soitin.IsOpen()) Soitin.Open(WindowTextOf(EditAlarmFile));
     Soitin.Play(PageHandle());

@@ -52,6 +52,22 @@ class AlarmPage : public FormTest {
 
 }  // namespace
 
+// The timer sets each event just after the next minute begins, so the alarm rings on its minute.
+TEST_F(AlarmPage, RingsAtTheStartOfItsMinuteAndNotBefore) {
+  ShowMinuteOfDay(Alarm().TimeAlarm, 7 * 60 + 30);
+  Press(Beside(L"alarm-tone.wav"));  // at 07:29:30
+  EXPECT_EQ(Alarm().AlarmAjastin.Interval(), 30250u);
+  now.second = 59, now.millisecond = 900;
+  SendMessageW(form->PageHandle(PageOf<AlarmTool>()), WM_TIMER, AlarmTool::kTimerAlarm, 0);
+  EXPECT_TRUE(balloons.empty()) << "not before 07:30:00";
+  EXPECT_EQ(Alarm().AlarmAjastin.Interval(), 350u);
+  now.minute = 30, now.second = 0, now.millisecond = 250;
+  SendMessageW(form->PageHandle(PageOf<AlarmTool>()), WM_TIMER, AlarmTool::kTimerAlarm, 0);
+  EXPECT_EQ(balloons.size(), 1u);
+  EXPECT_EQ(Alarm().AlarmAjastin.Interval(), 60000u);
+  Press(Beside(L"alarm-tone.wav"));
+}
+
 TEST_F(AlarmPage, SwitchesOnWithAPlayableFileAndOffEvenWhenTheFileHasGone) {
   const TimeOfDay shown = PickedTime(Alarm().TimeAlarm);
   EXPECT_EQ(shown.hour * 3600 + shown.minute * 60 + shown.second, 12 * 3600);
