@@ -169,9 +169,6 @@ TEST_F(ShutdownPage, ThePageAndTheTipShowWhenItComesAndThePostponedTime) {
   const auto line = [this] { return WindowTextOf(Shutdown().LblShutTime); };
   ArmFor2300();
   EXPECT_EQ(line(), L"Shutdown at 23:00 (in 1 min)");
-  Click(Shutdown().Rd2);
-  EXPECT_EQ(line(), L"Reboot at 23:00 (in 1 min)");
-  Click(Shutdown().Rd1);
   TickAt(ShutdownTool::kTimerShutdown, 0, 30);
   EXPECT_EQ(line(), L"Shutdown at 23:00 (now)");
   TypeIn(Shutdown().Warning->Handle, VK_RETURN);
