@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-// Parts of a full path. Extensions are compared exactly, letter case included, wherever the program
-// tests one, but for the wallpaper's ".jpg" and ".jpeg", which cameras write in capitals.
+// Parts of a full path. Extensions are compared in any letter case wherever the program tests one (the
+// wallpaper's ".jpg" and ".jpeg", the alarm's ".wav" and ".mp3"), as Windows and its file dialogs take them.
 
 // Everything up to and including the last "\" or ":"; empty when there is neither.
 std::wstring FolderPart(const std::wstring& path);

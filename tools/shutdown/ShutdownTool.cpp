@@ -8,14 +8,17 @@
 #include "platform/Shutdown.h"
 #include "tools/shutdown/ShutdownFlags.h"
 #include "tools/shutdown/ShutdownSettings.h"
+#include "tools/shutdown/ShutdownTimeLine.h"
 #include "ui/TimePicker.h"
-#include "utilities/TrayTip.h"
 
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kMaroon = RGB(128, 0, 0);
 constexpr wchar_t kBalloonTitle[] = L"Timed Shutdown";
+constexpr int kMinutesPerDay = 24 * 60;
+
+int MinuteOfDay(int hour, int minute) { return hour * 60 + minute; }
 
 }  // namespace
 
@@ -44,12 +47,13 @@ void ShutdownTool::CreateControls(Page& page) {
   // The choice may change while armed; the tray icon's tip names it.
   Rd1 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Shutdown", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
                               {208, 233, 73, 17}, 0, font),
-                  OnClick([this] { host_.ArmedStateChanged(); }));
+                  OnClick([this] { ChoiceChanged(); }));
   Rd2 = page.Bind(CreateChild(SH8, L"BUTTON", L"&Reboot", BS_AUTORADIOBUTTON, {287, 233, 57, 17}, 0, font),
-                  OnClick([this] { host_.ArmedStateChanged(); }));
+                  OnClick([this] { ChoiceChanged(); }));
   SetButtonChecked(Rd1, true);
   BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
+  LblShutTime = CreateLabel(SH8, L"", {208, 290, 137, 13}, font);
   Lbl7 = CreateLabel(SH8, L"Timed Shutdown works only in Windows XP, 2000 and NT!", {43, 342, 492, 23},
                      platformFont_.Get());
 }
@@ -63,6 +67,7 @@ void ShutdownTool::BtnShutClick() {
   if (!TimedShutdownOn) CancelWarning();
   ShutAjastin.SetEnabled(TimedShutdownOn);
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
+  ShowTimeLine();
   host_.ArmedStateChanged();
 }
 
@@ -83,15 +88,35 @@ void ShutdownTool::RestoreSettings(const SettingsFile& file) {
 
 bool ShutdownTool::RebootChosen() const { return IsButtonChecked(Rd2); }
 
+void ShutdownTool::ChoiceChanged() {
+  ShowTimeLine();
+  host_.ArmedStateChanged();
+}
+
+// While the warning counts or is put off, its own choice is what the request will be.
 std::optional<std::wstring> ShutdownTool::ArmedLine() const {
   if (!TimedShutdownOn) return std::nullopt;
+  if (postponedTo_) return ShutdownTipLine(reboot_, *postponedTo_ / 60, *postponedTo_ % 60, true);
   const TimeOfDay set = PickedTime(ShutAika);
-  return ArmedAtLine(RebootChosen() ? L"Reboot" : L"Shutdown", set.hour, set.minute);
+  return ShutdownTipLine(RebootChosen(), set.hour, set.minute, false);
 }
+
+std::wstring ShutdownTool::TimeLine() const {
+  if (!TimedShutdownOn) return L"";
+  if (postponedTo_) return ShutdownPostponedLine(reboot_, *postponedTo_ / 60, *postponedTo_ % 60);
+  const TimeOfDay set = PickedTime(ShutAika);
+  if (countdown_.Running()) return ShutdownDueLine(reboot_, set.hour, set.minute, 0);
+  const LocalTime now = LocalNow();
+  const int left = MinutesUntil(MinuteOfDay(now.hour, now.minute), MinuteOfDay(set.hour, set.minute));
+  return ShutdownDueLine(RebootChosen(), set.hour, set.minute, left);
+}
+
+void ShutdownTool::ShowTimeLine() { SetLabelText(LblShutTime, TimeLine()); }
 
 void ShutdownTool::ShutAjastinTimer() {
   const TimeOfDay set = PickedTime(ShutAika);
   if (trigger_.Tick(LocalNow(), set.hour, set.minute) && !countdown_.Running()) StartWarning();
+  ShowTimeLine();
 }
 
 void ShutdownTool::StartWarning() {
@@ -115,6 +140,11 @@ void ShutdownTool::ShowWarning() {
 // Each balloon takes the place of the warning's, which still counts down: a press is never unseen.
 void ShutdownTool::PostponeWarning() {
   countdown_.Postpone(SteadyMilliseconds());
+  const LocalTime now = LocalNow();
+  const int postponeMinutes = static_cast<int>(ShutdownCountdown::kPostponeMilliseconds / 60000);
+  postponedTo_ = (MinuteOfDay(now.hour, now.minute) + postponeMinutes) % kMinutesPerDay;
+  ShowTimeLine();
+  host_.ArmedStateChanged();
   host_.ShowTrayBalloon(ShutdownWarning::PostponedText(reboot_), kBalloonTitle);
 }
 
@@ -126,6 +156,7 @@ void ShutdownTool::CancelWarning() {
 
 void ShutdownTool::StopWarning() {
   countdown_.Stop();
+  postponedTo_.reset();
   Countdown.SetEnabled(false);
   if (Warning) Warning->Hide();
 }
@@ -150,6 +181,8 @@ void ShutdownTool::CountdownTimer() {
 // The timed shutdown stays armed: the request may be refused, and then it comes again the next day.
 void ShutdownTool::RequestShutdown() {
   StopWarning();
+  ShowTimeLine();
+  host_.ArmedStateChanged();
   if (BeforeShutdownRequest) BeforeShutdownRequest();
   ShutdownWindows(ShutdownFlags(reboot_ ? ShutdownChoice::Reboot : ShutdownChoice::PowerOff));
   RequestExitWindows(kLogOffFlags);  // still ends the session when the system refused the first request

@@ -28,7 +28,7 @@ class ShutdownTool : public Tool {
 
   // Controls.
   HWND Lbl24 = nullptr, Lbl6 = nullptr, LblShut = nullptr, ShutAika = nullptr, Rd1 = nullptr, Rd2 = nullptr;
-  HWND BtnShut = nullptr, Lbl7 = nullptr;
+  HWND BtnShut = nullptr, LblShutTime = nullptr, Lbl7 = nullptr;
   // Non-visual components.
   WindowTimer ShutAjastin{kTimerShutdown, 60000};
   WindowTimer Countdown{kTimerCountdown, 1000};
@@ -46,6 +46,9 @@ class ShutdownTool : public Tool {
  private:
   void CreateControls(Page& page) override;
   bool RebootChosen() const;
+  void ChoiceChanged();
+  std::wstring TimeLine() const;
+  void ShowTimeLine();
   void StartWarning();
   void ShowWarning();
   void PostponeWarning();
@@ -56,4 +59,5 @@ class ShutdownTool : public Tool {
   DailyMinuteTrigger trigger_{60000};
   ShutdownCountdown countdown_;
   bool reboot_ = false;  // the choice when the warning began, which its text names
+  std::optional<int> postponedTo_;  // the minute of the day the warning was last put off to
 };

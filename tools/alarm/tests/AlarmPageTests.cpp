@@ -76,16 +76,20 @@ TEST_F(AlarmPage, SwitchesOnWithAPlayableFileAndOffEvenWhenTheFileHasGone) {
   ExpectSwitch(true, L"Alarm is ON!");
   Press(Beside(L"gone.wav"));  // as when the file's drive has been removed
   ExpectSwitch(false, L"Alarm is OFF.");
+  const std::wstring capitals = Beside(L"alarm-tone-copy.WAV");
+  CopyFileW(Beside(L"alarm-tone.wav").c_str(), capitals.c_str(), FALSE);
+  Press(capitals);
+  ExpectSwitch(true, L"Alarm is ON!");
 }
 
 TEST_F(AlarmPage, RefusesWhatItCannotPlayAndStaysOff) {
-  const std::wstring notSound = Beside(L"not-a-sound.wav"), capitals = Beside(L"alarm-tone-copy.WAV");
+  const std::wstring notSound = Beside(L"not-a-sound.wav"), notAudio = Beside(L"alarm-tone-copy.txt");
   WriteBytes(notSound, "This is no sound.");
-  CopyFileW(Beside(L"alarm-tone.wav").c_str(), capitals.c_str(), FALSE);
+  CopyFileW(Beside(L"alarm-tone.wav").c_str(), notAudio.c_str(), FALSE);
   const std::pair<std::wstring, const wchar_t*> cases[] = {
       {L"", L"Please select an audio file!"},
       {Beside(L"gone.wav"), L"The Selected audio file does not exist!"},
-      {capitals, L"Invalid file format! Wav and MP3 are supported."},
+      {notAudio, L"Invalid file format! Wav and MP3 are supported."},
       {notSound, nullptr}};  // the error box with the device's own text
   for (const auto& [file, notice] : cases) {
     SCOPED_TRACE(testing::PrintToString(file));

@@ -164,3 +164,21 @@ TEST_F(ShutdownPage, TheWarningLeavesTheKeysToTheWindowInFront) {
   EXPECT_EQ(GetFocus(), Shutdown().Warning->BtnPostpone);
   DestroyWindow(other);
 }
+
+TEST_F(ShutdownPage, ThePageAndTheTipShowWhenItComesAndThePostponedTime) {
+  const auto line = [this] { return WindowTextOf(Shutdown().LblShutTime); };
+  ArmFor2300();
+  EXPECT_EQ(line(), L"Shutdown at 23:00 (in 1 min)");
+  TickAt(ShutdownTool::kTimerShutdown, 0, 30);
+  EXPECT_EQ(line(), L"Shutdown at 23:00 (now)");
+  TypeIn(Shutdown().Warning->Handle, VK_RETURN);
+  EXPECT_EQ(line(), L"Shutdown at 23:10 (postponed)");
+  EXPECT_EQ(tip, L"Quoxel\nShutdown: 23:10 (postponed)");
+  CountAt(9, 30);
+  CountAt(10, 30);  // the request, refused
+  TickAt(ShutdownTool::kTimerShutdown, 11);
+  EXPECT_EQ(line(), L"Shutdown at 23:00 (in 23 h 49 min)");
+  EXPECT_EQ(tip, L"Quoxel\nShutdown: 23:00");
+  Click(Shutdown().BtnShut);
+  EXPECT_EQ(line(), L"");
+}
