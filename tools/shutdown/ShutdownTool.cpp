@@ -63,9 +63,14 @@ void ShutdownTool::DisarmShutdown() { TimedShutdownOn = false; }
 void ShutdownTool::BtnShutClick() {
   TimedShutdownOn = !TimedShutdownOn;
   EnableWindow(ShutAika, !TimedShutdownOn);
-  if (TimedShutdownOn) trigger_.Arm(LocalNow());
-  if (!TimedShutdownOn) CancelWarning();
-  ShutAjastin.SetEnabled(TimedShutdownOn);
+  if (TimedShutdownOn) {
+    const LocalTime now = LocalNow();
+    trigger_.Arm(now);
+    ShutAjastin.RunNextIn(static_cast<UINT>(MillisecondsToNextMinute(now)));
+  } else {
+    CancelWarning();
+    ShutAjastin.SetEnabled(false);
+  }
   SetLabelText(LblShut, TimedShutdownOn ? L"Timed Shutdown is ENABLED." : L"Timed Shutdown is disabled.");
   ShowTimeLine();
   host_.ArmedStateChanged();
@@ -113,9 +118,13 @@ std::wstring ShutdownTool::TimeLine() const {
 
 void ShutdownTool::ShowTimeLine() { SetLabelText(LblShutTime, TimeLine()); }
 
+// Each event sets the next just after the next minute begins: the warning comes on its minute, and
+// the clock's changes are followed at the next minute.
 void ShutdownTool::ShutAjastinTimer() {
+  const LocalTime now = LocalNow();
+  ShutAjastin.RunNextIn(static_cast<UINT>(MillisecondsToNextMinute(now)));
   const TimeOfDay set = PickedTime(ShutAika);
-  if (trigger_.Tick(LocalNow(), set.hour, set.minute) && !countdown_.Running()) StartWarning();
+  if (trigger_.Tick(now, set.hour, set.minute) && !countdown_.Running()) StartWarning();
   ShowTimeLine();
 }
 

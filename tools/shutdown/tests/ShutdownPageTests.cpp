@@ -167,7 +167,8 @@ TEST_F(ShutdownPage, TheWarningLeavesTheKeysToTheWindowInFront) {
 
 TEST_F(ShutdownPage, ThePageAndTheTipShowWhenItComesAndThePostponedTime) {
   const auto line = [this] { return WindowTextOf(Shutdown().LblShutTime); };
-  ArmFor2300();
+  ArmFor2300();  // at 22:59:40
+  EXPECT_EQ(Shutdown().ShutAjastin.Interval(), 20250u) << "its next event just after 23:00:00";
   EXPECT_EQ(line(), L"Shutdown at 23:00 (in 1 min)");
   TickAt(ShutdownTool::kTimerShutdown, 0, 30);
   EXPECT_EQ(line(), L"Shutdown at 23:00 (now)");
