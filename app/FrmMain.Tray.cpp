@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -35,6 +36,21 @@ void CopyCut(wchar_t (&target)[N], const std::wstring& text, size_t limit) {
 // folder), so that copies in two folders do not take each other's start.
 std::wstring RunValueName(const std::wstring& programFolder) { return InstanceName(programFolder); }
 
+// "a", "a and b", "a, b and c".
+std::wstring NamesInASentence(const std::vector<std::wstring>& names) {
+  std::wstring sentence = names.front();
+  for (size_t i = 1; i < names.size(); ++i) sentence += (i + 1 == names.size() ? L" and " : L", ") + names[i];
+  return sentence;
+}
+
+std::wstring HideInsteadOfEndingQuestion(const std::vector<std::wstring>& armed) {
+  std::wstring subject = NamesInASentence(armed);
+  subject[0] = static_cast<wchar_t>(towupper(subject[0]));
+  const bool several = armed.size() > 1;
+  return subject + (several ? L" are armed. They work" : L" is armed. It works") +
+         L" only while Quoxel runs. Hide Quoxel in the notification area instead of ending it?";
+}
+
 }  // namespace
 
 void TFrmMain::AddTrayIcon() {
@@ -60,6 +76,13 @@ std::wstring TFrmMain::TrayTipText() const {
   for (const auto& tool : tools_)
     if (auto line = tool->ArmedLine()) lines.push_back(std::move(*line));
   return TrayTip(lines);
+}
+
+std::vector<std::wstring> TFrmMain::ArmedToolNames() const {
+  std::vector<std::wstring> names;
+  for (const auto& tool : tools_)
+    if (tool->ArmedLine()) names.push_back(tool->ArmedName());
+  return names;
 }
 
 void TFrmMain::ArmedStateChanged() {
@@ -158,6 +181,23 @@ void TFrmMain::BtnMinTrayClick() { ShowWindow(handle_, SW_HIDE); }
 
 void TFrmMain::Exit1Click() {
   if (Confirm(handle_, L"Are you sure you want to exit Quoxel?")) EndProgram();
+}
+
+// Closing would silently drop what is armed, so the user may hide the window instead (the default).
+void TFrmMain::CloseBoxClick() {
+  const std::vector<std::wstring> armed = ArmedToolNames();
+  if (armed.empty()) {
+    EndProgram();
+    return;
+  }
+  switch (AskYesNoCancel(handle_, HideInsteadOfEndingQuestion(armed))) {
+    case IDYES:
+      ShowWindow(handle_, SW_HIDE);
+      break;
+    case IDNO:
+      EndProgram();
+      break;
+  }
 }
 
 void TFrmMain::LblLink1Click() { OpenLinkLabel(LblLink1); }

@@ -354,8 +354,11 @@ LRESULT TFrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:  // the tray menu's
       if (const Binding::Action* handler = trayCommands_.Of(wParam, lParam)) RunHandler(*handler);
       return 0;
-    case WM_CLOSE:
-      EndProgram();
+    case WM_CLOSE:  // posted again by the end of long work, once the user has chosen to end
+      if (endRequested_)
+        EndProgram();
+      else
+        RunHandler([this] { CloseBoxClick(); });
       return 0;
     case kMovePageMessage:
       MovePage(static_cast<int>(wParam));

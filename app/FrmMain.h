@@ -106,6 +106,8 @@ class TFrmMain : public ToolHost {
   void Show1Click();
   void Hide1Click();
   void Exit1Click();
+  // The close box, the system menu's Close and Alt+F4: with a tool armed, asks whether to hide instead.
+  void CloseBoxClick();
   void BtnMinTrayClick();
   void LblLink1Click();
 
@@ -162,6 +164,8 @@ class TFrmMain : public ToolHost {
   // Asks the shell for the keyboard's notices of the icon; needed after each NIM_ADD and balloon.
   void SetTrayIconVersion();
   std::wstring TrayTipText() const;
+  // The tools armed now, as the user knows them ("the alarm"), in the order of their tabs.
+  std::vector<std::wstring> ArmedToolNames() const;
   void ShowTrayMenu();
   // This program in the program folder the window was given (tests give a scratch folder).
   std::wstring ProgramPath() const;

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr wchar_t kApplicationTitle[] = L"Quoxel";
+constexpr wchar_t kConfirmationTitle[] = L"Confirm";
 BoxAnswerer g_answerer;
 HHOOK g_confirmationHook = nullptr;
 
@@ -39,7 +40,7 @@ bool AskYesNo(HWND owner, const std::wstring& question, int defaultAnswer) {
   if (!g_answerer)
     g_confirmationHook = SetWindowsHookExW(WH_CBT, WatchForConfirmationBox, nullptr, GetCurrentThreadId());
   const UINT defaultButton = defaultAnswer == IDNO ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
-  return Show(owner, {BoxKind::Confirmation, question, L"Confirm", defaultAnswer},
+  return Show(owner, {BoxKind::Confirmation, question, kConfirmationTitle, defaultAnswer},
               MB_YESNO | MB_ICONQUESTION | defaultButton) == IDYES;
 }
 
@@ -54,6 +55,11 @@ void ShowNotice(HWND owner, const std::wstring& text) {
 bool Confirm(HWND owner, const std::wstring& question) { return AskYesNo(owner, question, IDYES); }
 
 bool ConfirmIrreversible(HWND owner, const std::wstring& question) { return AskYesNo(owner, question, IDNO); }
+
+int AskYesNoCancel(HWND owner, const std::wstring& question) {
+  return Show(owner, {BoxKind::Question, question, kConfirmationTitle, IDYES},
+              MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON1);
+}
 
 void ShowErrorBox(HWND owner, const std::wstring& message) {
   Show(owner, {BoxKind::Error, ErrorBoxText(message), kApplicationTitle, IDOK}, MB_OK | MB_ICONERROR);

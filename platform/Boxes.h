@@ -4,8 +4,9 @@
 #include <functional>
 #include <string>
 
-// The three modal boxes of the program: the plain notice, the Yes/No confirmation and the error box.
-enum class BoxKind { Notice, Confirmation, Error };
+// The modal boxes of the program: the plain notice, the Yes/No confirmation, the Yes/No/Cancel
+// question and the error box.
+enum class BoxKind { Notice, Confirmation, Question, Error };
 
 struct BoxCall {
   BoxKind kind;
@@ -14,7 +15,7 @@ struct BoxCall {
   int defaultAnswer;  // what Enter answers: IDOK, IDYES or IDNO
 };
 
-// Answers a box instead of the user: returns IDOK, IDYES or IDNO. Tests install one so that no box
+// Answers a box instead of the user: returns IDOK, IDYES, IDNO or IDCANCEL. Tests install one so that no box
 // ever waits for a person; an empty answerer brings the real boxes back.
 using BoxAnswerer = std::function<int(const BoxCall&)>;
 void SetBoxAnswerer(BoxAnswerer answerer);
@@ -25,5 +26,7 @@ void ShowNotice(HWND owner, const std::wstring& text);
 bool Confirm(HWND owner, const std::wstring& question);
 // The same for a step that cannot be undone, with No the default: Enter answers No too.
 bool ConfirmIrreversible(HWND owner, const std::wstring& question);
+// Question icon, Yes (the default), No and Cancel; Esc answers Cancel. Returns IDYES, IDNO or IDCANCEL.
+int AskYesNoCancel(HWND owner, const std::wstring& question);
 // Error icon, caption "Quoxel"; the message gets a full stop when its last character sorts after ".".
 void ShowErrorBox(HWND owner, const std::wstring& message);

@@ -82,8 +82,10 @@ class Tool {
   }
   // Work done each time the tool's page comes to the front, after its controls are made.
   virtual void PageShown() {}
-  // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30").
+  // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30"), and
+  // its name in a sentence that says what is armed ("the alarm"): a tool that can be armed gives both.
   virtual std::optional<std::wstring> ArmedLine() const { return std::nullopt; }
+  virtual std::wstring ArmedName() const { return L""; }
   // The tray's "Remember settings": a tool that keeps values between runs has its page made at a
   // start that finds them, and then takes them back; it gives them only once its page exists. It
   // writes its own sections of the file, with its own keys.

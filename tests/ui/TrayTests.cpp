@@ -360,6 +360,41 @@ TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
   }
 }
 
+// Each click switches one tool on or off; Cancel keeps the window as it is, Yes hides it, No ends.
+TEST_F(FormTest, TheCloseBoxAsksWhileAToolIsArmed) {
+  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+  DiskTool& disk = form->ToolAs<DiskTool>();
+  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+  disk.CboAD.Choose(L'Q');
+  SetWindowTextW(disk.EditAA, L"12");
+  const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
+  const std::wstring rest = L" only while Quoxel runs. Hide Quoxel in the notification area instead of ending it?";
+  const struct {
+    HWND click;
+    int answer;
+    std::wstring question;
+  } steps[] = {{alarm, IDCANCEL, L"The alarm is armed. It works" + rest},
+               {shutdown, IDCANCEL, L"The alarm and the timed shutdown are armed. They work" + rest},
+               {alarm, IDCANCEL, L"The timed shutdown is armed. It works" + rest},
+               {disk.ChkSAlert, IDCANCEL, L"The low-space alert and the timed shutdown are armed. They work" + rest},
+               {shutdown, IDCANCEL, L"The low-space alert is armed. It works" + rest},
+               {alarm, IDYES, L"The low-space alert and the alarm are armed. They work" + rest},
+               {shutdown, IDNO, L"The low-space alert, the alarm and the timed shutdown are armed. They work" + rest}};
+  const HWND window = form->Handle();
+  for (const auto& [button, answer, question] : steps) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    BoxRecorder boxes({answer});
+    PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    ASSERT_EQ(boxes.Calls().size(), 1u) << testing::PrintToString(question);
+    EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::Question);
+    EXPECT_EQ(boxes.Calls()[0].defaultAnswer, IDYES);
+    EXPECT_EQ(boxes.Calls()[0].text, question);
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, answer == IDCANCEL);
+    EXPECT_EQ(IsWindow(window) != FALSE, answer != IDNO);
+  }
+}
+
 namespace {
 
 // A program folder so deep that the command starting the program is longer than the Run key takes.

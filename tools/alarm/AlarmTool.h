@@ -18,6 +18,7 @@ class AlarmTool : public Tool {
   // The alarm's starting state, set while the program starts.
   void DisarmAlarm();
   std::optional<std::wstring> ArmedLine() const override;
+  std::wstring ArmedName() const override { return L"the alarm"; }
   bool KeepsSettings() const override { return true; }
   void StoreSettings(SettingsFile& file) const override;
   void RestoreSettings(const SettingsFile& file) override;

@@ -31,6 +31,7 @@ class DiskTool : public Tool {
   // The alert's starting state, set while the program starts; the threshold's edit shows it when made.
   void SetAlertDefaults();
   std::optional<std::wstring> ArmedLine() const override;
+  std::wstring ArmedName() const override { return L"the low-space alert"; }
   bool KeepsSettings() const override { return true; }
   void StoreSettings(SettingsFile& file) const override;
   void RestoreSettings(const SettingsFile& file) override;

@@ -22,6 +22,7 @@ class ShutdownTool : public Tool {
   // The shutdown's starting state, set while the program starts.
   void DisarmShutdown();
   std::optional<std::wstring> ArmedLine() const override;
+  std::wstring ArmedName() const override { return L"the timed shutdown"; }
   bool KeepsSettings() const override { return true; }
   void StoreSettings(SettingsFile& file) const override;
   void RestoreSettings(const SettingsFile& file) override;
