@@ -215,6 +215,10 @@ void ExpectControlsInside(HWND container) {
   GetClientRect(container, &client);
   for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const RECT rect = InParent(child);
+    wchar_t kind[64] = L"";
+    GetClassNameW(child, kind, 64);
+    SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(kind)) << " at " << rect.left << ","
+                                    << rect.top << " to " << rect.right << "," << rect.bottom);
     RECT inside;
     IntersectRect(&inside, &rect, &client);
     EXPECT_TRUE(EqualRect(&inside, &rect)) << testing::PrintToString(WindowTextOf(child)) << " out of its page";

@@ -53,7 +53,8 @@ void ShutdownTool::CreateControls(Page& page) {
   SetButtonChecked(Rd1, true);
   BtnShut = page.Bind(CreateSpeedButton(SH8, L"Toggle", {208, 256, 137, 25}, 0, font, L'T'),
                       OnClick([this] { BtnShutClick(); }));
-  LblShutTime = CreateLabel(SH8, L"", {208, 290, 137, 13}, font);
+  // Wide enough for the longest line ("Reboot at 23:00 (in 23 h 59 min)"), empty while disarmed.
+  LblShutTime = CreateChild(SH8, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, {208, 290, 300, 13}, 0, font);
   Lbl7 = CreateLabel(SH8, L"Timed Shutdown works only in Windows XP, 2000 and NT!", {43, 342, 492, 23},
                      platformFont_.Get());
 }
@@ -116,7 +117,7 @@ std::wstring ShutdownTool::TimeLine() const {
   return ShutdownDueLine(RebootChosen(), set.hour, set.minute, left);
 }
 
-void ShutdownTool::ShowTimeLine() { SetLabelText(LblShutTime, TimeLine()); }
+void ShutdownTool::ShowTimeLine() { SetWindowTextW(LblShutTime, TimeLine().c_str()); }
 
 // Each event sets the next just after the next minute begins: the warning comes on its minute, and
 // the clock's changes are followed at the next minute.
