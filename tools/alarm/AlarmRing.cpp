@@ -29,8 +29,8 @@ AlarmRing::AlarmRing(HWND programWindow, HFONT font, Actions actions) : actions_
   ShowProgramIcons(Handle, programWindow);
   // Made before the buttons, the text names the window's content for screen readers.
   LblText = CreateLabel(Handle, Text(0, 0), {12, 14, 236, 16}, font);
-  BtnSnooze = CreateChild(Handle, L"BUTTON", L"Snooze", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, {42, 48, 85, 25},
-                          IDOK, font);
+  BtnSnooze =
+      CreateChild(Handle, L"BUTTON", L"Snooze", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, {42, 48, 85, 25}, IDOK, font);
   BtnStop = CreateChild(Handle, L"BUTTON", L"Stop", WS_TABSTOP | BS_PUSHBUTTON, {133, 48, 85, 25}, IDCANCEL, font);
   if (HighContrastOn()) FollowContrastInStyles(Handle);
   FitNoticeToLayout(Handle, kClientSize);
@@ -40,9 +40,7 @@ AlarmRing::~AlarmRing() {
   if (IsWindow(Handle)) DestroyWindow(Handle);
 }
 
-std::wstring AlarmRing::Text(int hour, int minute) {
-  return L"Wake up! It is " + ClockTime(hour, minute) + L".";
-}
+std::wstring AlarmRing::Text(int hour, int minute) { return L"Wake up! It is " + ClockTime(hour, minute) + L"."; }
 
 void AlarmRing::Show(int hour, int minute) {
   SetWindowTextW(LblText, Text(hour, minute).c_str());

@@ -3,28 +3,23 @@
 #include <algorithm>
 
 namespace {
+
 constexpr int kMinutesADay = 24 * 60;
+
+struct RepeatNames {
+  const wchar_t* text;
+  const wchar_t* word;
+};
+// In the order of AlarmRepeat.
+constexpr RepeatNames kRepeatNames[] = {{L"Every day", L"EveryDay"},
+                                        {L"Weekdays (Mon\u2013Fri)", L"Weekdays"},
+                                        {L"Weekends", L"Weekends"},
+                                        {L"Once", L"Once"}};
+
 }  // namespace
 
-const wchar_t* RepeatText(AlarmRepeat repeat) {
-  switch (repeat) {
-    case AlarmRepeat::Weekdays: return L"Weekdays (Mon\u2013Fri)";
-    case AlarmRepeat::Weekends: return L"Weekends";
-    case AlarmRepeat::Once: return L"Once";
-    case AlarmRepeat::EveryDay: break;
-  }
-  return L"Every day";
-}
-
-const wchar_t* RepeatWord(AlarmRepeat repeat) {
-  switch (repeat) {
-    case AlarmRepeat::Weekdays: return L"Weekdays";
-    case AlarmRepeat::Weekends: return L"Weekends";
-    case AlarmRepeat::Once: return L"Once";
-    case AlarmRepeat::EveryDay: break;
-  }
-  return L"EveryDay";
-}
+const wchar_t* RepeatText(AlarmRepeat repeat) { return kRepeatNames[static_cast<int>(repeat)].text; }
+const wchar_t* RepeatWord(AlarmRepeat repeat) { return kRepeatNames[static_cast<int>(repeat)].word; }
 
 bool IsSnoozeLength(int minutes) {
   return std::find(kSnoozeMinutes.begin(), kSnoozeMinutes.end(), minutes) != kSnoozeMinutes.end();
@@ -34,19 +29,16 @@ bool IsSnoozeLength(int minutes) {
 int DayOfWeek(int year, int month, int day) {
   if (month < 3) month += 12, --year;
   const int century = year / 100, yearOfCentury = year % 100;
-  const int saturdayFirst = (day + 13 * (month + 1) / 5 + yearOfCentury + yearOfCentury / 4 + century / 4 + 5 * century) % 7;
+  const int saturdayFirst =
+      (day + 13 * (month + 1) / 5 + yearOfCentury + yearOfCentury / 4 + century / 4 + 5 * century) % 7;
   return (saturdayFirst + 6) % 7;
 }
 
 bool RingsOn(AlarmRepeat repeat, int year, int month, int day) {
   const int weekday = DayOfWeek(year, month, day);
   const bool weekend = weekday == 0 || weekday == 6;
-  switch (repeat) {
-    case AlarmRepeat::Weekdays: return !weekend;
-    case AlarmRepeat::Weekends: return weekend;
-    case AlarmRepeat::EveryDay:
-    case AlarmRepeat::Once: break;
-  }
+  if (repeat == AlarmRepeat::Weekdays) return !weekend;
+  if (repeat == AlarmRepeat::Weekends) return weekend;
   return true;
 }
 

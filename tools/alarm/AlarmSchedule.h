@@ -5,8 +5,8 @@
 enum class AlarmRepeat { EveryDay, Weekdays, Weekends, Once };
 
 // The choices in the order of the "Repeat" list.
-constexpr std::array<AlarmRepeat, 4> kAlarmRepeats{AlarmRepeat::EveryDay, AlarmRepeat::Weekdays,
-                                                   AlarmRepeat::Weekends, AlarmRepeat::Once};
+constexpr std::array<AlarmRepeat, 4> kAlarmRepeats{AlarmRepeat::EveryDay, AlarmRepeat::Weekdays, AlarmRepeat::Weekends,
+                                                   AlarmRepeat::Once};
 // As the list shows it.
 const wchar_t* RepeatText(AlarmRepeat repeat);
 // As the settings file keeps it.

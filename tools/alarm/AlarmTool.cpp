@@ -63,7 +63,8 @@ void AlarmTool::CreateRepeatAndSnoozeLists(Page& page, HFONT font) {
   };
   LblRepeat = CreateLabel(SH6, L"Repeat", {155, 341, 60, 13}, font);
   CboRepeat.Attach(makeList(337));
-  CboRepeat.SetItems({kAlarmRepeats.begin(), kAlarmRepeats.end()}, [](const AlarmRepeat& repeat) { return RepeatText(repeat); });
+  CboRepeat.SetItems({kAlarmRepeats.begin(), kAlarmRepeats.end()},
+                     [](const AlarmRepeat& repeat) { return RepeatText(repeat); });
   LblSnooze = CreateLabel(SH6, L"Snooze for", {155, 368, 60, 13}, font);
   CboSnooze.Attach(makeList(364));
   CboSnooze.SetItems({kSnoozeMinutes.begin(), kSnoozeMinutes.end()},
@@ -132,7 +133,8 @@ void AlarmTool::Arm() {
 
 void AlarmTool::StoreSettings(SettingsFile& file) const {
   WriteAlarmSettings(
-      {PickedMinuteOfDay(TimeAlarm), WindowTextOf(EditAlarmFile), AlarmOn, CboSnooze.Chosen(), CboRepeat.Chosen()}, file);
+      {PickedMinuteOfDay(TimeAlarm), WindowTextOf(EditAlarmFile), AlarmOn, CboSnooze.Chosen(), CboRepeat.Chosen()},
+      file);
 }
 
 // Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.

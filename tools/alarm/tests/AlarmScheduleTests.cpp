@@ -9,11 +9,9 @@ TEST(AlarmSchedule, EachRepeatRingsOnItsDays) {
     int weekday;
     bool everyDay, weekdays, weekends;
   } days[] = {
-      {2026, 12, 7, 1, true, true, false},   {2026, 12, 8, 2, true, true, false},
-      {2026, 12, 9, 3, true, true, false},   {2026, 12, 10, 4, true, true, false},
-      {2026, 12, 11, 5, true, true, false},  {2026, 12, 12, 6, true, false, true},
-      {2026, 12, 13, 0, true, false, true},  {2024, 2, 29, 4, true, true, false},
-      {2000, 1, 1, 6, true, false, true},
+      {2026, 12, 7, 1, true, true, false},  {2026, 12, 8, 2, true, true, false},  {2026, 12, 9, 3, true, true, false},
+      {2026, 12, 10, 4, true, true, false}, {2026, 12, 11, 5, true, true, false}, {2026, 12, 12, 6, true, false, true},
+      {2026, 12, 13, 0, true, false, true}, {2024, 2, 29, 4, true, true, false},  {2000, 1, 1, 6, true, false, true},
   };
   for (const auto& d : days) {
     SCOPED_TRACE(testing::Message() << d.year << "-" << d.month << "-" << d.day);
@@ -30,9 +28,12 @@ TEST(AlarmSchedule, SnoozeLengthsAndTheMinuteTheyEndAt) {
     int minutes;
     bool listed;
     int from, to;
-  } cases[] = {{5, true, 7 * 60 + 30, 7 * 60 + 35}, {10, true, 7 * 60 + 30, 7 * 60 + 40},
-               {15, true, 23 * 60 + 50, 5},        {20, true, 0, 20},
-               {30, true, 23 * 60 + 30, 0},        {0, false, 0, 0},
+  } cases[] = {{5, true, 7 * 60 + 30, 7 * 60 + 35},
+               {10, true, 7 * 60 + 30, 7 * 60 + 40},
+               {15, true, 23 * 60 + 50, 5},
+               {20, true, 0, 20},
+               {30, true, 23 * 60 + 30, 0},
+               {0, false, 0, 0},
                {25, false, 60, 85}};
   for (const auto& c : cases) {
     EXPECT_EQ(IsSnoozeLength(c.minutes), c.listed) << c.minutes;

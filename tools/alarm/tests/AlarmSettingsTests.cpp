@@ -7,8 +7,10 @@ TEST(AlarmSettings, SnoozeIsAListedLengthAndRepeatOneOfItsWords) {
     const wchar_t* line;
     std::optional<int> snooze;
     std::optional<AlarmRepeat> repeat;
-  } cases[] = {{L"Snooze=15", 15, std::nullopt},       {L"Snooze=5", 5, std::nullopt},
-               {L"Snooze=25", std::nullopt, std::nullopt}, {L"Snooze=100", std::nullopt, std::nullopt},
+  } cases[] = {{L"Snooze=15", 15, std::nullopt},
+               {L"Snooze=5", 5, std::nullopt},
+               {L"Snooze=25", std::nullopt, std::nullopt},
+               {L"Snooze=100", std::nullopt, std::nullopt},
                {L"Repeat=weekdays", std::nullopt, AlarmRepeat::Weekdays},
                {L"Repeat=ONCE", std::nullopt, AlarmRepeat::Once},
                {L"Repeat=Weekdays (Mon\u2013Fri)", std::nullopt, std::nullopt}};
