@@ -40,6 +40,7 @@ quoxel_layer_library(quoxel_ui ui
   ui/OrderedFileList.cpp
   ui/Page.cpp
   ui/RightColumnList.cpp
+  ui/StandaloneNotice.cpp
   ui/TimePicker.cpp
 )
 target_link_libraries(quoxel_ui PUBLIC quoxel_platform)

@@ -68,8 +68,10 @@ DWORD MciPlayer::Status(DWORD item) const {
 
 bool MciPlayer::Play(HWND notifyWindow) {
   RequireOpen();
-  if (Status(MCI_STATUS_POSITION) == Status(MCI_STATUS_LENGTH))
-    SendCommand(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, 0);
+  if (Status(MCI_STATUS_POSITION) == Status(MCI_STATUS_LENGTH)) {
+    MCI_SEEK_PARMS seek{};  // the device refuses a seek without its block
+    SendCommand(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&seek));
+  }
   MCI_PLAY_PARMS play{};
   play.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow);
   return SendCommand(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0;

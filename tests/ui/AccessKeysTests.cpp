@@ -202,6 +202,8 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
       {PageOf<AlarmTool>(), PartOf(form->ToolAs<AlarmTool>().TimeAlarm, UPDOWN_CLASSW), L"Alarm time",
        ROLE_SYSTEM_SPINBUTTON},
       {PageOf<AlarmTool>(), form->ToolAs<AlarmTool>().EditAlarmFile, L"Alarm audio file:", ROLE_SYSTEM_TEXT},
+      {PageOf<AlarmTool>(), form->ToolAs<AlarmTool>().CboRepeat.Handle(), L"Repeat", ROLE_SYSTEM_COMBOBOX},
+      {PageOf<AlarmTool>(), form->ToolAs<AlarmTool>().CboSnooze.Handle(), L"Snooze for", ROLE_SYSTEM_COMBOBOX},
       {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().LstRen, L"Files to rename", ROLE_SYSTEM_LIST},
       {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().EditRen, L"Rename selected files ( * = automatic number ):",
        ROLE_SYSTEM_TEXT},
@@ -230,6 +232,15 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
           << "page " << page << ": " << testing::PrintToString(WindowTextOf(child)) << " has no row";
     }
   }
+}
+
+// The alarm's ring window, a window of its own, is named by its caption, its buttons by their texts.
+TEST_F(AccessKeys, TheAlarmRingWindowIsNamedForScreenReaders) {
+  CoInitialize(nullptr);
+  const AlarmRing ring(form->Handle(), form->Fonts().normal.Get(), {});
+  EXPECT_EQ(ReadAsScreenReader(ring.Handle).name, L"Quoxel: Alarm");
+  EXPECT_EQ(ReadAsScreenReader(ring.BtnSnooze).name, L"Snooze");
+  EXPECT_EQ(ReadAsScreenReader(ring.BtnStop).name, L"Stop");
 }
 
 // Every text has a colour of its own choosing; with high contrast on, and off again, the pages show

@@ -8,6 +8,7 @@
 #include "platform/System.h"
 #include "tools/alarm/AlarmFile.h"
 #include "tools/alarm/AlarmSettings.h"
+#include "ui/ComboBox.h"
 #include "ui/TimePicker.h"
 #include "utilities/ErrorText.h"
 #include "utilities/TrayTip.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr int kListHeight = 150;  // the drop-down part, in the 96-DPI layout
+
+int MinuteOfDay(const LocalTime& time) { return time.hour * 60 + time.minute; }
 
 }  // namespace
 
@@ -25,6 +29,7 @@ void AlarmTool::CreateControls(Page& page) {
   const HWND SH6 = PageHandle();
   statusFont_ = MakeFont({L"Tahoma", 21}, WindowDpi(PageHandle()));
   page.BindTimer(AlarmAjastin, [this] { AlarmAjastinTimer(); });
+  page.BindTimer(RingLimit, [this] { RingLimitTimer(); });
   Lbl5 = CreateLabel(SH6, L"Notice that the Quoxel has to be running to ensure functionality of Alarm Clock.",
                      {87, 19, 412, 13}, font);
   page.AddBevel({87, 55, 412, 274}, EDGE_ETCHED, BF_RECT);  // Bevel2
@@ -45,12 +50,35 @@ void AlarmTool::CreateControls(Page& page) {
                            OnClick([this] { BtnAlarmFileClick(); }));
   BtnSetAlarm = page.Bind(CreateSpeedButton(SH6, L"Set Alarm On", {155, 256, 278, 22}, 0, font, L'A'),
                           OnClick([this] { BtnSetAlarmClick(); }));
+  CreateRepeatAndSnoozeLists(page, font);
+}
+
+// Below the frame, each after the label that names it.
+void AlarmTool::CreateRepeatAndSnoozeLists(Page& page, HFONT font) {
+  const HWND SH6 = PageHandle();
+  const auto makeList = [&](int top) {
+    return page.Bind(CreateChild(SH6, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                 {220, top, 213, 21 + kListHeight}, 0, font),
+                     OnSelect([this] { host_.SettingsChanged(); }));
+  };
+  LblRepeat = CreateLabel(SH6, L"Repeat", {155, 341, 60, 13}, font);
+  CboRepeat.Attach(makeList(337));
+  CboRepeat.SetItems({kAlarmRepeats.begin(), kAlarmRepeats.end()},
+                     [](const AlarmRepeat& repeat) { return RepeatText(repeat); });
+  LblSnooze = CreateLabel(SH6, L"Snooze for", {155, 368, 60, 13}, font);
+  CboSnooze.Attach(makeList(364));
+  CboSnooze.SetItems({kSnoozeMinutes.begin(), kSnoozeMinutes.end()},
+                     [](const int& minutes) { return std::to_wstring(minutes) + L" minutes"; });
+  CboSnooze.Choose(kDefaultSnoozeMinutes);
+  SetAccessibleName(CboRepeat.Handle(), L"Repeat");
+  SetAccessibleName(CboSnooze.Handle(), L"Snooze for");
 }
 
 void AlarmTool::DisarmAlarm() { AlarmOn = false; }
 
 std::optional<std::wstring> AlarmTool::ArmedLine() const {
   if (!AlarmOn) return std::nullopt;
+  if (snoozedUntil_) return ArmedAtLine(L"Alarm", *snoozedUntil_ / 60, *snoozedUntil_ % 60) + L" (snoozed)";
   const TimeOfDay alarm = PickedTime(TimeAlarm);
   return ArmedAtLine(L"Alarm", alarm.hour, alarm.minute);
 }
@@ -69,7 +97,9 @@ void AlarmTool::BtnSetAlarmClick() {
 
 // Switching off needs no file: it must work also when the file has gone meanwhile.
 void AlarmTool::SwitchOff() {
-  if (Soitin.IsOpen()) Soitin.Stop();
+  Silence();
+  if (Ring) Ring->Hide();
+  snoozedUntil_.reset();
   AlarmOn = false;
   AlarmAjastin.SetEnabled(false);
   ShowSwitch();
@@ -102,7 +132,9 @@ void AlarmTool::Arm() {
 }
 
 void AlarmTool::StoreSettings(SettingsFile& file) const {
-  WriteAlarmSettings({PickedMinuteOfDay(TimeAlarm), WindowTextOf(EditAlarmFile), AlarmOn}, file);
+  WriteAlarmSettings(
+      {PickedMinuteOfDay(TimeAlarm), WindowTextOf(EditAlarmFile), AlarmOn, CboSnooze.Chosen(), CboRepeat.Chosen()},
+      file);
 }
 
 // Nobody is there to answer a box at start: an alarm that cannot be armed again says why in a balloon.
@@ -112,6 +144,8 @@ void AlarmTool::RestoreSettings(const SettingsFile& file) {
   const AlarmSettings settings = ReadAlarmSettings(file);
   if (settings.minuteOfDay) ShowMinuteOfDay(TimeAlarm, *settings.minuteOfDay);
   if (settings.sound) SetWindowTextW(EditAlarmFile, settings.sound->c_str());
+  if (settings.snoozeMinutes) CboSnooze.Choose(*settings.snoozeMinutes);
+  if (settings.repeat) CboRepeat.Choose(*settings.repeat);
   if (!settings.armed.value_or(false)) return;
   const std::wstring path = WindowTextOf(EditAlarmFile);
   const bool there = FileExists(path);
@@ -135,11 +169,64 @@ void AlarmTool::AlarmAjastinTimer() {
   const LocalTime now = LocalNow();
   AlarmAjastin.RunNextIn(static_cast<UINT>(MillisecondsToNextMinute(now)));
   const TimeOfDay alarm = PickedTime(TimeAlarm);
-  if (!trigger_.Tick(now, alarm.hour, alarm.minute)) return;
-  try {  // a failed playback is not reported: the balloon still wakes the user
+  const bool itsDay = trigger_.Tick(now, alarm.hour, alarm.minute) &&
+                      RingsOn(CboRepeat.Chosen().value_or(AlarmRepeat::EveryDay), now.year, now.month, now.day);
+  const bool snoozeOver = snoozedUntil_ && snoozeTrigger_.Tick(now, *snoozedUntil_ / 60, *snoozedUntil_ % 60);
+  if (itsDay || snoozeOver) StartRinging(now);
+}
+
+// Made anew each time, so that it takes the window fonts, scale and contrast of the moment.
+void AlarmTool::StartRinging(const LocalTime& now) {
+  snoozedUntil_.reset();
+  Ring = std::make_unique<AlarmRing>(
+      host_.Window(), host_.Fonts().normal.Get(),
+      AlarmRing::Actions{[this] { SnoozeRing(); }, [this] { StopRing(); }, [this] { RingSoundEnded(); }});
+  Ring->Show(now.hour, now.minute);
+  ringStart_ = SteadyMilliseconds();
+  RingLimit.RunNextIn(kRingMilliseconds);
+  PlayFromStart();
+  host_.ShowTrayBalloon(L"Wake Up!", L"Alarm Clock");
+  host_.ArmedStateChanged();
+}
+
+// The ring window hears the sound's end, so that it starts again.
+void AlarmTool::PlayFromStart() {
+  try {  // a failed playback is not reported: the balloon and the ring window still wake the user
     if (!Soitin.IsOpen()) Soitin.Open(WindowTextOf(EditAlarmFile));
-    Soitin.Play(PageHandle());
+    Soitin.Play(Ring->Handle);
   } catch (const AppError&) {
   }
-  host_.ShowTrayBalloon(L"Wake Up!", L"Alarm Clock");
+}
+
+void AlarmTool::Silence() {
+  RingLimit.SetEnabled(false);
+  if (Soitin.IsOpen()) Soitin.Stop();
+}
+
+void AlarmTool::RingSoundEnded() {
+  if (RingLimit.Enabled()) PlayFromStart();
+}
+
+// Ten minutes of sound on the steady clock: a change of the time neither cuts it short nor draws it out.
+void AlarmTool::RingLimitTimer() {
+  const std::int64_t left = kRingMilliseconds - (SteadyMilliseconds() - ringStart_);
+  if (left > 0)
+    RingLimit.RunNextIn(static_cast<UINT>(left));
+  else
+    StopRing();
+}
+
+void AlarmTool::SnoozeRing() {
+  Silence();
+  const LocalTime now = LocalNow();
+  snoozedUntil_ = MinuteOfDayAfter(MinuteOfDay(now), CboSnooze.Chosen().value_or(kDefaultSnoozeMinutes));
+  snoozeTrigger_.Arm(now);
+  host_.ArmedStateChanged();
+}
+
+// The alarm stays on for its next day, unless it was to ring once.
+void AlarmTool::StopRing() {
+  Silence();
+  Ring->Hide();
+  if (CboRepeat.Chosen() == AlarmRepeat::Once) SwitchOff();
 }

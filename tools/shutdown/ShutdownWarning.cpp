@@ -4,11 +4,10 @@
 
 #include <utility>
 
-#include "platform/Dpi.h"
 #include "platform/HighContrast.h"
 #include "ui/Controls.h"
+#include "ui/StandaloneNotice.h"
 #include "ui/WindowObject.h"
-#include "utilities/DpiScale.h"
 
 namespace {
 
@@ -28,8 +27,7 @@ ShutdownWarning::ShutdownWarning(HWND programWindow, HFONT font, Actions actions
   // No owner: an owned window would hide with the main window when that one goes to the tray.
   CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kWarningClass, kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                   CW_USEDEFAULT, CW_USEDEFAULT, kClientSize.cx, kClientSize.cy, nullptr, nullptr, instance, this);
-  for (const auto& [size, classIcon] : {std::pair{ICON_SMALL, GCLP_HICONSM}, std::pair{ICON_BIG, GCLP_HICON}})
-    SendMessageW(Handle, WM_SETICON, size, static_cast<LPARAM>(GetClassLongPtrW(programWindow, classIcon)));
+  ShowProgramIcons(Handle, programWindow);
   // Made before the buttons, the text names the window's content for screen readers.
   LblText = CreateWrappedLabel(Handle, Text(false, 60), {12, 12, 336, 30}, font);
   BtnNow = CreateChild(Handle, L"BUTTON", L"Shut down now", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, {12, 60, 105, 25},
@@ -38,7 +36,7 @@ ShutdownWarning::ShutdownWarning(HWND programWindow, HFONT font, Actions actions
                             {123, 60, 126, 25}, IDOK, font);
   BtnCancel = CreateChild(Handle, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, {255, 60, 93, 25}, IDCANCEL, font);
   if (HighContrastOn()) FollowContrastInStyles(Handle);
-  FitWindowToLayout();
+  FitNoticeToLayout(Handle, kClientSize);
 }
 
 ShutdownWarning::~ShutdownWarning() {
@@ -59,36 +57,16 @@ std::wstring ShutdownWarning::CancelledText(bool reboot) {
   return std::wstring(ActionName(reboot)) + L" cancelled: Timed Shutdown is disabled.";
 }
 
-void ShutdownWarning::FitWindowToLayout() {
-  const int dpi = WindowDpi(Handle);
-  RECT frame{0, 0, ScaleToDpi(kClientSize.cx, dpi), ScaleToDpi(kClientSize.cy, dpi)};
-  AdjustWindowRectEx(&frame, GetWindowLongW(Handle, GWL_STYLE), FALSE, GetWindowLongW(Handle, GWL_EXSTYLE));
-  // Centred on the work area of the main screen.
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(Handle, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void ShutdownWarning::Show(bool reboot, int seconds) {
   reboot_ = reboot;
   SetWindowTextW(BtnNow, reboot ? L"Restart now" : L"Shut down now");
   ShowSecondsLeft(seconds);
-  // Shown without the keyboard: what the user types into another program stays there.
-  SetWindowPos(Handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  ShowNoticeWithoutKeyboard(Handle);
 }
 
 void ShutdownWarning::ShowSecondsLeft(int seconds) { SetWindowTextW(LblText, Text(reboot_, seconds).c_str()); }
 
 void ShutdownWarning::Hide() { ShowWindow(Handle, SW_HIDE); }
-
-// As in a dialog, the focus goes back to the button that had it when the user left, at first Postpone.
-void ShutdownWarning::FollowActivation(bool active) {
-  const HWND focus = GetFocus();
-  if (!active && IsChild(Handle, focus)) focusedButton_ = focus;
-  if (active) SetFocus(focusedButton_ ? focusedButton_ : BtnPostpone);
-}
 
 void ShutdownWarning::Run(const std::function<void()>& action) {
   Hide();
@@ -106,15 +84,13 @@ LRESULT CALLBACK ShutdownWarning::WindowProc(HWND window, UINT message, WPARAM w
       if (LOWORD(wParam) == IDCANCEL) warning->Run(warning->actions_.cancel);
       return 0;
     case WM_ACTIVATE:
-      warning->FollowActivation(LOWORD(wParam) != WA_INACTIVE);
+      FollowNoticeActivation(window, LOWORD(wParam) != WA_INACTIVE, warning->BtnPostpone, warning->focusedButton_);
       return 0;
     case WM_CLOSE:
       warning->Run(warning->actions_.cancel);
       return 0;
     case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
-      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return NoticeTextColour(reinterpret_cast<HDC>(wParam));
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -33,8 +33,6 @@ class ShutdownWarning {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Run(const std::function<void()>& action);
-  void FollowActivation(bool active);
-  void FitWindowToLayout();
 
   Actions actions_;
   bool reboot_ = false;

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/System.h"
 #include "tests/support/FormTest.h"
+#include "ui/Handlers.h"
 #include "tools/alarm/AlarmTool.h"
 #include "ui/TimePicker.h"
 
@@ -20,6 +21,7 @@ class AlarmPage : public FormTest {
     FormTest::SetUp();
     ShowPage(PageOf<AlarmTool>());
     SetClockReader([this] { return now; });
+    SetSteadyClockReader([this] { return steady; });
   }
   AlarmTool& Alarm() { return form->ToolAs<AlarmTool>(); }
   void Press(const std::wstring& file) {
@@ -47,7 +49,22 @@ class AlarmPage : public FormTest {
       EXPECT_EQ(IsWindowEnabled(control) == FALSE, on);
   }
 
-  LocalTime now{2026, 12, 7, 7, 29, 30, 0};
+  void ArmFor0730() {
+    ShowMinuteOfDay(Alarm().TimeAlarm, 7 * 60 + 30);
+    now.minute = 29;
+    Press(Beside(L"alarm-tone.wav"));
+  }
+  bool Ringing() { return Alarm().Ring && IsWindowVisible(Alarm().Ring->Handle) && Playing(); }
+  // The user switches to the window and types the key, which the program's message loop passes on.
+  void TypeIn(HWND window, WPARAM key) {
+    SetForegroundWindow(window);
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!IsDialogMessageW(DialogKeysWindow(msg, form->Handle()), &msg)) DispatchMessageW(&msg);
+    PumpMessages();
+  }
+
+  LocalTime now{2026, 12, 7, 7, 29, 30, 0};  // a Monday
+  std::int64_t steady = 0;
 };
 
 }  // namespace
@@ -125,4 +142,71 @@ TEST_F(AlarmPage, PlaysWavAndMp3AndWakesOnceAtTheSetMinute) {
     Press(Beside(sound));
     EXPECT_FALSE(Playing()) << "switching off silences it";
   }
+}
+
+// Enter snoozes (the default button), Esc stops; the window leaves the keyboard where it was until the
+// user switches to it.
+TEST_F(AlarmPage, SnoozeRingsAgainAfterItsTimeAndStopKeepsTheAlarmForTheNextDay) {
+  ArmFor0730();
+  TickAt(30);
+  ASSERT_TRUE(Ringing());
+  EXPECT_EQ(WindowTextOf(Alarm().Ring->LblText), L"Wake up! It is 07:30.");
+  EXPECT_FALSE(IsChild(Alarm().Ring->Handle, GetFocus()));
+  SetForegroundWindow(Alarm().Ring->Handle);
+  EXPECT_EQ(GetFocus(), Alarm().Ring->BtnSnooze);
+  TypeIn(Alarm().Ring->Handle, VK_RETURN);
+  EXPECT_FALSE(Alarm().Ring && IsWindowVisible(Alarm().Ring->Handle));
+  EXPECT_FALSE(Playing());
+  EXPECT_EQ(tip, L"Quoxel\nAlarm: 07:40 (snoozed)");
+  TickAt(39);
+  EXPECT_FALSE(Ringing());
+  TickAt(40);
+  ASSERT_TRUE(Ringing()) << "after 10 minutes, the default";
+  EXPECT_EQ(WindowTextOf(Alarm().Ring->LblText), L"Wake up! It is 07:40.");
+  EXPECT_EQ(tip, L"Quoxel\nAlarm: 07:30");
+  TypeIn(Alarm().Ring->Handle, VK_ESCAPE);
+  EXPECT_FALSE(Playing());
+  ExpectSwitch(true, L"Alarm is ON!");
+  now.day = 8;
+  TickAt(30);
+  EXPECT_TRUE(Ringing()) << "the next day";
+  Press(Beside(L"alarm-tone.wav"));
+  EXPECT_FALSE(IsWindowVisible(Alarm().Ring->Handle)) << "switching off silences it";
+}
+
+TEST_F(AlarmPage, WeekdaysSkipTheWeekendAndOnceSwitchesOffWhenStopped) {
+  Alarm().CboRepeat.Choose(AlarmRepeat::Weekdays);
+  now.day = 12;  // a Saturday
+  ArmFor0730();
+  TickAt(30);
+  EXPECT_TRUE(balloons.empty());
+  Alarm().CboRepeat.Choose(AlarmRepeat::Once);
+  now.day = 13;
+  TickAt(30);
+  ASSERT_TRUE(Ringing());
+  PostMessageW(Alarm().Ring->BtnStop, BM_CLICK, 0, 0);
+  PumpMessages();
+  ExpectSwitch(false, L"Alarm is OFF.");
+}
+
+TEST_F(AlarmPage, TheSoundStartsAgainAtItsEndForTenMinutesOnTheSteadyClock) {
+  ArmFor0730();
+  TickAt(30);
+  const DWORD start = GetTickCount();
+  bool again = false;  // the tone lasts 3 seconds
+  while (!again && GetTickCount() - start < 5000) {
+    PumpMessages();
+    again = GetTickCount() - start > 3500 && Ringing();
+    Sleep(20);
+  }
+  EXPECT_TRUE(again) << "played again from the start";
+  steady = 4 * 60 * 1000;  // an early event, as after the clock was set back
+  SendMessageW(form->PageHandle(PageOf<AlarmTool>()), WM_TIMER, AlarmTool::kTimerRingLimit, 0);
+  EXPECT_TRUE(Ringing());
+  EXPECT_EQ(Alarm().RingLimit.Interval(), 6u * 60 * 1000);
+  steady = 10 * 60 * 1000;
+  SendMessageW(form->PageHandle(PageOf<AlarmTool>()), WM_TIMER, AlarmTool::kTimerRingLimit, 0);
+  EXPECT_FALSE(Playing());
+  EXPECT_FALSE(IsWindowVisible(Alarm().Ring->Handle));
+  ExpectSwitch(true, L"Alarm is ON!");
 }
