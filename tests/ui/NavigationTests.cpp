@@ -180,7 +180,8 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
       {PageOf<CatalogueTool>(), [&f] { return std::vector<HWND>{f.ToolAs<CatalogueTool>().Softat}; }},
       {PageOf<AlarmTool>(),
        [&f] {
-         return std::vector<HWND>{f.ToolAs<AlarmTool>().TimeAlarm, f.ToolAs<AlarmTool>().EditAlarmFile};
+         return std::vector<HWND>{f.ToolAs<AlarmTool>().TimeAlarm, f.ToolAs<AlarmTool>().EditAlarmFile,
+                                  f.ToolAs<AlarmTool>().CboRepeat.Handle(), f.ToolAs<AlarmTool>().CboSnooze.Handle()};
        }},
       {PageOf<RenamerTool>(),
        [&f] {
