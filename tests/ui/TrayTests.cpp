@@ -338,12 +338,25 @@ TEST(RealTray, ABalloonAppearsInTheDesktopsNotificationArea) {
   InstallTestGuards();
 }
 
-TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
-  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+namespace {
+
+// The three tools that can be armed, each ready to be switched on by a click: the alarm with its
+// sound, the low-space alert on Q: below 12 GB, the timed shutdown.
+class ArmableTools : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+    SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
+    form->ToolAs<DiskTool>().CboAD.Choose(L'Q');
+    SetWindowTextW(form->ToolAs<DiskTool>().EditAA, L"12");
+  }
+};
+
+}  // namespace
+
+TEST_F(ArmableTools, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
   DiskTool& disk = form->ToolAs<DiskTool>();
-  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
-  disk.CboAD.Choose(L'Q');
-  SetWindowTextW(disk.EditAA, L"12");
   const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
   const std::pair<HWND, const wchar_t*> clicks[] = {
       {alarm, L"Quoxel\nAlarm: 12:00"},
@@ -361,12 +374,8 @@ TEST_F(FormTest, TheTrayTipNamesEachArmedToolInTheOrderOfTheTabs) {
 }
 
 // Each click switches one tool on or off; Cancel keeps the window as it is, Yes hides it, No ends.
-TEST_F(FormTest, TheCloseBoxAsksWhileAToolIsArmed) {
-  for (int page : {PageOf<DiskTool>(), PageOf<AlarmTool>(), PageOf<ShutdownTool>()}) ShowPage(page);
+TEST_F(ArmableTools, TheCloseBoxAsksWhileAToolIsArmed) {
   DiskTool& disk = form->ToolAs<DiskTool>();
-  SetWindowTextW(form->ToolAs<AlarmTool>().EditAlarmFile, (ExecutableFolder() + L"alarm-tone.wav").c_str());
-  disk.CboAD.Choose(L'Q');
-  SetWindowTextW(disk.EditAA, L"12");
   const HWND alarm = form->ToolAs<AlarmTool>().BtnSetAlarm, shutdown = form->ToolAs<ShutdownTool>().BtnShut;
   const std::wstring rest = L" only while Quoxel runs. Hide Quoxel in the notification area instead of ending it?";
   const struct {
