@@ -36,6 +36,22 @@ missing_packages() {
   done
 }
 
+# A mirror caught mid-sync fails one index now and then: try again, and else go on with what was
+# fetched, taking the release's own versions first (install_from_release), since a suite whose i386
+# index is missing would offer its amd64 updates without the i386 packages of the same version, which
+# multiarch needs (an install that still lacks a package fails on its own, naming it).
+install_from_release=()
+update_package_lists() {
+  local try
+  for try in 1 2 3; do
+    as_root apt-get update -q && return 0
+    echo "setup.sh: apt-get update failed (try $try of 3)" >&2
+    [ "$try" -lt 3 ] && sleep $((try * 15))
+  done
+  echo "setup.sh: going on with the package lists as fetched, preferring the release's versions" >&2
+  install_from_release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+}
+
 apt_stamp=$(mktemp)
 trap 'rm -f "$apt_stamp"' EXIT
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -45,12 +61,12 @@ fi
 add_source_entries
 if [ -n "$(missing_packages)" ] || [ -s "$apt_stamp" ] || [ ! -d /var/lib/apt/lists/partial ] ||
    ! ls /var/lib/apt/lists/*Sources* >/dev/null 2>&1; then
-  as_root apt-get update -q
+  update_package_lists
 fi
 missing=$(missing_packages)
 if [ -n "$missing" ]; then
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends $missing
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${install_from_release[@]}" $missing
 fi
 
 "$here/wine-prefix.sh"
