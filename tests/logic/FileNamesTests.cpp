@@ -2,6 +2,7 @@
 
 #include "utilities/DataFiles.h"
 #include "utilities/FileNames.h"
+#include "utilities/NameOrder.h"
 
 TEST(FileExtension, IsTheLastDotsPartAfterTheLastSeparator) {
   EXPECT_EQ(FileExtension(L"C:\\music\\wake.up.mp3"), L".mp3");
@@ -33,4 +34,20 @@ TEST(LeftoverTarget, NamesTheTargetOfATemporaryOrOldFileOnly) {
       {L"C:\\q.1-2.tmp\\Data\\wp.txt", std::nullopt},
   };
   for (const auto& [path, target] : cases) EXPECT_EQ(LeftoverTarget(path), target) << testing::PrintToString(path);
+}
+
+TEST(FileNameOrder, ComparesNamesAsExplorerListsThem) {
+  const std::pair<std::wstring, std::wstring> ascending[] = {
+      {L"C:\\p\\IMG_2.jpg", L"C:\\p\\IMG_10.jpg"},   // numbers by value
+      {L"C:\\z\\a.jpg", L"C:\\a\\B.jpg"},            // the name, not the folder; case ignored
+      {L"x9.jpg", L"x09a.jpg"},                      // equal numbers: what follows decides
+      {L"x.jpg", L"x1.jpg"},                         // a shorter name first
+      {L"photo 5 b.jpg", L"photo 40 a.jpg"},
+      {L"X1.jpg", L"x1.jpg"},                        // equal but for case: still an order
+  };
+  for (const auto& [less, more] : ascending) {
+    EXPECT_TRUE(FileNameOrderLess(less, more)) << testing::PrintToString(less) << " < " << testing::PrintToString(more);
+    EXPECT_FALSE(FileNameOrderLess(more, less)) << testing::PrintToString(more);
+  }
+  EXPECT_FALSE(FileNameOrderLess(L"C:\\a.jpg", L"C:\\a.jpg"));
 }
