@@ -71,6 +71,7 @@ target_link_libraries(quoxel_ui_tests PRIVATE oleacc oleaut32 ole32 winmm)
 add_executable(winprobe tests/e2e/winprobe.cpp)
 target_link_options(winprobe PRIVATE -static -municode)
 quoxel_warnings(winprobe)
+target_link_libraries(winprobe PRIVATE oleacc oleaut32 ole32)
 
 # The package a user downloads (scripts/package.sh), run from where it was unzipped and toured page by
 # page from outside: the package of this build's processor.

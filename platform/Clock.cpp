@@ -15,6 +15,14 @@ LocalTime LocalNow() {
   return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
+// The zone's rule of the file's own day, summer time included, as Explorer shows a file's date.
+LocalTime LocalTimeOfFileTime(std::uint64_t fileTime) {
+  const FILETIME utc{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
+  SYSTEMTIME universal{}, t{};
+  if (!FileTimeToSystemTime(&utc, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &t)) return {};
+  return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 void SetSteadyClockReader(SteadyClockReader reader) { g_steadyClock = std::move(reader); }
 
 std::int64_t SteadyMilliseconds() {

@@ -12,6 +12,9 @@ LocalTime LocalNow();
 using ClockReader = std::function<LocalTime()>;
 void SetClockReader(ClockReader reader);
 
+// A file time (FILETIME's count of 100 ns, in UTC) as the local date and time it was.
+LocalTime LocalTimeOfFileTime(std::uint64_t fileTime);
+
 // Milliseconds on a clock that a change of the time or of summer time never moves, for countdowns.
 // Tests set it instead; an empty reader brings the system's back.
 std::int64_t SteadyMilliseconds();

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // Files and folders by path, none of them ever replacing an existing file.
@@ -15,3 +18,12 @@ bool MoveFileWithoutReplacing(const std::wstring& source, const std::wstring& ta
 bool CopyFileWithoutReplacing(const std::wstring& source, const std::wstring& target);
 // Deletes the file; true when no file is there afterwards, also when there was none.
 bool DeleteFileIfThere(const std::wstring& path);
+
+// A file's size and last write time (FILETIME's count of 100 ns); nothing when no file answers to the
+// path (a folder does not).
+struct FileSizeAndTime {
+  std::uint64_t size = 0, writeTime = 0;
+};
+std::optional<FileSizeAndTime> SizeAndWriteTime(const std::wstring& path);
+// The file's first bytes, at most `limit` of them; empty when it cannot be read.
+std::string FileHead(const std::wstring& path, std::size_t limit);

@@ -26,6 +26,7 @@ struct Binding {
   std::vector<std::pair<UINT, Notification>> notifications;  // by notification code
   Colour colour;
   std::function<void(POINT screenPoint)> contextMenu;
+  std::function<void(const DRAWITEMSTRUCT&)> drawItem;  // an owner-drawn list's row
   KeyFilter keyFilter;
   KeyDownAction keyDown;
   bool handCursor = false;
@@ -41,6 +42,7 @@ struct Binding {
   }
   Binding& OnColour(Colour paint) { return Set(&Binding::colour, std::move(paint)); }
   Binding& OnContextMenu(std::function<void(POINT)> show) { return Set(&Binding::contextMenu, std::move(show)); }
+  Binding& OnDrawItem(std::function<void(const DRAWITEMSTRUCT&)> draw) { return Set(&Binding::drawItem, std::move(draw)); }
   Binding& OnKey(KeyFilter filter) { return Set(&Binding::keyFilter, std::move(filter)); }
   Binding& WithHandCursor() { return Set(&Binding::handCursor, true); }
 

@@ -8,10 +8,10 @@ namespace {
 constexpr int kItemHeight = 13;
 }  // namespace
 
-HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle) {
+HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle, DWORD drawStyle) {
   const HWND list = CreateChild(parent, L"LISTBOX", L"",
-                                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, bounds,
-                                0, font, exStyle);
+                                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | drawStyle,
+                                bounds, 0, font, exStyle);
   SetItemHeight(list, LB_SETITEMHEIGHT, kItemHeight);
   return list;
 }

@@ -9,8 +9,9 @@
 
 // A multi-select list box of full file paths in the user's order (duplicates allowed), with its
 // remove, move-up and move-down buttons: the renamer's files and the wallpaper pictures. The page
-// makes the controls and binds their handlers; this does the list's part of the work.
-HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle);
+// makes the controls and binds their handlers; this does the list's part of the work. An owner-drawn
+// list (`drawStyle` LBS_OWNERDRAWFIXED | LBS_HASSTRINGS) keeps its rows' texts all the same.
+HWND CreateOrderedFileListBox(HWND parent, Bounds bounds, HFONT font, DWORD exStyle, DWORD drawStyle = 0);
 
 // Until its page's controls are made, the list keeps its entries itself.
 class OrderedFileList {

@@ -182,7 +182,10 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (IsCheckListBox(item.hwndItem))
+      const Binding* binding = BindingOf(item.hwndItem);
+      if (binding && binding->drawItem)
+        binding->drawItem(item);
+      else if (IsCheckListBox(item.hwndItem))
         DrawCheckListItem(item);
       else if (IsRightColumnList(item.hwndItem))
         DrawRightColumnItem(item);

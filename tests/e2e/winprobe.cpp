@@ -20,10 +20,13 @@
 //   winprobe repaint                           have every window of the desktop drawn anew
 //   winprobe wallpaper [PATH]                  print the desktop wallpaper, or set it (a Wine prefix's own)
 //   winprobe shortpath PATH                    print the path's short (8.3) form
+//   winprobe describe CAPTION LIST-NAME        print what a screen reader hears of the named list's
+//                                              items (its accessible name): describe|index|description
 // A list box's items and a tab's rectangle are read as the user would see them; nothing is clicked by
 // a control id.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -330,6 +333,52 @@ int ShortPath(const wchar_t* path) {
   return 0;
 }
 
+// The list found by the name a screen reader hears, through the accessibility interface as a reader
+// asks it, across the process boundary.
+struct NamedList {
+  const wchar_t* name;
+  IAccessible* object = nullptr;
+};
+
+BOOL CALLBACK FindNamedList(HWND control, LPARAM found) {
+  auto& wanted = *reinterpret_cast<NamedList*>(found);
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    return TRUE;
+  VARIANT self{};
+  self.vt = VT_I4, self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const bool match = SUCCEEDED(object->get_accName(self, &name)) && name && std::wstring(name) == wanted.name;
+  SysFreeString(name);
+  if (!match) {
+    object->Release();
+    return TRUE;
+  }
+  wanted.object = object;
+  return FALSE;
+}
+
+int Describe(const wchar_t* caption, const wchar_t* listName) {
+  HWND window = FindVisible(caption);
+  if (!window) return 1;
+  CoInitialize(nullptr);
+  NamedList list{listName};
+  EnumChildWindows(window, FindNamedList, reinterpret_cast<LPARAM>(&list));
+  if (!list.object) return 1;
+  long count = 0;
+  list.object->get_accChildCount(&count);
+  for (long child = 1; child <= count; ++child) {
+    VARIANT item{};
+    item.vt = VT_I4, item.lVal = child;
+    BSTR text = nullptr;
+    list.object->get_accDescription(item, &text);
+    printf("describe|%ld|%s\n", child - 1, Utf8(text ? text : L"").c_str());
+    SysFreeString(text);
+  }
+  list.object->Release();
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -351,5 +400,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"repaint") return Repaint();
   if (command == L"wallpaper") return Wallpaper(argc >= 3 ? argv[2] : nullptr);
   if (command == L"shortpath" && argc >= 3) return ShortPath(argv[2]);
+  if (command == L"describe" && argc >= 4) return Describe(argv[2], argv[3]);
   return 2;
 }

@@ -117,4 +117,5 @@ TEST(SettingsFile, PathsLongerThanTheSystemTakesAreNotRead) {
   const std::wstring overlong(kPathTextLimit + 1, L'a');
   EXPECT_EQ(ReadAlarmSettings(SettingsFile::Decode({L"[Alarm]", L"Sound=" + overlong})).sound, std::nullopt);
   EXPECT_EQ(ReadRenamerSettings(SettingsFile::Decode({L"[Renamer]", L"Pattern=" + overlong})).pattern, std::nullopt);
+  EXPECT_EQ(ReadRenamerSettings(SettingsFile::Decode({L"[Renamer]", L"StartAt=1000000"})).startAt, std::nullopt);
 }

@@ -1,6 +1,8 @@
 #include "tests/support/UiTestSupport.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <oleacc.h>
 
 #include <cstdio>
 
@@ -159,6 +161,18 @@ std::vector<std::wstring> ListItems(HWND list) {
   return items;
 }
 
+std::wstring AccessibleItemDescription(HWND list, long child) {
+  IAccessible* object = nullptr;
+  BSTR text = nullptr;
+  VARIANT item{};
+  item.vt = VT_I4, item.lVal = child;
+  if (SUCCEEDED(AccessibleObjectFromWindow(list, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    object->get_accDescription(item, &text), object->Release();
+  const std::wstring described = text ? text : L"";
+  SysFreeString(text);
+  return described;
+}
+
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
   std::FILE* file = _wfopen(path.c_str(), L"wb");
   ASSERT_NE(file, nullptr) << testing::PrintToString(path);
@@ -174,15 +188,12 @@ ScratchDataFolder::ScratchDataFolder(const std::wstring& name) {
   CreateDirectoryW((root_ + L"\\Data").c_str(), nullptr);
 }
 
+// With everything below it, sub-folders a test made included.
 ScratchDataFolder::~ScratchDataFolder() {
-  WIN32_FIND_DATAW entry;
-  HANDLE listing = FindFirstFileW((root_ + L"\\Data\\*").c_str(), &entry);
-  if (listing != INVALID_HANDLE_VALUE) {
-    do {
-      DeleteFileW(File(entry.cFileName).c_str());
-    } while (FindNextFileW(listing, &entry));
-    FindClose(listing);
-  }
-  RemoveDirectoryW((root_ + L"\\Data").c_str());
-  RemoveDirectoryW(root_.c_str());
+  std::wstring from = root_ + L'\0';  // a list of paths, ended by an empty one
+  SHFILEOPSTRUCTW operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NO_UI;
+  SHFileOperationW(&operation);
 }

@@ -45,6 +45,8 @@ void Click(HWND window);
 void ClickListItem(HWND list, int index, int x);
 // The texts of a list box's items.
 std::vector<std::wstring> ListItems(HWND list);
+// What a screen reader hears as the description of a list's item (child 1 is the first).
+std::wstring AccessibleItemDescription(HWND list, long child);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& path);
 // Creates or replaces a file with exactly these bytes.

@@ -186,7 +186,8 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
       {PageOf<RenamerTool>(),
        [&f] {
          return std::vector<HWND>{f.ToolAs<RenamerTool>().LstRen, f.ToolAs<RenamerTool>().EditRen,
-                                  f.ToolAs<RenamerTool>().ChkCopy};
+                                  f.ToolAs<RenamerTool>().ChkCopy, f.ToolAs<RenamerTool>().EditStart,
+                                  f.ToolAs<RenamerTool>().ChkWidth};
        }},
       {PageOf<ShutdownTool>(),
        [&f] {

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "ui/Handlers.h"
+#include "ui/WaitCursor.h"
 
 namespace {
 
@@ -19,15 +20,6 @@ constexpr RepairStep kRepairSteps[] = {
     {L"Flushing DNS", L"/c ipconfig /flushdns", 1000, false},
     {L"Configuring...", L"/c ipconfig /release", 4000, true},
     {L"Fetching ip...", L"/c ipconfig /renew", 4000, true},
-};
-
-// The hourglass for the scope.
-class WaitCursor {
- public:
-  WaitCursor() { SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
-  ~WaitCursor() { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace

@@ -12,15 +12,14 @@
 #include "platform/Files.h"
 #include "platform/System.h"
 #include "platform/UserFolders.h"
+#include "ui/AnswerWhileWorking.h"
 #include "ui/CheckListBox.h"
-#include "ui/Handlers.h"
 #include "utilities/LargestFiles.h"
 
 namespace {
 
 constexpr wchar_t kSearchCaption[] = L"Search for unnecessary files";
 constexpr wchar_t kFixCaption[] = L"Fix selected";
-constexpr DWORD kAnswerIntervalMs = 10;
 constexpr DWORD kSearchProgressIntervalMs = 250;
 constexpr DWORD kFixProgressIntervalMs = 100;
 
@@ -74,23 +73,6 @@ FixOutcome FixFile(const CleanableFile& file) {
   }
   if (opened.PlainFileIdentity() != file.identity || opened.FinalPath() != file.finalPath) return FixOutcome::Changed;
   return opened.Delete() ? FixOutcome::Deleted : FixOutcome::NotDeleted;
-}
-
-// Answers the window's messages until the work on other threads has ended, stops it when the user
-// ends the program, and shows its progress at the start and then every `progressIntervalMs`.
-template <typename Work, typename ShowProgress>
-void AnswerUntilEnded(ToolHost& host, Work& work, DWORD progressIntervalMs, ShowProgress showProgress) {
-  showProgress();
-  DWORD lastProgress = GetTickCount();
-  while (!work.Ended()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerIntervalMs, QS_ALLINPUT);
-    ProcessPendingMessages(host.Window());
-    if (host.EndRequested()) work.Stop();
-    if (GetTickCount() - lastProgress >= progressIntervalMs) {
-      showProgress();
-      lastProgress = GetTickCount();
-    }
-  }
 }
 
 }  // namespace

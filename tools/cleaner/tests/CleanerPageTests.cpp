@@ -2,7 +2,6 @@
 // real user, and the real cookie folder.
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <oleacc.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -226,17 +225,6 @@ class CleanerLeftovers : public CleanerPage {
     EXPECT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, reinterpret_cast<FILETIME*>(&time)));
     return path;
   }
-  static std::wstring DescriptionOfItem(HWND list, long child) {
-    IAccessible* object = nullptr;
-    BSTR text = nullptr;
-    VARIANT item{};
-    item.vt = VT_I4, item.lVal = child;
-    if (SUCCEEDED(AccessibleObjectFromWindow(list, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
-      object->get_accDescription(item, &text), object->Release();
-    const std::wstring described = text ? text : L"";
-    SysFreeString(text);
-    return described;
-  }
 
   const std::wstring appData = GetSpecialFolderPath(CSIDL_LOCAL_APPDATA);
   const std::wstring chrome = appData + L"\\Google\\Chrome\\User Data\\Default";
@@ -253,7 +241,7 @@ TEST_F(CleanerLeftovers, OldTempFilesAndBrowserCachesAreFoundWithSizesAndOnlyThe
   const HWND list = form->ToolAs<CleanerTool>().LstETF.Handle();
   ASSERT_EQ(Search(), found);
   const wchar_t separator = UserDecimalSeparator();
-  EXPECT_EQ(DescriptionOfItem(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
+  EXPECT_EQ(AccessibleItemDescription(list, 3), FileSizeText(3000, separator)) << "child 3: the third item";
   ClickListItem(list, 3, 5);
   const BoxRecorder question({IDNO});
   PostMessageW(list, WM_SYSCHAR, L'f', 1 << 29), PumpMessages();  // Alt+F

@@ -2,8 +2,13 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "app/Navigation.h"
 #include "tests/support/FormTest.h"
+#include "platform/Files.h"
+#include "platform/Handles.h"
 #include "tools/renamer/RenamerTool.h"
 
 namespace {
@@ -36,6 +41,41 @@ class RenamerPage : public FormTest {
     return boxes.Calls();
   }
   Lines Entries() { return ListItems(Renamer().LstRen); }
+  // What a screen reader hears of each row: the name its file will get.
+  Lines Previews() {
+    Lines previews;
+    for (long child = 1; child <= static_cast<long>(Entries().size()); ++child)
+      previews.push_back(AccessibleItemDescription(Renamer().LstRen, child));
+    return previews;
+  }
+  void ChooseFromListMenu(UINT command) {
+    SetPopupMenuChooser([this, command](HMENU menu, POINT) -> UINT { return menu == Renamer().PopRen.Get() ? command : 0; });
+    PostMessageW(Renamer().LstRen, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Renamer().LstRen), -1);
+    PumpMessages();
+  }
+  // Twelve photos IMG_1.jpg ... IMG_12.jpg, each holding its own name, added in the order given.
+  Lines AddPhotos(bool reversed = false) {
+    Lines names;
+    for (int i = 1; i <= 12; ++i) {
+      names.push_back(L"IMG_" + std::to_wstring(i) + L".jpg");
+      WriteBytes(File(names.back()), "photo " + std::to_string(i));
+    }
+    if (reversed) std::reverse(names.begin(), names.end());
+    AddFiles(names);
+    return names;
+  }
+  void Restart() {
+    form.reset();
+    form = std::make_unique<TFrmMain>(GetModuleHandleW(nullptr), ProgramFolder());
+    ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    PumpMessages();
+    ShowPage(PageOf<RenamerTool>());
+  }
+  void PressUndo(std::vector<BoxCall>* boxes) {
+    BoxRecorder recorder({IDOK});
+    SendMessageW(Renamer().BtnUndo, BM_CLICK, 0, 0);
+    *boxes = recorder.Calls();
+  }
 
   ScratchDataFolder data{L"renamer-test"};
 };
@@ -163,6 +203,126 @@ TEST_F(RenamerPage, AMovedEntryKeepsTheFocusSoThatItMovesAgain) {
   SendMessageW(Renamer().BtnMD, BM_CLICK, 0, 0);
   EXPECT_EQ(Entries(), (Lines{File(L"a"), File(L"c"), File(L"b")}));
   EXPECT_EQ(SendMessageW(Renamer().LstRen, LB_GETCARETINDEX, 0, 0), 1);
+}
+
+// The preview follows the pattern, the numbers and the order; a name another file holds is marked;
+// while the pattern or the first number fails its check, no row tells a new name.
+TEST_F(RenamerPage, EachRowTellsTheNameItWillGetAndFollowsEveryChange) {
+  AddPhotos(/*reversed=*/true);
+  ChooseFromListMenu(RenamerTool::kCmdSortByName);
+  EXPECT_EQ(Entries().front(), File(L"IMG_1.jpg"));  // digits by value: IMG_2 before IMG_10
+  EXPECT_EQ(Entries()[1], File(L"IMG_2.jpg"));
+  WriteBytes(File(L"holiday-03.jpg"), "another photo");
+  SetPattern(File(L"holiday-*.jpg"));
+  EXPECT_EQ(Previews()[2], L"holiday-3.jpg");  // the defaults: no padding
+  SendMessageW(Renamer().ChkWidth, BM_CLICK, 0, 0);
+  Lines expected;
+  for (int i = 1; i <= 12; ++i) expected.push_back(L"holiday-" + std::wstring(i < 10 ? L"0" : L"") + std::to_wstring(i) + L".jpg");
+  expected[2] += L" (exists)";
+  EXPECT_EQ(Previews(), expected);
+  SetWindowTextW(Renamer().EditStart, L"0");
+  EXPECT_EQ(Previews()[3], L"holiday-03.jpg (exists)");
+  for (const auto& [pattern, start] : {std::pair<std::wstring, std::wstring>{File(L"holiday.jpg"), L"1"}, {File(L"h*.jpg"), L""}}) {
+    SetPattern(pattern);
+    SetWindowTextW(Renamer().EditStart, start.c_str());
+    EXPECT_EQ(Previews(), Lines(12)) << testing::PrintToString(pattern) << testing::PrintToString(start);
+  }
+}
+
+// The undo record outlives the program: after a restart, undo puts back the very names and bytes and
+// brings the files back into the list with the pattern.
+TEST_F(RenamerPage, UndoAfterARestartGivesBackTheNamesAndBytes) {
+  const Lines names = AddPhotos();
+  SendMessageW(Renamer().ChkWidth, BM_CLICK, 0, 0);
+  SetPattern(File(L"holiday-*.jpg"));
+  Convert();
+  EXPECT_EQ(ReadBytes(File(L"holiday-12.jpg")), "photo 12");
+  EXPECT_TRUE(IsWindowEnabled(Renamer().BtnUndo));
+  Restart();
+  ASSERT_TRUE(IsWindowEnabled(Renamer().BtnUndo));
+  std::vector<BoxCall> boxes;
+  PressUndo(&boxes);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, UndoReport({12}));
+  Lines paths;
+  for (int i = 1; i <= 12; ++i) {
+    EXPECT_EQ(ReadBytes(File(names[i - 1])), "photo " + std::to_string(i));
+    EXPECT_TRUE(IsPathAbsent(File(L"holiday-" + std::wstring(i < 10 ? L"0" : L"") + std::to_wstring(i) + L".jpg")));
+    paths.push_back(File(names[i - 1]));
+  }
+  EXPECT_EQ(Entries(), paths);
+  EXPECT_EQ(Pattern(), File(L"holiday-*.jpg"));
+  EXPECT_FALSE(IsWindowEnabled(Renamer().BtnUndo));
+  EXPECT_TRUE(IsPathAbsent(File(L"renamer-undo.txt")));
+}
+
+// Undo deletes only the copies the run made and left as they were; a changed one stays, and is told.
+TEST_F(RenamerPage, UndoLeavesAChangedCopyAndSaysWhy) {
+  for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) WriteBytes(File(name), "original");
+  AddFiles({L"a.txt", L"b.txt", L"c.txt"});
+  SetPattern(File(L"x*.txt"));
+  Convert(/*copy=*/true);
+  WriteBytes(File(L"x2.txt"), "edited since");
+  std::vector<BoxCall> boxes;
+  PressUndo(&boxes);
+  ASSERT_EQ(boxes.size(), 1u);
+  UndoTally tally;
+  tally.putBack = 2, tally.changed = 1;
+  EXPECT_EQ(boxes[0].text, UndoReport(tally));
+  EXPECT_TRUE(IsPathAbsent(File(L"x1.txt")));
+  EXPECT_EQ(ReadBytes(File(L"x2.txt")), "edited since");
+  EXPECT_TRUE(IsPathAbsent(File(L"x3.txt")));
+  for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) EXPECT_EQ(ReadBytes(File(name)), "original");
+  EXPECT_FALSE(IsWindowEnabled(Renamer().BtnUndo));  // a changed file is left for good
+}
+
+// Dropped files are added in the order given; a dropped folder adds the files directly inside it, in
+// Explorer's order; the pattern takes the first file's folder as "Add Files" gives it.
+TEST_F(RenamerPage, DroppedFilesAndFoldersAreAdded) {
+  const std::wstring folder = File(L"trip");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"\\inner").c_str(), nullptr);
+  for (const wchar_t* name : {L"trip\\IMG_10.jpg", L"trip\\IMG_2.jpg", L"trip\\inner\\deep.jpg", L"z.txt"})
+    WriteBytes(File(name), "x");
+  DropFiles(Renamer().LstRen, {File(L"z.txt"), folder});
+  EXPECT_EQ(Entries(), (Lines{File(L"z.txt"), File(L"trip\\IMG_2.jpg"), File(L"trip\\IMG_10.jpg")}));
+  EXPECT_EQ(Pattern(), File(L""));
+}
+
+// A copy of hundreds of megabytes runs beside the window: it answers another thread meanwhile, shows
+// the count on "Convert!", and ignores a press of "Add Files" (an unscripted dialog fails the test).
+TEST_F(RenamerPage, TheWindowAnswersDuringALongCopy) {
+  constexpr LONGLONG kSize = 256LL << 20;
+  {
+    const ScopedHandle big(CreateFileW(File(L"big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    LARGE_INTEGER end{};
+    end.QuadPart = kSize;
+    ASSERT_TRUE(SetFilePointerEx(big.Get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(big.Get()));
+  }
+  AddFiles({L"big.bin"});
+  SetPattern(File(L"copy*.bin"));
+  std::atomic<bool> ended{false}, sawCount{false};
+  const HWND button = Renamer().BtnConv, add = Renamer().BtnAddF;
+  std::thread watcher([&] {
+    wchar_t caption[64] = L"";
+    DWORD_PTR length = 0;
+    while (!ended && !sawCount) {
+      if (SendMessageTimeoutW(button, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_NORMAL, 2000, &length) &&
+          std::wstring(caption) == L"Renaming... 0 of 1") {
+        SendMessageTimeoutW(add, BM_CLICK, 0, 0, SMTO_NORMAL, 2000, &length);
+        sawCount = true;
+      }
+    }
+  });
+  Convert(/*copy=*/true);
+  ended = true;
+  watcher.join();
+  EXPECT_TRUE(sawCount);
+  WIN32_FILE_ATTRIBUTE_DATA copied{};
+  ASSERT_TRUE(GetFileAttributesExW(File(L"copy1.bin").c_str(), GetFileExInfoStandard, &copied));
+  EXPECT_EQ(copied.nFileSizeLow, static_cast<DWORD>(kSize));
+  EXPECT_EQ(WindowTextOf(button), L"Convert!");
+  for (const wchar_t* name : {L"big.bin", L"copy1.bin"}) DeleteFileW(File(name).c_str());
 }
 
 }  // namespace
