@@ -112,7 +112,8 @@ std::vector<std::wstring> RenamerTool::RenameAll(const std::wstring& pattern, bo
   std::vector<std::wstring> failed;
   const std::vector<std::wstring> entries = files_.Entries();
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::wstring target = NumberedPath(pattern, static_cast<int>(i) + 1);
+    const std::wstring target =
+        NumberedPath(pattern, RunNumber(static_cast<int>(i), static_cast<int>(entries.size()), {}));
     const bool accepted =
         keepCopy ? CopyFileWithoutReplacing(entries[i], target) : MoveFileWithoutReplacing(entries[i], target);
     if (!accepted || !IsDiskFile(target)) failed.push_back(entries[i]);  // a device may take the name and the bytes
