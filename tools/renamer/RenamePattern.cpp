@@ -14,28 +14,22 @@ constexpr int kLeastCheckedRun = 9;
 
 std::wstring NameOf(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/:") + 1); }
 
-std::wstring UpperAscii(std::wstring text) {
-  for (wchar_t& c : text)
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-  return text;
-}
-
 // The name part Windows compares with its device names: up to the first dot, without trailing
 // spaces, so that "nul.txt" and "NUL .tar.gz" name the same device as "NUL".
 std::wstring DeviceStem(const std::wstring& name) {
   std::wstring stem = name.substr(0, name.find(L'.'));
   stem.erase(stem.find_last_not_of(L' ') + 1);
-  return UpperAscii(stem);
+  return AsciiLowerCase(stem);
 }
 
 bool IsPortDigit(wchar_t c) { return (c >= L'1' && c <= L'9') || c == L'\u00B9' || c == L'\u00B2' || c == L'\u00B3'; }
 
 bool IsDeviceName(const std::wstring& name) {
   const std::wstring stem = DeviceStem(name);
-  constexpr std::array<const wchar_t*, 4> kDevices{L"CON", L"PRN", L"AUX", L"NUL"};
+  constexpr std::array<const wchar_t*, 4> kDevices{L"con", L"prn", L"aux", L"nul"};
   if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) return true;
   const std::wstring port = stem.substr(0, 3);
-  return stem.size() == 4 && (port == L"COM" || port == L"LPT") && IsPortDigit(stem[3]);
+  return stem.size() == 4 && (port == L"com" || port == L"lpt") && IsPortDigit(stem[3]);
 }
 
 // Windows drops the trailing dots and spaces of a name, and such an extension with them.
