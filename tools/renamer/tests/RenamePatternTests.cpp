@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "utilities/AsciiCase.h"
+
 namespace {
 
 const std::wstring kExtension = L"Please enter an extension for the file(s) (for example \".jpg\")";
@@ -17,9 +19,10 @@ std::wstring Device(const std::wstring& name) {
   return L"\"" + name + L"\" is the name of a device in Windows, not of a file: please choose another name!";
 }
 
-std::optional<std::wstring> ProblemOf(const std::wstring& pattern) {
+std::optional<std::wstring> ProblemOf(const std::wstring& pattern, NumberStyle style = {}, int count = 0) {
   const std::set<std::wstring> folders{L"C:\\rt\\", L"C:\\"};
-  return PatternProblem(pattern, [&folders](const std::wstring& folder) { return folders.count(folder) > 0; });
+  const auto folderExists = [&folders](const std::wstring& folder) { return folders.count(folder) > 0; };
+  return PatternProblem(pattern, folderExists, style, count);
 }
 
 }  // namespace
@@ -53,15 +56,70 @@ TEST(PatternProblem, TellsTheFirstCheckThePatternFails) {
   };
   for (const auto& [pattern, problem] : cases)
     EXPECT_EQ(ProblemOf(pattern), problem) << testing::PrintToString(pattern);
+  // The run's own numbers: where it starts, how wide and how many.
+  const std::tuple<const char*, std::wstring, NumberStyle, int, std::optional<std::wstring>> runs[] = {
+      {"any number after the dot", L"C:\\rt\\NUL.*", {10, false}, 3, Device(L"NUL.10")},
+      {"no single digit", L"C:\\rt\\COM*.txt", {10, false}, 3, std::nullopt},
+      {"all padded", L"C:\\rt\\COM*.txt", {1, true}, 12, std::nullopt},
+      {"short run checked as nine", L"C:\\rt\\COM*.txt", {5, true}, 3, Device(L"COM5.txt")},
+      {"nine from zero", L"C:\\rt\\LPT*.x", {0, false}, 1, Device(L"LPT1.x")},
+      {"nine from zero padded", L"C:\\rt\\LPT*.x", {0, true}, 10, Device(L"LPT1.x")},
+  };
+  for (const auto& [name, pattern, style, count, problem] : runs)
+    EXPECT_EQ(ProblemOf(pattern, style, count), problem) << name;
 }
 
-TEST(NumberedPath, PutsTheNumberInPlaceOfTheAsteriskWithoutPadding) {
-  const std::tuple<std::wstring, int, std::wstring> cases[] = {
-      {L"C:\\a\\x*.jpg", 1, L"C:\\a\\x1.jpg"},
-      {L"C:\\a\\x*.jpg", 10, L"C:\\a\\x10.jpg"},
-      {L"C:\\a\\x.*", 123, L"C:\\a\\x.123"},
+TEST(RunNumber, WritesTheNumbersOfTheRunInItsStyle) {
+  const std::tuple<const char*, int, NumberStyle, std::wstring, std::wstring> cases[] = {
+      {"defaults", 11, {}, L"1", L"11"},
+      {"start 0", 3, {0, false}, L"0", L"2"},
+      {"start 999999", 2, {999999, false}, L"999999", L"1000000"},
+      {"12 files", 12, {1, true}, L"01", L"12"},
+      {"120 files", 120, {1, true}, L"001", L"120"},
+      {"1 file", 1, {1, true}, L"1", L"1"},
+      {"1000 files", 1000, {1, true}, L"0001", L"1000"},
+      {"start 95, 10 files", 10, {95, true}, L"095", L"104"},
+  };
+  for (const auto& [name, count, style, first, last] : cases) {
+    EXPECT_EQ(RunNumber(0, count, style), first) << name;
+    EXPECT_EQ(RunNumber(count - 1, count, style), last) << name;
+  }
+}
+
+TEST(NumberedPath, PutsTheNumberInPlaceOfTheAsterisk) {
+  const std::tuple<std::wstring, std::wstring, std::wstring> cases[] = {
+      {L"C:\\a\\x*.jpg", L"1", L"C:\\a\\x1.jpg"},
+      {L"C:\\a\\x*.jpg", L"010", L"C:\\a\\x010.jpg"},
+      {L"C:\\a\\x.*", L"123", L"C:\\a\\x.123"},
   };
   for (const auto& [pattern, number, path] : cases) EXPECT_EQ(NumberedPath(pattern, number), path);
+}
+
+TEST(PreviewRun, PlaysTheRunThroughInListOrder) {
+  const std::wstring a = L"C:\\p\\a.jpg", b = L"C:\\p\\b.jpg", x2 = L"C:\\p\\X2.JPG";
+  const std::set<std::wstring> disk{L"c:\\p\\a.jpg", L"c:\\p\\b.jpg", L"c:\\p\\x2.jpg"};
+  const auto exists = [&disk](const std::wstring& path) { return disk.count(AsciiLowerCase(path)) > 0; };
+  struct Case {
+    const char* name;
+    std::vector<std::wstring> entries;
+    bool keepCopy;
+    std::vector<std::wstring> texts;
+  };
+  const Case cases[] = {
+      {"taken by another file", {a, b}, false, {L"x1.jpg", L"x2.jpg (exists)"}},
+      {"taken by a later entry's source", {a, b, x2}, false, {L"x1.jpg", L"x2.jpg (exists)", L"x3.jpg"}},
+      {"freed by an earlier move", {x2, a}, false, {L"x1.jpg", L"x2.jpg"}},
+      {"copy mode keeps sources taken", {x2, a}, true, {L"x1.jpg", L"x2.jpg (exists)"}},
+      {"listed twice", {a, L"C:\\P\\A.jpg"}, false, {L"x1.jpg", L"x2.jpg (listed twice)"}},
+      {"onto itself, moved", {a, x2}, false, {L"x1.jpg", L"x2.jpg"}},
+      {"onto itself, copied", {a, x2}, true, {L"x1.jpg", L"x2.jpg (exists)"}},
+  };
+  for (const auto& [name, entries, keepCopy, texts] : cases) {
+    std::vector<std::wstring> previews;
+    for (const PreviewRow& row : PreviewRun(entries, L"C:\\p\\x*.jpg", {}, keepCopy, exists))
+      previews.push_back(PreviewText(row));
+    EXPECT_EQ(previews, texts) << name;
+  }
 }
 
 TEST(PartlyRenamedText, CountsTheRenamedFilesOfAll) {
