@@ -149,3 +149,10 @@ std::wstring PartlyRenamedText(int renamed, int total) {
   return std::to_wstring(renamed) + L" of " + std::to_wstring(total) +
          L" files renamed. The files left in the list were not renamed.";
 }
+
+std::optional<int> ParseStartNumber(const std::wstring& text) {
+  if (text.empty() || text.size() > static_cast<std::size_t>(kStartDigits) ||
+      text.find_first_not_of(L"0123456789") != std::wstring::npos)
+    return std::nullopt;
+  return std::stoi(text);
+}

@@ -14,7 +14,10 @@ struct NumberStyle {
   bool sameWidth = false;
 };
 // The range "Start at" takes.
-constexpr int kLowestStart = 0, kHighestStart = 999999;
+constexpr int kLowestStart = 0, kHighestStart = 999999, kStartDigits = 6;
+// The first number as typed: digits only, within that range; nothing otherwise (empty, pasted text).
+std::optional<int> ParseStartNumber(const std::wstring& text);
+constexpr wchar_t kStartProblem[] = L"Please enter the first number in \"Start at\": a whole number from 0 to 999999.";
 
 // The message of the first check the pattern fails, in the order the user is told about them:
 // extension, an extension of more than dots and spaces, folder given, folder exists, one asterisk at

@@ -31,7 +31,6 @@ constexpr wchar_t kBalloonTitle[] = L"QVR";
 constexpr wchar_t kConvertCaption[] = L"Convert!";
 constexpr wchar_t kUndoRecordName[] = L"renamer-undo.txt";
 constexpr DWORD kRunProgressIntervalMs = 100;
-constexpr int kStartDigits = 6;  // kHighestStart
 
 std::optional<FileStamp> StampOf(const std::wstring& path) {
   const std::optional<FileSizeAndTime> found = SizeAndWriteTime(path);

@@ -86,6 +86,14 @@ TEST(RunNumber, WritesTheNumbersOfTheRunInItsStyle) {
   }
 }
 
+TEST(ParseStartNumber, TakesSixDigitsAtMost) {
+  const std::pair<std::wstring, std::optional<int>> cases[] = {
+      {L"1", 1}, {L"0", 0}, {L"007", 7}, {L"999999", 999999}, {L"", std::nullopt}, {L"1000000", std::nullopt},
+      {L"-1", std::nullopt}, {L"1 ", std::nullopt}, {L"\u0661", std::nullopt},  // an Arabic-Indic one
+  };
+  for (const auto& [text, start] : cases) EXPECT_EQ(ParseStartNumber(text), start) << testing::PrintToString(text);
+}
+
 TEST(NumberedPath, PutsTheNumberInPlaceOfTheAsterisk) {
   const std::tuple<std::wstring, std::wstring, std::wstring> cases[] = {
       {L"C:\\a\\x*.jpg", L"1", L"C:\\a\\x1.jpg"},
