@@ -14,6 +14,7 @@
 #include "platform/UserFolders.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
+#include "utilities/FileNames.h"
 #include "utilities/LargestFiles.h"
 
 namespace {
