@@ -5,6 +5,7 @@ quoxel_layer_library(quoxel_platform platform
   platform/Boxes.cpp
   platform/Clock.cpp
   platform/Dpi.cpp
+  platform/DroppedFiles.cpp
   platform/Drives.cpp
   platform/FileAccess.cpp
   platform/FileDialogs.cpp

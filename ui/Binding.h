@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct Binding {
   using Notification = std::function<void(const NMHDR&)>;
   // Returns the brush the control paints its background with; may set the colours of the DC.
   using Colour = std::function<HBRUSH(HDC)>;
+  using DropFiles = std::function<void(const std::vector<std::wstring>& paths)>;
 
   Action click;                                              // a button's or a notifying label's click
   Action select;                                             // a list box's selection change
@@ -29,6 +31,7 @@ struct Binding {
   std::function<void(const DRAWITEMSTRUCT&)> drawItem;  // an owner-drawn list's row
   KeyFilter keyFilter;
   KeyDownAction keyDown;
+  DropFiles dropFiles;  // files and folders dropped from Explorer, their paths as dropped
   bool handCursor = false;
 
   Binding& OnClick(Action action) { return Set(&Binding::click, std::move(action)); }
@@ -44,6 +47,7 @@ struct Binding {
   Binding& OnContextMenu(std::function<void(POINT)> show) { return Set(&Binding::contextMenu, std::move(show)); }
   Binding& OnDrawItem(std::function<void(const DRAWITEMSTRUCT&)> draw) { return Set(&Binding::drawItem, std::move(draw)); }
   Binding& OnKey(KeyFilter filter) { return Set(&Binding::keyFilter, std::move(filter)); }
+  Binding& OnDropFiles(DropFiles take) { return Set(&Binding::dropFiles, std::move(take)); }
   Binding& WithHandCursor() { return Set(&Binding::handCursor, true); }
 
  private:

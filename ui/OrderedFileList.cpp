@@ -45,9 +45,11 @@ void OrderedFileList::SetEntries(const std::vector<std::wstring>& entries) {
   EnableButtons(false, false);
 }
 
+void OrderedFileList::Add(const std::vector<std::wstring>& paths) { AddListBoxItems(list_, paths); }
+
 bool OrderedFileList::AddFrom(FileDialog& dialog, HWND owner) {
   if (!dialog.Execute(owner)) return false;
-  AddListBoxItems(list_, dialog.files);
+  Add(dialog.files);
   return true;
 }
 

@@ -24,6 +24,8 @@ class OrderedFileList {
   std::vector<std::wstring> Entries() const;
   // Replaces the whole list; with nothing selected then, the three buttons are disabled.
   void SetEntries(const std::vector<std::wstring>& entries);
+  // Appends the entries to the list box, in their order.
+  void Add(const std::vector<std::wstring>& paths);
   // Runs the dialog and appends the chosen files in its order; false when it was cancelled.
   bool AddFrom(FileDialog& dialog, HWND owner);
   // Enables the remove and move buttons by the selection.

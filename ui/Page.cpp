@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "platform/Dpi.h"
+#include "platform/DroppedFiles.h"
 #include "ui/CheckListBox.h"
 #include "ui/Handlers.h"
 #include "ui/RightColumnList.h"
@@ -33,6 +34,42 @@ Page::Page(HWND parent, Bounds bounds, COLORREF background) : background_(Create
 }
 
 namespace {
+
+// The controls that take dropped files: the window procedure each had before, and what takes the paths.
+struct DropTarget {
+  WNDPROC previous;
+  Binding::DropFiles take;
+};
+std::map<HWND, DropTarget>& DropTargets() {
+  static std::map<HWND, DropTarget> targets;
+  return targets;
+}
+
+// Replaces the window procedure rather than subclassing through the common controls, whose every
+// message costs a round trip to the Wine server; a list that takes drops may hold thousands of files.
+LRESULT CALLBACK TakeDroppedFiles(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto found = DropTargets().find(control);
+  const WNDPROC previous = found->second.previous;
+  if (message == WM_DROPFILES) {
+    const auto drop = reinterpret_cast<HDROP>(wParam);
+    const std::vector<std::wstring> paths = DroppedPaths(drop);
+    DragFinish(drop);  // before the handler, which may show a box for long
+    found->second.take(paths);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    DropTargets().erase(found);
+  }
+  return CallWindowProcW(previous, control, message, wParam, lParam);
+}
+
+void AcceptDroppedFiles(HWND control, Binding::DropFiles take) {
+  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+  DropTargets()[control] = {previous, std::move(take)};
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TakeDroppedFiles));
+  DragAcceptFiles(control, TRUE);
+}
 
 RECT RectAtDpi(Bounds layout, int dpi) {
   const Bounds b = ScaledBounds(layout, dpi);
@@ -86,6 +123,12 @@ std::vector<RECT> Page::Bevels() const {
 
 HWND Page::Bind(HWND control, Binding binding) {
   assert(bindings_.count(control) == 0 && "a control is bound once: a second binding would replace the first");
+  // First, before any subclass: a procedure replaced later (a screen reader's name, a key filter) keeps
+  // this one and calls it in turn.
+  if (binding.dropFiles)
+    AcceptDroppedFiles(control, [this, take = binding.dropFiles](const std::vector<std::wstring>& paths) {
+      Run([&take, &paths] { take(paths); });
+    });
   if (binding.keyFilter) SetKeyFilter(control, binding.keyFilter);
   if (binding.keyDown)
     SetKeyDownAction(control, [this, action = binding.keyDown](WORD key) { Run([&action, key] { action(key); }); });

@@ -47,7 +47,8 @@ class Page {
   // Places the paintings for the window shown at another DPI.
   void RescalePaintings(int dpi);
 
-  // Keeps the control's binding (a control is bound once); returns the control.
+  // Keeps the control's binding (a control is bound once); returns the control. A control bound to take
+  // dropped files accepts them from Explorer from then on.
   HWND Bind(HWND control, Binding binding);
   // Runs the timer on this page; each of its events calls the handler.
   void BindTimer(WindowTimer& timer, Binding::Action handler);

@@ -22,6 +22,14 @@ bool EndsWith(const std::wstring& text, const std::wstring& end) {
 
 }  // namespace
 
+std::wstring PathForFileCalls(const std::wstring& path) {
+  constexpr std::size_t kLongestPlainPath = 259;  // MAX_PATH less its terminator
+  if (path.size() <= kLongestPlainPath) return path;
+  if (path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+  const bool onNetwork = path.rfind(L"\\\\", 0) == 0 && path[2] != L'?' && path[2] != L'.';
+  return onNetwork ? L"\\\\?\\UNC\\" + path.substr(2) : path;
+}
+
 std::wstring FolderPart(const std::wstring& path) { return path.substr(0, NameStart(path)); }
 
 std::wstring FileExtension(const std::wstring& path) { return path.substr(ExtensionStart(path)); }

@@ -11,6 +11,10 @@ std::wstring FolderPart(const std::wstring& path);
 std::wstring FileExtension(const std::wstring& path);
 // The path with its extension replaced by `extension` (or `extension` appended when it has none).
 std::wstring ChangeFileExtension(const std::wstring& path, const std::wstring& extension);
+// The path as the system's file calls take it whatever its length: one of 260 characters or more,
+// beyond what the plain calls accept, in its "\\?\" form ("\\?\UNC\" for a network path); a
+// shorter one, or one that cannot take that form, as it is.
+std::wstring PathForFileCalls(const std::wstring& path);
 
 // The name under which a new file is written beside `target` before it takes the target's place: the
 // target's path, the writing process and a count, so that no two writers share one.

@@ -11,6 +11,18 @@ TEST(FileExtension, IsTheLastDotsPartAfterTheLastSeparator) {
   EXPECT_EQ(FileExtension(L"x.y:z"), L"");
 }
 
+TEST(PathForFileCalls, APathTooLongForThePlainFileCallsTakesItsExtendedForm) {
+  const std::wstring tail(300, L'x'), longest = L"C:\\" + std::wstring(256, L'x');
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {longest, longest},
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"relative\\" + tail, L"relative\\" + tail},
+  };
+  for (const auto& [path, expected] : cases) EXPECT_EQ(PathForFileCalls(path), expected) << path.size();
+}
+
 TEST(DataFile, JoinsTheProgramFolderWithOneSeparator) {
   const std::pair<std::wstring, std::wstring> cases[] = {
       {L"C:\\dist\\", L"C:\\dist\\Data\\wp.txt"},

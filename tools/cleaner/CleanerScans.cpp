@@ -62,14 +62,6 @@ bool LiesBelow(const std::wstring& folder, const std::wstring& root) {
   return AsciiLowerCase(WithTrailingBackslash(folder)).rfind(AsciiLowerCase(WithTrailingBackslash(root)), 0) == 0;
 }
 
-std::wstring PathForFileCalls(const std::wstring& path) {
-  constexpr std::size_t kLongestPlainPath = 259;  // MAX_PATH less its terminator
-  if (path.size() <= kLongestPlainPath) return path;
-  if (path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
-  const bool onNetwork = path.rfind(L"\\\\", 0) == 0 && path[2] != L'?' && path[2] != L'.';
-  return onNetwork ? L"\\\\?\\UNC\\" + path.substr(2) : path;
-}
-
 int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter) {
   const std::wstring extension = FileExtension(name);
   return static_cast<int>(std::count_if(filter.begin(), filter.end(), [&](const std::wstring& entry) {

@@ -53,11 +53,6 @@ bool SameFolderPath(const std::wstring& a, const std::wstring& b);
 // Whether `folder` is `root` or lies below it, so compared.
 bool LiesBelow(const std::wstring& folder, const std::wstring& root);
 
-// The path as the system's file calls take it whatever its length: one of 260 characters or more,
-// beyond what the plain calls accept, in its "\\?\" form ("\\?\UNC\" for a network path); a
-// shorter one, or one that cannot take that form, as it is.
-std::wstring PathForFileCalls(const std::wstring& path);
-
 // How many entries of the filter match a file name: those equal to its extension, letter case
 // included, and "*.*". The file is listed once for each.
 int FilterMatches(const std::wstring& name, const std::vector<std::wstring>& filter);

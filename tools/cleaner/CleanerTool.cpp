@@ -14,6 +14,7 @@
 #include "platform/UserFolders.h"
 #include "ui/AnswerWhileWorking.h"
 #include "ui/CheckListBox.h"
+#include "utilities/FileNames.h"
 #include "utilities/LargestFiles.h"
 
 namespace {

@@ -119,18 +119,6 @@ TEST(CleanerScans, AFileIsListedOnceForEachFilterEntryItsExactExtensionMatches) 
   for (const auto& c : cases) EXPECT_EQ(FilterMatches(c.name, c.filter), c.matches) << c.name;
 }
 
-TEST(CleanerScans, APathTooLongForThePlainFileCallsTakesItsExtendedForm) {
-  const std::wstring tail(300, L'x'), longest = L"C:\\" + std::wstring(256, L'x');
-  const std::pair<std::wstring, std::wstring> cases[] = {
-      {longest, longest},
-      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
-      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
-      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
-      {L"relative\\" + tail, L"relative\\" + tail},
-  };
-  for (const auto& [path, expected] : cases) EXPECT_EQ(PathForFileCalls(path), expected) << path.size();
-}
-
 // A scanned folder that cannot be opened adds nothing; a file listed with its identity keeps it.
 TEST(CleanerSearch, ListsAFoldersFilesBeforeItsSubfoldersDepthFirstScanAfterScan) {
   FakeDisk disk;
