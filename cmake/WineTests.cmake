@@ -15,7 +15,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 
 quoxel_layer_library(quoxel_test_main tests tests/support/TestMain.cpp tests/support/UiTestSupport.cpp)
-target_link_libraries(quoxel_test_main PUBLIC quoxel_app gtest)
+target_link_libraries(quoxel_test_main PUBLIC quoxel_app gtest oleacc oleaut32)
 
 function(quoxel_wine_program name)
   add_executable(${name} ${ARGN})

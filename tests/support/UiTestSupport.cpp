@@ -1,10 +1,12 @@
 #include "tests/support/UiTestSupport.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <oleacc.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -171,6 +173,20 @@ std::wstring AccessibleItemDescription(HWND list, long child) {
   const std::wstring described = text ? text : L"";
   SysFreeString(text);
   return described;
+}
+
+void DropFiles(HWND target, const std::vector<std::wstring>& paths) {
+  std::wstring list;  // each path ended, and the list ended, by a NUL
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const size_t listBytes = list.size() * sizeof(wchar_t);
+  const HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + listBytes);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(header + 1, list.data(), listBytes);
+  GlobalUnlock(drop);
+  SendMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);  // the receiver frees it (DragFinish)
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {

@@ -123,7 +123,7 @@ void RenamerTool::CreateControls(Page& page) {
 // In the free space between the move buttons and the pattern.
 void RenamerTool::CreateNumberingControls(Page& page, HFONT font) {
   const HWND SH7 = PageHandle();
-  LblStart = CreateLabel(SH7, L"&Start at", {383, 244, 40, 13}, font);
+  LblStart = CreateLabel(SH7, L"Start at", {383, 244, 40, 13}, font);
   EditStart = page.Bind(CreateChild(SH7, L"EDIT", L"1", WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, {427, 240, 60, 21}, 0,
                                     font, WS_EX_CLIENTEDGE),
                         OnChange([this] { OptionChange(); }));
