@@ -1,8 +1,10 @@
 #include "tests/support/UiTestSupport.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,20 @@ std::vector<std::wstring> ListItems(HWND list) {
   std::vector<std::wstring> items;
   for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) items.push_back(ListBoxText(list, i));
   return items;
+}
+
+void DropFiles(HWND target, const std::vector<std::wstring>& paths) {
+  std::wstring list;  // each path ended, and the list ended, by a NUL
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const size_t listBytes = list.size() * sizeof(wchar_t);
+  const HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + listBytes);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(header + 1, list.data(), listBytes);
+  GlobalUnlock(drop);
+  SendMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);  // the receiver frees it (DragFinish)
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {

@@ -43,6 +43,8 @@ POINT IconCentre(HWND listView, int position);
 void Click(HWND window);
 // A click on a list box's item, `x` pixels from its left edge.
 void ClickListItem(HWND list, int index, int x);
+// Files dropped from Explorer on the window: a real drop (WM_DROPFILES) of the paths, sent to it.
+void DropFiles(HWND target, const std::vector<std::wstring>& paths);
 // The texts of a list box's items.
 std::vector<std::wstring> ListItems(HWND list);
 // The whole content of a file; empty when it cannot be read.
