@@ -56,10 +56,8 @@ TEST(DroppedFiles, AFolderStandsForItsOwnFilesInExplorersOrderAndADroppedFileKee
                                   L"loose.txt"};
   for (const wchar_t* folder : folders) CreateDirectoryW(at(folder).c_str(), nullptr);
   for (const wchar_t* file : files) WriteBytes(at(file), "x");
-  // Wine 8 answers that it made the link, and makes none.
   const std::wstring link = at(L"photos\\link.jpg");
-  const bool linked = CreateSymbolicLinkW(link.c_str(), at(L"loose.txt").c_str(), 0) &&
-                      GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+  CreateSymbolicLinkW(link.c_str(), at(L"loose.txt").c_str(), 0);  // where the system makes one: Wine 8 does not
   const struct {
     const char* name;
     Paths dropped, files;
@@ -70,7 +68,7 @@ TEST(DroppedFiles, AFolderStandsForItsOwnFilesInExplorersOrderAndADroppedFileKee
        {at(L"more\\a.png"), at(L"loose.txt"), at(L"photos\\sub\\in.jpg")}},
       {"a path no longer there", {at(L"gone.txt"), at(L"more")}, {at(L"more\\a.png")}},
   };
-  for (const auto& c : cases) EXPECT_EQ(FilesOfDrop(c.dropped), c.files) << c.name << (linked ? "" : " (no link made)");
+  for (const auto& c : cases) EXPECT_EQ(FilesOfDrop(c.dropped), c.files) << c.name;
   DeleteFileW(link.c_str());
   for (const wchar_t* file : files) DeleteFileW(at(file).c_str());
   for (auto folder = std::rbegin(folders); folder != std::rend(folders); ++folder) RemoveDirectoryW(at(*folder).c_str());
