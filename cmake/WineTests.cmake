@@ -54,6 +54,7 @@ quoxel_wine_program(quoxel_ui_tests
   ${QUOXEL_RESOURCES}
   ${QUOXEL_WINDOW_TESTS}
   tests/ui/AccessKeysTests.cpp
+  tests/ui/DropTests.cpp
   tests/ui/FirstShowTests.cpp
   tests/ui/LayoutScaleTests.cpp
   tests/ui/MainWindowTests.cpp
