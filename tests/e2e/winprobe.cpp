@@ -338,6 +338,7 @@ int ShortPath(const wchar_t* path) {
 struct NamedList {
   const wchar_t* name;
   IAccessible* object = nullptr;
+  HWND list = nullptr;
 };
 
 BOOL CALLBACK FindNamedList(HWND control, LPARAM found) {
@@ -355,6 +356,7 @@ BOOL CALLBACK FindNamedList(HWND control, LPARAM found) {
     return TRUE;
   }
   wanted.object = object;
+  wanted.list = control;
   return FALSE;
 }
 
@@ -365,8 +367,8 @@ int Describe(const wchar_t* caption, const wchar_t* listName) {
   NamedList list{listName};
   EnumChildWindows(window, FindNamedList, reinterpret_cast<LPARAM>(&list));
   if (!list.object) return 1;
-  long count = 0;
-  list.object->get_accChildCount(&count);
+  // The items as the list counts them: Wine's standard object counts child windows only.
+  const long count = static_cast<long>(SendMessageW(list.list, LB_GETCOUNT, 0, 0));
   for (long child = 1; child <= count; ++child) {
     VARIANT item{};
     item.vt = VT_I4, item.lVal = child;
