@@ -118,6 +118,10 @@ TFrmMain::~TFrmMain() {
 
 UINT TFrmMain::ShowRequestMessage() { return RegisterWindowMessageW(L"Quoxel.ShowRequest"); }
 
+void TFrmMain::StartedInTray() {
+  for (const auto& tool : tools_) tool->StartedInTray();
+}
+
 void TFrmMain::AnswerLaterStarts(const std::wstring& instanceName) {
   instanceName_ = instanceName;
   MarkInstanceWindow(handle_, instanceName_);

@@ -62,6 +62,8 @@ class TFrmMain : public ToolHost {
   // Marks the window with the name of this copy (platform/SingleInstance.h), so that a later start
   // from the same folder finds it and asks it to show itself instead of running beside it.
   void AnswerLaterStarts(const std::wstring& instanceName);
+  // The program started hidden in the notification area (/tray), as Windows starts it at sign-in.
+  void StartedInTray();
 
   // Page control. Setting the page in code makes it if needed but does not run TabitChange.
   int ActivePage() const;

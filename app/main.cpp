@@ -59,7 +59,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   try {
     TFrmMain form(instance, programFolder);
     form.AnswerLaterStarts(instanceName);
-    if (!inTray) ShowWindow(form.Handle(), showCommand == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showCommand);
+    if (inTray)
+      form.StartedInTray();
+    else
+      ShowWindow(form.Handle(), showCommand == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showCommand);
     return RunMessageLoop(form.Handle());
   } catch (const AppError& error) {
     ShowErrorBox(nullptr, error.Message());

@@ -29,27 +29,26 @@ bool IsFileOfItsOwn(const WIN32_FIND_DATAW& entry) {
   return !isLink;
 }
 
-// The files directly inside the folder, in Explorer's name order.
-std::vector<std::wstring> FilesInFolder(const std::wstring& folder) {
+}  // namespace
+
+std::vector<std::wstring> FilesInFolder(const std::wstring& folder, const FileNameFilter& wanted) {
   const std::wstring prefix = folder.back() == L'\\' ? folder : folder + L'\\';
   std::vector<std::wstring> files;
   WIN32_FIND_DATAW found;
   const ScopedFindHandle search(FindFirstFileW(PathForFileCalls(prefix + L'*').c_str(), &found));
   for (bool more = static_cast<bool>(search); more; more = FindNextFileW(search.Get(), &found))
-    if (IsFileOfItsOwn(found)) files.push_back(prefix + found.cFileName);
+    if (IsFileOfItsOwn(found) && (!wanted || wanted(found.cFileName))) files.push_back(prefix + found.cFileName);
   std::sort(files.begin(), files.end(), FileNameOrderLess);
   return files;
 }
 
-}  // namespace
-
-std::vector<std::wstring> FilesOfDrop(const std::vector<std::wstring>& paths) {
+std::vector<std::wstring> FilesOfDrop(const std::vector<std::wstring>& paths, const FileNameFilter& wantedInFolders) {
   std::vector<std::wstring> files;
   for (const std::wstring& path : paths) {
     const DWORD attributes = GetFileAttributesW(PathForFileCalls(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) continue;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-      const std::vector<std::wstring> inside = FilesInFolder(path);
+      const std::vector<std::wstring> inside = FilesInFolder(path, wantedInFolders);
       files.insert(files.end(), inside.begin(), inside.end());
     } else {
       files.push_back(path);

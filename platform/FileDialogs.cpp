@@ -1,8 +1,10 @@
 #include "platform/FileDialogs.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include "platform/FileDialogFormat.h"
+#include "platform/SystemLibrary.h"
 
 namespace {
 
@@ -20,6 +22,28 @@ FileDialogCall DialogCall(FileDialog::Kind kind) {
 // Room for many names from one folder in a multi-select dialog.
 constexpr size_t kMultiSelectBufferLength = 32768;
 
+// The folder chooser of the shell, in its resizable form with an edit for typing a path; that form
+// needs COM, whose library is loaded only then.
+std::optional<std::wstring> ChooseFolder(HWND owner, const std::wstring& title) {
+  static const auto initialize = SystemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  static const auto uninitialize = SystemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+  static const auto release = SystemFunction<decltype(&CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+  if (!initialize || !uninitialize || !release) return std::nullopt;
+  const HRESULT com = initialize(nullptr, COINIT_APARTMENTTHREADED);
+  BROWSEINFOW info{};
+  info.hwndOwner = owner;
+  info.lpszTitle = title.empty() ? nullptr : title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
+  std::optional<std::wstring> folder;
+  if (PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info)) {
+    std::wstring path(MAX_PATH, L'\0');
+    if (SHGetPathFromIDListW(chosen, path.data())) folder = path.c_str();
+    release(chosen);
+  }
+  if (SUCCEEDED(com)) uninitialize();
+  return folder;
+}
+
 }  // namespace
 
 void SetFileDialogAnswerer(FileDialogAnswerer answerer) { g_dialogAnswerer = std::move(answerer); }
@@ -30,6 +54,11 @@ bool FileDialog::Execute(HWND owner) {
     if (!answer) return false;
     files = std::move(*answer);
     return true;
+  }
+  if (kind == Kind::Folder) {
+    const std::optional<std::wstring> folder = ChooseFolder(owner, title);
+    if (folder) files = {*folder};
+    return folder.has_value();
   }
   std::wstring buffer(multiSelect ? kMultiSelectBufferLength : MAX_PATH + 1, L'\0');
   const std::wstring filterList = DialogFilterList(filter);

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-// A common file-open or file-save dialog with the settings it is built with; a tool may change them
-// before it runs the dialog.
+// A common file-open or file-save dialog, or the system's folder chooser, with the settings it is built
+// with; a tool may change them before it runs the dialog. A folder chooser gives the folder as its one
+// file, and takes only the title.
 struct FileDialog {
-  enum class Kind { Open, Save };
+  enum class Kind { Open, Save, Folder };
   Kind kind = Kind::Open;
   std::wstring title;
   std::wstring filter;            // "Description|*.ext;*.ext2|..."

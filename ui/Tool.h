@@ -82,6 +82,8 @@ class Tool {
   }
   // Work done each time the tool's page comes to the front, after its controls are made.
   virtual void PageShown() {}
+  // Work done once when the program starts hidden in the notification area, as at sign-in.
+  virtual void StartedInTray() {}
   // While the tool is armed to act at some time, its line in the tray icon's tip ("Alarm: 07:30"), and
   // its name in a sentence that says what is armed ("the alarm"): a tool that can be armed gives both.
   virtual std::optional<std::wstring> ArmedLine() const { return std::nullopt; }

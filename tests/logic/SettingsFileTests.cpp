@@ -5,6 +5,7 @@
 #include "tools/alarm/AlarmSettings.h"
 #include "tools/disk/DiskSettings.h"
 #include "tools/renamer/RenamerSettings.h"
+#include "tools/wallpaper/WallpaperSettings.h"
 #include "tools/shutdown/ShutdownSettings.h"
 #include "utilities/TextListFile.h"
 
@@ -118,4 +119,8 @@ TEST(SettingsFile, PathsLongerThanTheSystemTakesAreNotRead) {
   EXPECT_EQ(ReadAlarmSettings(SettingsFile::Decode({L"[Alarm]", L"Sound=" + overlong})).sound, std::nullopt);
   EXPECT_EQ(ReadRenamerSettings(SettingsFile::Decode({L"[Renamer]", L"Pattern=" + overlong})).pattern, std::nullopt);
   EXPECT_EQ(ReadRenamerSettings(SettingsFile::Decode({L"[Renamer]", L"StartAt=1000000"})).startAt, std::nullopt);
+  const WallpaperSettings wallpaper =
+      ReadWallpaperSettings(SettingsFile::Decode({L"[Wallpaper]", L"ChangeEvery=7", L"Position=fill"}));
+  EXPECT_EQ(wallpaper.changeMinutes, std::nullopt);  // not one of the choices
+  EXPECT_EQ(wallpaper.fit, 1u);
 }

@@ -38,6 +38,9 @@ void InstallTestGuards() {
   });
   SetWallpaperSetter(
       [](const std::wstring& path) { ADD_FAILURE() << "unexpected wallpaper: " << testing::PrintToString(path); });
+  SetWallpaperStyleWriter([](const std::wstring& style, const std::wstring&) {
+    ADD_FAILURE() << "unexpected wallpaper style: " << testing::PrintToString(style);
+  });
   SetProgramStarter([](const std::wstring& program, const std::wstring&, int) {
     ADD_FAILURE() << "unexpected program start: " << testing::PrintToString(program);
   });

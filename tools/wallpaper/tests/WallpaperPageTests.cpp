@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <new>
+#include <set>
 #include <thread>
 
 #include "platform/TextFiles.h"
@@ -302,3 +303,109 @@ TEST_F(WallpaperPage, TheEndOfTheSessionSavesTheListOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// A PNG of two pixels, red then blue, as any program writes it.
+const std::string kTwoPixelPng(
+    "\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x02\x00\x00\x00\x01\x08\x02\x00\x00"
+    "\x00\x7B\x40\xE8\xDD\x00\x00\x00\x0D\x49\x44\x41\x54\x78\x9C\x63\xF8\xCF\x00\x04\xFF\x01\x07\x00\x01\xFF\xE2\x23"
+    "\x9E\x59\x00\x00\x00\x00\x49\x45\x4E\x44\xAE\x42\x60\x82",
+    70);
+
+class WallpaperChanges : public WallpaperPage {
+ protected:
+  // Chooses an entry of one of the page's lists as the user does, which the page hears of.
+  void Choose(ComboBox<std::size_t>& list, std::size_t entry) {
+    list.Choose(entry);
+    SendMessageW(form->PageHandle(PageOf<WallpaperTool>()), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+  }
+  void TimerFires() {
+    SendMessageW(form->PageHandle(PageOf<WallpaperTool>()), WM_TIMER, WallpaperTool::kTimerChange, 0);
+  }
+  void StartWithPictures(const Lines& names) {
+    Lines paths;
+    for (const std::wstring& name : names) {
+      WriteBytes(File(name), "BM");
+      paths.push_back(File(name));
+    }
+    WriteList(paths);
+    Start();
+  }
+};
+
+}  // namespace
+
+// "Change every" sets a new picture at each interval, also with the window hidden, and each picture of
+// the list once before any comes again; the tray's tip tells it; a start in the tray changes at once;
+// "Never" stops it.
+TEST_F(WallpaperChanges, EachIntervalShowsAnotherPictureWhileHidden) {
+  StartWithPictures({L"a.bmp", L"b.bmp", L"c.bmp"});
+  EXPECT_FALSE(Wallpaper().ChangeTimer.Enabled());
+  Choose(Wallpaper().CboChange, 1);  // "1 minute"
+  EXPECT_EQ(Wallpaper().ChangeTimer.Interval(), 60u * 1000);
+  EXPECT_NE(tip.find(L"Wallpaper: every 1 minute"), std::wstring::npos) << testing::PrintToString(tip);
+  ShowWindow(form->Handle(), SW_HIDE);
+  for (int change = 0; change < 3; ++change) TimerFires();
+  EXPECT_EQ(std::set<std::wstring>(wallpapers.begin(), wallpapers.end()).size(), 3u);
+  form->StartedInTray();
+  EXPECT_EQ(wallpapers.size(), 4u);
+  EXPECT_NE(wallpapers[3], wallpapers[2]);
+  Choose(Wallpaper().CboChange, 0);  // "Never"
+  EXPECT_FALSE(Wallpaper().ChangeTimer.Enabled());
+  EXPECT_EQ(tip.find(L"Wallpaper"), std::wstring::npos);
+}
+
+// "Picture position" is written before the picture is set; its first choice writes nothing (the test
+// guards fail on any write).
+TEST_F(WallpaperChanges, APositionIsWrittenBeforeThePicture) {
+  StartWithPictures({L"a.bmp"});
+  Draw();
+  std::vector<std::pair<std::wstring, std::size_t>> styles;  // the style, and the pictures set before it
+  SetWallpaperStyleWriter([&](const std::wstring& style, const std::wstring& tile) {
+    styles.emplace_back(style + L"/" + tile, wallpapers.size());
+  });
+  Choose(Wallpaper().CboFit, 1);  // "Fill"
+  Draw();
+  Choose(Wallpaper().CboFit, 5);  // "Tile"
+  Draw();
+  EXPECT_EQ(styles, (std::vector<std::pair<std::wstring, std::size_t>>{{L"10/0", 1}, {L"0/1", 2}}));
+  EXPECT_EQ(wallpapers.size(), 3u);
+}
+
+// A dropped folder, or one chosen through the list's menu, adds its own pictures in name order.
+TEST_F(WallpaperChanges, AFolderAddsItsOwnPicturesInNameOrder) {
+  Start();
+  const std::wstring folder = File(L"trip");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"\\inner").c_str(), nullptr);
+  for (const wchar_t* name : {L"trip\\IMG_10.JPG", L"trip\\IMG_2.png", L"trip\\notes.txt", L"trip\\inner\\deep.jpg"})
+    WriteBytes(File(name), "x");
+  const Lines pictures{File(L"trip\\IMG_2.png"), File(L"trip\\IMG_10.JPG")};
+  DropFiles(Wallpaper().LstWP, {folder});
+  EXPECT_EQ(ListItems(Wallpaper().LstWP), pictures);
+  EXPECT_TRUE(IsWindowEnabled(Wallpaper().BtnRWP));
+  SetFileDialogAnswerer([&](const FileDialog& dialog) {
+    EXPECT_EQ(dialog.kind, FileDialog::Kind::Folder);
+    return std::optional<Lines>({folder});
+  });
+  SetPopupMenuChooser([this](HMENU menu, POINT) -> UINT {
+    return menu == Wallpaper().PopWP.Get() ? WallpaperTool::kCmdAddFolder : 0;
+  });
+  PostMessageW(Wallpaper().LstWP, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Wallpaper().LstWP), -1);
+  PumpMessages();
+  EXPECT_EQ(ListItems(Wallpaper().LstWP).size(), 4u);
+}
+
+// A PNG is converted to a bitmap beside it and set; a cut one is reported and leaves nothing behind.
+TEST_F(WallpaperChanges, APngIsConvertedAndACutOneReported) {
+  WriteBytes(File(L"two.PNG"), kTwoPixelPng);
+  DrawOnly(L"two.PNG");
+  ASSERT_EQ(wallpapers, Lines{File(L"two.bmp")});
+  EXPECT_EQ(ReadBytes(File(L"two.bmp")).substr(0, 2), "BM");
+  WriteBytes(File(L"cut.png"), kTwoPixelPng.substr(0, 45));
+  DrawOnly(L"cut.png", L"The picture \"" + File(L"cut.png") + L"\" is not used as the wallpaper: ");
+  EXPECT_FALSE(AnyFile(L"cut.bmp"));
+  EXPECT_FALSE(AnyFile(L"*.tmp"));
+}
