@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Coverage-guided fuzzing (libFuzzer, clang, AddressSanitizer and UBSan) of the list-file reader, the
-# catalogue loader, the JPEG-to-bitmap conversion (with the host's libjpeg-turbo) and the Exif date reader.
+# catalogue loader, the JPEG- and PNG-to-bitmap conversions (with the host's libjpeg-turbo and libpng) and
+# the Exif date reader.
 # Runs each target for SECONDS (default 20) from the corpus kept in tests/fuzz/corpus/<target> and prints
 # its executions, coverage and crashes; fails on a crash. With --keep, the inputs that reached new code are
 # merged into the kept corpus; with --only, just the target named runs. The targets are built by the host
 # build (tests/fuzz/CMakeLists.txt); with --built FOLDER, those already built there run, and nothing is built.
-#   scripts/fuzz.sh [SECONDS] [--keep] [--only list_reader|catalogue|jpeg|exif] [--built FOLDER]
+#   scripts/fuzz.sh [SECONDS] [--keep] [--only list_reader|catalogue|jpeg|png|exif] [--built FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
 seconds=20
 keep=
-targets=(list_reader catalogue jpeg exif)
+targets=(list_reader catalogue jpeg png exif)
 out=
 while [ $# -gt 0 ]; do
   case $1 in

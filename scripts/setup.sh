@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/env.sh"
 
 packages=(
-  cmake make g++ googletest libgtest-dev dpkg-dev nasm clang libclang-rt-14-dev libjpeg62-turbo-dev
+  cmake make g++ googletest libgtest-dev dpkg-dev nasm clang libclang-rt-14-dev libjpeg62-turbo-dev libpng-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth imagemagick x11-utils python3
