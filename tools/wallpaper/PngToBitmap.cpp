@@ -27,7 +27,9 @@ void ChooseOutput(png_structp png) {
 
 // A bitmap wallpaper has no transparency: each pixel is laid over black, its colour scaled by its
 // opacity, c × a / 255 rounded.
-std::uint8_t OverBlack(unsigned colour, unsigned alpha) { return static_cast<std::uint8_t>((colour * alpha + 127) / 255); }
+std::uint8_t OverBlack(unsigned colour, unsigned alpha) {
+  return static_cast<std::uint8_t>((colour * alpha + 127) / 255);
+}
 
 void RgbaToBgr(const png_byte* rgba, std::uint8_t* bgr, std::uint32_t width) {
   for (std::uint32_t x = 0; x < width; ++x, rgba += kRgbaBytes, bgr += 3) {

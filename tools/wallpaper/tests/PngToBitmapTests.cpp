@@ -27,9 +27,12 @@ std::string MakePng(const Kind& kind) {
   std::string png;
   png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(writer);
-  png_set_write_fn(writer, &png, [](png_structp w, png_bytep data, size_t size) {
-    static_cast<std::string*>(png_get_io_ptr(w))->append(reinterpret_cast<char*>(data), size);
-  }, nullptr);
+  png_set_write_fn(
+      writer, &png,
+      [](png_structp w, png_bytep data, size_t size) {
+        static_cast<std::string*>(png_get_io_ptr(w))->append(reinterpret_cast<char*>(data), size);
+      },
+      nullptr);
   png_set_IHDR(writer, info, kind.width, kind.height, kind.bitDepth, kind.colourType, kind.interlaced,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_color palette[16];
@@ -44,7 +47,8 @@ std::string MakePng(const Kind& kind) {
   const int passes = png_set_interlace_handling(writer);
   std::vector<png_byte> row(png_get_rowbytes(writer, info));
   for (png_uint_32 y = 0; y < kind.height * passes; ++y) {
-    for (size_t i = 0; i < row.size(); ++i) row[i] = png_byte((kind.bitDepth == 16 ? i / 2 : i) * 37 + y % kind.height * 101);
+    for (size_t i = 0; i < row.size(); ++i)
+      row[i] = png_byte((kind.bitDepth == 16 ? i / 2 : i) * 37 + y % kind.height * 101);
     png_write_row(writer, row.data());
   }
   png_write_end(writer, nullptr);
@@ -78,10 +82,12 @@ std::string Convert(const std::string& png, const std::atomic<bool>* stop = null
     return count;
   });
   std::string file;
-  converter.WriteBitmap([&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
-    file.resize(std::max<size_t>(file.size(), offset + size), '?');
-    file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
-  }, stop);
+  converter.WriteBitmap(
+      [&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
+        file.resize(std::max<size_t>(file.size(), offset + size), '?');
+        file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
+      },
+      stop);
   return file;
 }
 
@@ -116,7 +122,8 @@ TEST(PngToBitmap, EveryKindGivesLibpngsPixelsOverBlack) {
         Kind{"grey1", 17, 9, PNG_COLOR_TYPE_GRAY, 1}, Kind{"grey4", 6, 5, PNG_COLOR_TYPE_GRAY, 4},
         Kind{"palette", 9, 6, PNG_COLOR_TYPE_PALETTE, 4}, Kind{"rgba", 11, 7, PNG_COLOR_TYPE_RGB_ALPHA, 8},
         Kind{"greyalpha16", 5, 5, PNG_COLOR_TYPE_GRAY_ALPHA, 16}, Kind{"rgb16", 8, 3, PNG_COLOR_TYPE_RGB, 16},
-        Kind{"adam7", 17, 9, PNG_COLOR_TYPE_RGB_ALPHA, 8, true}, Kind{"adam7tiny", 1, 2, PNG_COLOR_TYPE_GRAY, 2, true}}) {
+        Kind{"adam7", 17, 9, PNG_COLOR_TYPE_RGB_ALPHA, 8, true},
+        Kind{"adam7tiny", 1, 2, PNG_COLOR_TYPE_GRAY, 2, true}}) {
     const std::string png = MakePng(kind), bitmap = Convert(png);
     EXPECT_EQ(bitmap.size(), Field(bitmap, 2, 4)) << kind.name;
     EXPECT_TRUE(PixelsOfBitmap(bitmap) == DecodeAsLibpng(png)) << kind.name;
