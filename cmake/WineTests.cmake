@@ -92,12 +92,12 @@ quoxel_wine_test_properties(e2e.package_run e2e.tour)
 
 if(QUOXEL_64_BIT)
   # The 64-bit program: the logic whose results hang on the pointer width or on the process (sizes and
-  # their limits, 64-bit counts, the instance name's hash, the JPEG library built for the processor,
+  # their limits, 64-bit counts, the instance name's hash, the JPEG and PNG libraries built for the processor,
   # threads), the package run and the tour. The 32-bit build runs every test; the window test program
   # is built here only on demand (--target quoxel_ui_tests).
   set_target_properties(quoxel_ui_tests PROPERTIES EXCLUDE_FROM_ALL ON)
   string(JOIN ".*:" QUOXEL_WIDTH_SUITES BitmapFile ClockFromTicks CleanerSearch DpiScale DriveFigures FolderWalk
-         FormatFixed2 InstanceName JpegToBitmap LargestFiles RandomGenerator SystemInfoLines)
+         FormatFixed2 InstanceName JpegToBitmap LargestFiles PngToBitmap RandomGenerator SystemInfoLines)
   quoxel_wine_test(wine.logic quoxel_logic_tests logic --gtest_filter=${QUOXEL_WIDTH_SUITES}.*)
   set_tests_properties(wine.logic PROPERTIES TIMEOUT 180)
   # Both packages, made again from copies of the built programs and from a copy of the source built in
