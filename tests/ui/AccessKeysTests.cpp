@@ -212,6 +212,8 @@ TEST_F(AccessKeys, EveryFocusableControlHasItsName) {
       {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().ChkCopy, L"Keep copy of the original files", 0},
       {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().EditStart, L"Start at", ROLE_SYSTEM_TEXT},
       {PageOf<RenamerTool>(), form->ToolAs<RenamerTool>().ChkWidth, L"Same width (01, 02, \u2026)", 0},
+      {PageOf<WallpaperTool>(), form->ToolAs<WallpaperTool>().CboChange.Handle(), L"Change every", ROLE_SYSTEM_COMBOBOX},
+      {PageOf<WallpaperTool>(), form->ToolAs<WallpaperTool>().CboFit.Handle(), L"Picture position", ROLE_SYSTEM_COMBOBOX},
       {PageOf<ShutdownTool>(), form->ToolAs<ShutdownTool>().ShutAika, L"Shutdown time", 0},
       {PageOf<ShutdownTool>(), PartOf(form->ToolAs<ShutdownTool>().ShutAika, UPDOWN_CLASSW), L"Shutdown time",
        ROLE_SYSTEM_SPINBUTTON},

@@ -193,7 +193,11 @@ TEST_F(Navigation, TabVisitsEachPagesControlsInOrderAndReturnsToTheTabs) {
        [&f] {
          return std::vector<HWND>{f.ToolAs<ShutdownTool>().ShutAika, f.ToolAs<ShutdownTool>().Rd1};
        }},
-      {PageOf<WallpaperTool>(), [&f] { return std::vector<HWND>{f.ToolAs<WallpaperTool>().LstWP}; }},
+      {PageOf<WallpaperTool>(),
+       [&f] {
+         return std::vector<HWND>{f.ToolAs<WallpaperTool>().LstWP, f.ToolAs<WallpaperTool>().CboChange.Handle(),
+                                  f.ToolAs<WallpaperTool>().CboFit.Handle()};
+       }},
       {PageOf<AdminTool>(),
        [&f] {
          return std::vector<HWND>{f.ToolAs<AdminTool>().LstInfo, f.ToolAs<AdminTool>().LstProc};
