@@ -1,40 +1,11 @@
-// Coverage-guided fuzzing of the JPEG-to-bitmap conversion: any bytes either give a whole bitmap file,
-// every write inside the planned file and all of them together exactly its size, or are refused with
-// JpegError, PictureTooLarge or TooManyScans. The bitmaps are kept small so that libFuzzer's memory limit holds.
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
+// Coverage-guided fuzzing of the JPEG-to-bitmap conversion: any bytes either give a whole bitmap file or
+// are refused with JpegError, PictureTooLarge or TooManyScans.
+#include "tests/fuzz/ConversionFuzz.h"
 #include "tools/wallpaper/JpegToBitmap.h"
 
-namespace {
-
-constexpr std::uint64_t kFuzzBitmapLimit = 64 << 20;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::size_t at = 0;
-  const JpegReader read = [&](std::uint8_t* buffer, std::size_t wanted) {
-    const std::size_t count = std::min(wanted, size - at);
-    std::memcpy(buffer, data + at, count);
-    at += count;
-    return count;
-  };
   try {
-    JpegToBitmap converter(read, kFuzzBitmapLimit);
-    const std::uint64_t fileSize = converter.Layout().fileSize;
-    std::uint64_t written = 0;
-    std::vector<std::uint8_t> copy;  // taken as a file takes it: every byte must be readable
-    converter.WriteBitmap([&](std::uint64_t offset, const std::uint8_t* bytes, std::size_t count) {
-      if (offset > fileSize || count > fileSize - offset) std::abort();
-      copy.assign(bytes, bytes + count);
-      written += count;
-    });
-    if (written != fileSize) std::abort();
+    ConvertWholeOrAbort<JpegToBitmap>(data, size);
   } catch (const JpegError&) {
   } catch (const PictureTooLarge&) {
   } catch (const TooManyScans&) {

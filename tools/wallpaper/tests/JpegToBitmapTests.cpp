@@ -7,27 +7,13 @@
 #include <jpeglib.h>  // before jerror.h, whose arithmetic-coding codes depend on its configuration
 #include <jerror.h>
 
+#include "tools/wallpaper/tests/ConvertInPieces.h"
 #include "tools/wallpaper/tests/JpegSamples.h"
 
 namespace {
 
-// The whole bitmap file, from the JPEG served in pieces of at most 1000 bytes, as a file is read. It
-// grows as written: a picture refused before its first row takes no memory here.
-std::string Convert(const std::string& jpeg, const std::atomic<bool>* stop = nullptr) {
-  JpegToBitmap converter([&jpeg, at = size_t{0}](std::uint8_t* buffer, size_t size) mutable {
-    const size_t count = std::min({size, jpeg.size() - at, size_t{1000}});
-    std::copy_n(jpeg.data() + at, count, buffer);
-    at += count;
-    return count;
-  });
-  std::string file;
-  converter.WriteBitmap(
-      [&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
-        file.resize(std::max<size_t>(file.size(), offset + size), '?');
-        file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
-      },
-      stop);
-  return file;
+std::string Convert(const std::string& picture, const std::atomic<bool>* stop = nullptr) {
+  return ConvertInPieces<JpegToBitmap>(picture, stop);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include "tools/wallpaper/tests/ConvertInPieces.h"
 #include "tools/wallpaper/tests/JpegSamples.h"
 
 namespace {
@@ -73,22 +74,8 @@ Pixels DecodeAsLibpng(const std::string& png) {
   return pixels;
 }
 
-// The whole bitmap file, from the PNG served in pieces of at most 1000 bytes, as a file is read.
-std::string Convert(const std::string& png, const std::atomic<bool>* stop = nullptr) {
-  PngToBitmap converter([&png, at = size_t{0}](std::uint8_t* buffer, size_t size) mutable {
-    const size_t count = std::min({size, png.size() - at, size_t{1000}});
-    std::copy_n(png.data() + at, count, buffer);
-    at += count;
-    return count;
-  });
-  std::string file;
-  converter.WriteBitmap(
-      [&file](std::uint64_t offset, const std::uint8_t* bytes, size_t size) {
-        file.resize(std::max<size_t>(file.size(), offset + size), '?');
-        file.replace(offset, size, reinterpret_cast<const char*>(bytes), size);
-      },
-      stop);
-  return file;
+std::string Convert(const std::string& picture, const std::atomic<bool>* stop = nullptr) {
+  return ConvertInPieces<PngToBitmap>(picture, stop);
 }
 
 // The PNG's signature and header, claiming another size, and the start of its first data chunk: all
