@@ -268,7 +268,7 @@ TEST_F(MainWindow, ComponentsStartAsBuilt) {
   EXPECT_EQ(form->ToolAs<RenamerTool>().Avaaja2.title, L"Select files");
   EXPECT_EQ(form->ToolAs<RenamerTool>().Avaaja2.filter, L"Any file (*.*)|*.*");
   EXPECT_TRUE(form->ToolAs<RenamerTool>().Avaaja2.multiSelect);
-  EXPECT_EQ(form->ToolAs<WallpaperTool>().Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg");
+  EXPECT_EQ(form->ToolAs<WallpaperTool>().Avaaja3.filter, L"Pictures|*.bmp;*.jpg;*.jpeg;*.png");
   EXPECT_TRUE(form->ToolAs<WallpaperTool>().Avaaja3.multiSelect);
   EXPECT_EQ(form->ToolAs<DiskTool>().Save1.kind, FileDialog::Kind::Save);
   EXPECT_EQ(form->ToolAs<DiskTool>().Save1.filter, L"Text File (*.txt)|*.txt");
