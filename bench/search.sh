@@ -35,7 +35,7 @@ c_printf() { env LC_ALL=C printf "$@"; }
 # libraries, so the search timed is the program's. The build's output only matters when it fails.
 build_bench_programs() {
   local log=$bench/build.log
-  { "$repo_root/scripts/wine-prefix.sh" && timeout 1800 "$repo_root/scripts/build.sh" --target search_probe; } \
+  { "$repo_root/scripts/wine-prefix.sh" && timeout 1800 "$repo_root/scripts/build.sh" --target search_probe quoxel_data; } \
     >"$log" 2>&1 || { tail -n 30 "$log" >&2; fail "building the prefix or the search probe failed (log: $log)"; }
   cp "$build_root/win/search_probe.exe" "$bench/search_probe.exe"
   # The program's Data folder beside it, as users have it: its end saves the wallpaper list there.
