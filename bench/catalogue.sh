@@ -111,7 +111,7 @@ print_summary() {
   bare=$(median "${bare_times[@]}")
   echo
   echo "Medians of $runs rounds"
-  printf '  %-40s %10.1f ms\n' "Quoxel's load, page made (LoadSoftwareList)" "$load" "bare fill (TVM_INSERTITEMW loop)" "$bare" \
+  printf '  %-40s %10.1f ms\n' "Quoxel's load, its page first shown" "$load" "bare fill (TVM_INSERTITEMW loop)" "$bare" \
     "first paint after the load" "$(median "${load_paints[@]}")" \
     "first paint after the bare fill" "$(median "${bare_paints[@]}")"
   awk -v a="$load" -v b="$bare" -v t="$target_ratio" 'BEGIN {
