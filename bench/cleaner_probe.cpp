@@ -1,10 +1,11 @@
 // Times Quoxel's own cleaner search, driven in-process as the user drives it: the real main window
 // shown, the "Cleaner" page brought to the front, then the search button's handler timed, list filled.
-// With "fix", "Fix selected" then deletes every file found while another thread asks the window for an
-// answer (WM_NULL) every 20 ms.
+// With "fix", "Fix selected" then deletes every file found, its question answered Yes, while another
+// thread asks the window for an answer (WM_NULL) every 20 ms.
 //   cleaner_probe [fix]
-// Prints "search_ms <ms>" and "listed <count>"; with "fix" also "fix_ms <ms>", "fixed <box text>" and
-// "worst_answer_ms <ms>". Exit 0 when it ran, 1 when a box came up other than the fix's count.
+// Prints "search_ms <ms>" and "listed <count>"; with "fix" also "asked <question>", "fix_ms <ms>" (from
+// the press to the count box), "fixed <count box text>" and "worst_answer_ms <ms>". Exit 0 when it ran,
+// 1 when a box came up other than the fix's question and count.
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -20,11 +21,18 @@
 
 namespace {
 
-// Presses "Fix selected" and times it, and the window's slowest answer meanwhile.
+// Presses "Fix selected", answers its question Yes, and times it to the count box; with the window's
+// slowest answer meanwhile.
 bool TimeFix(TFrmMain& form) {
-  std::wstring counted;
+  std::wstring asked, counted;
+  double countedAt = 0;
   SetBoxAnswerer([&](const BoxCall& box) {
-    if (!counted.empty()) ++boxesShown;
+    if (box.kind == BoxKind::Confirmation && asked.empty()) {
+      asked = box.text;
+      return IDYES;
+    }
+    if (!counted.empty() || box.kind != BoxKind::Notice) ++boxesShown;
+    if (counted.empty()) countedAt = NowMs();
     counted = box.text;
     return IDOK;
   });
@@ -32,22 +40,22 @@ bool TimeFix(TFrmMain& form) {
   double worst = 0;
   std::thread asker([&, window = form.Handle()] {
     while (fixing) {
-      const double asked = NowMs();
+      const double sent = NowMs();
       DWORD_PTR result;
       SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
-      worst = std::max(worst, NowMs() - asked);
+      worst = std::max(worst, NowMs() - sent);
       Sleep(20);
     }
     asking = false;
   });
   const double start = NowMs();
   form.ToolAs<CleanerTool>().BtnETFFixClick();
-  const double elapsed = NowMs() - start;
   fixing = false;
   while (asking) PumpMessages();  // its last question is answered
   asker.join();
-  std::printf("fix_ms %.3f\nfixed %s\nworst_answer_ms %.3f\n", elapsed, Utf8(counted).c_str(), worst);
-  return !counted.empty();
+  std::printf("asked %s\nfix_ms %.3f\nfixed %s\nworst_answer_ms %.3f\n", Utf8(asked).c_str(), countedAt - start,
+              Utf8(counted).c_str(), worst);
+  return !asked.empty() && !counted.empty();
 }
 
 int Run(bool fix) {

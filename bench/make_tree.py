@@ -2,9 +2,9 @@
 """Makes the search benchmark's tree: folders a few levels deep, files of sizes spread log-uniformly
 from 0 bytes to a few GiB (sparse, so they take no room), and a few hidden folders with files in them.
 
-    make_tree.py ROOT
+    make_tree.py ROOT [FILES FOLDERS]
 
-The same seed gives the same tree on every machine. ROOT must not exist yet. Prints one line of counts:
+FILES and FOLDERS are 100 000 and 10 000 unless given. The same seed gives the same tree on every machine. ROOT must not exist yet. Prints one line of counts:
 files, folders, and the files outside hidden folders (the ones a search of the drive visits).
 """
 import math
@@ -40,18 +40,18 @@ def entry_name(rng, index, prefix=""):
     return f"{name}.{extension}" if extension else name
 
 
-def make_folders(rng, root):
-    """Breadth first, 5 to 15 sub-folders each, until FOLDERS exist. Returns (path, hidden) pairs."""
+def make_folders(rng, root, count):
+    """Breadth first, 5 to 15 sub-folders each, until `count` exist. Returns (path, hidden) pairs."""
     folders = [(root, False, 0)]
     queue = [0]
-    while queue and len(folders) - 1 < FOLDERS:
+    while queue and len(folders) - 1 < count:
         parent, parent_hidden, depth = folders[queue.pop(0)]
         if depth == MAX_DEPTH:
             continue
         for _ in range(rng.randint(5, 15)):
-            if len(folders) - 1 == FOLDERS:
+            if len(folders) - 1 == count:
                 break
-            hidden = len(folders) % (FOLDERS // HIDDEN_FOLDERS) == 0
+            hidden = len(folders) % (count // HIDDEN_FOLDERS) == 0
             name = entry_name(rng, len(folders), "." if hidden else "")
             folders.append((os.path.join(parent, name), parent_hidden or hidden, depth + 1))
             queue.append(len(folders) - 1)
@@ -68,27 +68,28 @@ def make_file(path, size):
         os.close(descriptor)
 
 
-def make_files(rng, folders):
-    """FILES files in folders picked at random; one in a hundred is itself hidden (and still searched)."""
+def make_files(rng, folders, count):
+    """`count` files in folders picked at random; one in a hundred is itself hidden (and still searched)."""
     searched = 0
-    for index in range(FILES):
+    for index in range(count):
         folder, in_hidden = rng.choice(folders)
         prefix = "." if rng.random() < 0.01 else ""
         make_file(os.path.join(folder, entry_name(rng, index, prefix)), file_size(rng))
         searched += not in_hidden
     decoy_folder = next(path for path, hidden in folders if hidden)
     make_file(os.path.join(decoy_folder, "decoy.bin"), HIDDEN_DECOY_SIZE)
-    return FILES + 1, searched
+    return count + 1, searched
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_tree.py ROOT")
+    if len(sys.argv) not in (2, 4):
+        sys.exit("usage: make_tree.py ROOT [FILES FOLDERS]")
     root = sys.argv[1]
+    file_count, folder_count = (int(sys.argv[2]), int(sys.argv[3])) if len(sys.argv) == 4 else (FILES, FOLDERS)
     os.mkdir(root)
     rng = random.Random(SEED)
-    folders = make_folders(rng, root)
-    files, searched = make_files(rng, folders)
+    folders = make_folders(rng, root, folder_count)
+    files, searched = make_files(rng, folders, file_count)
     print(f"{files} {len(folders) - 1} {searched}")
 
 

@@ -6,13 +6,15 @@
 # any logic (controls_window: what the controls alone cost). Builds them and a Windows-side probe,
 # which runs each program several times and prints every run, the medians and the ratios. Then times
 # the making of each tool's page when it is first shown (page_probe). A benchmark, not a test: it exits
-# 0 whenever it could measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99).
+# 0 whenever it could measure. QUOXEL_BENCH_RUNS sets the number of counted runs (11; 1 to 99);
+# QUOXEL_BENCH_SMALL=1 makes it one: it shows the bench still runs, in seconds.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../scripts/env.sh"
 source "$here/../scripts/display.sh"
 
 runs=${QUOXEL_BENCH_RUNS:-11}
+[ -z "${QUOXEL_BENCH_SMALL:-}" ] || runs=1
 bench=$build_root/bench
 cxx=i686-w64-mingw32-g++-posix
 cxxflags=(-std=c++17 -O2 -static -municode -s -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN)

@@ -67,8 +67,9 @@ endforeach()
 add_custom_target(quoxel_data ALL DEPENDS ${QUOXEL_DATA_COPIES})
 add_dependencies(quoxel quoxel_data)
 
-# Benchmark programs that drive the real window; the scripts in bench/ build them on demand.
-foreach(probe search_probe catalogue_probe cleaner_probe page_probe)
+# Benchmark programs on the program's own library: the probes that drive the real window and the floor
+# of the cleaner's fix, which makes its file calls. The scripts in bench/ build them on demand.
+foreach(probe search_probe catalogue_probe cleaner_probe cleaner_fix_floor page_probe)
   add_executable(${probe} EXCLUDE_FROM_ALL bench/${probe}.cpp ${QUOXEL_RESOURCES})
   target_link_libraries(${probe} PRIVATE quoxel_app)
   quoxel_layer(${probe} bench)

@@ -6,8 +6,9 @@
 # after them, beside the 32-bit end-to-end runs. With --quick, after a first full run: no set-up, builds
 # what changed in the host and 32-bit builds only, and runs the native logic and the 32-bit logic and
 # window tests; --filter then narrows every one of them to the cases a gtest filter names
-# ('AlarmPage.*', 'SettingsFile.*:Tray.*', 'CleanerPage.*-*Fix*'). Each step's time is shown at the
-# end, before the line `N passed, N failed`.
+# ('AlarmPage.*', 'SettingsFile.*:Tray.*', 'CleanerPage.*-*Fix*'). The full run ends with every
+# benchmark run once in a small size, so that one that no longer runs or checks its result fails the
+# run. Each step's time is shown at the end, before the line `N passed, N failed`.
 #   scripts/test.sh [--quick [--filter PATTERN]]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -85,7 +86,7 @@ step_done "32-bit build"
 "$here/test-drives.sh"
 start_display
 trap 'stop_display; [ -z "${win64_build:-}" ] || kill "$win64_build" 2>/dev/null; rm -rf "$results"' EXIT
-wine_status=0
+wine_status=0 bench_status=0
 rm -rf "$build_root/win/gtest-results"
 if [ -n "$quick" ]; then
   run_ctest "$build_root/win" wine -L 'logic|window' || wine_status=$?
@@ -115,6 +116,11 @@ if [ -z "$quick" ]; then
   rm -rf "$build_root/win64/gtest-results"
   run_ctest "$build_root/win64" wine64 -j2 || wine_status=$?
   step_done "64-bit tests"
+  # Each bench starts a desktop and a Wine server of its own in the same prefix.
+  stop_display
+  echo "== Benchmarks, once each in a small size (figures not judged)"
+  "$repo_root/bench/small.sh" || bench_status=$?
+  step_done benches
 fi
 
 # One closing line over every run. A test program run whole counts as its cases, from gtest's own
@@ -156,4 +162,5 @@ PY
 )
 echo "== Times${step_report}"
 echo "$passed passed, $failed failed"
-[ "$native_status" -eq 0 ] && [ "$wine_status" -eq 0 ] && [ "$failed" -eq 0 ]
+[ "$bench_status" -eq 0 ] || echo "failed: a benchmark (logs in $build_root/bench-small)" >&2
+[ "$native_status" -eq 0 ] && [ "$wine_status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$bench_status" -eq 0 ]
