@@ -173,8 +173,10 @@ void RenamerTool::AddFiles(const std::vector<std::wstring>& paths) {
 
 void RenamerTool::BtnAddFClick() {
   if (busy_) return;
-  if (Avaaja2.Execute(host_.Window())) AddFiles(Avaaja2.files);
-  ApplyConvertRule();
+  if (Avaaja2.Execute(host_.Window()))
+    AddFiles(Avaaja2.files);
+  else
+    ApplyConvertRule();  // a cancelled dialog applies the rule all the same
 }
 
 void RenamerTool::LstRenDropFiles(const std::vector<std::wstring>& paths) {

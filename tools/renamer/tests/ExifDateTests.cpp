@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include <jpeglib.h>
+#include "tests/support/JpegSamples.h"
 
 namespace {
 
@@ -35,29 +34,7 @@ std::string ExifSegment(bool bigEndian, std::vector<Field> changes = {}, const s
 // An 8x8 grey picture encoded by libjpeg with the given APP1 segments after its start (and after its
 // JFIF segment when it has one).
 std::string Jpeg(const std::vector<std::string>& app1Segments, bool jfif = false) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr error{};
-  info.err = jpeg_std_error(&error);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long length = 0;
-  jpeg_mem_dest(&info, &buffer, &length);
-  info.image_width = info.image_height = 8;
-  info.input_components = 1;
-  info.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&info);
-  info.write_JFIF_header = jfif;
-  jpeg_start_compress(&info, TRUE);
-  for (const std::string& segment : app1Segments)
-    jpeg_write_marker(&info, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(segment.data()),
-                      static_cast<unsigned>(segment.size()));
-  JSAMPLE row[8] = {0, 40, 80, 120, 160, 200, 240, 255};
-  for (JSAMPROW line = row; info.next_scanline < info.image_height;) jpeg_write_scanlines(&info, &line, 1);
-  jpeg_finish_compress(&info);
-  const std::string bytes(reinterpret_cast<char*>(buffer), length);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return bytes;
+  return MakeJpeg(8, 8, 1, false, 0, false, app1Segments, jfif);
 }
 
 std::string ExifJpeg(bool bigEndian, const std::vector<Field>& changes = {}, const std::string& dateTime = kDateTime) {

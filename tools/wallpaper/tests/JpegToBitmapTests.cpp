@@ -8,7 +8,7 @@
 #include <jerror.h>
 
 #include "tools/wallpaper/tests/ConvertInPieces.h"
-#include "tools/wallpaper/tests/JpegSamples.h"
+#include "tests/support/JpegSamples.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <zlib.h>
 
 #include "tools/wallpaper/tests/ConvertInPieces.h"
-#include "tools/wallpaper/tests/JpegSamples.h"
+#include "tests/support/JpegSamples.h"
 
 namespace {
 

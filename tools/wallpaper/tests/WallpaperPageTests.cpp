@@ -13,7 +13,7 @@
 #include "tests/support/FormTest.h"
 #include "tools/wallpaper/JpegToBitmap.h"
 #include "tools/wallpaper/WallpaperTool.h"
-#include "tools/wallpaper/tests/JpegSamples.h"
+#include "tests/support/JpegSamples.h"
 
 namespace {
 

@@ -11,9 +11,11 @@
 #include <jpeglib.h>
 
 // Every pixel differs from its neighbours, so that a row or a channel out of place shows.
-// Components: 1 grey, 3 red, green, blue, 4 CMYK.
+// Components: 1 grey, 3 red, green, blue, 4 CMYK. The APP1 segments given follow the start (and the
+// JFIF segment, when it is written).
 inline std::string MakeJpeg(int width, int height, int components, bool progressive = false, int restartRows = 0,
-                            bool arithmetic = false) {
+                            bool arithmetic = false, const std::vector<std::string>& app1Segments = {},
+                            bool jfif = true) {
   jpeg_compress_struct info{};
   jpeg_error_mgr error{};
   info.err = jpeg_std_error(&error);
@@ -29,7 +31,11 @@ inline std::string MakeJpeg(int width, int height, int components, bool progress
   if (progressive) jpeg_simple_progression(&info);
   info.restart_in_rows = restartRows;
   info.arith_code = arithmetic;
+  info.write_JFIF_header = jfif;
   jpeg_start_compress(&info, TRUE);
+  for (const std::string& segment : app1Segments)
+    jpeg_write_marker(&info, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(segment.data()),
+                      static_cast<unsigned>(segment.size()));
   std::vector<JSAMPLE> row(static_cast<size_t>(width * components));
   for (JSAMPROW line = row.data(); info.next_scanline < info.image_height; jpeg_write_scanlines(&info, &line, 1))
     for (size_t i = 0; i < row.size(); ++i) row[i] = static_cast<JSAMPLE>(37 * i + 91 * info.next_scanline);
